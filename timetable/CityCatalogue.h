@@ -1,0 +1,42 @@
+#pragma once
+// The fixed catalogue of 81 preset places in seven regional groups, shared by the window's city
+// list and the orvandel-table command.
+
+#include <span>
+#include <string_view>
+
+namespace orvandel {
+
+enum class CityGroup { SaudiArabia, MiddleEast, Africa, Americas, Asia, Europe, Oceania };
+
+struct TCityGroupInfo {
+    CityGroup Group;
+    std::string_view ControlName;  // "grpSaudiArabia"
+    std::string_view Caption;      // "Saudi Arabia"
+    int OpenedHeight;              // pixels an open group takes in the list
+};
+
+struct TCityEntry {
+    CityGroup Group;
+    std::string_view Caption;
+    int Tag;           // 10..92, unique
+    bool Visible;      // false only for "Montreal"
+    double Latitude;   // degrees, north positive
+    double Longitude;  // degrees, east positive
+    int GmtHours;      // signed whole hours
+    int GmtMinutes;    // 0..59, never negative
+    int Elevation;     // metres
+    int CalcMethod;    // calculation-method index (0 MWL ... 4 ISNA)
+    int Juristic;      // juristic-method index (0 Standard, 1 Hanafi)
+};
+
+// The seven groups in display order.
+std::span<const TCityGroupInfo> CityGroups();
+// Every entry in display order (group by group, alphabetical within a group).
+std::span<const TCityEntry> CityCatalogue();
+// The entry with that tag, or nullptr.
+const TCityEntry* FindCityByTag(int tag);
+// The entry whose caption matches, ignoring ASCII case, or nullptr.
+const TCityEntry* FindCityByCaption(std::string_view caption);
+
+}  // namespace orvandel

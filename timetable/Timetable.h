@@ -1,0 +1,83 @@
+#pragma once
+// The week's timetable, computed from the settings that the window's controls hold. No widgets:
+// the window copies the result into its grids, and orvandel-table prints it.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+
+namespace orvandel {
+
+class TLocation;
+class TSaudiIslamic;
+
+// Calculation-method indices and juristic-method indices as the window's radio groups hold them.
+enum CalcMethodIndex { MuslimWorldLeague = 0, EgyptianSurvey = 1, KarachiUniversity = 2,
+                       UmmAlQura = 3, Isna = 4 };
+
+// What the recompute reads from the controls.
+struct TimetableSettings {
+    TDateTime Date = 0.0;     // chosen date, may carry a time of day
+    double Latitude = 0.0;    // degrees, north positive
+    double Longitude = 0.0;   // degrees, east positive
+    int GmtHours = 0;         // rounded value of the hours field
+    int GmtMinutes = 0;       // rounded value of the minutes field, 0..59
+    int Elevation = 0;        // metres
+    int CalcMethod = UmmAlQura;
+    int Juristic = 0;         // 0 Standard (shadow 1), any other Hanafi (shadow 2)
+    bool AddSafetyTime = true;
+    bool RoundMinutes = false;
+    bool TwelveHours = true;
+    bool RightToLeft = true;
+    bool SunsetBased = false;
+};
+
+// One day of the table. Index p of the per-prayer arrays is the prayer (0 Fajr ... 5 Isha).
+struct TimetableDay {
+    int32_t Fixed = 0;                 // fixed date of the day
+    TDateTime Serial = 0.0;            // date serial of 00:00 of the day
+    std::string CivilDateText;         // "ddd dd-mmm-yyyy" in the locale's abbreviations
+    bool HijriValid = false;           // the Umm al-Qura conversion completed
+    int HijriYear = 0, HijriMonth = 0, HijriDay = 0;
+    std::string HijriDateText;         // "%d %s %d", empty when !HijriValid
+    std::array<double, 6> Hours{};     // t1..t6 after every adjustment, decimal hours
+    std::array<std::string, 6> TimeTexts;  // " h:mm", hour following TwelveHours
+    std::array<std::string, 6> GridTexts;  // " h:mm", hour always in 12-hour form
+};
+
+// The whole display data of one recompute.
+struct Timetable {
+    std::array<std::string, 6> HeaderTexts;  // by grid column: " Fajr" ... or reversed
+    bool DateColumnOnRight = false;          // ColCities at the right of the grid
+    int CurrentDayRow = 0;                   // 1..7, the chosen date's row
+    std::array<TimetableDay, 7> Days;        // rows 1..7
+    // Grid column of prayer p (0 Fajr ... 5 Isha).
+    int ColumnOf(int prayer) const { return DateColumnOnRight ? 5 - prayer : prayer; }
+};
+
+// Computes timetables. Keeps the current place (replaced by every recompute) and one Umm
+// al-Qura date object for its whole life.
+class TimetableEngine {
+public:
+    TimetableEngine();
+    ~TimetableEngine();
+    TimetableEngine(const TimetableEngine&) = delete;
+    TimetableEngine& operator=(const TimetableEngine&) = delete;
+
+    // The week, Saturday to Friday, that contains settings.Date.
+    Timetable ComputeWeek(const TimetableSettings& settings);
+    // `count` consecutive days from the fixed date `firstFixed`, each row exactly as the week
+    // would show it.
+    std::vector<TimetableDay> ComputeDays(const TimetableSettings& settings, int32_t firstFixed,
+                                          int count);
+
+private:
+    std::unique_ptr<TLocation> currentLocation_;
+    std::unique_ptr<TSaudiIslamic> islamicDate_;
+};
+
+}  // namespace orvandel
