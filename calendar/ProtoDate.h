@@ -30,6 +30,10 @@ struct TDateClass {
     // The place of the class's criterion; nullptr for classes that have no such place
     // (those above TObservationalIslamic).
     const TLocation& (*VisibilityLocation)();
+    // True for a criterion that holds only on the first evening or two of a month. The
+    // crescent search then asks whether the month has begun by Date (some day from Mean - 2 to
+    // Date passes) instead of whether Date itself passes.
+    bool CriterionHoldsOnlyAtMonthStart = false;
 
     // True when this class is `other` or descends from it.
     bool InheritsFrom(const TDateClass& other) const;
