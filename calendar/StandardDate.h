@@ -3,6 +3,7 @@
 // (proleptic Gregorian, years 1 to 9999) unless a calendar class replaces the conversions.
 
 #include <cstdint>
+#include <string_view>
 
 #include "calendar/Date.h"
 #include "platform/DateTime.h"
@@ -10,7 +11,7 @@
 namespace orvandel {
 
 class TStandardDate : public TDate {
-public:
+  public:
     static const TDateClass Class;
     const TDateClass& ClassType() const override { return Class; }
 
@@ -36,6 +37,10 @@ public:
     // Not virtual: checks the current fields lie in 0..65535, then decodes Value into them.
     void SetDateTime(TDateTime Value);
 };
+
+// Value as an unsigned 16-bit field (month or day handed to a conversion); ERangeError
+// "<Operation>: <Field> <Value> outside 0..65535" otherwise.
+uint16_t FieldToWord(int32_t Value, std::string_view Operation, std::string_view Field);
 
 // The year the platform's date decoder gives for Value.
 uint16_t YearOfDateTime(TDateTime Value);

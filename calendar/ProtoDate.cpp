@@ -1,0 +1,178 @@
+// TProtoDate: class references, the abstract slots, floor arithmetic, degree trigonometry and
+// name lookup. The time scales and the solar astronomy live in Solar.cpp.
+#include "calendar/ProtoDate.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "calendar/Gregorian.h"
+#include "platform/CheckedInt.h"
+#include "platform/Errors.h"
+
+namespace orvandel {
+
+namespace {
+
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+constexpr long double RadiansPerDegree = Pi / 180.0L;
+constexpr long double DegreesPerRadian = 180.0L / Pi;
+
+[[noreturn]] void Abstract(const TProtoDate& self, const char* slot) {
+    throw EAbstractError(std::string(slot) + ": abstract in " + self.ClassType().Name);
+}
+
+std::string ToText(long double x) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.21Lg", x);
+    return text;
+}
+
+}  // namespace
+
+bool TDateClass::InheritsFrom(const TDateClass& other) const {
+    for (const TDateClass* k = this; k != nullptr; k = k->Parent)
+        if (k == &other)
+            return true;
+    return false;
+}
+
+const TDateClass TProtoDate::Class = {"TProtoDate", nullptr, &TProtoDate::VisibleCrescent, nullptr};
+
+// ---- Abstract slots ----
+
+bool TProtoDate::FieldsEqual(const TProtoDate*) const {
+    Abstract(*this, "FieldsEqual");
+}
+void TProtoDate::SetFixed(int32_t) {
+    Abstract(*this, "SetFixed");
+}
+void TProtoDate::SetFields(std::span<const int32_t>) {
+    Abstract(*this, "SetFields");
+}
+int32_t TProtoDate::GetFixed() const {
+    Abstract(*this, "GetFixed");
+}
+std::string TProtoDate::ToString() const {
+    Abstract(*this, "ToString");
+}
+std::string TProtoDate::ToLongString() const {
+    Abstract(*this, "ToLongString");
+}
+
+bool TProtoDate::Equals(const TProtoDate* Other) const {
+    if (Other == nullptr || !Other->ClassType().InheritsFrom(TProtoDate::Class))
+        return false;
+    return FieldsEqual(Other);
+}
+
+// ---- Floor arithmetic ----
+
+int64_t TProtoDate::FloorInt(long double X) {
+    // Beyond +-2^63 (and for NaN) there is no 64-bit integer part; converting would be
+    // undefined behaviour, so it is an invalid operation.
+    constexpr long double Limit = 9223372036854775808.0L;  // 2^63
+    const long double f = std::floor(X);
+    if (!(f >= -Limit && f < Limit))
+        throw EInvalidOp("FloorInt: " + ToText(X) + " has no 64-bit integer part");
+    return static_cast<int64_t>(f);
+}
+
+int32_t TProtoDate::Quotient(long double X, long double Y) {
+    return NarrowToInt32(FloorInt(X / Y), "Quotient");
+}
+
+int32_t TProtoDate::Modulo(int32_t X, int32_t Y) {
+    // The quotient of two 32-bit values is exact enough in 64-bit mantissa arithmetic for its
+    // floor to be the true floor; the product and difference are formed in 64 bits.
+    const int64_t q = FloorInt(static_cast<long double>(X) / static_cast<long double>(Y));
+    const int64_t product = CheckedMul<int64_t>(Y, q, "Modulo");
+    return NarrowToInt32(CheckedSub<int64_t>(X, product, "Modulo"), "Modulo");
+}
+
+long double TProtoDate::RealMod(long double X, long double Y) {
+    return X - Y * static_cast<long double>(FloorInt(X / Y));
+}
+
+int32_t TProtoDate::AdjustedMod(int32_t X, int32_t Y) {
+    const int32_t negY = CheckedSub<int32_t>(0, Y, "AdjustedMod");
+    return CheckedAdd<int32_t>(Y, Modulo(X, negY), "AdjustedMod");
+}
+
+int32_t TProtoDate::Difference(int32_t Date1, int32_t Date2) {
+    return CheckedSub<int32_t>(Date2, Date1, "Difference");
+}
+
+int TProtoDate::Sign(double X) {
+    if (X < 0)
+        return -1;
+    if (X > 0)
+        return 1;
+    return 0;
+}
+
+// ---- Units and angles ----
+
+double TProtoDate::Angle(double D, double M, double S) {
+    return static_cast<double>((static_cast<long double>(S) / 60.0L + M) / 60.0L + D);
+}
+
+long double TProtoDate::Mod360(long double X) {
+    return RealMod(X, 360.0L);
+}
+
+long double TProtoDate::SinDeg(long double X) {
+    return std::sin(X * RadiansPerDegree);
+}
+long double TProtoDate::CosDeg(long double X) {
+    return std::cos(X * RadiansPerDegree);
+}
+long double TProtoDate::TanDeg(long double X) {
+    return std::tan(X * RadiansPerDegree);
+}
+
+long double TProtoDate::ArcSinDeg(long double X) {
+    if (!(std::fabs(X) <= 1.0L))
+        throw EInvalidOp("ArcSinDeg: " + ToText(X) + " outside -1..1");
+    return std::asin(X) * DegreesPerRadian;
+}
+
+long double TProtoDate::ArcCosDeg(long double X) {
+    if (!(std::fabs(X) <= 1.0L))
+        throw EInvalidOp("ArcCosDeg: " + ToText(X) + " outside -1..1");
+    return std::acos(X) * DegreesPerRadian;
+}
+
+long double TProtoDate::ArcTanDeg(long double X, int Quadrant) {
+    const long double a = std::atan(X) * DegreesPerRadian;  // (-90, 90)
+    if (Quadrant == 1 || Quadrant == 4)
+        return RealMod(a, 360.0L);
+    return RealMod(a + 180.0L, 360.0L);
+}
+
+// ---- Names ----
+
+std::string TProtoDate::NameFromNumber(int32_t N, std::span<const std::string_view> Names) {
+    if (Names.empty())
+        throw ERangeError("NameFromNumber: empty name table");
+    const int32_t count = NarrowToInt32(static_cast<int64_t>(Names.size()), "NameFromNumber");
+    const int32_t index = AdjustedMod(N, count) - 1;  // [0, count - 1]
+    return std::string(Names[static_cast<size_t>(index)]);
+}
+
+std::string TProtoDate::DayName(int32_t N, std::span<const std::string_view> Names) {
+    return NameFromNumber(CheckedAdd<int32_t>(N, 1, "DayName"), Names);
+}
+
+std::string TProtoDate::MonthName(int32_t N, std::span<const std::string_view> Names) {
+    return NameFromNumber(N, Names);
+}
+
+// ---- Epoch ----
+
+double J2000() {
+    static const double value = FixedFromGregorian(2000, 1, 1) + TProtoDate::HoursToDays(12);
+    return value;
+}
+
+}  // namespace orvandel

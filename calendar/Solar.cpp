@@ -1,0 +1,313 @@
+// Time scales and solar astronomy: ephemeris correction, obliquity, equation of time,
+// nutation, aberration, apparent solar longitude, mean sidereal time, and the solar events
+// (true noon, moments of depression, dawn, dusk, sunrise, sunset).
+//
+// Every function is pure. Intermediates are long double; moments and angles handed from one
+// function to the next are double.
+#include <array>
+#include <cmath>
+#include <exception>
+#include <optional>
+
+#include "calendar/Gregorian.h"
+#include "calendar/Location.h"
+#include "calendar/ProtoDate.h"
+#include "calendar/StandardDate.h"
+#include "platform/CheckedInt.h"
+#include "platform/Errors.h"
+
+namespace orvandel {
+
+namespace {
+
+// a[0] + a[1] x + a[2] x^2 + ..., coefficients in increasing powers.
+template <size_t N>
+long double Poly(long double x, const std::array<long double, N>& a) {
+    long double sum = 0.0L;
+    for (size_t i = N; i-- > 0;)
+        sum = sum * x + a[i];
+    return sum;
+}
+
+constexpr long double DaysPerJulianCentury = 36525.0L;
+constexpr long double SecondsPerDay = 86400.0L;
+constexpr long double InverseTwoPi = 0.15915494309189533577L;  // 1 / (2 pi)
+constexpr long double EarthRadiusMeters = 6372000.0L;
+
+// Ephemeris correction: polynomials in centuries since 1900 (result in days) and in years
+// (result in seconds).
+constexpr std::array<long double, 8> Correction1900s = {
+    -0.00002L, 0.000297L, 0.025184L, -0.181133L, 0.55304L, -0.861938L, 0.677066L, -0.212591L};
+constexpr std::array<long double, 11> Correction1800s = {
+    -0.000009L, 0.003844L,  0.083563L,  0.865736L,  4.867575L, 15.845535L,
+    31.332267L, 38.291999L, 28.316289L, 11.636204L, 2.043794L};
+constexpr std::array<long double, 4> Correction1700sSeconds = {8.118780842L, -0.05092142L,
+                                                               0.003336121L, -0.0000266484L};
+constexpr std::array<long double, 3> Correction1600sSeconds = {196.58333L, -4.0675L, 0.0219167L};
+
+// Periodic terms of the solar longitude: amplitude, phase [deg], rate [deg / Julian century].
+struct SolarTerm {
+    int X;
+    double Y;
+    double Z;
+};
+constexpr SolarTerm SolarLongitudeTerms[] = {
+    {403406, 270.54861, 0.9287892},
+    {195207, 340.19128, 35999.1376958},
+    {119433, 63.91854, 35999.4089666},
+    {112392, 331.2622, 35998.7287385},
+    {3891, 317.843, 71998.20261},
+    {2819, 86.631, 71998.4403},
+    {1721, 240.052, 36000.35726},
+    {660, 310.26, 71997.4812},
+    {350, 247.23, 32964.4678},
+    {334, 260.87, -19.441},
+    {314, 297.82, 445267.1117},
+    {268, 343.14, 45036.884},
+    {242, 166.79, 3.1008},
+    {234, 81.53, 22518.4434},
+    {158, 3.5, -19.9739},
+    {132, 132.75, 65928.9345},
+    {129, 182.95, 9038.0293},
+    {114, 162.03, 3034.7684},
+    {99, 29.8, 33718.148},
+    {93, 266.4, 3034.448},
+    {86, 249.2, -2280.773},
+    {78, 157.6, 29929.992},
+    {72, 257.8, 31556.493},
+    {68, 185.1, 149.588},
+    {64, 69.9, 9037.75},
+    {46, 8, 107997.405},
+    {38, 197.1, -4444.176},
+    {37, 250.4, 151.771},
+    {32, 65.3, 67555.316},
+    {29, 162.7, 31556.08},
+    {28, 341.5, -4561.54},
+    {27, 291.6, 107996.706},
+    {27, 98.5, 1221.655},
+    {25, 146.7, 62894.167},
+    {24, 110, 31437.369},
+    {21, 5.2, 14578.298},
+    {21, 342.6, -31931.757},
+    {20, 230.9, 34777.243},
+    {18, 256.1, 1221.999},
+    {17, 45.3, 62894.511},
+    {14, 242.9, -4442.039},
+    {13, 115.2, 107997.909},
+    {13, 151.8, 119.066},
+    {13, 285.3, 16859.071},
+    {12, 53.3, -4.578},
+    {10, 126.6, 26895.292},
+    {10, 205.7, -39.127},
+    {10, 85.9, 12297.536},
+    {10, 146.1, 90073.778},
+};
+static_assert(std::size(SolarLongitudeTerms) == 49, "row lost or duplicated");
+
+// The L moment of depression Alpha near Approx, or nothing when the sun never reaches Alpha
+// that day (|S| > 1, or S undefined for a NaN latitude or angle). Other failures (a moment
+// before fixed date 1, ...) are raised.
+std::optional<double> EvaluateDepression(double Approx, const TLocation& L, double Alpha,
+                                         bool Early) {
+    using P = TProtoDate;
+    const double t = P::UniversalFromLocal(Approx, L);
+    const long double declination =
+        P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
+    const long double s = P::TanDeg(L.Latitude) * P::TanDeg(declination) +
+                          P::SinDeg(Alpha) / (P::CosDeg(declination) * P::CosDeg(L.Latitude));
+    if (!(std::fabs(s) <= 1.0L))
+        return std::nullopt;
+    // The hour angle of the event as a day fraction in [-0.5, 0.5).
+    const long double offset = P::RealMod(P::ArcSinDeg(s) / P::AsDegrees(360) + 0.5L, 1) - 0.5L;
+    const long double m =
+        static_cast<long double>(P::FloorInt(Approx)) + (Early ? 0.25L - offset : 0.75L + offset);
+    return P::LocalFromApparent(static_cast<double>(m));
+}
+
+}  // namespace
+
+// ---- Time scales ----
+
+double TProtoDate::StandardFromUniversal(double T, const TLocation& L) {
+    return static_cast<double>(T + static_cast<long double>(L.Zone) / 24.0L);
+}
+
+double TProtoDate::UniversalFromStandard(double T, const TLocation& L) {
+    return static_cast<double>(T - static_cast<long double>(L.Zone) / 24.0L);
+}
+
+double TProtoDate::UniversalFromLocal(double T, const TLocation& L) {
+    return static_cast<double>(T - static_cast<long double>(L.Longitude) / AsDegrees(360));
+}
+
+double TProtoDate::StandardFromLocal(double T, const TLocation& L) {
+    return StandardFromUniversal(UniversalFromLocal(T, L), L);
+}
+
+double TProtoDate::LocalFromApparent(double T) {
+    return static_cast<double>(static_cast<long double>(T) - EquationOfTime(T));
+}
+
+double TProtoDate::EphemerisCorrection(double T) {
+    const int32_t fixed = NarrowToInt32(FloorInt(T), "EphemerisCorrection");
+    const int32_t year = YearFromFixed(fixed);  // [1, 9999]; EConvertError outside
+    const long double c =
+        static_cast<long double>(FixedFromGregorian(year, 7, 1) - FixedFromGregorian(1900, 1, 1)) /
+        DaysPerJulianCentury;
+    long double result;
+    if (year >= 1988 && year <= 2019) {
+        result = (year - 1933) / SecondsPerDay;
+    } else if (year >= 1900 && year <= 1987) {
+        result = Poly(c, Correction1900s);
+    } else if (year >= 1800 && year <= 1899) {
+        result = Poly(c, Correction1800s);
+    } else if (year >= 1700 && year <= 1799) {
+        result = Poly(year - 1700, Correction1700sSeconds) / SecondsPerDay;
+    } else if (year >= 1620 && year <= 1699) {
+        result = Poly(year - 1600, Correction1600sSeconds) / SecondsPerDay;
+    } else {
+        // Days from 1 January 1810 to noon of 1 January of the year; |x| < 3.0e6.
+        const long double x = static_cast<long double>(HoursToDays(12)) +
+                              (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
+        result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;
+    }
+    return static_cast<double>(result);
+}
+
+double TProtoDate::DynamicalFromUniversal(double T) {
+    return static_cast<double>(T + static_cast<long double>(EphemerisCorrection(T)));
+}
+
+double TProtoDate::JulianCenturies(double T) {
+    return static_cast<double>((static_cast<long double>(DynamicalFromUniversal(T)) - J2000()) /
+                               DaysPerJulianCentury);
+}
+
+// ---- Solar quantities ----
+
+double TProtoDate::Obliquity(double T) {
+    const long double c = JulianCenturies(T);
+    const std::array<long double, 4> terms = {0.0L, Angle(0, 0, -46.815), Angle(0, 0, -0.00059),
+                                              Angle(0, 0, 0.001813)};
+    return static_cast<double>(Angle(23, 26, 21.448) + Poly(c, terms));
+}
+
+double TProtoDate::EquationOfTime(double T) {
+    const long double c = JulianCenturies(T);
+    const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
+    const long double anomaly =
+        Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
+    const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
+    const long double tanHalf = TanDeg(Obliquity(T) / 2.0L);
+    const long double y = tanHalf * tanHalf;
+    const long double e = InverseTwoPi * (y * SinDeg(2 * lambda) - 2 * ecc * SinDeg(anomaly) +
+                                          4 * ecc * y * SinDeg(anomaly) * CosDeg(2 * lambda) -
+                                          0.5L * y * y * SinDeg(4 * lambda) -
+                                          1.25L * ecc * ecc * SinDeg(2 * anomaly));
+    return static_cast<double>(Sign(static_cast<double>(e)) *
+                               std::min(std::fabs(e), static_cast<long double>(HoursToDays(12))));
+}
+
+double TProtoDate::Nutation(double T) {
+    const long double c = JulianCenturies(T);
+    const long double a = Poly(c, std::array{124.90L, -1934.134L, 0.002063L});
+    const long double b = Poly(c, std::array{201.11L, 72001.5377L, 0.00057L});
+    return static_cast<double>(-0.004778L * SinDeg(a) - 0.0003667L * SinDeg(b));
+}
+
+double TProtoDate::Aberration(double T) {
+    const long double c = JulianCenturies(T);
+    return static_cast<double>(0.0000974L * CosDeg(177.63L + 35999.01848L * c) - 0.005575L);
+}
+
+double TProtoDate::SolarLongitude(double T) {
+    const long double c = JulianCenturies(T);
+    long double sum = 0.0L;
+    for (const SolarTerm& term : SolarLongitudeTerms)
+        sum += term.X * SinDeg(term.Y + term.Z * c);
+    // The last factor is 180 / pi * 1e-7.
+    const long double lambda = 282.7771834L + 36000.76953744L * c + 0.000005729577951308232L * sum;
+    return static_cast<double>(Mod360(lambda + Aberration(T) + Nutation(T)));
+}
+
+double TProtoDate::SiderealFromMoment(double T) {
+    const long double c = (static_cast<long double>(T) - J2000()) / DaysPerJulianCentury;
+    // The linear coefficient is 36525 * 360.98564736629 degrees per century.
+    const long double sidereal =
+        Poly(c, std::array{280.46061837L, 13185000.770053742L, 0.000387933L, 1.0L / 38710000.0L});
+    return static_cast<double>(Mod360(sidereal));
+}
+
+// ---- Solar events ----
+
+double TProtoDate::Midday(int32_t Date, const TLocation& L) {
+    return StandardFromLocal(LocalFromApparent(Date + HoursToDays(12)), L);
+}
+
+double TProtoDate::MomentOfDepression(double Approx, const TLocation& L, double Alpha, bool Early) {
+    if (const std::optional<double> moment = EvaluateDepression(Approx, L, Alpha, Early))
+        return *moment;
+    throw EInvalidOp("Bogus time");
+}
+
+// 0.0 for every failure: the sun never reaching Alpha, or any error raised on the way (a
+// moment before fixed date 1, a floating-point fault, ...).
+double TProtoDate::TryMomentOfDepression(double Approx, const TLocation& L, double Alpha,
+                                         bool Early) {
+    try {
+        return EvaluateDepression(Approx, L, Alpha, Early).value_or(0.0);
+    } catch (const std::exception&) {
+        return 0.0;
+    }
+}
+
+double TProtoDate::Dawn(int32_t Date, const TLocation& L, double Alpha) {
+    double a = TryMomentOfDepression(Date + 0.25, L, Alpha, true);
+    if (a == 0.0)
+        a = TryMomentOfDepression(Date, L, Alpha, true);
+    if (a == 0.0)
+        a = TryMomentOfDepression(Date + 0.45, L, Alpha, true);
+    if (a > 0.0)
+        return StandardFromLocal(MomentOfDepression(a, L, Alpha, true), L);
+    return 0.0;
+}
+
+double TProtoDate::Dusk(int32_t Date, const TLocation& L, double Alpha) {
+    double a = TryMomentOfDepression(Date + 0.75, L, Alpha, false);
+    if (a == 0.0) {
+        a = TryMomentOfDepression(Date + 0.99, L, Alpha, false);
+        if (a == 0.0) {
+            a = TryMomentOfDepression(Date + 0.5, L, Alpha, false);
+        } else if (std::trunc(a) > Date) {
+            // The late trial ran into the next day: try from the start of Date instead.
+            a = TryMomentOfDepression(Date, L, Alpha, false);
+        }
+    }
+    if (a > 0.0)
+        return StandardFromLocal(MomentOfDepression(a, L, Alpha, false), L);
+    return 0.0;
+}
+
+namespace {
+
+// Depression of the sun's upper limb at rise and set: 50' of refraction and semidiameter plus
+// the dip of the horizon seen from the location's height (below sea level counts as 0 m).
+double RiseSetDepression(const TLocation& L) {
+    using P = TProtoDate;
+    const long double h = std::max(L.Elevation, 0.0);
+    const long double r = P::AsMeters(EarthRadiusMeters);
+    const long double dip = P::ArcCosDeg(r / (r + h));
+    return static_cast<double>(P::Angle(0, 50, 0) + dip);
+}
+
+}  // namespace
+
+double TProtoDate::Sunrise(int32_t Date, const TLocation& L) {
+    return Dawn(Date, L, RiseSetDepression(L));
+}
+
+double TProtoDate::Sunset(int32_t Date, const TLocation& L) {
+    return Dusk(Date, L, RiseSetDepression(L));
+}
+
+}  // namespace orvandel
