@@ -1,0 +1,106 @@
+#pragma once
+// fn_Ephemeris: the one place that starts, uses and closes the Swiss Ephemeris library.
+//
+// Start-up sets the library's data folder and JPL file name and chooses, once, which of the
+// library's ephemerides every computation asks for (`EphemerisFlag`). Every library call of
+// the program goes through the thin wrappers below, which pass that flag and the shared error
+// buffer, start the library with the default folder if nobody started it, and count the calls.
+//
+// The library keeps global state: everything here is for one thread (the user-interface
+// thread) only.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvandel {
+
+// Values of EphemerisFlag: the library's ephemeris-selection bits.
+constexpr int32_t EphemerisJpl = 1;      // JPL file "de406.eph" in the data folder
+constexpr int32_t EphemerisSwiss = 2;    // the library's own files sepl_*.se1 / semo_*.se1
+constexpr int32_t EphemerisBuiltIn = 4;  // the built-in theory, which needs no files
+
+// The files whose presence decides the flag.
+constexpr std::string_view JplFileName = "de406.eph";
+constexpr std::string_view PlanetFileName = "sepl_18.se1";
+constexpr std::string_view MoonFileName = "semo_18.se1";
+
+// Size of the library's error-text buffer, terminating zero included.
+constexpr std::size_t EphemerisErrorSize = 256;
+
+// Body names indexed by the library's body number (0 = Sun, 1 = Moon, ... 9 = Pluto).
+extern const std::array<std::string_view, 10> BodyNames;
+// Event names, index 0 to 10. Nothing in the program displays them.
+extern const std::array<std::string_view, 11> EventNames;
+
+// Starts (or restarts) the library on Folder, in this order: clears the environment variable
+// SE_EPHE_PATH, which the library would otherwise prefer to the folder given; sets the data
+// folder; sets the JPL file name "de406.eph"; then sets EphemerisFlag to 1 when de406.eph
+// exists in Folder, else 2 when both sepl_18.se1 and semo_18.se1 exist, else 4. A missing
+// folder or missing files only lower the choice; nothing is reported. A folder path the
+// library cannot hold (over 242 bytes) gives 4. When the library was already started it is
+// closed first, so files added since then count.
+void StartEphemeris(const std::filesystem::path& Folder);
+// StartEphemeris(DefaultEphemerisFolder()).
+void StartEphemeris();
+// Closes the library (swe_close) when it was started. Must be the last library call of the
+// program; a later wrapper call starts the library again with the default folder.
+void StopEphemeris();
+bool EphemerisStarted();
+
+// The data folder at run time: "ephemeris/data" beside the executable when it holds any of
+// de406.eph, sepl_18.se1 or semo_18.se1, else the packaged folder fixed at build time.
+std::filesystem::path DefaultEphemerisFolder();
+// The packaged data folder fixed at build time (/usr/share/libswe/ephe on Debian).
+std::filesystem::path PackagedEphemerisFolder();
+// The folder of the current start-up (empty before the first).
+std::filesystem::path EphemerisFolder();
+
+// The ephemeris-selection flag of the current start-up (1, 2 or 4); starts the library with
+// the default folder when it has not been started.
+int32_t EphemerisFlag();
+// The shared error buffer the library writes its messages into (EphemerisErrorSize bytes).
+// Its text never reaches the user.
+char* EphemerisError();
+std::string EphemerisErrorText();
+
+// Number of library calls made through the wrappers below since the program started. Tests
+// read it to check that a computation made no ephemeris call.
+uint64_t EphemerisCallCount();
+
+// ---- Wrappers: each starts the library if needed and counts one call ----
+
+// Julian day number (universal time) of a Gregorian date and hour [0, 24) of universal time.
+double EphemerisJulDay(int Year, int Month, int Day, double Hour);
+// The Gregorian date and hour [0, 24) of a Julian day number.
+struct TJulDayParts {
+    int Year;
+    int Month;
+    int Day;
+    double Hour;
+};
+TJulDayParts EphemerisRevJul(double JulianDay);
+// Observer position in the library's order: longitude [deg, east +], latitude [deg, north +],
+// height [m].
+using TGeoPosition = std::array<double, 3>;
+// The first event of EventFlags (1 rise, 2 set, 4 upper transit, 8 lower transit, plus option
+// bits 256, 512, 1024, 2048) of Body after the universal Julian day JdUt, seen from Position
+// with pressure and temperature 0; the event's universal Julian day goes to EventJd. Returns
+// the library's answer: 0 found, -2 the body does not rise or set that way, -1 error (text in
+// EphemerisError).
+int32_t EphemerisRiseTrans(double JdUt, int32_t Body, int32_t EventFlags,
+                           const TGeoPosition& Position, double& EventJd);
+// Ecliptic longitude, latitude [deg] and distance [AU] of Body at the universal Julian day
+// JdUt, asked with EphemerisFlag, into Out[0..2] (Out[3..5] are the speeds the library adds).
+// Returns the flag the library actually used, or -1 on error. A result that differs from
+// EphemerisFlag means the library fell back to another ephemeris or failed.
+int32_t EphemerisCalcUt(double JdUt, int32_t Body, std::array<double, 6>& Out);
+// Azimuth, true altitude and apparent altitude [deg] of an ecliptic position (longitude,
+// latitude, distance) at the universal Julian day JdUt seen from Position, with pressure and
+// temperature 0.
+std::array<double, 3> EphemerisAzAlt(double JdUt, const TGeoPosition& Position,
+                                     const std::array<double, 3>& Ecliptic);
+
+}  // namespace orvandel
