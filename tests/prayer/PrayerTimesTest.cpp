@@ -1,0 +1,357 @@
+#include "prayer/PrayerTimes.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+namespace orvandel::prayer {
+namespace {
+
+constexpr double Deg = 0.017453292519943295;  // rad per degree
+
+// The timetable's defaults: standard Asr, no margin, no elevations, reference latitude 45 deg.
+PrayerParameters Place(double latitudeDeg, double longitudeDeg = 0.0, double zone = 0.0,
+                       double fajrDeg = 18.0, double ishaDeg = 17.0) {
+    return {0.0,  longitudeDeg * Deg, latitudeDeg * Deg, 0.0, 0.0,
+            zone, fajrDeg * Deg,      ishaDeg * Deg,     1.0, 45.0 * Deg,
+            0.0};
+}
+
+PrayerResults Compute(int y, int m, int d, const PrayerParameters& p) {
+    PrayerResults t{};
+    PrayerTimes(y, m, d, p, t);
+    return t;
+}
+
+// Hour-angle Fajr at the place's own latitude, for telling the two Fajr rules apart.
+double HourAngleFajr(int y, int m, int d, const PrayerParameters& p) {
+    const TSolarDay s = SolarDay(y, m, d, p[LongitudeRad], p[LatitudeRad], p[ZoneOffset]);
+    const double c =
+        (std::sin(-p[FajrAngle]) - std::sin(p[LatitudeRad]) * std::sin(s.Declination)) /
+        (std::cos(p[LatitudeRad]) * std::cos(s.Declination));
+    return s.Transit - 3.819718634205488 * std::acos(c);
+}
+
+// Fajr by the night-fraction rule, from the day's own results (no elevation).
+double FractionFajr(int y, const PrayerParameters& p, const PrayerResults& t) {
+    const TNightFractions f = NightFractions(y, p[LatitudeRad] >= 0 ? 6 : 12, 21, p);
+    const double sunset = t[Maghrib] - p[SafetyOffset];
+    return t[Shrook] - (24.0 - (sunset - t[Shrook])) * f.Fajr;
+}
+
+TEST(JulianDay, KnownDaysAndJanuaryFebruaryAsMonths13And14) {
+    struct Row {
+        const char* name;
+        int y, m, d;
+        double jd;
+    };
+    const Row rows[] = {
+        {"2000-01-01 (January as month 13 of 1999)", 2000, 1, 1, 2451544.5},
+        {"2006-07-01", 2006, 7, 1, 2453917.5},
+        {"1582-10-15 first Gregorian day", 1582, 10, 15, 2299160.5},
+        {"2024-02-29 leap day (February as month 14)", 2024, 2, 29, 2460369.5},
+        {"1900-03-01 after a common February", 1900, 3, 1, 2415079.5},
+    };
+    for (const Row& r : rows) {
+        EXPECT_DOUBLE_EQ(JulianDay(r.y, r.m, r.d), r.jd) << r.name;
+    }
+}
+
+TEST(JulianDay, ConsecutiveForEveryDayFrom1600To2400) {
+    using namespace std::chrono;
+    sys_days day = year{1600} / January / 1;
+    double previous = JulianDay(1600, 1, 1) - 1;
+    for (; day < sys_days{year{2400} / January / 1}; day += days{1}) {
+        const year_month_day ymd{day};
+        const double jd = JulianDay(int(ymd.year()), unsigned(ymd.month()), unsigned(ymd.day()));
+        ASSERT_EQ(jd, previous + 1)
+            << int(ymd.year()) << "-" << unsigned(ymd.month()) << "-" << unsigned(ymd.day());
+        previous = jd;
+    }
+}
+
+TEST(JulianDay, ExtremeArgumentsStayFinite) {
+    // No int overflow (the sanitizer would stop here) and no NaN at the edges of int.
+    EXPECT_TRUE(std::isfinite(JulianDay(INT_MIN, INT_MIN, INT_MIN)));
+    EXPECT_TRUE(std::isfinite(JulianDay(INT_MAX, INT_MAX, INT_MAX)));
+    EXPECT_TRUE(std::isfinite(JulianDay(INT_MIN, 1, 1)));
+}
+
+TEST(SolveKepler, SatisfiesKeplersEquationForEveryEccentricityBelowOne) {
+    // Newton started at M wanders for e near 1; the result must still be the root.
+    for (double e : {0.0, 0.0167, 0.5, 0.9, 0.97, 0.99, 0.999, 0.999999, 0.999999999}) {
+        double worst = 0;
+        for (int i = -2000; i <= 2000; ++i) {
+            const double m = i * 0.01;
+            const double k = SolveKepler(e, m);
+            worst = std::max(worst, std::fabs(k - e * std::sin(k) - m));
+        }
+        EXPECT_LT(worst, 1e-9) << "e = " << e;
+    }
+    EXPECT_DOUBLE_EQ(SolveKepler(0.0, 2.5), 2.5);
+}
+
+// Mecca, 1 July 2006, zone +3 h.
+TEST(SolarDay, MeccaFirstJuly2006) {
+    const TSolarDay s = SolarDay(2006, 7, 1, 39.8262 * Deg, 21.4225 * Deg, 3.0);
+    EXPECT_NEAR(s.Declination / Deg, 23.192, 0.0005);
+    EXPECT_NEAR(s.EquationOfTime * 60.0, -3.31, 0.005);
+    EXPECT_NEAR(s.Sunrise, 5.689, 0.0005);
+    EXPECT_NEAR(s.Transit, 12.400, 0.0005);
+    EXPECT_NEAR(s.Sunset, 19.111, 0.0005);
+    EXPECT_FALSE(s.NoRise);
+}
+
+TEST(SolarDay, PolarNightAndMidnightSun) {
+    const TSolarDay night = SolarDay(2024, 12, 21, 0.0, 70.0 * Deg, 0.0);
+    EXPECT_TRUE(night.NoRise);
+    EXPECT_EQ(night.Sunrise, night.Transit);
+    EXPECT_EQ(night.Sunset, night.Transit);
+
+    // The clamped arc-cosine: a sun that never sets gives a 24-hour day, not NaN.
+    const TSolarDay day = SolarDay(2024, 6, 21, 0.0, 70.0 * Deg, 0.0);
+    EXPECT_FALSE(day.NoRise);
+    EXPECT_NEAR(day.Sunset - day.Sunrise, 24.0, 1e-12);
+}
+
+TEST(PrayerTimes, WorkedExamples) {
+    struct Row {
+        const char* name;
+        int y, m, d;
+        PrayerParameters p;
+        double expected[7];
+        double ishaTolerance;  // half a unit of the last digit given; others 0.0005
+    };
+    const Row rows[] = {
+        {"Mecca 2006-07-01",
+         2006,
+         7,
+         1,
+         Place(21.4225, 39.8262, 3.0),
+         {0, 4.270, 5.689, 12.400, 15.719, 19.111, 20.443},
+         0.0005},
+        // Fajr and Isha by the night fraction; Isha is 22.5525 h, printed 22.553 when rounded
+        // half up from four places.
+        {"55N 2006-06-21",
+         2006,
+         6,
+         21,
+         Place(55.0),
+         {0, 1.313, 3.334, 12.021, 16.525, 20.707, 22.5525},
+         0.00005},
+    };
+    for (const Row& r : rows) {
+        const PrayerResults t = Compute(r.y, r.m, r.d, r.p);
+        for (size_t i = Fajr; i <= Isha; ++i) {
+            EXPECT_NEAR(t[i], r.expected[i], i == Isha ? r.ishaTolerance : 0.0005)
+                << r.name << ", prayer " << i;
+        }
+    }
+}
+
+TEST(NightFractions, FiftyFiveNorthOnTheSolstice) {
+    const PrayerParameters p = Place(55.0);
+    const TNightFractions f = NightFractions(2006, 6, 21, p);
+    EXPECT_NEAR(f.Isha, 0.2785, 0.00005);
+    EXPECT_NEAR(f.Fajr, 0.3050, 0.00005);
+
+    const TSolarDay s = SolarDay(2006, 6, 21, 0.0, 55.0 * Deg, 0.0);
+    const double cF = (std::sin(-18.0 * Deg) - std::sin(55.0 * Deg) * std::sin(s.Declination)) /
+                      (std::cos(55.0 * Deg) * std::cos(s.Declination));
+    EXPECT_NEAR(std::fabs(cF), 1.206, 0.0005);
+
+    // The southern hemisphere measures at -45 deg on its own solstice.
+    const TNightFractions south = NightFractions(2006, 12, 21, Place(-55.0));
+    EXPECT_NEAR(south.Fajr, f.Fajr, 0.002);
+    EXPECT_NEAR(south.Isha, f.Isha, 0.002);
+}
+
+TEST(PrayerTimes, NightFractionRuleTakesOverAtFortyEightDegrees) {
+    // |cF| against the threshold 1.3369 * 18 deg + 0.45 = 0.870 (Fajr angle 18 deg).
+    struct Row {
+        const char* name;
+        double latitudeDeg;
+        int m, d;
+        bool byFraction;
+    };
+    const Row rows[] = {
+        {"50N 15 May: sun reaches -18 deg, |cF| 0.91 > 0.870", 50.0, 5, 15, true},
+        {"50N 1 May: |cF| 0.82 within the threshold", 50.0, 5, 1, false},
+        {"48.0 deg 1 Jun: |cF| 0.95, still below the switch", 48.0, 6, 1, false},
+        {"48.0002 deg 1 Jun: switched", 48.0002, 6, 1, true},
+        {"47.9N 1 Jun: hour angle whatever |cF|", 47.9, 6, 1, false},
+        {"50S 1 Dec: mirror, December fractions", -50.0, 12, 1, true},
+    };
+    for (const Row& r : rows) {
+        const PrayerParameters p = Place(r.latitudeDeg);
+        const PrayerResults t = Compute(2024, r.m, r.d, p);
+        const double hourAngle = HourAngleFajr(2024, r.m, r.d, p);
+        ASSERT_TRUE(std::isfinite(hourAngle)) << r.name << ": the sun must reach -18 deg here";
+        if (r.byFraction) {
+            EXPECT_NEAR(t[Fajr], FractionFajr(2024, p, t), 1e-9) << r.name;
+            EXPECT_GT(std::fabs(t[Fajr] - hourAngle), 0.05) << r.name;
+        } else {
+            EXPECT_NEAR(t[Fajr], hourAngle, 1e-9) << r.name;
+        }
+    }
+}
+
+TEST(PrayerTimes, ExtremeDaysAreComputedAtTheReferenceLatitude) {
+    // Polar night: every time is the 45 deg day's, with Fajr and Isha tested at the true 70 deg
+    // (|cF| at 45 deg in December is small, so they keep the hour angle).
+    const PrayerResults north = Compute(2024, 12, 21, Place(70.0, 10.0, 1.0));
+    const PrayerResults at45 = Compute(2024, 12, 21, Place(45.0, 10.0, 1.0));
+    for (size_t i = Fajr; i <= Isha; ++i) {
+        EXPECT_DOUBLE_EQ(north[i], at45[i]) << "70N polar night, prayer " << i;
+    }
+    const PrayerResults south = Compute(2024, 6, 21, Place(-70.0));
+    const PrayerResults atMinus45 = Compute(2024, 6, 21, Place(-45.0));
+    EXPECT_DOUBLE_EQ(south[Shrook], atMinus45[Shrook]);
+    EXPECT_DOUBLE_EQ(south[Asr], atMinus45[Asr]);
+
+    // Midnight sun: the day is 45 deg's, but the 48 deg test still uses 70 deg, so Fajr and
+    // Isha are judged against the threshold: Fajr (|cF| 0.875 at 45 deg) takes the night
+    // fraction where 45 deg itself keeps the hour angle.
+    const PrayerParameters p = Place(70.0);
+    const PrayerResults summer = Compute(2024, 6, 1, p);
+    const PrayerResults summer45 = Compute(2024, 6, 1, Place(45.0));
+    EXPECT_DOUBLE_EQ(summer[Shrook], summer45[Shrook]);
+    EXPECT_DOUBLE_EQ(summer[Maghrib], summer45[Maghrib]);
+    EXPECT_NEAR(summer[Fajr], FractionFajr(2024, p, summer), 1e-9);
+    // |cI| at 45 deg (Isha angle 17) is 0.85, inside the threshold built on the Fajr angle.
+    EXPECT_DOUBLE_EQ(summer[Isha], summer45[Isha]);
+    EXPECT_GT(std::fabs(summer[Fajr] - summer45[Fajr]), 0.05);
+}
+
+TEST(PrayerTimes, SafetyOffsetAndIshaInterval) {
+    constexpr double offset = 0.05;  // hours
+    struct Row {
+        const char* name;
+        PrayerParameters p;
+    };
+    PrayerParameters ummAlQura = Place(21.4225, 39.8262, 3.0, 18.5, 0.0);
+    ummAlQura[IshaInterval] = 1.5;
+    PrayerParameters ummAlQuraNorth = Place(55.0, 0.0, 0.0, 18.5, 0.0);
+    ummAlQuraNorth[IshaInterval] = 2.0;
+    const Row rows[] = {{"Isha angle 0 at Mecca", ummAlQura},
+                        {"Isha angle 0 at 55N in summer", ummAlQuraNorth}};
+    for (const Row& r : rows) {
+        PrayerParameters withOffset = r.p;
+        withOffset[SafetyOffset] = offset;
+        const PrayerResults plain = Compute(2006, 6, 21, r.p);
+        const PrayerResults safe = Compute(2006, 6, 21, withOffset);
+        EXPECT_NEAR(plain[Isha] - plain[Maghrib], r.p[IshaInterval], 1e-12) << r.name;
+        EXPECT_NEAR(safe[Isha] - plain[Isha], offset, 1e-12) << r.name << ": offset once";
+        EXPECT_EQ(safe[Shrook], plain[Shrook]) << r.name << ": Shrook without offset";
+        for (size_t i : {Dhuhr, Asr, Maghrib}) {
+            EXPECT_NEAR(safe[i] - plain[i], offset, 1e-12) << r.name << ", prayer " << i;
+        }
+    }
+
+    // The night-fraction Fajr gets the offset only inside the fraction: earlier, not later.
+    PrayerParameters north = Place(55.0);
+    north[SafetyOffset] = offset;
+    const PrayerResults t = Compute(2006, 6, 21, north);
+    EXPECT_NEAR(t[Fajr], FractionFajr(2006, north, t), 1e-9);
+    EXPECT_LT(t[Fajr], Compute(2006, 6, 21, Place(55.0))[Fajr]);
+}
+
+TEST(PrayerTimes, ElevationWidensTheDay) {
+    PrayerParameters high = Place(21.4225, 39.8262, 3.0);
+    high[EveningElevation] = 1000.0;
+    high[MorningElevation] = 1000.0;
+    const PrayerResults flat = Compute(2006, 7, 1, Place(21.4225, 39.8262, 3.0));
+    const PrayerResults t = Compute(2006, 7, 1, high);
+    const double morning = flat[Shrook] - t[Shrook];
+    const double evening = t[Maghrib] - flat[Maghrib];
+    EXPECT_GT(morning, 0.01);  // about 4 minutes for 1000 m
+    EXPECT_GT(evening, 0.01);
+    EXPECT_NEAR(flat[Fajr] - t[Fajr], morning, 1e-12);
+    EXPECT_NEAR(t[Isha] - flat[Isha], evening, 1e-12);
+    EXPECT_EQ(t[Dhuhr], flat[Dhuhr]);
+
+    // Below sea level there is no dip (the formula alone would take the arc sine of a number
+    // above 1); from 0.79 rad of latitude on there is no correction at all.
+    PrayerParameters deadSea = Place(31.5, 35.5, 2.0);
+    deadSea[EveningElevation] = deadSea[MorningElevation] = -430.0;
+    const PrayerResults low = Compute(2024, 3, 1, deadSea);
+    const PrayerResults level = Compute(2024, 3, 1, Place(31.5, 35.5, 2.0));
+    for (size_t i = Fajr; i <= Isha; ++i) {
+        EXPECT_EQ(low[i], level[i]) << "below sea level, prayer " << i;
+    }
+    PrayerParameters north = Place(46.0);
+    north[EveningElevation] = 1000.0;
+    EXPECT_EQ(Compute(2024, 3, 1, north)[Maghrib], Compute(2024, 3, 1, Place(46.0))[Maghrib]);
+}
+
+TEST(PrayerTimes, UnreachedAnglesAreClampedToTheSunsLowestPoint) {
+    // 47.5N at the solstice never sees the sun 19.5 deg down, and lies below the 48 deg switch.
+    const PrayerResults t = Compute(2024, 6, 21, Place(47.5, 0.0, 0.0, 19.5, 19.5));
+    EXPECT_NEAR(t[Fajr], t[Dhuhr] - 12.0, 1e-9);
+    EXPECT_NEAR(t[Isha], t[Dhuhr] + 12.0, 1e-9);
+    EXPECT_GE(t[Isha], 24.0) << "results are not wrapped";
+
+    // A reference latitude inside the polar circle leaves no night to share (finite, not NaN),
+    // and its sun circles above the Asr altitude, which gives the fixed 3.5-hour half-arc.
+    PrayerParameters p = Place(89.0);
+    p[ReferenceLatitude] = 89.0 * Deg;
+    p[SafetyOffset] = 0.05;
+    const TNightFractions f = NightFractions(2024, 6, 21, p);
+    EXPECT_EQ(f.Fajr, 0.0);
+    EXPECT_EQ(f.Isha, 0.0);
+    const PrayerResults polar = Compute(2024, 6, 21, p);
+    for (size_t i = Fajr; i <= Isha; ++i) {
+        EXPECT_TRUE(std::isfinite(polar[i])) << "prayer " << i;
+    }
+    EXPECT_NEAR(polar[Asr] - polar[Dhuhr], 3.5, 1e-12);
+}
+
+TEST(PrayerTimes, SweepEveryLatitudeEveryDayOf2024EveryMethod) {
+    struct Method {
+        const char* name;
+        double fajrDeg, ishaDeg, interval;
+    };
+    const Method methods[] = {{"MWL", 18, 17, 0},
+                              {"Egyptian", 19.5, 17.5, 0},
+                              {"Karachi", 18, 18, 0},
+                              {"Umm Al-Qura", 19, 0, 1.5},
+                              {"ISNA", 15, 15, 0}};
+    using namespace std::chrono;
+    int failures = 0;
+    for (const Method& method : methods) {
+        for (int cell = 0; cell < 2 * 179; ++cell) {
+            const int latitude = cell / 2 - 89;
+            PrayerParameters p = Place(latitude, 0.0, 0.0, method.fajrDeg, method.ishaDeg);
+            p[IshaInterval] = method.interval;
+            p[AsrShadow] = 1 + cell % 2;  // standard and Hanafi
+            for (sys_days day = year{2024} / January / 1; day <= year{2024} / December / 31;
+                 day += days{1}) {
+                const year_month_day ymd{day};
+                const PrayerResults t =
+                    Compute(2024, unsigned(ymd.month()), unsigned(ymd.day()), p);
+                // Finite, in order, and within twelve hours of noon (transit is 12 +- 0.3 h),
+                // except a fixed-interval Isha, which follows Maghrib.
+                bool ok = true;
+                for (size_t i = Fajr; i <= Isha; ++i) {
+                    ok = ok && std::isfinite(t[i]) && t[i] > -0.5 && t[i] < 24.5 + method.interval;
+                }
+                ok = ok && t[Fajr] <= t[Shrook] && t[Shrook] <= t[Dhuhr] && t[Dhuhr] <= t[Asr] &&
+                     t[Dhuhr] <= t[Maghrib] && t[Maghrib] <= t[Isha];
+                if (!ok && ++failures <= 10) {
+                    ADD_FAILURE() << method.name << " shadow " << p[AsrShadow] << " at " << latitude
+                                  << " deg on " << unsigned(ymd.month()) << "/"
+                                  << unsigned(ymd.day()) << ": " << t[Fajr] << " " << t[Shrook]
+                                  << " " << t[Dhuhr] << " " << t[Asr] << " " << t[Maghrib] << " "
+                                  << t[Isha];
+                }
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+}  // namespace
+}  // namespace orvandel::prayer
