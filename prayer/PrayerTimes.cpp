@@ -11,7 +11,7 @@ namespace {
 
 constexpr double DegToRad = 0.017453292519943295;        // rad per degree
 constexpr double HoursPerRadian = 3.819718634205488;     // 12 / pi: hours of hour angle per rad
-constexpr double FifteenPi = 47.1238898038469;           // deg of equation of time per hour * pi
+constexpr double FifteenPi = 47.1238898038469;           // 15 pi: hours = rad * 180 / this
 constexpr double FixedObliquityRad = 0.409138046482128;  // 23.441884 deg * 0.017453292
 constexpr double J2000 = 2451545.0;                      // Julian day of 2000 January 1.5
 constexpr double DaysPerJulianCentury = 36525.0;

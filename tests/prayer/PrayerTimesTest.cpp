@@ -309,6 +309,20 @@ TEST(PrayerTimes, UnreachedAnglesAreClampedToTheSunsLowestPoint) {
     EXPECT_NEAR(polar[Asr] - polar[Dhuhr], 3.5, 1e-12);
 }
 
+TEST(PrayerTimes, FiniteFarFromTheYear2000) {
+    // The mean elements drift with the century count; they stay usable within +-200000 years.
+    for (int year : {-200000, 1, 9999, 200000}) {
+        for (int latitude = -80; latitude <= 80; latitude += 10) {
+            for (int month : {3, 6, 12}) {
+                const PrayerResults t = Compute(year, month, 21, Place(latitude));
+                for (size_t i = Fajr; i <= Isha; ++i) {
+                    EXPECT_TRUE(std::isfinite(t[i])) << year << " " << latitude << " " << month;
+                }
+            }
+        }
+    }
+}
+
 TEST(PrayerTimes, SweepEveryLatitudeEveryDayOf2024EveryMethod) {
     struct Method {
         const char* name;
