@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/DateTime.h"
@@ -16,19 +17,24 @@ class TLocation;
 class TSaudiIslamic;
 
 // Calculation-method indices and juristic-method indices as the window's radio groups hold them.
-enum CalcMethodIndex { MuslimWorldLeague = 0, EgyptianSurvey = 1, KarachiUniversity = 2,
-                       UmmAlQura = 3, Isna = 4 };
+enum CalcMethodIndex {
+    MuslimWorldLeague = 0,
+    EgyptianSurvey = 1,
+    KarachiUniversity = 2,
+    UmmAlQura = 3,
+    Isna = 4
+};
 
 // What the recompute reads from the controls.
 struct TimetableSettings {
-    TDateTime Date = 0.0;     // chosen date, may carry a time of day
-    double Latitude = 0.0;    // degrees, north positive
-    double Longitude = 0.0;   // degrees, east positive
-    int GmtHours = 0;         // rounded value of the hours field
-    int GmtMinutes = 0;       // rounded value of the minutes field, 0..59
-    int Elevation = 0;        // metres
+    TDateTime Date = 0.0;    // chosen date, may carry a time of day
+    double Latitude = 0.0;   // degrees, north positive
+    double Longitude = 0.0;  // degrees, east positive
+    int GmtHours = 0;        // rounded value of the hours field
+    int GmtMinutes = 0;      // rounded value of the minutes field, 0..59
+    int Elevation = 0;       // metres
     int CalcMethod = UmmAlQura;
-    int Juristic = 0;         // 0 Standard (shadow 1), any other Hanafi (shadow 2)
+    int Juristic = 0;  // 0 Standard (shadow 1), any other Hanafi (shadow 2)
     bool AddSafetyTime = true;
     bool RoundMinutes = false;
     bool TwelveHours = true;
@@ -38,16 +44,29 @@ struct TimetableSettings {
 
 // One day of the table. Index p of the per-prayer arrays is the prayer (0 Fajr ... 5 Isha).
 struct TimetableDay {
-    int32_t Fixed = 0;                 // fixed date of the day
-    TDateTime Serial = 0.0;            // date serial of 00:00 of the day
-    std::string CivilDateText;         // "ddd dd-mmm-yyyy" in the locale's abbreviations
-    bool HijriValid = false;           // the Umm al-Qura conversion completed
+    int32_t Fixed = 0;          // fixed date of the day
+    TDateTime Serial = 0.0;     // date serial of 00:00 of the day
+    std::string CivilDateText;  // "ddd dd-mmm-yyyy" in the locale's abbreviations
+    bool HijriValid = false;    // the Umm al-Qura conversion completed
     int HijriYear = 0, HijriMonth = 0, HijriDay = 0;
-    std::string HijriDateText;         // "%d %s %d", empty when !HijriValid
-    std::array<double, 6> Hours{};     // t1..t6 after every adjustment, decimal hours
+    std::string HijriDateText;             // "%d %s %d", empty when !HijriValid
+    std::array<double, 6> Hours{};         // t1..t6 after every adjustment, decimal hours
     std::array<std::string, 6> TimeTexts;  // " h:mm", hour following TwelveHours
     std::array<std::string, 6> GridTexts;  // " h:mm", hour always in 12-hour form
+    // The shown time as minutes after the row's midnight on the 24-hour clock, after the
+    // minute rounding and the carry of minute 60 (24:15 is 1455); negative for a time before
+    // the row's midnight.
+    std::array<int, 6> ShownMinutes{};
 };
+
+// The zone offset of the hours and minutes fields in whole minutes east of Greenwich:
+// 60 * H + Sign(H) * Mi with Sign(0) = +1, so the minutes take the sign of the hours and a zone
+// between -1 h and 0 cannot be expressed. H = -3, Mi = 30 gives -210.
+int ZoneOffsetMinutes(int gmtHours, int gmtMinutes);
+
+// The header text of prayer p (0 Fajr ... 5 Isha): " Fajr", " Shrook", " Dhuhr", " Asr",
+// " Maghrib", " Isha", each with a leading blank.
+std::string_view PrayerHeaderText(int prayer);
 
 // The whole display data of one recompute.
 struct Timetable {
@@ -62,7 +81,7 @@ struct Timetable {
 // Computes timetables. Keeps the current place (replaced by every recompute) and one Umm
 // al-Qura date object for its whole life.
 class TimetableEngine {
-public:
+  public:
     TimetableEngine();
     ~TimetableEngine();
     TimetableEngine(const TimetableEngine&) = delete;
@@ -75,7 +94,12 @@ public:
     std::vector<TimetableDay> ComputeDays(const TimetableSettings& settings, int32_t firstFixed,
                                           int count);
 
-private:
+  private:
+    struct RowContext;
+    RowContext StartRecompute(const TimetableSettings& settings);
+    TimetableDay ComputeRow(RowContext& context, int64_t serialDay);
+    void SetHijriDate(RowContext& context, TimetableDay& day);
+
     std::unique_ptr<TLocation> currentLocation_;
     std::unique_ptr<TSaudiIslamic> islamicDate_;
 };

@@ -1,0 +1,128 @@
+#include "timetable/CityCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+
+namespace orvandel {
+namespace {
+
+TEST(CityCatalogue, GroupsInDisplayOrderWithTheirItemCounts) {
+    struct Expected {
+        CityGroup Group;
+        const char* Caption;
+        int OpenedHeight;
+        int Items;  // hidden entries included
+    };
+    const Expected expected[] = {
+        {CityGroup::SaudiArabia, "Saudi Arabia", 207, 9}, {CityGroup::MiddleEast, "Middle East", 287, 13},
+        {CityGroup::Africa, "Africa", 287, 13},           {CityGroup::Americas, "Americas", 287, 14},
+        {CityGroup::Asia, "Asia", 287, 13},               {CityGroup::Europe, "Europe", 287, 13},
+        {CityGroup::Oceania, "Oceania", 147, 6},
+    };
+    ASSERT_EQ(CityGroups().size(), std::size(expected));
+    std::map<CityGroup, int> counts;
+    for (const TCityEntry& e : CityCatalogue()) {
+        ++counts[e.Group];
+    }
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i].Caption);
+        EXPECT_EQ(CityGroups()[i].Group, expected[i].Group);
+        EXPECT_EQ(CityGroups()[i].Caption, expected[i].Caption);
+        EXPECT_EQ(CityGroups()[i].OpenedHeight, expected[i].OpenedHeight);
+        EXPECT_EQ(counts[expected[i].Group], expected[i].Items);
+    }
+}
+
+TEST(CityCatalogue, EntriesAreGroupedAlphabeticallyWithUniqueTagsInRange) {
+    std::set<int> tags;
+    const TCityEntry* previous = nullptr;
+    for (const TCityEntry& e : CityCatalogue()) {
+        SCOPED_TRACE(std::string(e.Caption));
+        EXPECT_TRUE(tags.insert(e.Tag).second) << "duplicate tag " << e.Tag;
+        EXPECT_GE(e.Tag, 10);
+        EXPECT_LE(e.Tag, 92);
+        if (previous != nullptr) {
+            EXPECT_LE(static_cast<int>(previous->Group), static_cast<int>(e.Group));
+            if (previous->Group == e.Group) {
+                EXPECT_LT(previous->Caption, e.Caption);
+            }
+        }
+        previous = &e;
+    }
+    EXPECT_EQ(tags.size(), 81u);
+    EXPECT_EQ(tags.count(19), 0u);
+    EXPECT_EQ(tags.count(87), 0u);
+}
+
+TEST(CityCatalogue, MethodsElevationAndVisibilityFollowTheRegion) {
+    const std::set<std::string> isna = {"Chicago", "Dallas",  "Los Angeles", "Miami",
+                                        "Montreal", "New York", "Toronto",    "Vancouver"};
+    for (const TCityEntry& e : CityCatalogue()) {
+        const std::string caption(e.Caption);
+        SCOPED_TRACE(caption);
+        const int expected = e.Group == CityGroup::SaudiArabia ? 3 : isna.count(caption) ? 4 : 0;
+        EXPECT_EQ(e.CalcMethod, expected);
+        EXPECT_EQ(e.Juristic, 0);
+        EXPECT_EQ(e.Elevation, 0);
+        EXPECT_EQ(e.Visible, caption != "Montreal");
+        EXPECT_TRUE(e.GmtMinutes == 0 || e.GmtMinutes == 30);
+        // Every place lies inside the window's field ranges.
+        EXPECT_LE(std::fabs(e.Latitude), 60.0);
+        EXPECT_LE(std::fabs(e.Longitude), 180.0);
+        EXPECT_LE(std::abs(e.GmtHours), 25);
+        // A standard offset far from the longitude's solar time would shift every time by
+        // hours: it stays within 2.5 h of longitude / 15.
+        const double zone = e.GmtHours + (e.GmtHours >= 0 ? 1 : -1) * e.GmtMinutes / 60.0;
+        EXPECT_LE(std::fabs(zone - e.Longitude / 15.0), 2.5) << "zone " << zone;
+    }
+}
+
+// Entries whose coordinates or offsets were corrected: each must now be the real place.
+TEST(CityCatalogue, CorrectedPlacesAndOffsets) {
+    struct Row {
+        const char* Caption;
+        double Latitude, Longitude;
+        int GmtHours, GmtMinutes;
+    };
+    const Row rows[] = {
+        {"Bogota", 4.6097, -74.0817, -5, 0},        {"Buenos Aires", -34.6037, -58.3816, -3, 0},
+        {"Sao Paulo", -23.5505, -46.6333, -3, 0},   {"Christchurch", -43.5321, 172.6362, 12, 0},
+        {"Tripoli", 32.8872, 13.1913, 2, 0},        {"Muscat", 23.5880, 58.3829, 4, 0},
+        {"Beirut", 33.8938, 35.5018, 2, 0},         {"Sanaa", 15.3694, 44.1910, 3, 0},
+        {"Bamako", 12.6392, -8.0029, 0, 0},         {"Islamabad", 33.6667, 73.1667, 5, 0},
+        {"Tehran", 35.5, 51.5, 3, 30},              {"Santiago", -33.45, -70.6667, -4, 0},
+        {"Istanbul", 41.0186, 28.9647, 3, 0},       {"Damascus", 33.5, 36.3, 3, 0},
+        {"Mecca", 21.42, 39.83, 3, 0},              {"New Delhi", 28.6, 77.2, 5, 30},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Caption);
+        const TCityEntry* e = FindCityByCaption(row.Caption);
+        ASSERT_NE(e, nullptr);
+        EXPECT_DOUBLE_EQ(e->Latitude, row.Latitude);
+        EXPECT_DOUBLE_EQ(e->Longitude, row.Longitude);
+        EXPECT_EQ(e->GmtHours, row.GmtHours);
+        EXPECT_EQ(e->GmtMinutes, row.GmtMinutes);
+    }
+}
+
+TEST(CityCatalogue, LookUpByTagAndCaption) {
+    ASSERT_NE(FindCityByTag(15), nullptr);
+    EXPECT_EQ(FindCityByTag(15)->Caption, "Mecca");
+    ASSERT_NE(FindCityByTag(48), nullptr);
+    EXPECT_EQ(FindCityByTag(48)->Caption, "Montreal");
+    for (int tag : {9, 19, 87, 93, 0, -15}) {
+        EXPECT_EQ(FindCityByTag(tag), nullptr) << tag;
+    }
+    EXPECT_EQ(FindCityByCaption("kuala lumpur"), FindCityByTag(67));
+    EXPECT_EQ(FindCityByCaption("NEW YORK"), FindCityByTag(52));
+    EXPECT_EQ(FindCityByCaption("New York "), nullptr);
+    EXPECT_EQ(FindCityByCaption("Atlantis"), nullptr);
+    EXPECT_EQ(FindCityByCaption(""), nullptr);
+}
+
+}  // namespace
+}  // namespace orvandel
