@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Classes/UmAlQuraDepartures.h"
+#include "Classes/cTvkLocation.h"
+#include "calendar/Islamic.h"
+#include "calendar/Location.h"
+#include "calendar/SaudiIslamic.h"
+#include "ephemeris/fn_Ephemeris.h"
+#include "platform/DateTime.h"
+
+using namespace orvandel;
+namespace fs = std::filesystem;
+
+namespace {
+
+int32_t Fixed(int y, int m, int d) {
+    return FixedFromDateTime(EncodeDate(y, m, d));
+}
+
+std::string Text(int32_t fixed) {
+    return FormatDateTime("yyyy-mm-dd", DateTimeFromFixed(fixed));
+}
+
+// The lunar phase at 00:00 Mecca standard time of a day, as the criterion's first test reads it.
+double PhaseAtMidnight(int32_t fixed) {
+    return TProtoDate::LunarPhase(
+        TProtoDate::UniversalFromStandard(fixed, UmAlQuraSource().AstronomyLocation));
+}
+
+// Seconds by which the moon sets after the sun at Mecca on the evening of a day.
+double MoonsetAfterSunset(int32_t fixed) {
+    const TTvkLocation& mecca = UmAlQuraSource();
+    const TDateTime day = DateTimeFromFixed(fixed);
+    return (mecca.EventOnDay(BodyMoon, EventSet, day, false, true).Time -
+            mecca.EventOnDay(BodySun, EventSet, day, false, true).Time) *
+           86400;
+}
+
+const TLocation& LosAngeles() {
+    return DefaultLocation();
+}
+
+struct HijriDate {
+    int32_t Year, Month, Day;
+};
+
+HijriDate Convert(int32_t fixed, const TLocation& place) {
+    TSaudiIslamic date;
+    EXPECT_TRUE(date.SetFixedAt(fixed, place)) << Text(fixed);
+    return {date.Year, date.Month, date.Day};
+}
+
+}  // namespace
+
+TEST(UmAlQuraCriterion, ClassDescriptor) {
+    const TDateClass& k = TSaudiIslamic::Class;
+    EXPECT_TRUE(k.InheritsFrom(TObservationalIslamic::Class));
+    EXPECT_TRUE(k.CriterionHoldsOnlyAtMonthStart);
+    EXPECT_EQ(&k.VisibilityLocation(), &TIslamic::MeccaLocation());
+    EXPECT_EQ(&TSaudiIslamic().ClassType(), &k);
+}
+
+TEST(UmAlQuraCriterion, PublishedDeparturesOverruleTheAstronomy) {
+    // Each row's evening is one on which the astronomical rule and the published calendar
+    // disagree: the moon sets within minutes of the sun.
+    struct Row {
+        const char* name;
+        int y, m, d;
+        TMonthStartDeparture kind;
+        bool moonSetsAfterSunOnEve;  // what the astronomy alone would say
+    };
+    const Row rows[] = {
+        {"26 June 2006 never begins a month", 2006, 6, 26, TMonthStartDeparture::NeverBegins, true},
+        {"2 December 2024 begins Jumada II 1446", 2024, 12, 2, TMonthStartDeparture::AlwaysBegins,
+         false},
+        {"30 January 2063 begins Shawwal 1485", 2063, 1, 30, TMonthStartDeparture::AlwaysBegins,
+         false},
+    };
+    ASSERT_EQ(PublishedDepartures().size(), std::size(rows));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const int32_t day = Fixed(r.y, r.m, r.d);
+        EXPECT_EQ(PublishedDeparture(day), r.kind);
+        EXPECT_EQ(PublishedDeparture(day - 1), TMonthStartDeparture::None);
+        EXPECT_EQ(PublishedDeparture(day + 1), TMonthStartDeparture::None);
+        const double seconds = MoonsetAfterSunset(day - 1);
+        EXPECT_EQ(seconds > 0, r.moonSetsAfterSunOnEve) << seconds << " s";
+        EXPECT_LT(std::abs(seconds), 600.0);
+        const uint64_t before = EphemerisCallCount();
+        EXPECT_EQ(TSaudiIslamic::VisibleCrescent(day, LosAngeles()),
+                  r.kind == TMonthStartDeparture::AlwaysBegins);
+        EXPECT_EQ(EphemerisCallCount(), before) << "the table is read before the astronomy";
+    }
+    EXPECT_EQ(PublishedDeparture(732488), TMonthStartDeparture::NeverBegins);
+}
+
+TEST(UmAlQuraCriterion, RejectionsAndTheirEphemerisCost) {
+    // One event computation is six library calls.
+    struct Row {
+        const char* name;
+        int y, m, d;
+        bool expected;
+        uint64_t calls;
+    };
+    const Row rows[] = {
+        {"mid-month, phase 135 deg at midnight", 2024, 4, 20, false, 0},
+        {"the day before conjunction, phase 347 deg", 2024, 4, 8, false, 0},
+        {"just past the window, phase 29 deg", 2024, 4, 11, false, 0},
+        {"conjunction after the eve's sunset", 2024, 4, 9, false, 6},
+        {"moon sets 172 s before the sun", 2024, 1, 12, false, 12},
+        {"moon sets 662 s before the sun", 2025, 10, 22, false, 12},
+        {"moon sets after the sun: 1 Shawwal 1445", 2024, 4, 10, true, 12},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const int32_t day = Fixed(r.y, r.m, r.d);
+        const double phase = PhaseAtMidnight(day);
+        EXPECT_EQ(phase > 0 && phase<25, r.calls> 0) << phase;
+        const uint64_t before = EphemerisCallCount();
+        EXPECT_EQ(TSaudiIslamic::VisibleCrescent(day, LosAngeles()), r.expected);
+        EXPECT_EQ(EphemerisCallCount() - before, r.calls);
+    }
+}
+
+TEST(UmAlQuraCalendar, PublishedFirstDaysOfMonths) {
+    struct Row {
+        const char* name;
+        int y, m, d;  // Gregorian first day
+        int32_t hijriYear, hijriMonth;
+    };
+    const Row rows[] = {
+        {"1 Ramadan 1445", 2024, 3, 11, 1445, 9},
+        {"1 Shawwal 1445", 2024, 4, 10, 1445, 10},
+        {"1 Dhu al-Hijja 1445", 2024, 6, 7, 1445, 12},
+        {"1 Muharram 1446", 2024, 7, 7, 1446, 1},
+        {"1 Jumada II 1446", 2024, 12, 2, 1446, 6},
+        {"1 Ramadan 1446", 2025, 3, 1, 1446, 9},
+        {"1 Shawwal 1446", 2025, 3, 30, 1446, 10},
+        {"1 Muharram 1447", 2025, 6, 26, 1447, 1},
+        {"1 Ramadan 1447", 2026, 2, 18, 1447, 9},
+        {"1 Shawwal 1485", 2063, 1, 30, 1485, 10},
+        {"month after 26 June 2006", 2006, 6, 27, 1427, 6},
+    };
+    const TLocation* places[] = {&TIslamic::MeccaLocation(), &LosAngeles()};
+    for (const Row& r : rows) {
+        const int32_t first = Fixed(r.y, r.m, r.d);
+        for (const TLocation* place : places) {
+            SCOPED_TRACE(std::string(r.name) + " at " + place->Name);
+            const HijriDate day1 = Convert(first, *place);
+            EXPECT_EQ(day1.Day, 1);
+            EXPECT_EQ(day1.Month, r.hijriMonth);
+            EXPECT_EQ(day1.Year, r.hijriYear);
+            const HijriDate before = Convert(first - 1, *place);
+            EXPECT_TRUE(before.Day == 29 || before.Day == 30) << before.Day;
+            EXPECT_EQ(before.Month, r.hijriMonth == 1 ? 12 : r.hijriMonth - 1);
+            EXPECT_EQ(before.Year, r.hijriMonth == 1 ? r.hijriYear - 1 : r.hijriYear);
+        }
+        TSaudiIslamic own;  // the class's own place
+        ASSERT_TRUE(own.TrySetFixed(first));
+        EXPECT_EQ(own.Day, 1);
+        EXPECT_EQ(own.GetFixed(), first);
+    }
+}
+
+TEST(UmAlQuraCalendar, WeeksOutsideTheBasicDataFiles) {
+    // 1850 and 2450 lie outside sepl_18.se1 / semo_18.se1; the library reads the files of those
+    // centuries. 1850 has negative date serials, whose days are their floor. Each week runs
+    // Saturday to Friday and holds a month start.
+    struct Row {
+        const char* name;
+        int y, m, d;     // the Saturday
+        int y1, m1, d1;  // the first day of a month within the week
+        int32_t hy, hm;  // that month
+    };
+    const Row rows[] = {
+        {"January 1850", 1850, 1, 12, 1850, 1, 14, 1266, 3},
+        {"January 2450", 2450, 1, 15, 2450, 1, 15, 1884, 8},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const int32_t saturday = Fixed(r.y, r.m, r.d), first = Fixed(r.y1, r.m1, r.d1);
+        ASSERT_EQ(DayOfWeek(DateTimeFromFixed(saturday)), 7);
+        HijriDate previous = Convert(saturday - 1, LosAngeles());
+        for (int32_t f = saturday; f < saturday + 7; ++f) {
+            SCOPED_TRACE(Text(f));
+            const HijriDate h = Convert(f, LosAngeles());
+            if (f == first) {
+                EXPECT_EQ(h.Day, 1);
+                EXPECT_EQ(h.Month, r.hm);
+                EXPECT_EQ(h.Year, r.hy);
+                EXPECT_GE(previous.Day, 29);
+            } else {
+                EXPECT_EQ(h.Day, previous.Day + 1);
+                EXPECT_EQ(h.Month, previous.Month);
+            }
+            // The observed calendar stays within two days of the arithmetic one.
+            EXPECT_LE(std::abs(FixedFromIslamic(h.Year, h.Month, h.Day) - f), 2);
+            EXPECT_EQ(Convert(f, TIslamic::MeccaLocation()).Day, h.Day);
+            previous = h;
+        }
+        // The month began on the day after the first evening with the moon past conjunction
+        // and setting after the sun.
+        EXPECT_GT(MoonsetAfterSunset(first - 1), 0.0);
+        EXPECT_FALSE(TSaudiIslamic::VisibleCrescent(first - 1, LosAngeles()));
+    }
+}
+
+TEST(UmAlQuraCalendar, EveryDayContinuesTheCountFrom1445To1447) {
+    // 1 Muharram 1445 (19 July 2023) to the last day of Dhu al-Hijja 1447. Before the search
+    // asked whether the month had begun by the date, days 2 to 5 of most months fell back a
+    // lunation and read as day 31 to 34 of the month before.
+    const int32_t start = Fixed(2023, 7, 19);
+    TSaudiIslamic date;
+    ASSERT_TRUE(date.SetFixedAt(start, LosAngeles()));
+    ASSERT_EQ(date.Year, 1445);
+    ASSERT_EQ(date.Month, 1);
+    ASSERT_EQ(date.Day, 1);
+    HijriDate previous{date.Year, date.Month, date.Day};
+    int months = 1, days = 1;
+    int32_t f = start + 1;
+    for (;; ++f) {
+        SCOPED_TRACE(Text(f));
+        ASSERT_TRUE(date.SetFixedAt(f, LosAngeles()));
+        const HijriDate h{date.Year, date.Month, date.Day};
+        if (h.Day == 1) {
+            ASSERT_TRUE(previous.Day == 29 || previous.Day == 30) << previous.Day;
+            ASSERT_EQ(h.Month, previous.Month % 12 + 1);
+            ASSERT_EQ(h.Year, previous.Month == 12 ? previous.Year + 1 : previous.Year);
+            if (h.Year == 1448)
+                break;
+            ++months;
+        } else {
+            ASSERT_EQ(h.Day, previous.Day + 1);
+            ASSERT_EQ(h.Month, previous.Month);
+            ASSERT_EQ(h.Year, previous.Year);
+        }
+        ASSERT_EQ(date.GetFixed(), f);
+        previous = h;
+        ++days;
+    }
+    EXPECT_EQ(months, 36);
+    EXPECT_GE(days, 36 * 29);
+    EXPECT_LE(days, 36 * 30);
+    std::printf("1 Muharram 1445 to 29/30 Dhu al-Hijja 1447: %d days in %d months, to %s\n", days,
+                months, Text(f - 1).c_str());
+
+    const HijriDate third = Convert(Fixed(2024, 4, 12), LosAngeles());
+    EXPECT_EQ(third.Year, 1445);
+    EXPECT_EQ(third.Month, 10);
+    EXPECT_EQ(third.Day, 3);
+}
+
+TEST(UmAlQuraCalendar, FailingEphemerisEndsTheSearchAndReportsIt) {
+    // An unreadable JPL file: every event computation answers on another ephemeris and gives
+    // the empty record, so no evening passes. The bounded search ends and the conversion says
+    // it did not complete, leaving the fields alone.
+    std::string pattern = (fs::temp_directory_path() / "orvandel-uq-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
+    std::ofstream(folder / "de406.eph").put('\0');
+    StartEphemeris(folder);
+    ASSERT_EQ(EphemerisFlag(), EphemerisJpl);
+
+    const int32_t shawwal = Fixed(2024, 4, 10);
+    EXPECT_FALSE(TSaudiIslamic::VisibleCrescent(shawwal, LosAngeles()));
+    TSaudiIslamic date;
+    date.SetFields(std::array<int32_t, 3>{1, 2, 3});
+    EXPECT_FALSE(date.SetFixedAt(shawwal, LosAngeles()));
+    EXPECT_EQ(date.Year, 1);
+    EXPECT_EQ(date.Month, 2);
+    EXPECT_EQ(date.Day, 3);
+    EXPECT_EQ(date.GetFixed(), 0);
+
+    StartEphemeris();
+    fs::remove_all(folder);
+    EXPECT_TRUE(date.SetFixedAt(shawwal, LosAngeles()));
+    EXPECT_EQ(date.Day, 1);
+}
