@@ -5,12 +5,23 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/StackTrace.h"
+
 namespace orvandel {
 
-// Root of every error the core raises on purpose.
+// Root of every error the core raises on purpose. It records the call stack where it was
+// raised, so that a report of an error that escapes to the application shows its origin.
 class EPlatformError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EPlatformError(const std::string& message)
+        : std::runtime_error(message), trace_(StackTrace::Capture(1)) {}
+    explicit EPlatformError(const char* message)
+        : std::runtime_error(message), trace_(StackTrace::Capture(1)) {}
+
+    const StackTrace& Trace() const noexcept { return trace_; }
+
+private:
+    StackTrace trace_;
 };
 
 // An integer result left the range of its type (32 or 64 bits).
