@@ -3,18 +3,24 @@
 #include "calendar/Gregorian.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "platform/CheckedInt.h"
+#include "platform/Errors.h"
 
 namespace orvandel {
 
 namespace {
 
-constexpr int32_t GregorianEpoch = 1;  // fixed date of 1 January 1
+// Operation and field names for error messages.
+constexpr std::string_view OpYearFromFixed = "GregorianYearFromFixed";
+constexpr std::string_view OpSetFixed = "TGregorian.SetFixed";
+constexpr std::string_view OpFixedFrom = "FixedFromGregorian";
+constexpr std::string_view FieldMonth = "month";
+constexpr std::string_view FieldDay = "day";
 
-int32_t Add(int32_t a, int32_t b) {
-    return CheckedAdd<int32_t>(a, b, "FixedFromGregorian");
-}
+constexpr int32_t GregorianEpoch = 1;  // fixed date of 1 January 1
 
 }  // namespace
 
@@ -22,17 +28,20 @@ const TDateClass TGregorian::Class = {"TGregorian", &TStandardDate::Class,
                                       &TProtoDate::VisibleCrescent, nullptr};
 
 int32_t FixedFromGregorian(int32_t Year, uint16_t Month, uint16_t Day) {
+    using P = TProtoDate;
     const int32_t correction = Month <= 2 ? 0 : TGregorian::GregorianLeapYear(Year) ? -1 : -2;
-    const int32_t y1 = CheckedSub<int32_t>(Year, 1, "FixedFromGregorian");
-    const int32_t days = CheckedMul<int32_t>(365, y1, "FixedFromGregorian");
-    int32_t result = Add(GregorianEpoch - 1, days);
-    result = Add(result, TProtoDate::Quotient(y1, 4));
-    result = CheckedSub<int32_t>(result, TProtoDate::Quotient(y1, 100), "FixedFromGregorian");
-    result = Add(result, TProtoDate::Quotient(y1, 400));
-    // 367 * Month - 362 lies in [-362, 24050983] for a 16-bit month.
-    result = Add(result, TProtoDate::Quotient(367 * int32_t{Month} - 362, 12));
-    result = Add(result, correction);
-    return Add(result, Day);
+    // The sum is formed in 64 bits (every term lies within +-2^40), so a date whose fixed date
+    // fits 32 bits never fails on a partial sum; only the result is checked.
+    const int64_t y1 = int64_t{Year} - 1;  // [-2^31 - 1, 2^31 - 2]
+    const int64_t result = (GregorianEpoch - 1) + 365 * y1 + P::IntQuotient(y1, 4) -
+                           P::IntQuotient(y1, 100) + P::IntQuotient(y1, 400) +
+                           P::IntQuotient(367 * int32_t{Month} - 362, 12)  // [-31, 2004248]
+                           + correction + Day;
+    if (result < INT32_MIN || result > INT32_MAX)
+        throw EIntOverflow(std::string(OpFixedFrom) + ": " + std::to_string(Year) + "-" +
+                           std::to_string(Month) + "-" + std::to_string(Day) +
+                           " leaves the 32-bit day range");
+    return static_cast<int32_t>(result);
 }
 
 bool TGregorian::GregorianLeapYear(int32_t Year) {
@@ -43,39 +52,38 @@ bool TGregorian::GregorianLeapYear(int32_t Year) {
 }
 
 int32_t TGregorian::GregorianYearFromFixed(int32_t Fixed) {
-    const int32_t d0 = CheckedSub<int32_t>(Fixed, GregorianEpoch, "GregorianYearFromFixed");
-    const int32_t n400 = Quotient(d0, 146097);
-    const int32_t d1 = Modulo(d0, 146097);     // [0, 146096]
-    const int32_t n100 = Quotient(d1, 36524);  // [0, 4]
-    const int32_t d2 = Modulo(d1, 36524);      // [0, 36523]
-    const int32_t n4 = Quotient(d2, 1461);     // [0, 24]
-    const int32_t d3 = Modulo(d2, 1461);       // [0, 1460]
-    const int32_t n1 = Quotient(d3, 365);      // [0, 4]
+    const int32_t d0 = CheckedSub<int32_t>(Fixed, GregorianEpoch, OpYearFromFixed);
+    const int32_t n400 = IntQuotient(d0, 146097);
+    const int32_t d1 = Modulo(d0, 146097);        // [0, 146096]
+    const int32_t n100 = IntQuotient(d1, 36524);  // [0, 4]
+    const int32_t d2 = Modulo(d1, 36524);         // [0, 36523]
+    const int32_t n4 = IntQuotient(d2, 1461);     // [0, 24]
+    const int32_t d3 = Modulo(d2, 1461);          // [0, 1460]
+    const int32_t n1 = IntQuotient(d3, 365);      // [0, 4]
     // n400 lies in [-14699, 14699], so 400 * n400 fits; the sum below adds at most 399.
     const int32_t y = 400 * n400 + 100 * n100 + 4 * n4 + n1;
     if (n100 == 4 || n1 == 4)
         return y;  // 31 December of a leap year that ends a cycle
-    return CheckedAdd<int32_t>(y, 1, "GregorianYearFromFixed");
+    return CheckedAdd<int32_t>(y, 1, OpYearFromFixed);
 }
 
 void TGregorian::SetFixed(int32_t Fixed) {
     Year = GregorianYearFromFixed(Fixed);
     const int32_t priorDays =
-        CheckedSub<int32_t>(Fixed, FixedFromGregorian(Year, 1, 1), "TGregorian.SetFixed");
+        CheckedSub<int32_t>(Fixed, FixedFromGregorian(Year, 1, 1), OpSetFixed);
     static constexpr int32_t MarchCorrection[2] = {2, 1};  // common year, leap year
     const int32_t correction = Fixed < FixedFromGregorian(Year, 3, 1)
                                    ? 0
                                    : MarchCorrection[GregorianLeapYear(Year) ? 1 : 0];
     // priorDays + correction lies in [0, 367].
-    Month = Quotient(12 * (priorDays + correction) + 373, 367);
-    const int32_t first =
-        FixedFromGregorian(Year, FieldToWord(Month, "TGregorian.SetFixed", "month"), 1);
+    Month = IntQuotient(12 * (priorDays + correction) + 373, 367);
+    const int32_t first = FixedFromGregorian(Year, FieldToWord(Month, OpSetFixed, FieldMonth), 1);
     Day = Fixed - first + 1;  // [1, 31]
 }
 
 int32_t TGregorian::GetFixed() const {
-    return FixedFromGregorian(Year, FieldToWord(Month, "FixedFromGregorian", "month"),
-                              FieldToWord(Day, "FixedFromGregorian", "day"));
+    return FixedFromGregorian(Year, FieldToWord(Month, OpFixedFrom, FieldMonth),
+                              FieldToWord(Day, OpFixedFrom, FieldDay));
 }
 
 std::string TGregorian::ToLongString() const {

@@ -3,17 +3,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 #include "calendar/Gregorian.h"
 #include "platform/CheckedInt.h"
+#include "platform/Errors.h"
 
 namespace orvandel {
 
 namespace {
 
-int32_t Add(int32_t a, int32_t b) {
-    return CheckedAdd<int32_t>(a, b, "FixedFromJulian");
-}
+// Operation and field names for error messages.
+constexpr std::string_view OpSetFixed = "TJulian.SetFixed";
+constexpr std::string_view OpFixedFrom = "FixedFromJulian";
+constexpr std::string_view FieldMonth = "month";
+constexpr std::string_view FieldDay = "day";
 
 }  // namespace
 
@@ -26,15 +31,19 @@ int32_t JulianEpoch() {
 }
 
 int32_t FixedFromJulian(int32_t Year, uint16_t Month, uint16_t Day) {
-    const int32_t y = Year < 0 ? Year + 1 : Year;  // no year 0
+    using P = TProtoDate;
     const int32_t correction = Month <= 2 ? 0 : TJulian::JulianLeapYear(Year) ? -1 : -2;
-    const int32_t y1 = CheckedSub<int32_t>(y, 1, "FixedFromJulian");
-    int32_t result = Add(JulianEpoch() - 1, CheckedMul<int32_t>(365, y1, "FixedFromJulian"));
-    result = Add(result, TProtoDate::Quotient(y1, 4));
-    // 367 * Month - 362 lies in [-362, 24050983] for a 16-bit month.
-    result = Add(result, TProtoDate::Quotient(367 * int32_t{Month} - 362, 12));
-    result = Add(result, correction);
-    return Add(result, Day);
+    // Year -1 directly precedes year 1. The sum is formed in 64 bits (every term lies within
+    // +-2^40); only the result must fit 32 bits.
+    const int64_t y1 = (Year < 0 ? int64_t{Year} + 1 : int64_t{Year}) - 1;  // [-2^31, 2^31 - 2]
+    const int64_t result = (int64_t{JulianEpoch()} - 1) + 365 * y1 + P::IntQuotient(y1, 4) +
+                           P::IntQuotient(367 * int32_t{Month} - 362, 12)  // [-31, 2004248]
+                           + correction + Day;
+    if (result < INT32_MIN || result > INT32_MAX)
+        throw EIntOverflow(std::string(OpFixedFrom) + ": " + std::to_string(Year) + "-" +
+                           std::to_string(Month) + "-" + std::to_string(Day) +
+                           " leaves the 32-bit day range");
+    return static_cast<int32_t>(result);
 }
 
 bool TJulian::JulianLeapYear(int32_t Year) {
@@ -42,23 +51,22 @@ bool TJulian::JulianLeapYear(int32_t Year) {
 }
 
 void TJulian::SetFixed(int32_t Fixed) {
-    const int32_t sinceEpoch = CheckedSub<int32_t>(Fixed, JulianEpoch(), "TJulian.SetFixed");
-    const int32_t fourfold = CheckedMul<int32_t>(4, sinceEpoch, "TJulian.SetFixed");
-    const int32_t approx = Quotient(CheckedAdd<int32_t>(fourfold, 1464, "TJulian.SetFixed"), 1461);
+    const int32_t sinceEpoch = CheckedSub<int32_t>(Fixed, JulianEpoch(), OpSetFixed);
+    const int32_t fourfold = CheckedMul<int32_t>(4, sinceEpoch, OpSetFixed);
+    const int32_t approx = IntQuotient(CheckedAdd<int32_t>(fourfold, 1464, OpSetFixed), 1461);
     Year = approx <= 0 ? approx - 1 : approx;  // approx lies in [-1470003, 1470004]
-    const int32_t priorDays =
-        CheckedSub<int32_t>(Fixed, FixedFromJulian(Year, 1, 1), "TJulian.SetFixed");
+    const int32_t priorDays = CheckedSub<int32_t>(Fixed, FixedFromJulian(Year, 1, 1), OpSetFixed);
     const int32_t correction = Fixed < FixedFromJulian(Year, 3, 1) ? 0
                                : JulianLeapYear(Year)              ? 1
                                                                    : 2;
     // priorDays + correction lies in [0, 367].
-    Month = Quotient(12 * (priorDays + correction) + 373, 367);
-    Day = Fixed - FixedFromJulian(Year, FieldToWord(Month, "TJulian.SetFixed", "month"), 1) + 1;
+    Month = IntQuotient(12 * (priorDays + correction) + 373, 367);
+    Day = Fixed - FixedFromJulian(Year, FieldToWord(Month, OpSetFixed, FieldMonth), 1) + 1;
 }
 
 int32_t TJulian::GetFixed() const {
-    return FixedFromJulian(Year, FieldToWord(Month, "FixedFromJulian", "month"),
-                           FieldToWord(Day, "FixedFromJulian", "day"));
+    return FixedFromJulian(Year, FieldToWord(Month, OpFixedFrom, FieldMonth),
+                           FieldToWord(Day, OpFixedFrom, FieldDay));
 }
 
 std::string TJulian::ToLongString() const {

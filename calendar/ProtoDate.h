@@ -40,7 +40,7 @@ struct TDateClass {
 };
 
 class TProtoDate {
-public:
+  public:
     static const TDateClass Class;
 
     TProtoDate() = default;
@@ -51,12 +51,12 @@ public:
     virtual const TDateClass& ClassType() const { return Class; }
 
     // Virtual slots. In TProtoDate and TDate every slot but Equals raises EAbstractError.
-    virtual bool FieldsEqual(const TProtoDate* Other) const;            // slot 0
-    virtual void SetFixed(int32_t Fixed);                               // slot 2
-    virtual void SetFields(std::span<const int32_t> Values);            // slot 3
-    virtual int32_t GetFixed() const;                                   // slot 4
-    virtual std::string ToString() const;                               // slot 5
-    virtual std::string ToLongString() const;                           // slot 6
+    virtual bool FieldsEqual(const TProtoDate* Other) const;  // slot 0
+    virtual void SetFixed(int32_t Fixed);                     // slot 2
+    virtual void SetFields(std::span<const int32_t> Values);  // slot 3
+    virtual int32_t GetFixed() const;                         // slot 4
+    virtual std::string ToString() const;                     // slot 5
+    virtual std::string ToLongString() const;                 // slot 6
     // Slot 7: false for nullptr or an object that is not a TProtoDate, else FieldsEqual.
     virtual bool Equals(const TProtoDate* Other) const;
 
@@ -65,6 +65,9 @@ public:
     static int64_t FloorInt(long double X);
     // FloorInt(X / Y) in extended precision; ERangeError when it does not fit 32 bits.
     static int32_t Quotient(long double X, long double Y);
+    // Quotient for integer operands, in exact integer arithmetic (the same value, cheaper);
+    // ERangeError when it does not fit 32 bits, EInvalidOp for Y = 0.
+    static int32_t IntQuotient(int64_t X, int64_t Y);
     // X - Y * FloorInt(X / Y), sign of Y; EIntOverflow / ERangeError on overflow.
     static int32_t Modulo(int32_t X, int32_t Y);
     // X - Y * FloorInt(X / Y). RealMod(-90, 360) = 270.
@@ -114,11 +117,11 @@ public:
     static double JulianCenturies(double T);
 
     // ---- Solar quantities at U moment T ----
-    static double Obliquity(double T);        // degrees
-    static double EquationOfTime(double T);   // days, |result| <= 0.5
-    static double Nutation(double T);         // degrees
-    static double Aberration(double T);       // degrees
-    static double SolarLongitude(double T);   // degrees in [0, 360)
+    static double Obliquity(double T);           // degrees
+    static double EquationOfTime(double T);      // days, |result| <= 0.5
+    static double Nutation(double T);            // degrees
+    static double Aberration(double T);          // degrees
+    static double SolarLongitude(double T);      // degrees in [0, 360)
     static double SiderealFromMoment(double T);  // degrees in [0, 360)
 
     // ---- Solar events ----
@@ -140,9 +143,9 @@ public:
     static double Sunset(int32_t Date, const TLocation& L);
 
     // ---- Lunar quantities at U moment T ----
-    static double LunarLongitude(double T);  // degrees in [0, 360)
-    static double LunarLatitude(double T);   // degrees reduced into [0, 360)
-    static double LunarPhase(double T);      // degrees in [0, 360), 0 = new moon
+    static double LunarLongitude(double T);                     // degrees in [0, 360)
+    static double LunarLatitude(double T);                      // degrees reduced into [0, 360)
+    static double LunarPhase(double T);                         // degrees in [0, 360), 0 = new moon
     static double LunarAltitude(double T, const TLocation& L);  // degrees in [-180, 180)
 
     // The library's crescent criterion: visible on the eve of Date at L.
