@@ -1,0 +1,267 @@
+#include "ui/CityList.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <stdexcept>
+
+#include "ui/Colors.h"
+
+namespace orvandel {
+
+namespace {
+constexpr int CaptionIndent = 6;  // pixels
+constexpr int ItemIndent = 16;    // pixels
+}  // namespace
+
+TCityList::TCityList(QWidget* parent)
+    : QWidget(parent),
+      FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
+      FItemFont(QStringLiteral("MS Sans Serif"), 8) {
+    const QColor closedColor = GrayTextColor(palette());
+    for (const TCityGroupInfo& info : CityGroups()) {
+        Group group{&info, {}, {}, false, closedColor};
+        for (const TCityEntry& entry : CityCatalogue()) {
+            if (entry.Group == info.Group) {
+                group.Items.push_back(&entry);
+            }
+        }
+        group.Selected.assign(group.Items.size(), false);
+        FGroups.push_back(std::move(group));
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAutoFillBackground(false);
+}
+
+const TCityEntry& TCityList::Item(int group, int item) const {
+    return *FGroups.at(group).Items.at(item);
+}
+
+int TCityList::OpenGroup() const {
+    for (int g = 0; g < GroupCount(); ++g) {
+        if (FGroups[g].Open) {
+            return g;
+        }
+    }
+    return -1;
+}
+
+void TCityList::Open(int group) {
+    if (FGroups.at(group).Open) {
+        return;
+    }
+    if (const int previous = OpenGroup(); previous >= 0) {
+        Close(previous);
+    }
+    FGroups[group].Open = true;
+    update();
+    emit GroupOpened(group);
+}
+
+void TCityList::Close(int group) {
+    if (!FGroups.at(group).Open) {
+        return;
+    }
+    FGroups[group].Open = false;
+    update();
+    emit GroupClosed(group);
+}
+
+bool TCityList::IsSelected(int group, int item) const {
+    return FGroups.at(group).Selected.at(item);
+}
+
+void TCityList::SetSelected(int group, int item) {
+    std::vector<bool>& selected = FGroups.at(group).Selected;
+    selected.at(item);  // range check before changing anything
+    selected.assign(selected.size(), false);
+    selected[item] = true;
+    update();
+}
+
+void TCityList::ClearSelected(int group, int item) {
+    FGroups.at(group).Selected.at(item) = false;
+    update();
+}
+
+void TCityList::SetCaptionColor(int group, const QColor& color) {
+    FGroups.at(group).CaptionColor = color;
+    update();
+}
+
+int TCityList::GroupHeight(int group) const {
+    return FGroups[group].Open ? FGroups[group].Info->OpenedHeight : CaptionHeight;
+}
+
+int TCityList::GroupTop(int group) const {
+    int top = 0;
+    for (int g = 0; g < group; ++g) {
+        top += GroupHeight(g) + GroupSpacing;
+    }
+    return top;
+}
+
+QRect TCityList::CaptionRect(int group) const {
+    FGroups.at(group);
+    return QRect(0, GroupTop(group), width(), CaptionHeight);
+}
+
+QRect TCityList::ItemRect(int group, int item) const {
+    const Group& g = FGroups.at(group);
+    if (!g.Open || !g.Items.at(item)->Visible) {
+        return QRect();
+    }
+    int row = 0;  // position among the visible items
+    for (int i = 0; i < item; ++i) {
+        row += g.Items[i]->Visible ? 1 : 0;
+    }
+    return QRect(0, GroupTop(group) + CaptionHeight + 2 + row * ItemHeight, width(), ItemHeight);
+}
+
+QSize TCityList::sizeHint() const {
+    int height = 0;
+    for (int g = 0; g < GroupCount(); ++g) {
+        height += GroupHeight(g) + (g > 0 ? GroupSpacing : 0);
+    }
+    return QSize(120, height);
+}
+
+TCityList::Hit TCityList::HitTest(const QPoint& point) const {
+    for (int g = 0; g < GroupCount(); ++g) {
+        if (CaptionRect(g).contains(point)) {
+            return {g, -1};
+        }
+        for (int i = 0; i < ItemCount(g); ++i) {
+            if (ItemRect(g, i).contains(point)) {
+                return {g, i};
+            }
+        }
+    }
+    return {};
+}
+
+void TCityList::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), FormBackground);
+    const QColor divider = GrayTextColor(palette());
+    for (int g = 0; g < GroupCount(); ++g) {
+        const Group& group = FGroups[g];
+        const QRect caption = CaptionRect(g);
+        painter.setFont(FCaptionFont);
+        painter.setPen(g == FHoverCaption ? CurrentDayRed : group.CaptionColor);
+        painter.drawText(caption.adjusted(CaptionIndent, 0, 0, -1),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromUtf8(group.Info->Caption.data(),
+                                           static_cast<qsizetype>(group.Info->Caption.size())));
+        painter.setPen(divider);
+        painter.drawLine(caption.left(), caption.bottom(), caption.right(), caption.bottom());
+        if (!group.Open) {
+            continue;
+        }
+        painter.setFont(FItemFont);
+        for (int i = 0; i < ItemCount(g); ++i) {
+            const QRect item = ItemRect(g, i);
+            if (item.isEmpty()) {
+                continue;
+            }
+            painter.setPen(group.Selected[i] ? CurrentDayRed : WindowTextColor(palette()));
+            const std::string_view name = group.Items[i]->Caption;
+            painter.drawText(item.adjusted(ItemIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            if (group.Selected[i] && hasFocus()) {
+                painter.setPen(QPen(WindowTextColor(palette()), 1, Qt::DotLine));
+                painter.drawRect(item.adjusted(ItemIndent - 3, 1, -2, -2));
+            }
+        }
+    }
+}
+
+void TCityList::mousePressEvent(QMouseEvent* event) {
+    FPressed = event->button() == Qt::LeftButton ? HitTest(event->position().toPoint()) : Hit{};
+    event->accept();
+}
+
+// A click acts when the button is released on what it was pressed on: a caption opens its
+// group or closes it when open; a city raises ItemClicked.
+void TCityList::mouseReleaseEvent(QMouseEvent* event) {
+    const Hit pressed = FPressed;
+    FPressed = {};
+    if (event->button() != Qt::LeftButton || pressed.Group < 0 ||
+        !(HitTest(event->position().toPoint()) == pressed)) {
+        return;
+    }
+    event->accept();
+    if (pressed.Item < 0) {
+        if (IsOpen(pressed.Group)) {
+            Close(pressed.Group);
+        } else {
+            Open(pressed.Group);
+        }
+        return;
+    }
+    emit ItemClicked(pressed.Group, pressed.Item);
+}
+
+void TCityList::mouseMoveEvent(QMouseEvent* event) {
+    const Hit hit = HitTest(event->position().toPoint());
+    setCursor(hit.Group >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const int hover = hit.Item < 0 ? hit.Group : -1;
+    if (hover != FHoverCaption) {
+        FHoverCaption = hover;
+        update();
+    }
+}
+
+void TCityList::leaveEvent(QEvent*) {
+    FHoverCaption = -1;
+    update();
+}
+
+// Up/Down choose the previous/next city of the open group, as a click would; PageUp/PageDown
+// open the previous/next group.
+void TCityList::keyPressEvent(QKeyEvent* event) {
+    const int open = OpenGroup();
+    switch (event->key()) {
+        case Qt::Key_Up:
+            ClickSelectedNeighbour(-1);
+            break;
+        case Qt::Key_Down:
+            ClickSelectedNeighbour(1);
+            break;
+        case Qt::Key_PageUp:
+            Open(open > 0 ? open - 1 : 0);
+            break;
+        case Qt::Key_PageDown:
+            Open(open >= 0 && open + 1 < GroupCount() ? open + 1 : GroupCount() - 1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void TCityList::ClickSelectedNeighbour(int direction) {
+    const int g = OpenGroup();
+    if (g < 0 || ItemCount(g) == 0) {
+        return;
+    }
+    int current = -1;
+    for (int i = 0; i < ItemCount(g); ++i) {
+        if (FGroups[g].Selected[i]) {
+            current = i;
+        }
+    }
+    for (int i = current + direction; i >= 0 && i < ItemCount(g); i += direction) {
+        if (FGroups[g].Items[i]->Visible) {
+            emit ItemClicked(g, i);
+            return;
+        }
+    }
+    if (current < 0) {
+        emit ItemClicked(g, 0);
+    }
+}
+
+}  // namespace orvandel

@@ -1,0 +1,104 @@
+#include "ui/DateField.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Colors.h"
+
+namespace orvandel {
+
+namespace {
+
+constexpr int FirstYear = 1;
+constexpr int LastYear = 9999;
+
+// Shown form of the field's value: "Sat 6-Apr-2024".
+constexpr const char* DisplayFormat = "ddd d-mmm-yyyy";
+
+}  // namespace
+
+std::optional<TDateTime> IncDays(TDateTime value, int days) {
+    const int64_t day = SerialDay(value) + days;  // |days| <= 2^31, no overflow in 64 bits
+    const double first = EncodeDate(FirstYear, 1, 1);
+    const double last = EncodeDate(LastYear, 12, 31);
+    if (static_cast<double>(day) < first || static_cast<double>(day) > last) {
+        return std::nullopt;
+    }
+    return static_cast<double>(day) + SerialTime(value);
+}
+
+std::optional<TDateTime> IncMonths(TDateTime value, int months) {
+    const TCivilDate date = DecodeDate(value);
+    // Months counted from January of year 0: [12, 119999] for the field's years, plus months.
+    const int64_t total = int64_t{date.Year} * 12 + (date.Month - 1) + months;
+    if (total < int64_t{FirstYear} * 12 || total > int64_t{LastYear} * 12 + 11) {
+        return std::nullopt;
+    }
+    const int64_t year = total / 12;       // [1, 9999], total is positive here
+    const int64_t month = total % 12 + 1;  // [1, 12]
+    int64_t day = date.Day;                // [1, 31]
+    while (!IsValidDate(year, month, day)) {
+        --day;  // clip to the length of the target month; ends at 28 at the latest
+    }
+    return EncodeDate(year, month, day) + SerialTime(value);
+}
+
+TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {
+    setReadOnly(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    FButton->setArrowType(Qt::DownArrow);
+    FButton->setAutoRaise(true);
+    FButton->setFocusPolicy(Qt::NoFocus);
+    FButton->setCursor(Qt::ArrowCursor);
+    QPalette buttonPalette = FButton->palette();
+    buttonPalette.setColor(QPalette::Button, FormBackground);
+    FButton->setPalette(buttonPalette);
+    SetValue(FValue);
+}
+
+void TDateField::SetValue(TDateTime value) {
+    const std::string text = FormatDateTime(DisplayFormat, value);  // throws before any change
+    const bool changed = value != FValue;
+    FValue = value;
+    setText(QString::fromStdString(text));
+    if (changed) {
+        emit Changed();
+    }
+}
+
+void TDateField::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    std::optional<TDateTime> next;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            next = IncDays(FValue, 1);
+            break;
+        case Qt::Key_Down:
+            next = IncDays(FValue, -1);
+            break;
+        case Qt::Key_PageUp:
+            next = IncMonths(FValue, shift ? 12 : 1);
+            break;
+        case Qt::Key_PageDown:
+            next = IncMonths(FValue, shift ? -12 : -1);
+            break;
+        default:
+            QLineEdit::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+    if (next) {
+        SetValue(*next);
+    }
+}
+
+void TDateField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    const int side = height() - 4;
+    FButton->setGeometry(width() - side - 2, 2, side, side);
+    setTextMargins(0, 0, side, 0);
+}
+
+}  // namespace orvandel

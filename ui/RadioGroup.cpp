@@ -1,0 +1,88 @@
+#include "ui/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace orvandel {
+
+namespace {
+constexpr int SideMargin = 8;  // pixels left of the first column
+constexpr int ColumnGap = 4;   // pixels between columns
+constexpr int BottomMargin = 4;
+}  // namespace
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int columns,
+                         QWidget* parent)
+    : QGroupBox(caption, parent), FGroup(new QButtonGroup(this)), FColumns(std::max(columns, 1)) {
+    FGroup->setExclusive(true);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        FGroup->addButton(button, i);
+        FItems.push_back(button);
+    }
+    connect(FGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) {
+            emit Click();
+        }
+    });
+}
+
+int TRadioGroup::ItemIndex() const {
+    return FGroup->checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+    if (index < 0 || index >= Count()) {
+        return;
+    }
+    FItems[index]->setChecked(true);
+}
+
+void TRadioGroup::SetItemFont(const QFont& font) {
+    for (QRadioButton* button : FItems) {
+        button->setFont(font);
+    }
+    Arrange();
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    Arrange();
+}
+
+// Items fill the first column top to bottom, then the next. Each column is as wide as its
+// widest item; when the columns together are wider than the group they share its width evenly
+// and long captions are clipped.
+void TRadioGroup::Arrange() {
+    if (FItems.empty()) {
+        return;
+    }
+    const int rows = (Count() + FColumns - 1) / FColumns;
+    const int top = fontMetrics().height() + 2;
+    const int rowHeight = std::max(1, (height() - top - BottomMargin) / rows);
+    std::vector<int> widths(FColumns, 0);
+    for (int i = 0; i < Count(); ++i) {
+        widths[i / rows] = std::max(widths[i / rows], FItems[i]->sizeHint().width());
+    }
+    int total = SideMargin;
+    for (int w : widths) {
+        total += w + ColumnGap;
+    }
+    if (total > width()) {
+        const int even = (width() - SideMargin) / FColumns - ColumnGap;
+        std::fill(widths.begin(), widths.end(), even);
+    }
+    for (int i = 0; i < Count(); ++i) {
+        const int col = i / rows;
+        int x = SideMargin;
+        for (int c = 0; c < col; ++c) {
+            x += widths[c] + ColumnGap;
+        }
+        const int h = FItems[i]->sizeHint().height();
+        const int y = top + (i % rows) * rowHeight + (rowHeight - h) / 2;
+        FItems[i]->setGeometry(x, y, widths[col], h);
+    }
+}
+
+}  // namespace orvandel

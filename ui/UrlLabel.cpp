@@ -1,0 +1,44 @@
+#include "ui/UrlLabel.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+
+#include "ui/Colors.h"
+
+namespace orvandel {
+
+TUrlLabel::TUrlLabel(const QUrl& address, QWidget* parent) : QLabel(parent), FAddress(address) {
+    setText(address.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2));  // no "//"
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QString());
+    SetColor(CurrentDayRed);
+}
+
+void TUrlLabel::SetColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+bool TUrlLabel::Open() {
+    if (!QDesktopServices::openUrl(FAddress)) {
+        return false;
+    }
+    FVisited = true;
+    SetColor(VisitedLinkPurple);
+    return true;
+}
+
+void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Open();
+        event->accept();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace orvandel

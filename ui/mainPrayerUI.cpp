@@ -1,0 +1,550 @@
+#include "ui/mainPrayerUI.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QUrl>
+
+#include "timetable/CityCatalogue.h"
+#include "ui/CityList.h"
+#include "ui/Colors.h"
+#include "ui/DateField.h"
+#include "ui/DrawGrid.h"
+#include "ui/NumericField.h"
+#include "ui/RadioGroup.h"
+#include "ui/UrlLabel.h"
+
+namespace orvandel {
+
+namespace {
+
+const QString FormFontName = QStringLiteral("MS Sans Serif");
+const QString FixedFontName = QStringLiteral("Courier New");
+const QUrl WebAddress(QStringLiteral("https://orvandel.example.org/"));
+
+constexpr int GridColumns = 6;
+constexpr int GridColWidth = 82;         // pixels, the grid's default column width
+constexpr int DateColWidth = 120;        // pixels, the date column's default width
+constexpr int DateColumnRows = 9;        // rows 0..7 visible, row 8 below the panel
+constexpr int RowHeight = 36;            // pixels, every row of both grids
+constexpr int PanelBorder = 1;           // pixels of the panel's left and top border
+constexpr int ImageRunRightMargin = 20;  // pixels from the digit images to the column's edge
+constexpr int DateMarginLeft = 5;        // pixels, dates when the column is on the right
+constexpr int DateMarginRight = 10;      // pixels, dates when the column is on the left
+
+// Sets FUpdating for a scope and sets it to `onExit` however the scope is left.
+class TUpdatingScope {
+  public:
+    TUpdatingScope(bool& flag, bool onExit) : FFlag(flag), FOnExit(onExit) { FFlag = true; }
+    ~TUpdatingScope() { FFlag = FOnExit; }
+    TUpdatingScope(const TUpdatingScope&) = delete;
+    TUpdatingScope& operator=(const TUpdatingScope&) = delete;
+
+  private:
+    bool& FFlag;
+    bool FOnExit;
+};
+
+// The hourglass cursor for a scope, restored however the scope is left.
+class TWaitCursor {
+  public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+QFont FormFont(int pointSize, bool bold = false) {
+    return QFont(FormFontName, pointSize, bold ? QFont::Bold : QFont::Normal);
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, int left, int top, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(FormFont(8, bold));
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QCheckBox* MakeCheckBox(const QString& text, QWidget* parent, const QRect& place, bool checked) {
+    auto* box = new QCheckBox(text, parent);
+    box->setGeometry(place);
+    box->setChecked(checked);
+    return box;
+}
+
+// Draws `text` with the top of its line at (x, y), clipped to `clip`.
+void TextOut(QPainter& canvas, const QRect& clip, int x, int y, const QString& text) {
+    canvas.save();
+    canvas.setClipRect(clip, Qt::IntersectClip);
+    canvas.drawText(QPoint(x, y + canvas.fontMetrics().ascent()), text);
+    canvas.restore();
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      imgArabicNumbers(QStringLiteral("black")),
+      imgArabicNumbers_RED(QStringLiteral("red")),
+      FHeaderFont(FormFont(9, true)),
+      FDigitRowFont(FixedFontName, 8),
+      FTimeFont(FixedFontName, 12),
+      FDateFont(FormFont(8)) {
+    BuildControls();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildControls() {
+    setWindowTitle(QStringLiteral("Tovrek   -   Orvandel"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(FormFont(8));
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, FormBackground);
+    formPalette.setColor(QPalette::Button, FormBackground);
+    setPalette(formPalette);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral(
+        "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
+        " { color: #FF0000; }"
+        "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
+        " border-right: none; border-bottom: none; background: #E0D9BE; }"
+        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; font-weight: bold; }"
+        "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
+
+    // Top row: the date and the options.
+    RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
+    edCalendar = new TDateField(this);
+    edCalendar->setGeometry(190, 19, 111, 21);
+    edCalendar->setToolTip(
+        QStringLiteral("Use Up/Down arrows to move by a day.\n"
+                       "Use PageUp and PageDown to move by a month.\n"
+                       "Use SHIFT+PageUp or SHIFT+PageDown to move by a year."));
+    cbSunsetBased = MakeCheckBox(QStringLiteral("Sunset based"), this, {312, 21, 91, 17}, false);
+    cbSunsetBased->setToolTip(
+        QStringLiteral("Old-fashioned method of counting time whereby noon (12:00)\n"
+                       "is defined as occurring at the time of sunset. This method of\n"
+                       "time keeping is only used in Saudi Arabia which follows the\n"
+                       "Umm Al-Qura method of prayer calculation which means that\n"
+                       "when using this option, Maghrib always occurs at 12:00 and\n"
+                       "Isha always occurs at 1:30 (or 2:00 during Ramadan)."));
+    cb12hours = MakeCheckBox(QStringLiteral("12-hour times"), this, {409, 21, 83, 17}, true);
+    cbAddSafetyTime =
+        MakeCheckBox(QStringLiteral("Add safety time"), this, {499, 21, 95, 17}, true);
+    cbRoundMinutes = MakeCheckBox(QStringLiteral("Nearest minute"), this, {601, 21, 94, 17}, false);
+    cbRightToLeft = MakeCheckBox(QStringLiteral("Right-to-left"), this, {702, 21, 77, 17}, true);
+
+    // The timetable: the date column and the six prayer columns side by side.
+    RzPanel1 = new QFrame(this);
+    RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
+    RzPanel1->setGeometry(158, 47, 620, 297);
+    RzPanel1->setFocusPolicy(Qt::NoFocus);
+    ColCities = new TDrawGrid(1, DateColumnRows, DateColWidth, RowHeight, RzPanel1);
+    ColCities->SetBackground(DateColumnBackground);
+    ColCities->setFont(FormFont(9));
+    ColCities->setEnabled(false);
+    Grid = new TDrawGrid(GridColumns, GridRows, GridColWidth, RowHeight, RzPanel1);
+    Grid->setFont(QFont(FixedFontName, 9));
+    Grid->setEnabled(false);
+    PlaceDateColumn(true);
+
+    RzLabel3 = new QLabel(
+        QStringLiteral("* Muslim dates are set by local authorities and can therefore vary by a "
+                       "day from the above astronomical calculations"),
+        this);
+    RzLabel3->setFont(FormFont(8));
+    RzLabel3->setGeometry(161, 345, 677, RzLabel3->sizeHint().height());
+    RzLabel3->setAttribute(Qt::WA_TranslucentBackground);
+    {
+        QPalette p = RzLabel3->palette();
+        p.setColor(QPalette::WindowText, GrayTextColor(palette()));
+        RzLabel3->setPalette(p);
+    }
+
+    // The place typed by hand.
+    RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
+    RzGroupBox3->setFont(FormFont(8, true));
+    RzGroupBox3->setGeometry(154, 366, 624, 52);
+    const QFont fieldFont(FixedFontName, 8);
+    Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
+    spinDegLat = new TFloatSpinEdit(-60.0, 60.0, 4, 0.1, 1.0, RzGroupBox3);
+    spinDegLat->setGeometry(50, 20, 91, 22);
+    Label9 = MakeLabel(QStringLiteral("Longitude"), RzGroupBox3, 147, 24);
+    spinDegLong = new TFloatSpinEdit(-180.0, 180.0, 4, 0.1, 1.0, RzGroupBox3);
+    spinDegLong->setGeometry(197, 20, 91, 22);
+    Label10 = MakeLabel(QStringLiteral("GMT"), RzGroupBox3, 314, 24);
+    spinHrsGmt = new TSpinEdit(-25, 25, 1, 10, RzGroupBox3);
+    spinHrsGmt->setGeometry(341, 20, 48, 22);
+    Label16 = MakeLabel(QStringLiteral("hrs."), RzGroupBox3, 391, 24);
+    spinMinutGmt = new TSpinEdit(0, 59, 1, 15, RzGroupBox3);
+    spinMinutGmt->setGeometry(409, 20, 47, 22);
+    Label17 = MakeLabel(QStringLiteral("min."), RzGroupBox3, 460, 24);
+    Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
+    spinElevation = new TSpinEdit(0, 9999, 10, 100, RzGroupBox3);
+    spinElevation->setGeometry(547, 20, 64, 22);
+    for (QAbstractSpinBox* box :
+         {static_cast<QAbstractSpinBox*>(spinDegLat), static_cast<QAbstractSpinBox*>(spinDegLong),
+          static_cast<QAbstractSpinBox*>(spinHrsGmt), static_cast<QAbstractSpinBox*>(spinMinutGmt),
+          static_cast<QAbstractSpinBox*>(spinElevation)}) {
+        box->setFont(fieldFont);
+    }
+
+    // The methods.
+    rgCalcMethod = new TRadioGroup(QStringLiteral("Prayer Calculation Method"),
+                                   {QStringLiteral("Muslim World League  "),
+                                    QStringLiteral("Egyptian General Authority of Survey  "),
+                                    QStringLiteral("Karachi Islamic Sciences University  "),
+                                    QStringLiteral("Umm Al-Qura  "), QStringLiteral("ISNA  ")},
+                                   3, this);
+    rgCalcMethod->setFont(FormFont(8, true));
+    rgCalcMethod->SetItemFont(FormFont(8));
+    rgCalcMethod->setGeometry(154, 426, 495, 62);
+    rgCalcMethod->SetItemIndex(0);
+    rgJuristic = new TRadioGroup(QStringLiteral("Juristic Method"),
+                                 {QStringLiteral("Standard"), QStringLiteral("Hanafi ")}, 1, this);
+    rgJuristic->setFont(FormFont(8, true));
+    rgJuristic->SetItemFont(FormFont(8));
+    rgJuristic->setGeometry(656, 426, 122, 62);
+    rgJuristic->SetItemIndex(0);
+
+    // The city list in the left pane.
+    RzPanel2 = new QFrame(this);
+    RzPanel2->setGeometry(0, 0, 154, ClientHeight);
+    grpCities = new QGroupBox(QStringLiteral(" Cities "), RzPanel2);
+    grpCities->setObjectName(QStringLiteral("grpCities"));
+    grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
+    CityList = new TCityList(grpCities);
+    CityList->setGeometry(4, 22, 126, ClientHeight - 20 - 26);
+
+    RzLabel1 =
+        MakeLabel(QStringLiteral("Orvandel - weekly prayer times, by the Orvandel developers"),
+                  this, 154, 497);
+    RzURLLabel1 = new TUrlLabel(WebAddress, this);
+    RzURLLabel1->setFont([] {
+        QFont f = FormFont(8);
+        f.setUnderline(true);
+        return f;
+    }());
+    RzURLLabel1->adjustSize();
+    RzURLLabel1->move(685, 497);
+
+    // Keyboard order; the grids' panel takes no focus.
+    QWidget* order[] = {edCalendar,  cbRightToLeft,   cbRoundMinutes, cb12hours,     spinDegLat,
+                        spinDegLong, spinHrsGmt,      spinMinutGmt,   spinElevation, nullptr,
+                        nullptr,     cbAddSafetyTime, CityList,       cbSunsetBased};
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (w == nullptr) {
+            continue;
+        }
+        if (previous == spinElevation) {
+            // The two method groups come after the coordinates, item by item.
+            for (TRadioGroup* group : {rgCalcMethod, rgJuristic}) {
+                for (int i = 0; i < group->Count(); ++i) {
+                    setTabOrder(previous, group->Button(i));
+                    previous = group->Button(i);
+                }
+            }
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+    edCalendar->setFocus();
+}
+
+void TForm1::ConnectHandlers() {
+    connect(edCalendar, &TDateField::Changed, this, &TForm1::edCalendarChange);
+    // Check boxes raise their click handler on every change of state, also when the window
+    // sets them, as the recompute guard expects.
+    connect(cbRightToLeft, &QCheckBox::toggled, this, &TForm1::cbRightToLeftClick);
+    connect(cbRoundMinutes, &QCheckBox::toggled, this, &TForm1::cbRoundMinutesClick);
+    connect(cb12hours, &QCheckBox::toggled, this, &TForm1::cb12hoursClick);
+    connect(cbAddSafetyTime, &QCheckBox::toggled, this, &TForm1::cbAddSafetyTimeClick);
+    connect(cbSunsetBased, &QCheckBox::toggled, this, &TForm1::cbSunsetBasedClick);
+    connect(rgCalcMethod, &TRadioGroup::Click, this, &TForm1::rgCalcMethodClick);
+    connect(rgJuristic, &TRadioGroup::Click, this, &TForm1::rgJuristicClick);
+    connect(spinDegLat, &QDoubleSpinBox::valueChanged, this, &TForm1::spinDegLatChange);
+    connect(spinDegLong, &QDoubleSpinBox::valueChanged, this, &TForm1::spinDegLongChange);
+    connect(spinHrsGmt, &QSpinBox::valueChanged, this, &TForm1::spinHrsGmtChange);
+    connect(spinMinutGmt, &QSpinBox::valueChanged, this, &TForm1::spinMinutGmtChange);
+    connect(spinElevation, &QSpinBox::valueChanged, this, &TForm1::spinElevationChange);
+    connect(CityList, &TCityList::ItemClicked, this, &TForm1::GroupItemClick);
+    connect(CityList, &TCityList::GroupOpened, this, &TForm1::GroupOpen);
+    connect(CityList, &TCityList::GroupClosed, this, &TForm1::GroupClose);
+    Grid->SetDrawCellHandler([this](QPainter& canvas, int col, int row, const QRect& rect) {
+        GridDrawCell(canvas, col, row, rect);
+    });
+    ColCities->SetDrawCellHandler([this](QPainter& canvas, int col, int row, const QRect& rect) {
+        ColCitiesDrawCell(canvas, col, row, rect);
+    });
+}
+
+void TForm1::FormCreate() {
+    FUpdating = true;
+    edCalendar->setToolTipDuration(HintTimeMs);
+    cbSunsetBased->setToolTipDuration(HintTimeMs);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!FShown && !event->spontaneous()) {
+        FShown = true;
+        FormShow();
+    }
+}
+
+// Runs once, before the window is first painted: today's date, Mecca, one recompute.
+void TForm1::FormShow() {
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    edCalendar->SetValue(Now());
+    constexpr int saudiArabia = 0;
+    if (CityList->IsOpen(saudiArabia)) {
+        GroupOpen(saudiArabia);
+    } else {
+        CityList->Open(saudiArabia);
+    }
+    constexpr int mecca = 5;  // the sixth city of the group
+    CityList->SetSelected(saudiArabia, mecca);
+    SelectCity(CityList->Item(saudiArabia, mecca).Tag);
+    FUpdating = false;
+    RefreshTimetable();
+}
+
+TimetableSettings TForm1::ReadSettings() const {
+    TimetableSettings s;
+    s.Date = edCalendar->Value();
+    s.Latitude = spinDegLat->value();
+    s.Longitude = spinDegLong->value();
+    s.GmtHours = spinHrsGmt->value();
+    s.GmtMinutes = spinMinutGmt->value();
+    s.Elevation = spinElevation->value();
+    s.CalcMethod = rgCalcMethod->ItemIndex();
+    s.Juristic = rgJuristic->ItemIndex();
+    s.AddSafetyTime = cbAddSafetyTime->isChecked();
+    s.RoundMinutes = cbRoundMinutes->isChecked();
+    s.TwelveHours = cb12hours->isChecked();
+    s.RightToLeft = cbRightToLeft->isChecked();
+    s.SunsetBased = cbSunsetBased->isChecked();
+    return s;
+}
+
+void TForm1::RefreshTimetable() {
+    if (FUpdating) {
+        return;
+    }
+    const TUpdatingScope updating(FUpdating, false);
+    const TWaitCursor wait;
+    ++FRefreshCount;
+    StoreTimetable(FEngine.ComputeWeek(ReadSettings()));
+    Grid->update();
+    ColCities->update();
+}
+
+void TForm1::StoreTimetable(const Timetable& table) {
+    for (int col = 0; col < GridColumns; ++col) {
+        Grid->SetCell(col, 0, FromUtf8(table.HeaderTexts[col]));
+    }
+    PlaceDateColumn(table.DateColumnOnRight);
+    for (int row = 1; row <= 7; ++row) {
+        const TimetableDay& day = table.Days[row - 1];
+        ColCities->SetCell(0, row, FromUtf8(day.CivilDateText));
+        HijriDateTexts[row] = FromUtf8(day.HijriDateText);
+        for (int prayer = 0; prayer < GridColumns; ++prayer) {
+            const int col = table.ColumnOf(prayer);
+            TimeTexts.at(col)[row] = FromUtf8(day.TimeTexts[prayer]);
+            Grid->SetCell(col, row, FromUtf8(day.GridTexts[prayer]));
+        }
+    }
+    CurrentDayRow = table.CurrentDayRow;
+}
+
+// The date column at the right or left edge of the panel; the grid takes the rest.
+void TForm1::PlaceDateColumn(bool onRight) {
+    FDateColumnOnRight = onRight;
+    const int inner = RzPanel1->width() - PanelBorder;              // 619
+    const int height = RzPanel1->height() - PanelBorder;            // 296
+    const int dateWidth = DateColWidth + TDrawGrid::GridLineWidth;  // 121
+    if (onRight) {
+        Grid->setGeometry(PanelBorder, PanelBorder, inner - dateWidth, height);
+        ColCities->setGeometry(PanelBorder + inner - dateWidth, PanelBorder, dateWidth, height);
+    } else {
+        ColCities->setGeometry(PanelBorder, PanelBorder, dateWidth, height);
+        Grid->setGeometry(PanelBorder + dateWidth, PanelBorder, inner - dateWidth, height);
+    }
+}
+
+void TForm1::SelectCity(int tag) {
+    {
+        const TUpdatingScope updating(FUpdating, false);
+        if (const TCityEntry* city = FindCityByTag(tag)) {
+            spinDegLat->setValue(city->Latitude);
+            spinDegLong->setValue(city->Longitude);
+            spinHrsGmt->setValue(city->GmtHours);
+            spinMinutGmt->setValue(city->GmtMinutes);
+            spinElevation->setValue(city->Elevation);
+            rgCalcMethod->SetItemIndex(city->CalcMethod);
+            rgJuristic->SetItemIndex(city->Juristic);
+        }
+    }
+    RefreshTimetable();
+}
+
+void TForm1::edCalendarChange() {
+    RefreshTimetable();
+}
+void TForm1::cbRightToLeftClick() {
+    RefreshTimetable();
+}
+void TForm1::cbRoundMinutesClick() {
+    RefreshTimetable();
+}
+void TForm1::cb12hoursClick() {
+    RefreshTimetable();
+}
+void TForm1::cbAddSafetyTimeClick() {
+    RefreshTimetable();
+}
+void TForm1::rgCalcMethodClick() {
+    RefreshTimetable();
+}
+void TForm1::rgJuristicClick() {
+    RefreshTimetable();
+}
+void TForm1::spinDegLatChange() {
+    RefreshTimetable();
+}
+void TForm1::spinDegLongChange() {
+    RefreshTimetable();
+}
+void TForm1::spinHrsGmtChange() {
+    RefreshTimetable();
+}
+void TForm1::spinMinutGmtChange() {
+    RefreshTimetable();
+}
+void TForm1::spinElevationChange() {
+    RefreshTimetable();
+}
+
+// Sunset-based times are always shown on a 12-hour clock: while the option is on, "12-hour
+// times" is checked and cannot be changed.
+void TForm1::cbSunsetBasedClick() {
+    {
+        const TUpdatingScope updating(FUpdating, FUpdating);
+        if (cbSunsetBased->isChecked()) {
+            cb12hours->setChecked(true);
+            cb12hours->setEnabled(false);
+        } else {
+            cb12hours->setEnabled(true);
+        }
+    }
+    RefreshTimetable();
+}
+
+void TForm1::GroupItemClick(int group, int item) {
+    CityList->SetSelected(group, item);
+    SelectCity(CityList->Item(group, item).Tag);
+}
+
+// Opening a group switches to its first city. "Sunset based" belongs to the Saudi cities only.
+void TForm1::GroupOpen(int group) {
+    CityList->SetCaptionColor(group, palette().color(QPalette::Active, QPalette::Highlight));
+    if (CityList->GroupInfo(group).Group == CityGroup::SaudiArabia) {
+        cbSunsetBased->setEnabled(true);
+    } else {
+        cbSunsetBased->setEnabled(false);
+        cbSunsetBased->setChecked(false);
+    }
+    if (CityList->ItemCount(group) > 0) {
+        CityList->SetSelected(group, 0);
+        SelectCity(CityList->Item(group, 0).Tag);
+    }
+}
+
+// Closing keeps the fields and the table as they are.
+void TForm1::GroupClose(int group) {
+    CityList->SetCaptionColor(group, GrayTextColor(palette()));
+    for (int item = 0; item < CityList->ItemCount(group); ++item) {
+        CityList->ClearSelected(group, item);
+    }
+}
+
+// One prayer cell: the header, or the time twice, as digit images and below in Latin digits.
+// Both lines end 20 pixels before the column's right edge.
+void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect) {
+    const int W = Grid->DefaultColWidth();
+    canvas.fillRect(Rect, FormBackground);
+    if (ARow == 0) {
+        canvas.setFont(FHeaderFont);
+        canvas.setPen(WindowTextColor(palette()));
+        const QString text = Grid->Cell(ACol, ARow);
+        const int x = (W - canvas.fontMetrics().horizontalAdvance(text)) / 2;
+        TextOut(canvas, Rect, Rect.left() + x, Rect.top() + 12, text);
+        return;
+    }
+    const bool current = ARow == CurrentDayRow;
+    const TImageList& images = current ? imgArabicNumbers_RED : imgArabicNumbers;
+    canvas.setFont(FDigitRowFont);
+    canvas.setPen(current ? CurrentDayRed : WindowTextColor(palette()));
+
+    // Upper line: one 10-pixel image per character, read left to right, placed from the right.
+    const QString digits = Grid->Cell(ACol, ARow);
+    int x = W - ImageRunRightMargin;
+    for (qsizetype k = digits.size() - 1; k >= 0; --k) {
+        x -= TImageList::Width;
+        images.Draw(canvas, Rect.left() + x, Rect.top() + 2, digits[k].unicode() - u'0');
+    }
+
+    // Lower line: the Latin time, right-aligned with the images.
+    const QRect lower = Rect.adjusted(0, 17, 0, 0);
+    canvas.setFont(FTimeFont);
+    const QString& latin =
+        ARow < TimeTextRows && ACol >= 0 && ACol < GridColumns ? TimeTexts[ACol][ARow] : QString();
+    x = W - canvas.fontMetrics().horizontalAdvance(latin) - ImageRunRightMargin;
+    TextOut(canvas, lower, Rect.left() + x, Rect.top() + 17, latin);
+}
+
+// One date cell: the civil date, and below it the Hijri date in grey with the footnote mark.
+// Right-aligned next to the times when the column is on the left, at 5 pixels when on the right.
+void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rect) {
+    canvas.fillRect(Rect, FormBackground);
+    if (ARow < 1 || ARow > 7) {
+        return;
+    }
+    const int C = ColCities->DefaultColWidth();
+    canvas.setFont(FDateFont);
+    const QFontMetrics metrics = canvas.fontMetrics();
+    canvas.setPen(ARow == CurrentDayRow ? CurrentDayRed : WindowTextColor(palette()));
+    const QString civil = ColCities->Cell(0, ARow);
+    int x = FDateColumnOnRight ? DateMarginLeft
+                               : C - metrics.horizontalAdvance(civil) - DateMarginRight;
+    TextOut(canvas, Rect, Rect.left() + x, Rect.top() + 4, civil);
+
+    canvas.setPen(GrayTextColor(palette()));
+    const QString& hijri = HijriDateTexts[ARow];
+    // Measured without the asterisk, which overhangs into the margin.
+    x = FDateColumnOnRight ? DateMarginLeft
+                           : C - metrics.horizontalAdvance(hijri) - DateMarginRight;
+    TextOut(canvas, Rect.adjusted(0, 16, 0, 0), Rect.left() + x, Rect.top() + 16 + 4, hijri + u'*');
+}
+
+}  // namespace orvandel

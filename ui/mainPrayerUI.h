@@ -1,0 +1,136 @@
+#pragma once
+// The main window: the date, the place (from the city list or typed), the methods and the
+// display options, and the week's timetable drawn in two grids. Every change recomputes the
+// week once through the timetable engine; the draw handlers paint only the stored texts.
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "timetable/Timetable.h"
+#include "ui/ImageList.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPainter;
+
+namespace orvandel {
+
+class TCityList;
+class TDateField;
+class TDrawGrid;
+class TFloatSpinEdit;
+class TRadioGroup;
+class TSpinEdit;
+class TUrlLabel;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int ClientWidth = 792;   // pixels
+    static constexpr int ClientHeight = 520;  // pixels
+    static constexpr int GridRows = 8;        // header + seven days
+    static constexpr int TimeTextRows = 11;   // TimeTexts rows 0..10, rows 1..7 used
+    static constexpr int HintTimeMs = 25000;  // how long a hint stays visible
+
+    // Builds every control with its defaults (FormCreate); nothing is computed before the
+    // window is first shown.
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, owned by the window through their Qt parents.
+    QLabel* RzLabel2;
+    TDateField* edCalendar;
+    QCheckBox* cbSunsetBased;
+    QCheckBox* cb12hours;
+    QCheckBox* cbAddSafetyTime;
+    QCheckBox* cbRoundMinutes;
+    QCheckBox* cbRightToLeft;
+    QFrame* RzPanel1;
+    TDrawGrid* ColCities;
+    TDrawGrid* Grid;
+    QLabel* RzLabel3;
+    QGroupBox* RzGroupBox3;
+    QLabel* Label8;
+    TFloatSpinEdit* spinDegLat;
+    QLabel* Label9;
+    TFloatSpinEdit* spinDegLong;
+    QLabel* Label10;
+    TSpinEdit* spinHrsGmt;
+    QLabel* Label16;
+    TSpinEdit* spinMinutGmt;
+    QLabel* Label17;
+    QLabel* Label2;
+    TSpinEdit* spinElevation;
+    TRadioGroup* rgCalcMethod;
+    TRadioGroup* rgJuristic;
+    QFrame* RzPanel2;
+    QGroupBox* grpCities;
+    TCityList* CityList;
+    QLabel* RzLabel1;
+    TUrlLabel* RzURLLabel1;
+    const TImageList imgArabicNumbers;
+    const TImageList imgArabicNumbers_RED;
+
+    // Display data, written by RefreshTimetable and read by the draw handlers.
+    std::array<std::array<QString, TimeTextRows>, 6> TimeTexts;  // [column 0..5][row 1..10]
+    std::array<QString, GridRows> HijriDateTexts;                // [row 1..7]
+    int CurrentDayRow = 0;                                       // 1..7, 0 before the first
+
+    // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
+    // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
+    void RefreshTimetable();
+    // Writes the catalogue entry with that tag into the fields (nothing for an unknown tag)
+    // without recomputing per field, then recomputes once. FUpdating ends cleared.
+    void SelectCity(int tag);
+
+    // Event handlers.
+    void edCalendarChange();
+    void cbRightToLeftClick();
+    void cbRoundMinutesClick();
+    void cb12hoursClick();
+    void cbAddSafetyTimeClick();
+    void cbSunsetBasedClick();
+    void rgCalcMethodClick();
+    void rgJuristicClick();
+    void spinDegLatChange();
+    void spinDegLongChange();
+    void spinHrsGmtChange();
+    void spinMinutGmtChange();
+    void spinElevationChange();
+    void GroupItemClick(int group, int item);
+    void GroupOpen(int group);
+    void GroupClose(int group);
+    void GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
+    void ColCitiesDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
+
+    bool Updating() const { return FUpdating; }
+    // How many recomputes have run (past the FUpdating guard) since the window was created.
+    int RefreshCount() const { return FRefreshCount; }
+    // Whether the date column stands right of the grid, as the last recompute placed it.
+    bool DateColumnOnRight() const { return FDateColumnOnRight; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildControls();
+    void ConnectHandlers();
+    void FormCreate();
+    void FormShow();
+    TimetableSettings ReadSettings() const;
+    void StoreTimetable(const Timetable& table);
+    void PlaceDateColumn(bool onRight);
+
+    bool FUpdating = false;
+    bool FShown = false;
+    bool FDateColumnOnRight = false;
+    int FRefreshCount = 0;
+    TimetableEngine FEngine;
+    QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;
+};
+
+}  // namespace orvandel
