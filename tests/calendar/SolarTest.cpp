@@ -1,0 +1,312 @@
+// Time scales, solar quantities and solar events: values at reference instants, accuracy
+// against the Swiss Ephemeris, and the places and days where an event does not happen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calendar/Gregorian.h"
+#include "calendar/Location.h"
+#include "calendar/ProtoDate.h"
+#include "platform/Errors.h"
+
+using namespace orvandel;
+using P = TProtoDate;
+
+namespace {
+
+constexpr double SecondsPerDay = 86400.0;
+
+const TLocation& Mecca() {
+    static const TLocation place("Mecca, Saudi Arabia", P::Angle(21, 25, 24), P::Angle(39, 49, 24),
+                                 1000, 3);
+    return place;
+}
+
+double ClockSeconds(int h, int m, double s) {
+    return h * 3600.0 + m * 60.0 + s;
+}
+
+// The rows of a reference file, without comment lines.
+std::vector<std::string> DataRows(const char* name) {
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(in.good()) << "cannot read " << name;
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#')
+            rows.push_back(line);
+    return rows;
+}
+
+}  // namespace
+
+TEST(TimeScales, ZoneAndLongitudeShiftTheClock) {
+    EXPECT_EQ(J2000(), 730120.5);
+    const TLocation india("Delhi", 28.61, 77.21, 216, 5.5);
+    EXPECT_DOUBLE_EQ(P::StandardFromUniversal(730120.0, india), 730120.0 + 5.5 / 24);
+    EXPECT_DOUBLE_EQ(P::UniversalFromStandard(730120.0, india), 730120.0 - 5.5 / 24);
+    EXPECT_DOUBLE_EQ(P::UniversalFromLocal(730120.0, DefaultLocation()), 730120.0 + 118.25 / 360);
+
+    // Every standard-time result moves with the zone, by zone / 24 of a day.
+    TLocation utc = india;
+    utc.Zone = 0;
+    const int32_t date = FixedFromGregorian(2024, 3, 20);
+    EXPECT_NEAR(P::Sunrise(date, india) - P::Sunrise(date, utc), 5.5 / 24, 1e-9);
+    EXPECT_NEAR(P::Sunset(date, india) - P::Sunset(date, utc), 5.5 / 24, 1e-9);
+    EXPECT_NEAR(P::Midday(date, india) - P::Midday(date, utc), 5.5 / 24, 1e-9);
+}
+
+TEST(TimeScales, EphemerisCorrectionRows) {
+    struct Case {
+        const char* name;
+        int32_t year;
+        double seconds;
+    };
+    const Case cases[] = {
+        {"2000, table of whole seconds", 2000, 67.0},
+        {"1988, first year of that row", 1988, 55.0},
+        {"2019, last year of that row", 2019, 86.0},
+        {"2020, first year of the outer parabola", 2020, 128.3213},
+        {"2025", 2025, 135.2303},
+        {"1987, last year of the 20th-century polynomial", 1987, 55.5601},
+        {"1950", 1950, 28.7764},
+        {"1850", 1850, 7.3105},
+        {"1750", 1750, 10.5820},
+        {"1700, constant term of its row", 1700, 8.118780842},
+        {"1650", 1650, 48.0001},
+        {"1620, first year of the 17th-century row", 1620, 124.00001},
+        {"1619, outer parabola", 1619, 103.5556},
+        {"year 1", 1, 10620.0886},
+    };
+    double worst = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double moment = FixedFromGregorian(c.year, 1, 1) + 0.5;
+        const double seconds = P::EphemerisCorrection(moment) * SecondsPerDay;
+        EXPECT_NEAR(seconds, c.seconds, 1e-3);
+        worst = std::max(worst, std::fabs(seconds - c.seconds));
+    }
+    std::printf("ephemeris correction: worst error %.2e s\n", worst);
+}
+
+TEST(TimeScales, MomentsBeforeDayOneHaveNoCivilYear) {
+    EXPECT_THROW(P::EphemerisCorrection(0.999), EConvertError);
+    EXPECT_THROW(P::SolarLongitude(-5.0), EConvertError);
+    EXPECT_THROW(P::EphemerisCorrection(3652060.0), EConvertError);  // 1 January 10000
+    EXPECT_NO_THROW(P::EphemerisCorrection(1.0));
+    // A moment beyond the 32-bit day range is a range error, not a wrapped day.
+    EXPECT_THROW(P::EphemerisCorrection(3e9), ERangeError);
+    EXPECT_THROW(P::EphemerisCorrection(std::nan("")), EInvalidOp);
+}
+
+// Each quantity at the reference instant J2000 (noon UT, 1 January 2000). A digit lost from a
+// coefficient moves these values by more than the tolerance.
+TEST(SolarQuantities, ValuesAtJ2000) {
+    const double t = J2000();
+    struct Case {
+        const char* name;
+        double value, expected, tolerance;
+    };
+    const Case cases[] = {
+        {"obliquity [deg]", P::Obliquity(t), 23.4392911, 1e-7},
+        {"equation of time [days]", P::EquationOfTime(t), -0.0022931, 1e-7},
+        {"solar longitude [deg]", P::SolarLongitude(t), 280.36913, 5e-6},
+        {"nutation [deg]", P::Nutation(t), -0.0037866, 1e-7},
+        {"aberration [deg]", P::Aberration(t), -0.0056723, 1e-7},
+        {"sidereal time [deg]", P::SiderealFromMoment(t), 280.46061837, 1e-9},
+        {"sidereal time a day later [deg]", P::SiderealFromMoment(t + 1), 281.44626573629, 1e-8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NEAR(c.value, c.expected, c.tolerance);
+    }
+}
+
+TEST(SolarQuantities, AgreeWithTheSwissEphemeris) {
+    double worstLongitude = 0, worstObliquity = 0, worstNutation = 0;
+    size_t count = 0;
+    for (const std::string& row : DataRows("solar_positions.csv")) {
+        double moment, longitude, obliquity, nutation;
+        ASSERT_EQ(
+            std::sscanf(row.c_str(), "%lf,%lf,%lf,%lf", &moment, &longitude, &obliquity, &nutation),
+            4)
+            << row;
+        const double dLongitude = std::remainder(P::SolarLongitude(moment) - longitude, 360.0);
+        worstLongitude = std::max(worstLongitude, std::fabs(dLongitude));
+        worstObliquity = std::max(worstObliquity, std::fabs(P::Obliquity(moment) - obliquity));
+        worstNutation = std::max(worstNutation, std::fabs(P::Nutation(moment) - nutation));
+        ++count;
+    }
+    EXPECT_GE(count, 300u);
+    std::printf(
+        "against the Swiss Ephemeris, 1700-2100: worst solar longitude %.2f\", "
+        "obliquity %.3f\", nutation %.2f\"\n",
+        worstLongitude * 3600, worstObliquity * 3600, worstNutation * 3600);
+    EXPECT_LT(worstLongitude * 3600, 18.0);
+    EXPECT_LT(worstObliquity * 3600, 0.5);
+    EXPECT_LT(worstNutation * 3600, 1.5);
+}
+
+// The reference moments are on the zone clock; rounded values are compared within a second.
+TEST(SolarEvents, KnownDaysToTheSecond) {
+    enum Kind { Rise, Set, Noon, DawnAt, DuskAt };
+    struct Case {
+        const char* name;
+        const TLocation& place;
+        int32_t date;
+        Kind kind;
+        double alpha;
+        double clock;  // seconds after midnight, zone clock
+    };
+    const int32_t la = FixedFromGregorian(2000, 1, 1);
+    const int32_t mecca = FixedFromGregorian(2024, 6, 21);
+    const Case cases[] = {
+        {"Los Angeles sunrise", DefaultLocation(), la, Rise, 0, ClockSeconds(6, 58, 27)},
+        {"Los Angeles sunset", DefaultLocation(), la, Set, 0, ClockSeconds(16, 54, 16)},
+        {"Los Angeles true noon", DefaultLocation(), la, Noon, 0, ClockSeconds(11, 56, 18)},
+        {"Mecca sunrise", Mecca(), mecca, Rise, 0, ClockSeconds(5, 34, 35)},
+        {"Mecca sunset", Mecca(), mecca, Set, 0, ClockSeconds(19, 10, 40)},
+        {"Mecca dawn at 18 degrees", Mecca(), mecca, DawnAt, 18, ClockSeconds(4, 14, 2)},
+        {"Mecca dusk at 17 degrees", Mecca(), mecca, DuskAt, 17, ClockSeconds(20, 25, 59.5)},
+        {"Mecca true noon", Mecca(), mecca, Noon, 0, ClockSeconds(12, 22, 38)},
+    };
+    double worst = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        double moment = 0;
+        switch (c.kind) {
+            case Rise:
+                moment = P::Sunrise(c.date, c.place);
+                break;
+            case Set:
+                moment = P::Sunset(c.date, c.place);
+                break;
+            case Noon:
+                moment = P::Midday(c.date, c.place);
+                break;
+            case DawnAt:
+                moment = P::Dawn(c.date, c.place, c.alpha);
+                break;
+            case DuskAt:
+                moment = P::Dusk(c.date, c.place, c.alpha);
+                break;
+        }
+        ASSERT_EQ(std::floor(moment), c.date);
+        const double error = (moment - c.date) * SecondsPerDay - c.clock;
+        EXPECT_LE(std::fabs(error), 1.0);
+        worst = std::max(worst, std::fabs(error));
+    }
+    std::printf("solar events on known days: worst difference %.3f s\n", worst);
+}
+
+TEST(SolarEvents, SunriseAndSunsetAgreeWithTheSwissEphemeris) {
+    double worst = 0;
+    std::string worstRow;
+    size_t count = 0;
+    for (const std::string& row : DataRows("solar_events.csv")) {
+        char name[64], event[16];
+        double latitude, longitude, zone, expected;
+        int32_t date;
+        ASSERT_EQ(std::sscanf(row.c_str(), "%63[^,],%lf,%lf,%lf,%d,%15[^,],%lf", name, &latitude,
+                              &longitude, &zone, &date, event, &expected),
+                  7)
+            << row;
+        const TLocation place(name, latitude, longitude, 0, zone);
+        const bool rise = std::string(event) == "sunrise";
+        const double moment = rise ? P::Sunrise(date, place) : P::Sunset(date, place);
+        const double error = (moment - expected) * SecondsPerDay;
+        if (std::fabs(error) > std::fabs(worst)) {
+            worst = error;
+            worstRow = row;
+        }
+        ++count;
+    }
+    EXPECT_GE(count, 400u);
+    std::printf("sunrise/sunset against the Swiss Ephemeris, 2024: worst %.1f s (%s)\n", worst,
+                worstRow.c_str());
+    EXPECT_LT(std::fabs(worst), 30.0) << worstRow;
+}
+
+TEST(SolarEvents, PolarDayAndNightGiveZero) {
+    const TLocation north("70 N", 70, 20, 0, 1);
+    struct Case {
+        const char* name;
+        int32_t date;
+        bool twilight;  // whether the sun reaches 17 and 18 degrees below the horizon
+    };
+    const Case cases[] = {{"midsummer, polar day", FixedFromGregorian(2024, 6, 21), false},
+                          {"midwinter, polar night", FixedFromGregorian(2024, 12, 21), true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(P::Sunrise(c.date, north), 0.0);
+        EXPECT_EQ(P::Sunset(c.date, north), 0.0);
+        EXPECT_EQ(P::TryMomentOfDepression(c.date + 0.25, north, 0.8333, true), 0.0);
+        try {
+            P::MomentOfDepression(c.date + 0.25, north, 0.8333, true);
+            ADD_FAILURE() << "no error";
+        } catch (const EInvalidOp& e) {
+            EXPECT_STREQ(e.what(), "Bogus time");
+        }
+        // In the polar night the sun still sinks past 18 degrees after its noon at -3.4.
+        EXPECT_EQ(P::Dawn(c.date, north, 18) > 0, c.twilight);
+        EXPECT_EQ(P::Dusk(c.date, north, 17) > 0, c.twilight);
+    }
+    // Far from the solstices the same place has both events.
+    const int32_t equinox = FixedFromGregorian(2024, 3, 20);
+    EXPECT_GT(P::Sunrise(equinox, north), equinox);
+    EXPECT_LT(P::Sunset(equinox, north), equinox + 1);
+}
+
+TEST(SolarEvents, FailuresOfTheTrialsBecomeZero) {
+    const TLocation& la = DefaultLocation();
+    // Before fixed date 1 the time scale has no civil year: the trials fail quietly.
+    EXPECT_EQ(P::TryMomentOfDepression(0.25, la, 0.8333, true), 0.0);
+    EXPECT_EQ(P::Sunrise(0, la), 0.0);
+    EXPECT_EQ(P::Sunset(-10, la), 0.0);
+    EXPECT_GT(P::Sunrise(1, la), 1.0);
+    EXPECT_THROW(P::MomentOfDepression(0.25, la, 0.8333, true), EConvertError);
+    // An undefined latitude or angle never gives a moment.
+    const TLocation nowhere("nowhere", std::nan(""), 0, 0, 0);
+    EXPECT_EQ(P::Sunrise(730120, nowhere), 0.0);
+    EXPECT_EQ(P::Dusk(730120, la, std::nan("")), 0.0);
+    EXPECT_THROW(P::MomentOfDepression(730120.25, nowhere, 0.8333, true), EInvalidOp);
+}
+
+// At 51.5 S on 18 January 2024 the sun first fails to reach 18 degrees below the horizon at
+// the evening trial, while the trial just before midnight reaches it after midnight. That
+// moment belongs to the next day, so the evening must come from the trial at the day's start,
+// which fails too: there is no dusk.
+TEST(SolarEvents, DuskTrialThatRunsIntoTheNextDay) {
+    const TLocation south("51.5 S", -51.5, 0, 0, 0);
+    const int32_t date = FixedFromGregorian(2024, 1, 18);
+    ASSERT_EQ(P::TryMomentOfDepression(date + 0.75, south, 18, false), 0.0);
+    const double late = P::TryMomentOfDepression(date + 0.99, south, 18, false);
+    ASSERT_GT(std::trunc(late), date);
+    ASSERT_EQ(P::TryMomentOfDepression(date, south, 18, false), 0.0);
+    EXPECT_EQ(P::Dusk(date, south, 18), 0.0);
+}
+
+TEST(Location, DefaultAndElevation) {
+    const TLocation& first = DefaultLocation();
+    EXPECT_EQ(&first, &DefaultLocation());
+    EXPECT_EQ(first.Name, "Los Angeles, CA, USA");
+    EXPECT_DOUBLE_EQ(first.Latitude, 34 + 4.0 / 60);
+    EXPECT_EQ(first.Longitude, -118.25);
+    EXPECT_EQ(first.Elevation, 0.0);
+    EXPECT_EQ(first.Zone, -8.0);
+
+    // Below sea level counts as sea level; a height lowers the horizon by its dip.
+    TLocation below = first, high = first;
+    below.Elevation = -50;
+    high.Elevation = 1000;
+    const int32_t date = FixedFromGregorian(2024, 6, 21);
+    EXPECT_EQ(P::Sunrise(date, below), P::Sunrise(date, first));
+    EXPECT_EQ(P::Sunset(date, below), P::Sunset(date, first));
+    EXPECT_LT(P::Sunrise(date, high), P::Sunrise(date, first) - 120 / SecondsPerDay);
+    EXPECT_GT(P::Sunset(date, high), P::Sunset(date, first) + 120 / SecondsPerDay);
+}
