@@ -57,14 +57,6 @@ HijriDate Convert(int32_t fixed, const TLocation& place) {
 
 }  // namespace
 
-TEST(UmAlQuraCriterion, ClassDescriptor) {
-    const TDateClass& k = TSaudiIslamic::Class;
-    EXPECT_TRUE(k.InheritsFrom(TObservationalIslamic::Class));
-    EXPECT_TRUE(k.CriterionHoldsOnlyAtMonthStart);
-    EXPECT_EQ(&k.VisibilityLocation(), &TIslamic::MeccaLocation());
-    EXPECT_EQ(&TSaudiIslamic().ClassType(), &k);
-}
-
 TEST(UmAlQuraCriterion, PublishedDeparturesOverruleTheAstronomy) {
     // Each row's evening is one on which the astronomical rule and the published calendar
     // disagree: the moon sets within minutes of the sun.
