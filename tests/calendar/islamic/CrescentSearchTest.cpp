@@ -1,0 +1,132 @@
+// The crescent criterion and the search for the first evening of a month.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "calendar/Islamic.h"
+#include "calendar/Location.h"
+#include "calendar/ObservationalIslamic.h"
+#include "platform/Errors.h"
+
+namespace orvandel {
+namespace {
+
+using P = TProtoDate;
+
+constexpr int32_t March12_2024 = 738957;
+constexpr int32_t April10_2024 = 738986;
+constexpr int32_t April20_2024 = 738996;
+
+TEST(VisibleCrescent, April2024AtMecca) {
+    const struct {
+        const char* Name;
+        int32_t Date;
+        bool Visible;
+    } rows[] = {
+        {"8 April: before conjunction", April10_2024 - 2, false},
+        {"9 April: moon too young", April10_2024 - 1, false},
+        {"10 April: first evening", April10_2024, true},
+        {"11 April", April10_2024 + 1, true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(P::VisibleCrescent(row.Date, TIslamic::MeccaLocation()), row.Visible) << row.Name;
+
+    // The search from 20 April, whichever class supplies the library's criterion.
+    EXPECT_EQ(P::PhasisOnOrBefore(TIslamic::Class, April20_2024, TIslamic::MeccaLocation()),
+              April10_2024);
+    EXPECT_EQ(P::PhasisOnOrBefore(TObservationalIslamic::Class, April20_2024, DefaultLocation()),
+              April10_2024);
+}
+
+// ---- Search logic, with criteria that hold on chosen evenings only. The mean new moon of the
+// lunation (from the phase at midnight) is 9 April 2024: 11 April lies within three days of it,
+// 20 April beyond.
+
+std::vector<int32_t> gVisibleDays;
+int gCalls = 0;
+
+bool ChosenDays(int32_t Date, const TLocation&) {
+    ++gCalls;
+    return std::find(gVisibleDays.begin(), gVisibleDays.end(), Date) != gVisibleDays.end();
+}
+
+constexpr TDateClass Ordinary = {"TOrdinary", &TProtoDate::Class, &ChosenDays, nullptr, false};
+constexpr TDateClass OnlyAtMonthStart = {"TOnlyAtMonthStart", &TProtoDate::Class, &ChosenDays,
+                                         nullptr, true};
+
+int32_t Search(const TDateClass& K, int32_t Date, std::vector<int32_t> visible) {
+    gVisibleDays = std::move(visible);
+    gCalls = 0;
+    return P::PhasisOnOrBefore(K, Date, DefaultLocation());
+}
+
+TEST(PhasisOnOrBefore, SearchLogic) {
+    const struct {
+        const char* Name;
+        const TDateClass* Class;
+        int32_t Date;
+        std::vector<int32_t> Visible;
+        int32_t Expected;
+    } rows[] = {
+        // A criterion holding only on a month's first evening: has the month begun by Date?
+        {"flag, day after the first evening",
+         &OnlyAtMonthStart,
+         April10_2024 + 1,
+         {March12_2024, April10_2024},
+         April10_2024},
+        {"flag, the first evening itself",
+         &OnlyAtMonthStart,
+         April10_2024,
+         {March12_2024, April10_2024},
+         April10_2024},
+        {"flag, month not begun yet",
+         &OnlyAtMonthStart,
+         April10_2024 - 1,
+         {March12_2024, April10_2024},
+         March12_2024},
+        {"flag, far from the new moon",
+         &OnlyAtMonthStart,
+         April20_2024,
+         {March12_2024, April10_2024},
+         April10_2024},
+        // Without the flag, a failed test of Date near the new moon goes back a month.
+        {"no flag, day after the first evening",
+         &Ordinary,
+         April10_2024 + 1,
+         {March12_2024, April10_2024},
+         March12_2024},
+        // This lunation's crescent first seen after Date: the previous month is still running.
+        {"crescent seen only after the date",
+         &Ordinary,
+         April20_2024,
+         {March12_2024, April20_2024 + 4},
+         March12_2024},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Search(*row.Class, row.Date, row.Visible), row.Expected) << row.Name;
+
+    // No crescent in the month before Date, the next only after it: an error, not a later day.
+    EXPECT_THROW(Search(Ordinary, April20_2024, {April20_2024 + 4}), EInvalidOp);
+}
+
+TEST(PhasisOnOrBefore, GivesUpAfter400DaysWhenTheCriterionNeverHolds) {
+    try {
+        Search(Ordinary, April20_2024, {});
+        FAIL() << "no error";
+    } catch (const EInvalidOp& e) {
+        EXPECT_THAT(e.what(), ::testing::HasSubstr("TOrdinary"));
+        EXPECT_THAT(e.what(), ::testing::HasSubstr("400 days"));
+    }
+    EXPECT_EQ(gCalls, 400);
+    // Near the new moon the search looks one month back and stops at Date.
+    for (const TDateClass* K : {&Ordinary, &OnlyAtMonthStart}) {
+        EXPECT_THROW(Search(*K, April10_2024 + 1, {}), EInvalidOp) << K->Name;
+        EXPECT_LE(gCalls, 40) << K->Name;
+    }
+}
+
+}  // namespace
+}  // namespace orvandel
