@@ -1,5 +1,6 @@
 // Lunar astronomy (position, phase, altitude) and the search for the first evening on which
 // the new crescent is seen.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -252,9 +253,11 @@ double AltitudeOf(double T, const TLocation& L, long double lambda, long double 
     const long double delta = P::ArcSinDeg(P::SinDeg(beta) * P::CosDeg(eps) +
                                            P::CosDeg(beta) * P::SinDeg(eps) * P::SinDeg(lambda));
     const long double hourAngle = P::RealMod(P::SiderealFromMoment(T) + psi - alpha, 360);
+    // Rounding can push the sine a hair past 1 with the moon in the zenith.
     const long double altitude =
-        P::ArcSinDeg(P::SinDeg(phi) * P::SinDeg(delta) +
-                     P::CosDeg(phi) * P::CosDeg(delta) * P::CosDeg(hourAngle));
+        P::ArcSinDeg(std::clamp(P::SinDeg(phi) * P::SinDeg(delta) +
+                                    P::CosDeg(phi) * P::CosDeg(delta) * P::CosDeg(hourAngle),
+                                -1.0L, 1.0L));
     return static_cast<double>(P::RealMod(P::AsDegrees(180) + altitude, 360) - P::AsDegrees(180));
 }
 
