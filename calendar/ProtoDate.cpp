@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -152,14 +153,43 @@ long double TProtoDate::Mod360(long double X) {
     return RealMod(X, 360.0L);
 }
 
+namespace {
+
+// Sine (Cosine = false) or cosine of X degrees. The angle is reduced in degrees to the nearest
+// quarter turn plus a remainder within +-45 degrees (fmod and the subtraction of a multiple of
+// 90 are exact or nearly so), and the remainder is turned into radians: the solar series
+// passes angles of 10^6 degrees and more, and the library's reduction of large radian
+// arguments is several times slower and no more accurate.
+long double SinOrCosDeg(long double x, bool cosine) {
+    const long double turn = std::fmod(x, 360.0L);  // (-360, 360), exact
+    if (std::isnan(turn))                           // x infinite or NaN
+        return std::numeric_limits<long double>::quiet_NaN();
+    // Nearest quarter turn, [-4, 4]; rounding half away from zero is as good as any here.
+    const int quarter = static_cast<int>(turn / 90.0L + (turn < 0 ? -0.5L : 0.5L));
+    const long double t = (turn - 90.0L * quarter) * RadiansPerDegree;  // [-pi/4, pi/4]
+    const int octant = (quarter + (cosine ? 1 : 0)) & 3;                // 0..3
+    switch (octant) {
+        case 0:
+            return std::sin(t);
+        case 1:
+            return std::cos(t);
+        case 2:
+            return -std::sin(t);
+        default:
+            return -std::cos(t);
+    }
+}
+
+}  // namespace
+
 long double TProtoDate::SinDeg(long double X) {
-    return std::sin(X * RadiansPerDegree);
+    return SinOrCosDeg(X, false);
 }
 long double TProtoDate::CosDeg(long double X) {
-    return std::cos(X * RadiansPerDegree);
+    return SinOrCosDeg(X, true);
 }
 long double TProtoDate::TanDeg(long double X) {
-    return std::tan(X * RadiansPerDegree);
+    return std::tan(std::fmod(X, 360.0L) * RadiansPerDegree);
 }
 
 long double TProtoDate::ArcSinDeg(long double X) {

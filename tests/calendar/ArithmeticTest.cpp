@@ -142,6 +142,37 @@ TEST(Angles, ArcTangentQuadrants) {
     }
 }
 
+TEST(Angles, SineAndCosineInEveryQuadrantAndForLargeAngles) {
+    struct Case {
+        const char* name;
+        long double degrees;
+        double sine, cosine;
+    };
+    const double h = std::sqrt(0.5);
+    const double s60 = std::sqrt(3.0) / 2;
+    const Case cases[] = {
+        {"zero", 0, 0, 1},
+        {"30 degrees", 30, 0.5, s60},
+        {"right angle", 90, 1, 0},
+        {"second quadrant", 135, h, -h},
+        {"straight angle", 180, 0, -1},
+        {"third quadrant", 225, -h, -h},
+        {"three quarters", 270, -1, 0},
+        {"fourth quadrant", 300, -s60, 0.5},
+        {"negative, fourth quadrant", -45, -h, h},
+        {"negative, past a turn", -390, -0.5, s60},
+        {"2777 turns and 330 degrees", 1000050, -0.5, s60},
+        {"negative, thousands of turns", -1000050, 0.5, s60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NEAR(static_cast<double>(P::SinDeg(c.degrees)), c.sine, 1e-15);
+        EXPECT_NEAR(static_cast<double>(P::CosDeg(c.degrees)), c.cosine, 1e-15);
+    }
+    EXPECT_TRUE(std::isnan(P::SinDeg(std::numeric_limits<long double>::infinity())));
+    EXPECT_TRUE(std::isnan(P::CosDeg(std::numeric_limits<long double>::quiet_NaN())));
+}
+
 TEST(Angles, TrigonometryInDegrees) {
     EXPECT_NEAR(static_cast<double>(P::SinDeg(30)), 0.5, 1e-17);
     EXPECT_NEAR(static_cast<double>(P::CosDeg(60)), 0.5, 1e-17);
