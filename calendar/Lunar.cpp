@@ -363,9 +363,10 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
     const auto previousMonth = [&]() -> int32_t {
         const int64_t found = scan(day(-30), Date);
         if (found > Date)
-            throw EInvalidOp("PhasisOnOrBefore: no crescent of " + DateClassName(K) + " at \"" +
-                             L.Name + "\" from fixed date " + std::to_string(day(-30)) + " to " +
-                             std::to_string(Date) + ", and the next is seen only after " +
+            throw EInvalidOp("PhasisOnOrBefore: no evening from fixed date " +
+                             std::to_string(day(-30)) + " to " + std::to_string(Date) +
+                             " passes the crescent test of " + DateClassName(K) + " at \"" +
+                             L.Name + "\", so no month is known to be running on fixed date " +
                              std::to_string(Date));
         return static_cast<int32_t>(found);
     };
