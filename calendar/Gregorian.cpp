@@ -60,7 +60,7 @@ int32_t TGregorian::GregorianYearFromFixed(int32_t Fixed) {
     const int32_t n4 = IntQuotient(d2, 1461);     // [0, 24]
     const int32_t d3 = Modulo(d2, 1461);          // [0, 1460]
     const int32_t n1 = IntQuotient(d3, 365);      // [0, 4]
-    // n400 lies in [-14699, 14699], so 400 * n400 fits; the sum below adds at most 399.
+    // n400 lies in [-14700, 14698], so 400 * n400 fits; the sum below adds at most 399.
     const int32_t y = 400 * n400 + 100 * n100 + 4 * n4 + n1;
     if (n100 == 4 || n1 == 4)
         return y;  // 31 December of a leap year that ends a cycle
