@@ -1,0 +1,375 @@
+// The window's behaviour as a user sees it: the start-up state, how often a change
+// recomputes, the "Sunset based" rule, the city list and the web link.
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QRadioButton>
+#include <QUrl>
+
+#include "tests/ui/UiTestSupport.h"
+#include "timetable/CityCatalogue.h"
+#include "ui/CityList.h"
+#include "ui/DateField.h"
+#include "ui/DrawGrid.h"
+#include "ui/NumericField.h"
+#include "ui/RadioGroup.h"
+#include "ui/UrlLabel.h"
+
+namespace orvandel::test {
+
+namespace {
+
+constexpr int SaudiArabia = 0;
+constexpr int MiddleEast = 1;
+constexpr int Americas = 3;
+
+void ClickCity(TForm1& form, int group, int item) {
+    const QRect place = form.CityList->ItemRect(group, item);
+    QVERIFY2(!place.isEmpty(), "the city is not shown");
+    QTest::mouseClick(form.CityList, Qt::LeftButton, {}, place.center());
+}
+
+void ClickCaption(TForm1& form, int group) {
+    QTest::mouseClick(form.CityList, Qt::LeftButton, {},
+                      form.CityList->CaptionRect(group).center());
+}
+
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Counts the first paint of a widget and what the window had computed by then.
+class FirstPaintProbe : public QObject {
+  public:
+    FirstPaintProbe(TForm1& form) : FForm(form) {}
+    int RefreshesAtFirstPaint = -1;
+    int RowAtFirstPaint = -1;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && RefreshesAtFirstPaint < 0) {
+            RefreshesAtFirstPaint = FForm.RefreshCount();
+            RowAtFirstPaint = FForm.CurrentDayRow;
+        }
+        return false;
+    }
+
+  private:
+    TForm1& FForm;
+};
+
+// Receives the web link's open request instead of the desktop.
+class UrlSink : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> Opened;
+  public slots:
+    void Open(const QUrl& url) { Opened.append(url); }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { SetClockOverride(std::nullopt); }
+
+    void startUpState() {
+        SetClockOverride(FixedToday());
+        TForm1 form;
+        FirstPaintProbe probe(form);
+        form.Grid->installEventFilter(&probe);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tovrek   -   Orvandel"));
+        QCOMPARE(form.size(), QSize(792, 520));
+        QCOMPARE(form.focusWidget(), static_cast<QWidget*>(form.edCalendar));
+        QVERIFY(!form.Updating());
+
+        // Mecca, chosen from the open "Saudi Arabia" group.
+        QCOMPARE(form.CityList->OpenGroup(), SaudiArabia);
+        QCOMPARE(form.CityList->Item(SaudiArabia, 5).Caption, std::string_view("Mecca"));
+        for (int i = 0; i < form.CityList->ItemCount(SaudiArabia); ++i) {
+            QCOMPARE(form.CityList->IsSelected(SaudiArabia, i), i == 5);
+        }
+        const TCityEntry& mecca = *FindCityByTag(15);
+        QCOMPARE(form.spinDegLat->value(), mecca.Latitude);
+        QCOMPARE(form.spinDegLong->value(), mecca.Longitude);
+        QCOMPARE(form.spinHrsGmt->value(), mecca.GmtHours);
+        QCOMPARE(form.spinMinutGmt->value(), mecca.GmtMinutes);
+        QCOMPARE(form.spinElevation->value(), 0);
+        QCOMPARE(form.rgCalcMethod->ItemIndex(), 3);  // Umm Al-Qura
+        QCOMPARE(form.rgJuristic->ItemIndex(), 0);    // Standard
+        QVERIFY(form.cb12hours->isChecked() && form.cb12hours->isEnabled());
+        QVERIFY(form.cbAddSafetyTime->isChecked());
+        QVERIFY(form.cbRightToLeft->isChecked());
+        QVERIFY(!form.cbRoundMinutes->isChecked());
+        QVERIFY(!form.cbSunsetBased->isChecked() && form.cbSunsetBased->isEnabled());
+
+        // Today's week, today's row, computed before the grid was first painted.
+        QCOMPARE(form.edCalendar->Value(), FixedToday());
+        QCOMPARE(form.CurrentDayRow, FixedTodayRow);
+        QVERIFY(probe.RefreshesAtFirstPaint >= 1);
+        QCOMPARE(probe.RowAtFirstPaint, FixedTodayRow);
+
+        // The stored texts are those of the week computed from these settings.
+        TimetableSettings expected;
+        expected.Date = FixedToday();
+        expected.Latitude = mecca.Latitude;
+        expected.Longitude = mecca.Longitude;
+        expected.GmtHours = mecca.GmtHours;
+        expected.GmtMinutes = mecca.GmtMinutes;
+        expected.CalcMethod = UmmAlQura;
+        TimetableEngine engine;
+        const Timetable week = engine.ComputeWeek(expected);
+        QCOMPARE(week.CurrentDayRow, FixedTodayRow);
+        for (int col = 0; col < 6; ++col) {
+            QCOMPARE(form.Grid->Cell(col, 0), QString::fromStdString(week.HeaderTexts[col]));
+        }
+        QCOMPARE(form.Grid->Cell(5, 0), QStringLiteral(" Fajr"));  // right to left
+        for (int row = 1; row <= 7; ++row) {
+            const TimetableDay& day = week.Days[row - 1];
+            QCOMPARE(form.ColCities->Cell(0, row), QString::fromStdString(day.CivilDateText));
+            QCOMPARE(form.HijriDateTexts[row], QString::fromStdString(day.HijriDateText));
+            for (int prayer = 0; prayer < 6; ++prayer) {
+                const int col = week.ColumnOf(prayer);
+                QCOMPARE(form.Grid->Cell(col, row), QString::fromStdString(day.GridTexts[prayer]));
+                QCOMPARE(form.TimeTexts[col][row], QString::fromStdString(day.TimeTexts[prayer]));
+            }
+        }
+        QCOMPARE(form.ColCities->Cell(0, 1),
+                 QString::fromStdString(FormatDateTime("ddd dd-mmm-yyyy", EncodeDate(2024, 4, 6))));
+    }
+
+    void cityClickRecomputesOnce() {
+        const auto form = ShowForm();
+        const int before = form->RefreshCount();
+        ClickCity(*form, SaudiArabia, 6);  // Riyadh
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(form->spinDegLat->value(), FindCityByTag(16)->Latitude);  // Riyadh
+        QCOMPARE(form->spinDegLong->value(), FindCityByTag(16)->Longitude);
+        QVERIFY(form->CityList->IsSelected(SaudiArabia, 6));
+        QVERIFY(!form->CityList->IsSelected(SaudiArabia, 5));
+    }
+
+    // Choosing a city writes every field of its catalogue entry, whatever the user had typed
+    // or chosen, and recomputes once.
+    void cityValues_data() {
+        QTest::addColumn<int>("tag");
+        QTest::newRow("Mecca again resets the edits") << 15;
+        QTest::newRow("Tehran, half-hour offset") << 24;
+        QTest::newRow("Los Angeles, ISNA, far west") << 50;
+        QTest::newRow("Montreal, hidden yet applied") << 48;
+        QTest::newRow("Christchurch, far south-east") << 88;
+        QTest::newRow("Kabul, half-hour offset") << 61;
+    }
+    void cityValues() {
+        QFETCH(int, tag);
+        const TCityEntry* city = FindCityByTag(tag);
+        QVERIFY(city != nullptr);
+        const auto form = ShowForm();
+        form->spinElevation->setValue(250);
+        form->rgJuristic->SetItemIndex(1);
+        form->rgCalcMethod->SetItemIndex(1);
+        form->spinMinutGmt->setValue(45);
+        const int before = form->RefreshCount();
+        form->SelectCity(tag);
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QVERIFY(!form->Updating());
+        QCOMPARE(form->spinDegLat->value(), city->Latitude);
+        QCOMPARE(form->spinDegLong->value(), city->Longitude);
+        QCOMPARE(form->spinHrsGmt->value(), city->GmtHours);
+        QCOMPARE(form->spinMinutGmt->value(), city->GmtMinutes);
+        QCOMPARE(form->spinElevation->value(), city->Elevation);
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), city->CalcMethod);
+        QCOMPARE(form->rgJuristic->ItemIndex(), city->Juristic);
+    }
+
+    void montrealIsNeverShown() {
+        const auto form = ShowForm();
+        ClickCaption(*form, Americas);
+        int montreal = -1;
+        for (int i = 0; i < form->CityList->ItemCount(Americas); ++i) {
+            if (form->CityList->Item(Americas, i).Tag == 48) {
+                montreal = i;
+            }
+        }
+        QVERIFY(montreal >= 0);
+        QVERIFY(form->CityList->ItemRect(Americas, montreal).isEmpty());
+        // The cities around it stand next to each other.
+        QCOMPARE(form->CityList->ItemRect(Americas, montreal - 1).bottom() + 1,
+                 form->CityList->ItemRect(Americas, montreal + 1).top());
+    }
+
+    void unknownTagsChangeNoFieldButRecompute_data() {
+        QTest::addColumn<int>("tag");
+        QTest::newRow("19, a gap") << 19;
+        QTest::newRow("87, a gap") << 87;
+        QTest::newRow("200, outside") << 200;
+    }
+    void unknownTagsChangeNoFieldButRecompute() {
+        QFETCH(int, tag);
+        const auto form = ShowForm();
+        form->spinDegLat->setValue(10.5);
+        form->rgJuristic->SetItemIndex(1);
+        const int before = form->RefreshCount();
+        form->SelectCity(tag);
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(form->spinDegLat->value(), 10.5);
+        QCOMPARE(form->spinDegLong->value(), FindCityByTag(15)->Longitude);
+        QCOMPARE(form->rgJuristic->ItemIndex(), 1);
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), 3);
+    }
+
+    void sunsetBasedForcesTwelveHours() {
+        const auto form = ShowForm();
+        Click(form->cb12hours);
+        QVERIFY(!form->cb12hours->isChecked());
+        int before = form->RefreshCount();
+        Click(form->cbSunsetBased);
+        QVERIFY(form->cbSunsetBased->isChecked());
+        QVERIFY(form->cb12hours->isChecked());
+        QVERIFY(!form->cb12hours->isEnabled());
+        QCOMPARE(form->RefreshCount(), before + 1);
+
+        before = form->RefreshCount();
+        Click(form->cbSunsetBased);
+        QVERIFY(!form->cbSunsetBased->isChecked());
+        QVERIFY(form->cb12hours->isEnabled());
+        QVERIFY(form->cb12hours->isChecked());
+        QCOMPARE(form->RefreshCount(), before + 1);
+    }
+
+    void openingAnotherGroupEndsSunsetBased() {
+        const auto form = ShowForm();
+        Click(form->cbSunsetBased);
+        QVERIFY(form->cbSunsetBased->isChecked());
+        const int before = form->RefreshCount();
+        ClickCaption(*form, MiddleEast);
+        QCOMPARE(form->RefreshCount(), before + 2);  // the option, then the first city
+        QVERIFY(!form->cbSunsetBased->isChecked());
+        QVERIFY(!form->cbSunsetBased->isEnabled());
+        QVERIFY(form->cb12hours->isEnabled());
+        QVERIFY(form->cb12hours->isChecked());
+        QCOMPARE(form->CityList->OpenGroup(), MiddleEast);
+        QVERIFY(form->CityList->IsSelected(MiddleEast, 0));
+        QCOMPARE(form->spinDegLat->value(), FindCityByTag(20)->Latitude);  // Abu Dhabi
+        QCOMPARE(form->spinHrsGmt->value(), FindCityByTag(20)->GmtHours);
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), 0);
+        // The closed group lost its mark and its highlight.
+        for (int i = 0; i < form->CityList->ItemCount(SaudiArabia); ++i) {
+            QVERIFY(!form->CityList->IsSelected(SaudiArabia, i));
+        }
+        QVERIFY(form->CityList->CaptionColor(SaudiArabia) !=
+                form->CityList->CaptionColor(MiddleEast));
+
+        // Back to "Saudi Arabia": the option can be used again, Abha is applied.
+        ClickCaption(*form, SaudiArabia);
+        QVERIFY(form->cbSunsetBased->isEnabled());
+        QCOMPARE(form->spinDegLat->value(), FindCityByTag(10)->Latitude);  // Abha
+    }
+
+    void closingTheOpenGroupKeepsEverything() {
+        const auto form = ShowForm();
+        const int before = form->RefreshCount();
+        ClickCaption(*form, SaudiArabia);
+        QCOMPARE(form->CityList->OpenGroup(), -1);
+        QCOMPARE(form->RefreshCount(), before);
+        QCOMPARE(form->spinDegLat->value(), FindCityByTag(15)->Latitude);
+        QVERIFY(form->cbSunsetBased->isEnabled());
+    }
+
+    // A step within the week moves the red row; every text stays as it was.
+    void dateStepWithinTheWeek() {
+        const auto form = ShowForm();
+        const auto timeTexts = form->TimeTexts;
+        const auto hijri = form->HijriDateTexts;
+        const int before = form->RefreshCount();
+        QTest::keyClick(form->edCalendar, Qt::Key_Up);
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(form->CurrentDayRow, FixedTodayRow + 1);
+        QVERIFY(form->TimeTexts == timeTexts);
+        QVERIFY(form->HijriDateTexts == hijri);
+        // Friday is the last row; one more day starts the next week at row 1.
+        QTest::keyClick(form->edCalendar, Qt::Key_Up);
+        QCOMPARE(form->CurrentDayRow, 7);
+        QTest::keyClick(form->edCalendar, Qt::Key_Up);
+        QCOMPARE(form->CurrentDayRow, 1);
+        QVERIFY(form->HijriDateTexts != hijri);
+    }
+
+    void optionChangesKeepTheFields() {
+        const auto form = ShowForm();
+        int expected = form->RefreshCount();
+        for (QCheckBox* box :
+             {form->cbRoundMinutes, form->cbAddSafetyTime, form->cbRightToLeft, form->cb12hours}) {
+            Click(box);
+            QCOMPARE(form->RefreshCount(), ++expected);
+        }
+        Click(form->rgJuristic->Button(1));
+        QCOMPARE(form->RefreshCount(), ++expected);
+        Click(form->rgCalcMethod->Button(4));
+        QCOMPARE(form->RefreshCount(), ++expected);
+        QCOMPARE(form->spinDegLat->value(), FindCityByTag(15)->Latitude);
+        QVERIFY(form->CityList->IsSelected(SaudiArabia, 5));
+    }
+
+    void webLinkTurnsPurpleAfterOpening() {
+        const auto form = ShowForm();
+        QVERIFY(form->RzURLLabel1->Address().host().endsWith(QStringLiteral("example.org")));
+        UrlSink sink;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &sink, "Open");
+        QTest::mouseClick(form->RzURLLabel1, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(sink.Opened.size(), 1);
+        QCOMPARE(sink.Opened.front(), form->RzURLLabel1->Address());
+        QVERIFY(form->RzURLLabel1->Visited());
+        QCOMPARE(form->RzURLLabel1->palette().color(QPalette::WindowText),
+                 QColor(0x80, 0x00, 0x80));
+    }
+
+    void tabOrder() {
+        const auto form = ShowForm();
+        QList<QWidget*> seen;
+        QWidget* w = form->edCalendar;
+        for (int i = 0; i < 40 && (seen.isEmpty() || w != form->edCalendar); ++i) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                seen.append(w);
+            }
+            w = w->nextInFocusChain();
+        }
+        const QList<QWidget*> expected{form->edCalendar,
+                                       form->cbRightToLeft,
+                                       form->cbRoundMinutes,
+                                       form->cb12hours,
+                                       form->spinDegLat,
+                                       form->spinDegLong,
+                                       form->spinHrsGmt,
+                                       form->spinMinutGmt,
+                                       form->spinElevation,
+                                       form->rgCalcMethod->Button(0),
+                                       form->rgCalcMethod->Button(1),
+                                       form->rgCalcMethod->Button(2),
+                                       form->rgCalcMethod->Button(3),
+                                       form->rgCalcMethod->Button(4),
+                                       form->rgJuristic->Button(0),
+                                       form->rgJuristic->Button(1),
+                                       form->cbAddSafetyTime,
+                                       form->CityList,
+                                       form->cbSunsetBased};
+        QList<QWidget*> relevant;
+        for (QWidget* widget : seen) {
+            if (expected.contains(widget)) {
+                relevant.append(widget);
+            }
+        }
+        QCOMPARE(relevant, expected);
+    }
+};
+
+ORVANDEL_UI_TEST(MainWindowTest);
+
+}  // namespace orvandel::test
+
+#include "MainWindowTest.moc"

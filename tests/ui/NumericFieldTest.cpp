@@ -1,0 +1,174 @@
+// The window's numeric fields: typed text that is not a number or lies outside the range is
+// refused and the field keeps its value; a typed decimal separator is accepted; every
+// committed value recomputes once; page steps and the range.
+#include <QLineEdit>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/DateField.h"
+#include "ui/NumericField.h"
+
+namespace orvandel::test {
+
+namespace {
+
+enum Field { Latitude, Longitude, Hours, Minutes, Elevation };
+
+QAbstractSpinBox* FieldOf(TForm1& form, int field) {
+    switch (field) {
+        case Latitude:
+            return form.spinDegLat;
+        case Longitude:
+            return form.spinDegLong;
+        case Hours:
+            return form.spinHrsGmt;
+        case Minutes:
+            return form.spinMinutGmt;
+        default:
+            return form.spinElevation;
+    }
+}
+
+double ValueOf(QAbstractSpinBox* box) {
+    if (auto* real = qobject_cast<QDoubleSpinBox*>(box)) {
+        return real->value();
+    }
+    return qobject_cast<QSpinBox*>(box)->value();
+}
+
+QLineEdit* EditorOf(QAbstractSpinBox* box) {
+    return box->findChild<QLineEdit*>();
+}
+
+void SetValue(QAbstractSpinBox* box, double value) {
+    if (auto* real = qobject_cast<QDoubleSpinBox*>(box)) {
+        real->setValue(value);
+    } else {
+        qobject_cast<QSpinBox*>(box)->setValue(static_cast<int>(value));
+    }
+}
+
+// The value each field holds before a row types into it.
+constexpr double StartValues[] = {10.0, 20.0, 3.0, 0.0, 0.0};
+
+}  // namespace
+
+class NumericFieldTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { SetClockOverride(std::nullopt); }
+
+    // Typed key by key over the whole text, then Enter and leaving the field. Each field
+    // starts from StartValues.
+    void typed_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<int>("recomputes");
+        QTest::newRow("latitude with a point") << int(Latitude) << "21.4225" << 21.4225 << 1;
+        QTest::newRow("latitude with a comma") << int(Latitude) << "21,4225" << 21.4225 << 1;
+        QTest::newRow("negative longitude") << int(Longitude) << "-73.7321" << -73.7321 << 1;
+        QTest::newRow("letters into elevation") << int(Elevation) << "abc" << 0.0 << 0;
+        QTest::newRow("letters into latitude") << int(Latitude) << "north" << 10.0 << 0;
+        QTest::newRow("minus into elevation") << int(Elevation) << "-" << 0.0 << 0;
+        QTest::newRow("fifth decimal refused") << int(Latitude) << "1.23456" << 1.2345 << 1;
+        QTest::newRow("second digit beyond 59 refused") << int(Minutes) << "75" << 7.0 << 1;
+        QTest::newRow("same value again") << int(Hours) << "3" << 3.0 << 0;
+    }
+    void typed() {
+        QFETCH(int, field);
+        QFETCH(QString, keys);
+        QFETCH(double, expected);
+        QFETCH(int, recomputes);
+        const auto form = ShowForm();
+        QAbstractSpinBox* box = FieldOf(*form, field);
+        SetValue(box, StartValues[field]);
+        box->setFocus();
+        box->selectAll();
+        const int before = form->RefreshCount();
+        QTest::keyClicks(box, keys);
+        QCOMPARE(form->RefreshCount(), before);  // nothing before the value is committed
+        QTest::keyClick(box, Qt::Key_Return);
+        form->edCalendar->setFocus();  // leaving the field commits nothing more
+        QCOMPARE(ValueOf(box), expected);
+        QCOMPARE(form->RefreshCount(), before + recomputes);
+    }
+
+    // Text put into the field as a whole (pasted) that the field cannot take: it returns to the
+    // last valid value and nothing is recomputed.
+    void pasted_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latitude beyond 60") << int(Latitude) << "75.0000";
+        QTest::newRow("longitude beyond -180") << int(Longitude) << "-200";
+        QTest::newRow("minutes 75") << int(Minutes) << "75";
+        QTest::newRow("hours -30") << int(Hours) << "-30";
+        QTest::newRow("elevation 10000") << int(Elevation) << "10000";
+        QTest::newRow("not a number") << int(Latitude) << "12a";
+        QTest::newRow("empty") << int(Elevation) << "";
+        QTest::newRow("only a sign") << int(Hours) << "-";
+    }
+    void pasted() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        const auto form = ShowForm();
+        QAbstractSpinBox* box = FieldOf(*form, field);
+        const double value = ValueOf(box);
+        const QString shown = EditorOf(box)->text();
+        box->setFocus();
+        const int before = form->RefreshCount();
+        EditorOf(box)->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        form->edCalendar->setFocus();
+        QCOMPARE(ValueOf(box), value);
+        QCOMPARE(EditorOf(box)->text(), shown);
+        QCOMPARE(form->RefreshCount(), before);
+    }
+
+    void steps_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("latitude up 0.1") << int(Latitude) << 21.42 << int(Qt::Key_Up) << 21.52;
+        QTest::newRow("latitude page 1.0")
+            << int(Latitude) << 21.42 << int(Qt::Key_PageUp) << 22.42;
+        QTest::newRow("latitude page stops at 60")
+            << int(Latitude) << 59.5 << int(Qt::Key_PageUp) << 60.0;
+        QTest::newRow("longitude page down stops at -180")
+            << int(Longitude) << -179.5 << int(Qt::Key_PageDown) << -180.0;
+        QTest::newRow("hours page 10") << int(Hours) << 3.0 << int(Qt::Key_PageDown) << -7.0;
+        QTest::newRow("minutes page 15") << int(Minutes) << 0.0 << int(Qt::Key_PageUp) << 15.0;
+        QTest::newRow("minutes page stops at 59")
+            << int(Minutes) << 50.0 << int(Qt::Key_PageUp) << 59.0;
+        QTest::newRow("elevation step 10") << int(Elevation) << 0.0 << int(Qt::Key_Up) << 10.0;
+        QTest::newRow("elevation page 100")
+            << int(Elevation) << 0.0 << int(Qt::Key_PageUp) << 100.0;
+    }
+    void steps() {
+        QFETCH(int, field);
+        QFETCH(double, start);
+        QFETCH(int, key);
+        QFETCH(double, expected);
+        const auto form = ShowForm();
+        QAbstractSpinBox* box = FieldOf(*form, field);
+        SetValue(box, start);
+        box->setFocus();
+        const int before = form->RefreshCount();
+        QTest::keyClick(box, Qt::Key(key));
+        QCOMPARE(ValueOf(box), expected);
+        QCOMPARE(form->RefreshCount(), before + 1);
+    }
+
+    void fourDecimalsShown() {
+        const auto form = ShowForm();
+        form->spinDegLat->setValue(21.42);
+        QCOMPARE(EditorOf(form->spinDegLat)->text(),
+                 form->spinDegLat->locale().toString(21.42, 'f', 4));
+    }
+};
+
+ORVANDEL_UI_TEST(NumericFieldTest);
+
+}  // namespace orvandel::test
+
+#include "NumericFieldTest.moc"

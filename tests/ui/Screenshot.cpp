@@ -1,0 +1,36 @@
+// Writes a picture of the main window to the PNG file named by the first argument (default
+// "screenshot.png"), with the clock set to Wednesday 10 April 2024. Runs offscreen unless a
+// platform is chosen.
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+
+#include "Classes/cTvkLocation.h"
+#include "ephemeris/fn_Ephemeris.h"
+#include "platform/DateTime.h"
+#include "ui/mainPrayerUI.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const char* path = argc > 1 ? argv[1] : "screenshot.png";
+    orvandel::StartEphemeris();
+    orvandel::StartObserverLocations();
+    orvandel::SetClockOverride(orvandel::EncodeDate(2024, 4, 10) + 14.5 / 24.0);
+    bool saved = false;
+    {
+        QApplication application(argc, argv);
+        orvandel::TForm1 form;
+        form.show();
+        QApplication::processEvents();
+        saved = form.grab().save(QString::fromLocal8Bit(path), "PNG");
+    }
+    orvandel::StopObserverLocations();
+    orvandel::StopEphemeris();
+    if (!saved) {
+        std::fprintf(stderr, "could not write %s\n", path);
+        return 1;
+    }
+    return 0;
+}
