@@ -64,6 +64,18 @@ struct TimetableDay {
 // between -1 h and 0 cannot be expressed. H = -3, Mi = 30 gives -210.
 int ZoneOffsetMinutes(int gmtHours, int gmtMinutes);
 
+// One time in decimal hours as the table shows it, " h:mm". The hour is the truncated hours,
+// not wrapped (24.25 h gives 24:15); the minute is the fraction's minutes truncated or, with
+// roundMinutes, rounded to the nearest with halves to even; minute 60 carries into the hour.
+// A minute count within 1e-9 of a whole or half minute counts as exactly that, so that the
+// noise of a double such as 4 + 29.5 / 60 cannot move the rounding. With twelveHours the hour
+// takes 12-hour form (13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay). A negative time keeps its
+// sign in front of the hour (" -0:30"). EInvalidOp for NaN or infinity.
+std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours);
+// The shown time of FormatTimeText as minutes after midnight on the 24-hour clock
+// (24.25 h -> 1455), negative for a negative time.
+int ShownMinutesOf(double hours, bool roundMinutes);
+
 // The header text of prayer p (0 Fajr ... 5 Isha): " Fajr", " Shrook", " Dhuhr", " Asr",
 // " Maghrib", " Isha", each with a leading blank.
 std::string_view PrayerHeaderText(int prayer);

@@ -18,9 +18,12 @@ TEST(CityCatalogue, GroupsInDisplayOrderWithTheirItemCounts) {
         int Items;  // hidden entries included
     };
     const Expected expected[] = {
-        {CityGroup::SaudiArabia, "Saudi Arabia", 207, 9}, {CityGroup::MiddleEast, "Middle East", 287, 13},
-        {CityGroup::Africa, "Africa", 287, 13},           {CityGroup::Americas, "Americas", 287, 14},
-        {CityGroup::Asia, "Asia", 287, 13},               {CityGroup::Europe, "Europe", 287, 13},
+        {CityGroup::SaudiArabia, "Saudi Arabia", 207, 9},
+        {CityGroup::MiddleEast, "Middle East", 287, 13},
+        {CityGroup::Africa, "Africa", 287, 13},
+        {CityGroup::Americas, "Americas", 287, 14},
+        {CityGroup::Asia, "Asia", 287, 13},
+        {CityGroup::Europe, "Europe", 287, 13},
         {CityGroup::Oceania, "Oceania", 147, 6},
     };
     ASSERT_EQ(CityGroups().size(), std::size(expected));
@@ -59,8 +62,8 @@ TEST(CityCatalogue, EntriesAreGroupedAlphabeticallyWithUniqueTagsInRange) {
 }
 
 TEST(CityCatalogue, MethodsElevationAndVisibilityFollowTheRegion) {
-    const std::set<std::string> isna = {"Chicago", "Dallas",  "Los Angeles", "Miami",
-                                        "Montreal", "New York", "Toronto",    "Vancouver"};
+    const std::set<std::string> isna = {"Chicago",  "Dallas",   "Los Angeles", "Miami",
+                                        "Montreal", "New York", "Toronto",     "Vancouver"};
     for (const TCityEntry& e : CityCatalogue()) {
         const std::string caption(e.Caption);
         SCOPED_TRACE(caption);
@@ -89,14 +92,22 @@ TEST(CityCatalogue, CorrectedPlacesAndOffsets) {
         int GmtHours, GmtMinutes;
     };
     const Row rows[] = {
-        {"Bogota", 4.6097, -74.0817, -5, 0},        {"Buenos Aires", -34.6037, -58.3816, -3, 0},
-        {"Sao Paulo", -23.5505, -46.6333, -3, 0},   {"Christchurch", -43.5321, 172.6362, 12, 0},
-        {"Tripoli", 32.8872, 13.1913, 2, 0},        {"Muscat", 23.5880, 58.3829, 4, 0},
-        {"Beirut", 33.8938, 35.5018, 2, 0},         {"Sanaa", 15.3694, 44.1910, 3, 0},
-        {"Bamako", 12.6392, -8.0029, 0, 0},         {"Islamabad", 33.6667, 73.1667, 5, 0},
-        {"Tehran", 35.5, 51.5, 3, 30},              {"Santiago", -33.45, -70.6667, -4, 0},
-        {"Istanbul", 41.0186, 28.9647, 3, 0},       {"Damascus", 33.5, 36.3, 3, 0},
-        {"Mecca", 21.42, 39.83, 3, 0},              {"New Delhi", 28.6, 77.2, 5, 30},
+        {"Bogota", 4.6097, -74.0817, -5, 0},
+        {"Buenos Aires", -34.6037, -58.3816, -3, 0},
+        {"Sao Paulo", -23.5505, -46.6333, -3, 0},
+        {"Christchurch", -43.5321, 172.6362, 12, 0},
+        {"Tripoli", 32.8872, 13.1913, 2, 0},
+        {"Muscat", 23.5880, 58.3829, 4, 0},
+        {"Beirut", 33.8938, 35.5018, 2, 0},
+        {"Sanaa", 15.3694, 44.1910, 3, 0},
+        {"Bamako", 12.6392, -8.0029, 0, 0},
+        {"Islamabad", 33.6667, 73.1667, 5, 0},
+        {"Tehran", 35.5, 51.5, 3, 30},
+        {"Santiago", -33.45, -70.6667, -4, 0},
+        {"Istanbul", 41.0186, 28.9647, 3, 0},
+        {"Damascus", 33.5, 36.3, 3, 0},
+        {"Mecca", 21.42, 39.83, 3, 0},
+        {"New Delhi", 28.6, 77.2, 5, 30},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Caption);

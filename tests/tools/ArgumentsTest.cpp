@@ -1,0 +1,165 @@
+// Reading orvandel-table's arguments: the value parsers and the request they build.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "tools/OrvandelTableCommand.h"
+
+namespace orvandel::table {
+namespace {
+
+TableRequest Parse(std::vector<std::string> args, TDateTime today = EncodeDate(2024, 4, 10)) {
+    args.insert(args.begin(), "orvandel-table");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    return ParseTableArguments(static_cast<int>(argv.size()), argv.data(), today);
+}
+
+TEST(TableArguments, ZoneForms) {
+    struct Row {
+        const char* Text;
+        int Hours, Minutes;
+    };
+    const Row rows[] = {
+        {"3", 3, 0},       {"+4", 4, 0},    {"5.5", 5, 30},  {"5:30", 5, 30}, {"-3:30", -3, 30},
+        {"-5.5", -5, 30},  {"5.75", 5, 45}, {"0:30", 0, 30}, {"-0:00", 0, 0}, {"-25", -25, 0},
+        {"25:59", 25, 59}, {"12:5", 12, 5}, {"+0.5", 0, 30}, {"5.50", 5, 30},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Text);
+        const auto [hours, minutes] = ParseZone(row.Text);
+        EXPECT_EQ(hours, row.Hours);
+        EXPECT_EQ(minutes, row.Minutes);
+    }
+    for (const char* bad : {"26", "-26", "5:60", "5:7x", "abc", "", "5.33", "-0:30", "-0.5", "+-3",
+                            "5:", ":30", "1e1", "5:300", "3 ", "nan"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseZone(bad), EUsageError);
+    }
+}
+
+TEST(TableArguments, Numbers) {
+    EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "21.42"), 21.42);
+    EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "-33.5"), -33.5);
+    EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "+4"), 4.0);
+    EXPECT_DOUBLE_EQ(ParseDecimal("--lat", ".5"), 0.5);
+    for (const char* bad : {"nan", "inf", "-inf", "1e3", "12abc", "", "-", "+", "1.2.3", "0x10",
+                            " 1", "1,5", "--1"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseDecimal("--lat", bad), EUsageError);
+    }
+    EXPECT_EQ(ParseDayCount("1"), 1);
+    EXPECT_EQ(ParseDayCount("3660"), 3660);
+    EXPECT_EQ(ParseDayCount("0007"), 7);
+    for (const char* bad : {"0", "3661", "2.5", "-1", "+3", "abc", "", "99999999999999999999"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseDayCount(bad), EUsageError);
+    }
+}
+
+TEST(TableArguments, Dates) {
+    EXPECT_EQ(ParseIsoDate("--date", "2024-02-29"), EncodeDate(2024, 2, 29));
+    EXPECT_EQ(ParseIsoDate("--date", "0001-01-01"), EncodeDate(1, 1, 1));
+    EXPECT_EQ(ParseIsoDate("--date", "9999-12-31"), EncodeDate(9999, 12, 31));
+    for (const char* bad : {"2023-02-29", "0000-01-01", "2024-13-01", "2024-04-31", "2024-4-10",
+                            "10000-01-01", "2024/04/10", "2024-04-10x", "", "-024-04-10"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseIsoDate("--date", bad), EUsageError);
+    }
+}
+
+TEST(TableArguments, DefaultsAreMeccaThisWeekAndTheWindowsOptions) {
+    const TableRequest r = Parse({}, EncodeDate(2024, 4, 10) + 0.75);
+    EXPECT_EQ(r.PlaceName, "Mecca");
+    EXPECT_TRUE(r.PlaceIsCity);
+    EXPECT_DOUBLE_EQ(r.Settings.Latitude, 21.42);
+    EXPECT_EQ(r.Settings.GmtHours, 3);
+    EXPECT_EQ(r.Settings.CalcMethod, UmmAlQura);
+    EXPECT_EQ(r.Settings.Juristic, 0);
+    EXPECT_TRUE(r.Settings.AddSafetyTime);
+    EXPECT_FALSE(r.Settings.RoundMinutes);
+    EXPECT_FALSE(r.Settings.TwelveHours);
+    EXPECT_FALSE(r.Settings.SunsetBased);
+    EXPECT_TRUE(r.WeekMode);
+    EXPECT_EQ(r.Settings.Date, EncodeDate(2024, 4, 10));
+    EXPECT_EQ(r.Format, OutputFormat::Text);
+    EXPECT_FALSE(r.Seconds);
+}
+
+TEST(TableArguments, CityThenExplicitOptionsOverrideIt) {
+    const TableRequest ny = Parse({"--city", "new york"});
+    EXPECT_EQ(ny.PlaceName, "New York");
+    EXPECT_EQ(ny.Settings.CalcMethod, Isna);
+    EXPECT_EQ(ny.Settings.GmtHours, -5);
+
+    const TableRequest r =
+        Parse({"--city", "MECCA", "--method", "mwl", "--asr", "Hanafi", "--elevation", "12.6",
+               "--no-safety", "--nearest-minute", "--12h", "--format", "csv", "--seconds"});
+    EXPECT_EQ(r.Settings.CalcMethod, MuslimWorldLeague);
+    EXPECT_EQ(r.Settings.Juristic, 1);
+    EXPECT_EQ(r.Settings.Elevation, 13);
+    EXPECT_FALSE(r.Settings.AddSafetyTime);
+    EXPECT_TRUE(r.Settings.RoundMinutes);
+    EXPECT_TRUE(r.Settings.TwelveHours);
+    EXPECT_EQ(r.Format, OutputFormat::Csv);
+    EXPECT_TRUE(r.Seconds);
+
+    // Coordinates with a city replace its place; the city's method stays unless given.
+    const TableRequest moved =
+        Parse({"--city", "Riyadh", "--lat", "10", "--lon", "20", "--zone", "1"});
+    EXPECT_DOUBLE_EQ(moved.Settings.Latitude, 10.0);
+    EXPECT_EQ(moved.Settings.CalcMethod, UmmAlQura);
+    EXPECT_FALSE(moved.PlaceIsCity);
+}
+
+TEST(TableArguments, CoordinatesDefaultToMuslimWorldLeague) {
+    const TableRequest r = Parse({"--lat", "-33.8833", "--lon", "151.2167", "--zone=-3:30"});
+    EXPECT_DOUBLE_EQ(r.Settings.Latitude, -33.8833);
+    EXPECT_DOUBLE_EQ(r.Settings.Longitude, 151.2167);
+    EXPECT_EQ(r.Settings.GmtHours, -3);
+    EXPECT_EQ(r.Settings.GmtMinutes, 30);
+    EXPECT_EQ(r.Settings.CalcMethod, MuslimWorldLeague);
+    EXPECT_EQ(r.Settings.Elevation, 0);
+    EXPECT_FALSE(r.PlaceIsCity);
+    // A negative number after an option is its value, not an option.
+    EXPECT_DOUBLE_EQ(Parse({"--lat", "-12.5", "--lon", "-77", "--zone", "-5"}).Settings.Latitude,
+                     -12.5);
+}
+
+TEST(TableArguments, SunsetBasedShowsATwelveHourClock) {
+    const TableRequest r = Parse({"--sunset-based"});
+    EXPECT_TRUE(r.Settings.SunsetBased);
+    EXPECT_TRUE(r.Settings.TwelveHours);
+}
+
+TEST(TableArguments, RunsOfDays) {
+    const TableRequest from = Parse({"--from", "2024-01-01", "--days", "366"});
+    EXPECT_FALSE(from.WeekMode);
+    EXPECT_EQ(from.FirstFixed, FixedFromDateTime(EncodeDate(2024, 1, 1)));
+    EXPECT_EQ(from.DayCount, 366);
+
+    const TableRequest days = Parse({"--days", "3660"}, EncodeDate(2024, 4, 10) + 0.5);
+    EXPECT_EQ(days.FirstFixed, FixedFromDateTime(EncodeDate(2024, 4, 10)));
+    EXPECT_EQ(days.DayCount, 3660);
+
+    EXPECT_EQ(Parse({"--from", "2024-01-01"}).DayCount, 7);
+    EXPECT_EQ(Parse({"--from", "9999-12-01", "--days", "31"}).DayCount, 31);
+    EXPECT_THROW(Parse({"--from", "9999-12-01", "--days", "32"}), EUsageError);
+    // The week of 1 January 1 begins in year 0; the week ending 31 December 9999 is whole.
+    EXPECT_THROW(Parse({"--date", "0001-01-01"}), EUsageError);
+    EXPECT_TRUE(Parse({"--date", "9999-12-31"}).WeekMode);
+}
+
+TEST(TableArguments, HelpIsNotAnError) {
+    const TableRequest r = Parse({"--help"});
+    EXPECT_TRUE(r.Help);
+    EXPECT_NE(r.HelpText.find("--list-cities"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvandel::table

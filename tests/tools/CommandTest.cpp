@@ -1,0 +1,378 @@
+// orvandel-table as a user runs it: the built program for exit codes and streams, the command
+// in-process for the content of its outputs, checked against the timetable engine.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "timetable/CityCatalogue.h"
+#include "timetable/Timetable.h"
+#include "tools/OrvandelTableCommand.h"
+#include "tools/OrvandelTableOutput.h"
+
+extern char** environ;
+
+namespace orvandel::table {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs the built program with the arguments, its streams captured in files.
+RunResult RunProgram(const std::vector<std::string>& args) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("orvandel-table-test-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path outPath = dir / "out";
+    const fs::path errPath = dir / "err";
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<std::string> all = {ORVANDEL_TABLE_PROGRAM};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+
+    RunResult result;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, ORVANDEL_TABLE_PROGRAM, &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.Out = ReadFile(outPath);
+    result.Err = ReadFile(errPath);
+    fs::remove_all(dir);
+    return result;
+}
+
+// The command in this process (the ephemeris is started by the test environment).
+RunResult RunInProcess(std::vector<std::string> args) {
+    args.insert(args.begin(), "orvandel-table");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    std::ostringstream out, err;
+    RunResult result;
+    result.ExitCode = RunTableCommand(static_cast<int>(argv.size()), argv.data(), out, err);
+    result.Out = out.str();
+    result.Err = err.str();
+    return result;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, separator)) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// The engine's week for Mecca containing 10 April 2024, with the command's defaults.
+Timetable MeccaWeek() {
+    TimetableSettings s;
+    s.Date = EncodeDate(2024, 4, 10);
+    s.Latitude = 21.42;
+    s.Longitude = 39.83;
+    s.GmtHours = 3;
+    s.CalcMethod = UmmAlQura;
+    s.TwelveHours = false;
+    s.RightToLeft = false;
+    TimetableEngine engine;
+    return engine.ComputeWeek(s);
+}
+
+TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
+    struct Row {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Named;  // must appear in the message
+    };
+    const Row rows[] = {
+        {"unknown city", {"--city", "Atlantis"}, "Atlantis"},
+        {"unknown option", {"--colour", "red"}, "--colour"},
+        {"stray argument", {"Mecca"}, "Mecca"},
+        {"missing value", {"--city"}, "--city"},
+        {"missing value before an option", {"--date", "--csv"}, "--date"},
+        {"latitude above 60", {"--lat", "61", "--lon", "0", "--zone", "0"}, "61"},
+        {"latitude below -60", {"--lat", "-60.5", "--lon", "0", "--zone", "0"}, "-60.5"},
+        {"latitude not a number", {"--lat", "nan", "--lon", "0", "--zone", "0"}, "nan"},
+        {"longitude outside", {"--lat", "0", "--lon", "181", "--zone", "0"}, "181"},
+        {"coordinates without zone", {"--lat", "10", "--lon", "20"}, "--zone"},
+        {"zone hours outside", {"--lat", "0", "--lon", "0", "--zone", "26"}, "26"},
+        {"zone minutes outside", {"--lat", "0", "--lon", "0", "--zone", "5:60"}, "5:60"},
+        {"zone not a number", {"--lat", "0", "--lon", "0", "--zone", "five"}, "five"},
+        {"elevation below 0", {"--elevation", "-1"}, "-1"},
+        {"elevation above 9999", {"--elevation", "10000"}, "10000"},
+        {"date that does not exist", {"--date", "2023-02-29"}, "2023-02-29"},
+        {"date in year 0", {"--date", "0000-06-01"}, "0000-06-01"},
+        {"date beyond 9999", {"--from", "10000-01-01"}, "10000-01-01"},
+        {"days zero", {"--days", "0"}, "0"},
+        {"days above 3660", {"--days", "3661"}, "3661"},
+        {"days not whole", {"--days", "2.5"}, "2.5"},
+        {"days past 9999", {"--from", "9999-12-31", "--days", "2"}, "2"},
+        {"unknown method", {"--method", "hanbali"}, "hanbali"},
+        {"unknown Asr rule", {"--asr", "maliki"}, "maliki"},
+        {"unknown format", {"--format", "xml"}, "xml"},
+        {"sunset based as ics", {"--sunset-based", "--format", "ics"}, "ics"},
+        {"safety both ways", {"--safety", "--no-safety"}, "--no-safety"},
+        {"week and range", {"--date", "2024-04-10", "--days", "3"}, "--days"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const RunResult r = RunProgram(row.Args);
+        EXPECT_EQ(r.ExitCode, 2);
+        EXPECT_EQ(r.Out, "");
+        ASSERT_FALSE(r.Err.empty());
+        EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;  // exactly one line
+        EXPECT_NE(r.Err.find(row.Named), std::string::npos) << r.Err;
+    }
+}
+
+TEST(TableCommand, AnErrorInTheComputationExitsWithOne) {
+    // The calendar astronomy cannot reach past 31 December 9999 for a zone this far west.
+    const RunResult r = RunProgram({"--date", "9999-12-31", "--lat", "40", "--lon", "-120",
+                                    "--zone", "-8", "--format", "csv"});
+    EXPECT_EQ(r.ExitCode, 1);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
+}
+
+// The csv of the program for Mecca, the week of 10 April 2024, against the engine's week.
+TEST(TableCommand, CsvOfMeccaWeekMatchesTheEngine) {
+    const RunResult r = RunProgram({"--city", "Mecca", "--date", "2024-04-10", "--format", "csv"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    const std::vector<std::string> lines = Split(r.Out, '\n');
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0],
+              "date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha");
+    const Timetable week = MeccaWeek();
+    const char* weekdays[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
+                              "Wednesday", "Thursday", "Friday"};
+    for (size_t r7 = 0; r7 < 7; ++r7) {
+        const TimetableDay& day = week.Days[r7];
+        const std::vector<std::string> fields = Split(lines[r7 + 1], ',');
+        ASSERT_EQ(fields.size(), 11u) << lines[r7 + 1];
+        EXPECT_EQ(fields[0], "2024-04-" + std::string(r7 < 4 ? "0" : "") + std::to_string(6 + r7));
+        EXPECT_EQ(fields[1], weekdays[r7]);
+        EXPECT_EQ(fields[2], std::to_string(day.HijriDay));
+        EXPECT_EQ(fields[3], std::to_string(day.HijriMonth));
+        EXPECT_EQ(fields[4], "1445");
+        for (size_t p = 0; p < 6; ++p) {
+            EXPECT_EQ(" " + fields[5 + p], day.TimeTexts[p]);
+        }
+    }
+    EXPECT_EQ(lines[5].substr(0, 28), "2024-04-10,Wednesday,1,10,14");
+    // The same command in this process gives the same bytes.
+    EXPECT_EQ(RunInProcess({"--city", "Mecca", "--date", "2024-04-10", "--format", "csv"}).Out,
+              r.Out);
+}
+
+TEST(TableCommand, SecondsAreTheUnroundedHoursTruncated) {
+    const RunResult r = RunInProcess({"--date", "2024-04-10", "--format", "csv", "--seconds"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::vector<std::string> lines = Split(r.Out, '\n');
+    const Timetable week = MeccaWeek();
+    for (size_t d = 0; d < 7; ++d) {
+        const std::vector<std::string> fields = Split(lines[d + 1], ',');
+        for (size_t p = 0; p < 6; ++p) {
+            const double hours = week.Days[d].Hours[p];
+            const long seconds = static_cast<long>(hours * 3600);  // hours are positive here
+            char expected[32];
+            std::snprintf(expected, sizeof expected, "%ld:%02ld:%02ld", seconds / 3600,
+                          seconds / 60 % 60, seconds % 60);
+            EXPECT_EQ(fields[5 + p], expected);
+            // With truncated minutes the minute text is the same clock reading.
+            EXPECT_EQ(" " + fields[5 + p].substr(0, fields[5 + p].size() - 3),
+                      week.Days[d].TimeTexts[p]);
+        }
+    }
+    EXPECT_EQ(FormatHoursWithSeconds(24.25), "24:15:00");
+    EXPECT_EQ(FormatHoursWithSeconds(4 + 35.0 / 60), "4:35:00");
+    EXPECT_EQ(FormatHoursWithSeconds(-0.5), "-0:30:00");
+}
+
+TEST(TableCommand, JsonHasTheCsvFields) {
+    const RunResult r = RunInProcess({"--date", "2024-04-10", "--format", "json", "--12h"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const nlohmann::json rows = nlohmann::json::parse(r.Out);
+    ASSERT_TRUE(rows.is_array());
+    ASSERT_EQ(rows.size(), 7u);
+    const nlohmann::json& wednesday = rows[4];
+    EXPECT_EQ(wednesday["date"], "2024-04-10");
+    EXPECT_EQ(wednesday["weekday"], "Wednesday");
+    EXPECT_EQ(wednesday["hijri_day"], 1);
+    EXPECT_EQ(wednesday["hijri_month"], 10);
+    EXPECT_EQ(wednesday["hijri_year"], 1445);
+    const Timetable week = MeccaWeek();
+    const char* names[] = {"fajr", "shrook", "dhuhr", "asr", "maghrib", "isha"};
+    for (size_t p = 0; p < 6; ++p) {
+        EXPECT_EQ(" " + wednesday[names[p]].get<std::string>(),
+                  FormatTimeText(week.Days[4].Hours[p], false, true));
+    }
+}
+
+TEST(TableCommand, TextMarksTheChosenDay) {
+    const RunResult r = RunInProcess({"--date", "2024-04-10"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::vector<std::string> lines = Split(r.Out, '\n');
+    ASSERT_EQ(lines.size(), 11u);  // place, options, blank, header, 7 rows
+    EXPECT_EQ(lines[0].substr(0, 7), "Mecca  ");
+    const Timetable week = MeccaWeek();
+    for (size_t d = 0; d < 7; ++d) {
+        const std::string& line = lines[4 + d];
+        EXPECT_EQ(line.substr(0, 2), d == 4 ? "* " : "  ") << line;
+        EXPECT_NE(line.find(week.Days[d].CivilDateText), std::string::npos) << line;
+        EXPECT_NE(line.find(week.Days[d].HijriDateText), std::string::npos) << line;
+        EXPECT_EQ(line.substr(line.size() - week.Days[d].TimeTexts[5].size()),
+                  week.Days[d].TimeTexts[5]);
+    }
+}
+
+struct IcalDeleter {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+
+TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
+    const RunResult r = RunProgram({"--date", "2024-04-10", "--format", "ics"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    // Every line ends with CR LF.
+    size_t lines = 0;
+    for (size_t at = r.Out.find('\n'); at != std::string::npos; at = r.Out.find('\n', at + 1)) {
+        ASSERT_GT(at, 0u);
+        EXPECT_EQ(r.Out[at - 1], '\r') << "line " << lines;
+        ++lines;
+    }
+    EXPECT_GT(lines, 42u * 6);
+
+    std::unique_ptr<icalcomponent, IcalDeleter> calendar(icalparser_parse_string(r.Out.c_str()));
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(icalcomponent_isa(calendar.get()), ICAL_VCALENDAR_COMPONENT);
+    EXPECT_EQ(icalcomponent_count_errors(calendar.get()), 0);
+    EXPECT_EQ(icalrestriction_check(calendar.get()), 1);
+
+    const Timetable week = MeccaWeek();
+    const char* names[] = {"Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha"};
+    std::set<std::string> uids;
+    int events = 0;
+    for (icalcomponent* event =
+             icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+         event != nullptr;
+         event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+        const size_t day = static_cast<size_t>(events / 6);
+        const size_t prayer = static_cast<size_t>(events % 6);
+        ++events;
+        ASSERT_LT(day, 7u);
+        EXPECT_STREQ(icalcomponent_get_summary(event), names[prayer]);
+        uids.insert(icalcomponent_get_uid(event));
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        EXPECT_TRUE(icaltime_is_utc(start));
+        // The shown local time on the zone clock (+3 h), as seconds since 1970 in UTC.
+        const long long expected = (static_cast<long long>(week.Days[day].Fixed) - 719163) * 86400 +
+                                   60LL * week.Days[day].ShownMinutes[prayer] - 3 * 3600;
+        EXPECT_EQ(static_cast<long long>(icaltime_as_timet(start)), expected)
+            << names[prayer] << " of " << week.Days[day].CivilDateText;
+    }
+    EXPECT_EQ(events, 42);
+    EXPECT_EQ(uids.size(), 42u);
+
+    // A second run names the same events again.
+    const RunResult again = RunInProcess({"--date", "2024-04-10", "--format", "ics"});
+    std::unique_ptr<icalcomponent, IcalDeleter> second(icalparser_parse_string(again.Out.c_str()));
+    ASSERT_NE(second, nullptr);
+    std::set<std::string> secondUids;
+    for (icalcomponent* event =
+             icalcomponent_get_first_component(second.get(), ICAL_VEVENT_COMPONENT);
+         event != nullptr;
+         event = icalcomponent_get_next_component(second.get(), ICAL_VEVENT_COMPONENT)) {
+        secondUids.insert(icalcomponent_get_uid(event));
+    }
+    EXPECT_EQ(secondUids, uids);
+}
+
+TEST(TableCommand, ARunOfDaysMatchesTheEnginesRun) {
+    const RunResult r = RunInProcess({"--from", "2024-02-25", "--days", "40", "--format", "csv",
+                                      "--nearest-minute", "--city", "Cairo"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const std::vector<std::string> lines = Split(r.Out, '\n');
+    ASSERT_EQ(lines.size(), 41u);
+    const TCityEntry& cairo = *FindCityByCaption("Cairo");
+    TimetableSettings s;
+    s.Latitude = cairo.Latitude;
+    s.Longitude = cairo.Longitude;
+    s.GmtHours = cairo.GmtHours;
+    s.CalcMethod = cairo.CalcMethod;
+    s.RoundMinutes = true;
+    s.TwelveHours = false;
+    TimetableEngine engine;
+    const std::vector<TimetableDay> days =
+        engine.ComputeDays(s, FixedFromDateTime(EncodeDate(2024, 2, 25)), 40);
+    for (size_t d = 0; d < days.size(); ++d) {
+        std::string expected = IsoDate(days[d]) + "," + EnglishWeekday(days[d]) + "," +
+                               std::to_string(days[d].HijriDay) + "," +
+                               std::to_string(days[d].HijriMonth) + "," +
+                               std::to_string(days[d].HijriYear);
+        for (const std::string& t : days[d].TimeTexts) {
+            expected += "," + t.substr(1);
+        }
+        EXPECT_EQ(lines[d + 1], expected);
+    }
+}
+
+TEST(TableCommand, ListCitiesShowsTheVisibleCatalogueByGroup) {
+    const RunResult r = RunInProcess({"--list-cities"});
+    ASSERT_EQ(r.ExitCode, 0);
+    const std::vector<std::string> lines = Split(r.Out, '\n');
+    ASSERT_EQ(lines.size(), 7u + 80u);
+    EXPECT_EQ(lines[0], "Saudi Arabia");
+    EXPECT_EQ(lines[1].substr(0, 6), "  Abha");
+    EXPECT_EQ(r.Out.find("Montreal"), std::string::npos);
+    EXPECT_NE(r.Out.find("  Tehran "), std::string::npos);
+    EXPECT_NE(r.Out.find("GMT +3:30"), std::string::npos);
+    EXPECT_EQ(lines[7 + 80 - 7], "Oceania");
+}
+
+TEST(TableCommand, HelpGoesToStandardOutput) {
+    const RunResult r = RunProgram({"--help"});
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_NE(r.Out.find("--sunset-based"), std::string::npos);
+    EXPECT_EQ(r.Err, "");
+}
+
+}  // namespace
+}  // namespace orvandel::table

@@ -1,0 +1,350 @@
+// The week's recompute: one parameter block per recompute, then for every row the civil date,
+// the Umm al-Qura date and the six times from the calendar astronomy (Shrook, Maghrib, Asr,
+// and Fajr and Isha below 48 degrees) and from PrayerTimes (Fajr and Isha at 48 degrees and
+// beyond), each turned into the window's texts.
+
+#include "timetable/Timetable.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <string>
+
+#include "calendar/Islamic.h"
+#include "calendar/Location.h"
+#include "calendar/ProtoDate.h"
+#include "calendar/SaudiIslamic.h"
+#include "platform/CheckedInt.h"
+#include "platform/Errors.h"
+#include "prayer/PrayerTimes.h"
+
+namespace orvandel {
+namespace {
+
+namespace pt = prayer;
+
+constexpr double SafetyOffsetHours = 0.016383;                 // 58.9788 s
+constexpr double RadiansPerDegree = 0.017453292519943295;      // pi / 180
+constexpr double HighLatitudeRad = 0.83776;                    // 48.0001 deg
+constexpr double ReferenceLatitudeRad = std::numbers::pi / 4;  // 45 deg
+constexpr double RamadanIshaHours = 2.0;    // Umm Al-Qura: Isha after Maghrib in Ramadan
+constexpr double UmmAlQuraIshaHours = 1.5;  // Umm Al-Qura: Isha after Maghrib otherwise
+constexpr int Ramadan = 9;
+constexpr const char* LocationName = "Current UI Location";
+
+// Twilight angles of the calculation methods, by method index.
+struct MethodRow {
+    double FajrDegrees;        // sun's depression at Fajr
+    double IshaDegrees;        // sun's depression at Isha; 0: Isha follows Maghrib
+    double IshaIntervalHours;  // Maghrib to Isha when IshaDegrees is 0
+};
+// clang-format off
+constexpr MethodRow Methods[] = {
+    {18.0, 17.0, 0.0},  // 0 Muslim World League
+    {19.5, 17.5, 0.0},  // 1 Egyptian General Authority of Survey
+    {18.0, 18.0, 0.0},  // 2 Karachi Islamic Sciences University
+    {19.0,  0.0, 1.5},  // 3 Umm Al-Qura
+    {15.0, 15.0, 0.0},  // 4 ISNA
+};
+// clang-format on
+static_assert(std::size(Methods) == 5, "method lost or duplicated");
+
+constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
+                                                         " Asr",  " Maghrib", " Isha"};
+
+// Fractional part with the sign of x, as the time of day of a moment: Frac(2.75) = 0.75.
+double Frac(double x) {
+    return x - std::trunc(x);
+}
+
+// Dawn and Dusk answer 0.0 when no trial approximation succeeds, but their final refinement
+// can still raise "Bogus time" on ordinary settings (a 19.5 deg Fajr at 47.6 N in early July).
+// For the table such an event does not occur, exactly like the 0.0: the row shows the safety
+// offset alone instead of the whole week failing.
+double DawnOrNone(int32_t fixed, const TLocation& location, double alpha) {
+    try {
+        return TProtoDate::Dawn(fixed, location, alpha);
+    } catch (const EInvalidOp&) {
+        return 0.0;
+    }
+}
+
+double DuskOrNone(int32_t fixed, const TLocation& location, double alpha) {
+    try {
+        return TProtoDate::Dusk(fixed, location, alpha);
+    } catch (const EInvalidOp&) {
+        return 0.0;
+    }
+}
+
+// Whole minutes of a minute count >= 0: to the nearest (halves to the even number) or
+// truncated. A count within 1e-9 minute of a multiple of half a minute is taken as that
+// multiple: the hours carry rounding noise of about 1e-13 minute, which must not turn an exact
+// 29.5 into 29.4999... or 35 into 34.999...
+long long WholeMinutes(double minutes, bool nearest) {
+    const double halves = std::round(minutes * 2.0);
+    if (std::fabs(minutes * 2.0 - halves) < 2e-9) {
+        minutes = halves / 2.0;
+    }
+    const double below = std::floor(minutes);
+    if (!nearest) {
+        return static_cast<long long>(below);
+    }
+    const double excess = minutes - below;
+    const auto whole = static_cast<long long>(below);
+    if (excess > 0.5) {
+        return whole + 1;
+    }
+    if (excess < 0.5) {
+        return whole;
+    }
+    return whole % 2 == 0 ? whole : whole + 1;
+}
+
+// A time in decimal hours split into the clock's hour and minute: the hour truncated, the
+// minute rounded as chosen, minute 60 carried into the hour. A negative time (possible from
+// PrayerTimes at 48 degrees and beyond with a zone far from the longitude) is split by its
+// magnitude and keeps its sign, so that it reads "-0:30" rather than "0:-30".
+struct ClockTime {
+    bool Negative;
+    long long Hour;    // >= 0, not wrapped: 24.25 h gives 24
+    long long Minute;  // [0, 59]
+};
+
+ClockTime SplitHours(double hours, bool nearest) {
+    if (!std::isfinite(hours)) {
+        throw EInvalidOp("FormatTimeText: time " + std::to_string(hours) + " is not a number");
+    }
+    if (std::fabs(hours) > 1e6) {
+        throw ERangeError("FormatTimeText: time " + std::to_string(hours) +
+                          " h outside -1000000..1000000");
+    }
+    const double magnitude = std::fabs(hours);
+    long long hour = static_cast<long long>(std::trunc(magnitude));
+    long long minute = WholeMinutes(Frac(magnitude) * 60.0, nearest);
+    if (minute > 59) {
+        minute -= 60;
+        hour += 1;
+    }
+    return {hours < 0 && (hour != 0 || minute != 0), hour, minute};
+}
+
+// Hour in 12-hour form: 13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay.
+long long TwelveHourForm(long long hour) {
+    return hour > 12 ? (hour - 1) % 12 + 1 : hour;
+}
+
+// The parameter block of one recompute (the place slots are written for every row).
+pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const MethodRow& method,
+                                    double zoneOffset) {
+    pt::PrayerParameters block{};
+    block[pt::SafetyOffset] = settings.AddSafetyTime ? SafetyOffsetHours : 0.0;
+    block[pt::EveningElevation] = 0.0;
+    block[pt::MorningElevation] = 0.0;
+    block[pt::ZoneOffset] = zoneOffset;
+    block[pt::FajrAngle] = method.FajrDegrees * RadiansPerDegree;
+    block[pt::IshaAngle] = method.IshaDegrees * RadiansPerDegree;
+    block[pt::AsrShadow] = settings.Juristic == 0 ? 1.0 : 2.0;
+    block[pt::ReferenceLatitude] = ReferenceLatitudeRad;
+    block[pt::IshaInterval] = method.IshaIntervalHours;
+    return block;
+}
+
+const MethodRow& MethodOf(const TimetableSettings& settings) {
+    if (settings.CalcMethod < 0 || settings.CalcMethod >= static_cast<int>(std::size(Methods))) {
+        throw ERangeError("RefreshTimetable: calculation method " +
+                          std::to_string(settings.CalcMethod) + " outside 0..4");
+    }
+    return Methods[settings.CalcMethod];
+}
+
+}  // namespace
+
+std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours) {
+    const ClockTime clock = SplitHours(hours, roundMinutes);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, " %s%lld:%02lld", clock.Negative ? "-" : "",
+                  twelveHours ? TwelveHourForm(clock.Hour) : clock.Hour, clock.Minute);
+    return buffer;
+}
+
+int ShownMinutesOf(double hours, bool roundMinutes) {
+    const ClockTime clock = SplitHours(hours, roundMinutes);
+    const long long minutes = clock.Hour * 60 + clock.Minute;
+    return NarrowToInt32(clock.Negative ? -minutes : minutes, "ShownMinutesOf");
+}
+
+int ZoneOffsetMinutes(int gmtHours, int gmtMinutes) {
+    const int sign = gmtHours >= 0 ? 1 : -1;
+    return CheckedAdd(CheckedMul(gmtHours, 60), CheckedMul(sign, gmtMinutes));
+}
+
+std::string_view PrayerHeaderText(int prayer) {
+    if (prayer < 0 || prayer > 5) {
+        throw ERangeError("PrayerHeaderText: prayer " + std::to_string(prayer) + " outside 0..5");
+    }
+    return HeaderTexts[static_cast<size_t>(prayer)];
+}
+
+// Everything one recompute holds fixed for its rows.
+struct TimetableEngine::RowContext {
+    const TimetableSettings& Settings;
+    MethodRow Method;
+    pt::PrayerParameters Parameters;
+    double SafetyOffset;  // hours
+    // Month of the last completed Umm al-Qura conversion of this recompute: days 1 to 29 of a
+    // month follow its first converted day by counting, since no month is shorter than 29
+    // days. Day 30, a day before the known one and any later month are converted in full.
+    bool MonthKnown = false;
+    int32_t MonthStart = 0;  // fixed date of day 1
+    int32_t HijriYear = 0, HijriMonth = 0;
+};
+
+TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic>()) {}
+
+TimetableEngine::~TimetableEngine() = default;
+
+void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
+    const int32_t offset = day.Fixed - context.MonthStart;  // day of month - 1 when known
+    if (context.MonthKnown && offset >= 0 && offset < 29) {
+        day.HijriValid = true;
+        day.HijriYear = context.HijriYear;
+        day.HijriMonth = context.HijriMonth;
+        day.HijriDay = offset + 1;
+    } else if (islamicDate_->SetFixedAt(day.Fixed, *currentLocation_)) {
+        day.HijriValid = true;
+        day.HijriYear = islamicDate_->Year;
+        day.HijriMonth = islamicDate_->Month;
+        day.HijriDay = islamicDate_->Day;
+        context.MonthKnown = day.HijriDay >= 1 && day.HijriDay <= 30;
+        context.MonthStart = day.Fixed - (day.HijriDay - 1);
+        context.HijriYear = day.HijriYear;
+        context.HijriMonth = day.HijriMonth;
+    } else {
+        // A conversion that did not complete leaves the object partly updated: show no date
+        // rather than another day's.
+        day.HijriValid = false;
+        day.HijriYear = day.HijriMonth = day.HijriDay = 0;
+        context.MonthKnown = false;
+    }
+    if (day.HijriValid) {
+        day.HijriDateText = std::to_string(day.HijriDay) + " " +
+                            TProtoDate::MonthName(day.HijriMonth, IslamicMonthNames) + " " +
+                            std::to_string(day.HijriYear);
+    } else {
+        day.HijriDateText.clear();
+    }
+}
+
+TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay) {
+    const TimetableSettings& settings = context.Settings;
+    const TLocation& location = *currentLocation_;
+    TimetableDay day;
+    day.Serial = static_cast<TDateTime>(serialDay);
+    day.Fixed = FixedFromDateTime(day.Serial);  // EIntOverflow beyond 32 bits
+    day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
+
+    const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
+    context.Parameters[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
+    context.Parameters[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
+    pt::PrayerResults results{};
+    pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, results);
+
+    SetHijriDate(context, day);
+
+    const double safety = context.SafetyOffset;
+    std::array<double, 6>& t = day.Hours;  // t[0] Fajr ... t[5] Isha
+    t[1] = 24.0 * Frac(TProtoDate::Sunrise(day.Fixed, location)) + safety;
+    t[4] = 24.0 * Frac(TProtoDate::Sunset(day.Fixed, location)) + safety;
+    const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
+    t[3] = 24.0 * Frac(TIslamic::Asr(day.Fixed, location, shadow)) + safety;
+    t[2] = (t[4] + t[1]) / 2.0;
+
+    const bool ummAlQura = settings.CalcMethod == UmmAlQura;
+    const double ummAlQuraIsha =
+        t[4] +
+        (day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours);
+    if (std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad) {
+        t[0] = 24.0 * Frac(DawnOrNone(day.Fixed, location, context.Method.FajrDegrees)) + safety;
+        t[5] =
+            ummAlQura
+                ? ummAlQuraIsha
+                : 24.0 * Frac(DuskOrNone(day.Fixed, location, context.Method.IshaDegrees)) + safety;
+    } else {
+        t[0] = results[pt::Fajr];
+        t[5] = ummAlQura ? ummAlQuraIsha : results[pt::Isha];
+    }
+
+    if (settings.SunsetBased) {
+        // Count from sunset, which becomes 12:00.
+        for (size_t i : {0u, 1u, 2u, 3u, 5u}) {
+            t[i] = t[i] - t[4] + 12.0;
+            if (t[i] >= 13.0) {
+                t[i] -= 12.0;
+            }
+            if (t[i] < 0.0) {
+                t[i] += 12.0;
+            }
+        }
+        t[4] = 12.0;
+    }
+
+    for (size_t p = 0; p < 6; ++p) {
+        day.ShownMinutes[p] = ShownMinutesOf(t[p], settings.RoundMinutes);
+        day.TimeTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, settings.TwelveHours);
+        day.GridTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, true);
+    }
+    return day;
+}
+
+TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSettings& settings) {
+    const MethodRow& method = MethodOf(settings);
+    const double zoneOffset =
+        settings.GmtHours + (settings.GmtHours >= 0 ? 1 : -1) * settings.GmtMinutes / 60.0;
+    // The place of this recompute replaces the previous one.
+    currentLocation_ = std::make_unique<TLocation>(
+        LocationName, settings.Latitude, settings.Longitude, settings.Elevation, zoneOffset);
+    const pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
+    return RowContext{settings, method, block, block[pt::SafetyOffset]};
+}
+
+Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
+    Timetable table;
+    table.DateColumnOnRight = settings.RightToLeft;
+    for (int p = 0; p < 6; ++p) {
+        table.HeaderTexts[static_cast<size_t>(table.ColumnOf(p))] =
+            HeaderTexts[static_cast<size_t>(p)];
+    }
+
+    // The week runs Saturday to Friday and starts after the last Friday strictly before the
+    // chosen day. The day is the floor of the serial, so a time of day (also before 1899,
+    // where the serial is negative) changes neither the week nor the row.
+    const int64_t chosen = SerialDay(settings.Date);
+    const int dow = DayOfWeek(settings.Date);  // 1 Sunday ... 7 Saturday
+    const int64_t lastFriday = chosen - (dow == 7 ? 1 : dow + 1);
+    table.CurrentDayRow = static_cast<int>(chosen - lastFriday);  // [1, 7]
+
+    RowContext context = StartRecompute(settings);
+    for (int r = 1; r <= 7; ++r) {
+        table.Days[static_cast<size_t>(r - 1)] = ComputeRow(context, lastFriday + r);
+    }
+    return table;
+}
+
+std::vector<TimetableDay> TimetableEngine::ComputeDays(const TimetableSettings& settings,
+                                                       int32_t firstFixed, int count) {
+    if (count < 0) {
+        throw ERangeError("ComputeDays: count " + std::to_string(count) + " is negative");
+    }
+    RowContext context = StartRecompute(settings);
+    std::vector<TimetableDay> days;
+    days.reserve(static_cast<size_t>(count));
+    const int64_t firstSerial = static_cast<int64_t>(firstFixed) - DateDelta;
+    for (int i = 0; i < count; ++i) {
+        days.push_back(ComputeRow(context, firstSerial + i));
+    }
+    return days;
+}
+
+}  // namespace orvandel

@@ -1,0 +1,426 @@
+#include "tools/OrvandelTableCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <exception>
+#include <ostream>
+#include <span>
+#include <tuple>
+#include <vector>
+
+#include "platform/Errors.h"
+#include "timetable/CityCatalogue.h"
+#include "tools/OrvandelTableOutput.h"
+
+namespace orvandel::table {
+namespace {
+
+constexpr std::string_view Program = "orvandel-table";
+constexpr int MaxDayCount = 3660;
+
+struct NamedIndex {
+    std::string_view Name;
+    int Index;
+};
+constexpr std::array<NamedIndex, 5> MethodKeys = {{{"mwl", MuslimWorldLeague},
+                                                   {"egypt", EgyptianSurvey},
+                                                   {"karachi", KarachiUniversity},
+                                                   {"ummalqura", UmmAlQura},
+                                                   {"isna", Isna}}};
+constexpr std::array<NamedIndex, 2> AsrKeys = {{{"standard", 0}, {"hanafi", 1}}};
+constexpr std::array<NamedIndex, 4> FormatKeys = {{{"text", int(OutputFormat::Text)},
+                                                   {"csv", int(OutputFormat::Csv)},
+                                                   {"json", int(OutputFormat::Json)},
+                                                   {"ics", int(OutputFormat::Ics)}}};
+
+// The text as it may appear inside a one-line message: quoted, control characters escaped.
+std::string Quoted(std::string_view text) {
+    std::string result = "'";
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\x%02x", u);
+            result += buffer;
+        } else {
+            result += c;
+        }
+    }
+    return result + "'";
+}
+
+[[noreturn]] void Reject(std::string_view option, std::string_view text, std::string_view why) {
+    throw EUsageError(std::string(Program) + ": " + std::string(option) + " " + Quoted(text) +
+                      ": " + std::string(why));
+}
+
+std::string Lower(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return result;
+}
+
+int LookUpKey(std::string_view option, std::string_view text, std::span<const NamedIndex> keys) {
+    const std::string key = Lower(text);
+    for (const NamedIndex& entry : keys) {
+        if (entry.Name == key) {
+            return entry.Index;
+        }
+    }
+    std::string choices;
+    for (const NamedIndex& entry : keys) {
+        choices += (choices.empty() ? "" : "|") + std::string(entry.Name);
+    }
+    Reject(option, text, "not one of " + choices);
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A whole number of at most 9 digits.
+int DigitsValue(std::string_view text) {
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+double RangedDecimal(std::string_view option, std::string_view text, double low, double high,
+                     std::string_view what) {
+    const double value = ParseDecimal(option, text);
+    if (value < low || value > high) {
+        char range[64];
+        std::snprintf(range, sizeof range, " outside %g..%g", low, high);
+        Reject(option, text, std::string(what) + range);
+    }
+    return value;
+}
+
+std::string CoordinatesName(double latitude, double longitude) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.4f %c  %.4f %c", std::fabs(latitude),
+                  latitude < 0 ? 'S' : 'N', std::fabs(longitude), longitude < 0 ? 'W' : 'E');
+    return buffer;
+}
+
+std::string UtcStampNow() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%dT%H%M%SZ", &utc);
+    return buffer;
+}
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+constexpr std::string_view HelpFooter =
+    "\nWithout --city or coordinates the place is Mecca. --city applies the catalogue entry\n"
+    "as the window does; options given explicitly override it. --method defaults to the\n"
+    "city's method, and to mwl for --lat/--lon/--zone without --city.\n"
+    "--date gives the week, Saturday to Friday, containing that date (default today);\n"
+    "--from/--days gives N consecutive days (1 to 3660) from that date; --from alone gives\n"
+    "7 days, --days alone starts today.\n"
+    "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
+    "Exit status: 0 done, 1 error in the computation, 2 bad input.\n";
+
+}  // namespace
+
+double ParseDecimal(std::string_view option, std::string_view text) {
+    std::string_view body = text;
+    bool negative = false;
+    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    const bool wellFormed =
+        std::all_of(body.begin(), body.end(),
+                    [](char c) { return (c >= '0' && c <= '9') || c == '.'; }) &&
+        std::any_of(body.begin(), body.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+        std::count(body.begin(), body.end(), '.') <= 1;
+    if (!wellFormed) {
+        Reject(option, text, "not a number");
+    }
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != body.data() + body.size() || !std::isfinite(value)) {
+        Reject(option, text, "not a number");
+    }
+    return negative ? -value : value;
+}
+
+std::pair<int, int> ParseZone(std::string_view text) {
+    constexpr std::string_view option = "--zone";
+    std::string_view rest = text;
+    bool negative = false;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    const size_t separator = rest.find_first_of(":.");
+    const std::string_view hoursText = rest.substr(0, separator);
+    const std::string_view tailText =
+        separator == std::string_view::npos ? std::string_view() : rest.substr(separator + 1);
+    if (!AllDigits(hoursText) || hoursText.size() > 3 ||
+        (separator != std::string_view::npos && (!AllDigits(tailText) || tailText.size() > 9))) {
+        Reject(option, text, "not a zone such as 3, +4, 5.5, 5:30 or -3:30");
+    }
+    const int hours = DigitsValue(hoursText);
+    if (hours > 25) {
+        Reject(option, text, "zone hours outside -25..25");
+    }
+    int minutes = 0;
+    if (separator != std::string_view::npos && rest[separator] == ':') {
+        minutes = DigitsValue(tailText);
+        if (tailText.size() > 2 || minutes > 59) {
+            Reject(option, text, "zone minutes outside 0..59");
+        }
+    } else if (separator != std::string_view::npos) {
+        // Decimal hours: the fraction must be a whole number of minutes (5.5, 5.75).
+        long long numerator = DigitsValue(tailText);
+        long long denominator = 1;
+        for (size_t i = 0; i < tailText.size(); ++i) {
+            denominator *= 10;  // [10, 1e9]
+        }
+        if (numerator * 60 % denominator != 0) {
+            Reject(option, text, "zone is not a whole number of minutes");
+        }
+        minutes = static_cast<int>(numerator * 60 / denominator);  // [0, 59]
+    }
+    if (negative && hours == 0 && minutes != 0) {
+        Reject(option, text, "a zone between -1 and 0 hours cannot be expressed");
+    }
+    return {negative ? -hours : hours, minutes};
+}
+
+TDateTime ParseIsoDate(std::string_view option, std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !AllDigits(text.substr(0, 4)) ||
+        !AllDigits(text.substr(5, 2)) || !AllDigits(text.substr(8, 2))) {
+        Reject(option, text, "not a date YYYY-MM-DD");
+    }
+    const int year = DigitsValue(text.substr(0, 4));
+    const int month = DigitsValue(text.substr(5, 2));
+    const int day = DigitsValue(text.substr(8, 2));
+    if (!IsValidDate(year, month, day)) {
+        Reject(option, text, "no such date in years 1..9999");
+    }
+    return EncodeDate(year, month, day);
+}
+
+int ParseDayCount(std::string_view text) {
+    constexpr std::string_view option = "--days";
+    if (!AllDigits(text)) {
+        Reject(option, text, "not a whole number");
+    }
+    const std::string_view significant =
+        text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    if (significant.size() > 4 || DigitsValue(significant) < 1 ||
+        DigitsValue(significant) > MaxDayCount) {
+        Reject(option, text, "outside 1..3660");
+    }
+    return DigitsValue(significant);
+}
+
+TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime today) {
+    CLI::App app{"Prayer times of one week (Saturday to Friday) or of a run of days.",
+                 std::string(Program)};
+    app.footer(std::string(HelpFooter));
+    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format;
+    bool safety = false, noSafety = false, nearest = false, twelve = false, sunset = false,
+         seconds = false, listCities = false;
+
+    auto* cityOption =
+        app.add_option("--city", city, "a catalogue city, any case")->type_name("NAME");
+    auto* latOption =
+        app.add_option("--lat", lat, "latitude, degrees north, -60..60")->type_name("DEG");
+    auto* lonOption =
+        app.add_option("--lon", lon, "longitude, degrees east, -180..180")->type_name("DEG");
+    auto* zoneOption = app.add_option("--zone", zone, "offset from GMT: 3, +4, 5.5, 5:30, -3:30")
+                           ->type_name("ZONE");
+    latOption->needs(lonOption)->needs(zoneOption);
+    lonOption->needs(latOption)->needs(zoneOption);
+    zoneOption->needs(latOption)->needs(lonOption);
+    auto* elevationOption =
+        app.add_option("--elevation", elevation, "metres, 0..9999")->type_name("M");
+    auto* methodOption = app.add_option("--method", method, "calculation method")
+                             ->type_name("mwl|egypt|karachi|ummalqura|isna");
+    auto* asrOption =
+        app.add_option("--asr", asr, "juristic method of Asr")->type_name("standard|hanafi");
+    auto* safetyFlag = app.add_flag("--safety", safety, "add the safety time (default)");
+    auto* noSafetyFlag = app.add_flag("--no-safety", noSafety, "no safety time");
+    safetyFlag->excludes(noSafetyFlag);
+    app.add_flag("--nearest-minute", nearest, "round to the nearest minute, not truncate");
+    app.add_flag("--12h", twelve, "12-hour clock");
+    app.add_flag("--sunset-based", sunset, "times counted from sunset (sunset is 12:00)");
+    auto* dateOption =
+        app.add_option("--date", date, "the week containing this date")->type_name("YYYY-MM-DD");
+    auto* fromOption =
+        app.add_option("--from", from, "first of a run of days")->type_name("YYYY-MM-DD");
+    auto* daysOption = app.add_option("--days", days, "number of days, 1..3660")->type_name("N");
+    dateOption->excludes(fromOption)->excludes(daysOption);
+    auto* formatOption =
+        app.add_option("--format", format, "output format")->type_name("text|csv|json|ics");
+    app.add_flag("--seconds", seconds, "times as H:MM:SS from the unrounded hours");
+    app.add_flag("--list-cities", listCities, "print the catalogue, group by group");
+
+    TableRequest request;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        request.Help = true;
+        request.HelpText = app.help();
+        return request;
+    } catch (const CLI::ParseError& e) {
+        throw EUsageError(std::string(Program) + ": " + OneLine(e.what()));
+    }
+
+    TimetableSettings& s = request.Settings;
+    s.AddSafetyTime = !noSafety;
+    s.RoundMinutes = nearest;
+    // Sunset-based times always show a 12-hour clock, as in the window.
+    s.TwelveHours = twelve || sunset;
+    s.RightToLeft = false;
+    s.SunsetBased = sunset;
+    request.Seconds = seconds;
+    request.ListCities = listCities;
+
+    const TCityEntry* cityEntry = nullptr;
+    if (*cityOption) {
+        cityEntry = FindCityByCaption(city);
+        if (cityEntry == nullptr) {
+            Reject("--city", city, "unknown city (see --list-cities)");
+        }
+    }
+    const bool coordinates = latOption->count() > 0;
+    const TCityEntry* base =
+        cityEntry != nullptr ? cityEntry : (coordinates ? nullptr : FindCityByCaption("Mecca"));
+    if (base != nullptr) {
+        s.Latitude = base->Latitude;
+        s.Longitude = base->Longitude;
+        s.GmtHours = base->GmtHours;
+        s.GmtMinutes = base->GmtMinutes;
+        s.Elevation = base->Elevation;
+        s.CalcMethod = base->CalcMethod;
+        s.Juristic = base->Juristic;
+        request.PlaceName = std::string(base->Caption);
+    } else {
+        s.Elevation = 0;
+        s.CalcMethod = MuslimWorldLeague;
+        s.Juristic = 0;
+    }
+    if (coordinates) {
+        s.Latitude = RangedDecimal("--lat", lat, -60.0, 60.0, "latitude");
+        s.Longitude = RangedDecimal("--lon", lon, -180.0, 180.0, "longitude");
+        std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
+        request.PlaceName = CoordinatesName(s.Latitude, s.Longitude);
+        request.PlaceIsCity = false;
+    }
+    if (*elevationOption) {
+        // The elevation field holds whole metres; a typed fraction is rounded.
+        s.Elevation = static_cast<int>(
+            std::nearbyint(RangedDecimal("--elevation", elevation, 0.0, 9999.0, "elevation")));
+    }
+    if (*methodOption) {
+        s.CalcMethod = LookUpKey("--method", method, MethodKeys);
+    }
+    if (*asrOption) {
+        s.Juristic = LookUpKey("--asr", asr, AsrKeys);
+    }
+    if (*formatOption) {
+        request.Format = static_cast<OutputFormat>(LookUpKey("--format", format, FormatKeys));
+    }
+    if (request.Format == OutputFormat::Ics && sunset) {
+        Reject("--format", format, "ics cannot hold sunset-based times");
+    }
+
+    const int32_t firstAllowed = FixedFromDateTime(EncodeDate(1, 1, 1));
+    const int32_t lastAllowed = FixedFromDateTime(EncodeDate(9999, 12, 31));
+    if (*fromOption || *daysOption) {
+        request.WeekMode = false;
+        s.Date = *fromOption ? ParseIsoDate("--from", from) : std::floor(today);
+        request.FirstFixed = FixedFromDateTime(s.Date);
+        request.DayCount = *daysOption ? ParseDayCount(days) : 7;
+        if (request.DayCount - 1 > lastAllowed - request.FirstFixed) {
+            Reject("--days", *daysOption ? days : std::string("7"), "runs past 9999-12-31");
+        }
+    } else {
+        s.Date = *dateOption ? ParseIsoDate("--date", date) : std::floor(today);
+        const int dow = DayOfWeek(s.Date);  // 1 Sunday ... 7 Saturday
+        const int32_t chosen = FixedFromDateTime(s.Date);
+        const int32_t weekStart = chosen - (dow == 7 ? 0 : dow);  // the Saturday
+        if (weekStart < firstAllowed || weekStart + 6 > lastAllowed) {
+            Reject("--date", *dateOption ? date : std::string("today"),
+                   "its week (Saturday to Friday) leaves years 1..9999");
+        }
+    }
+    return request;
+}
+
+int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    TableRequest request;
+    try {
+        request = ParseTableArguments(argc, argv, Now());
+    } catch (const EUsageError& e) {
+        err << e.what() << '\n';
+        return 2;
+    }
+    std::string text;
+    try {
+        if (request.Help) {
+            text = request.HelpText;
+        } else if (request.ListCities) {
+            text = RenderCityList();
+        } else {
+            TimetableEngine engine;
+            std::vector<TimetableDay> rows;
+            int markedRow = -1;
+            if (request.WeekMode) {
+                const Timetable week = engine.ComputeWeek(request.Settings);
+                rows.assign(week.Days.begin(), week.Days.end());
+                markedRow = week.CurrentDayRow - 1;
+            } else {
+                rows = engine.ComputeDays(request.Settings, request.FirstFixed, request.DayCount);
+            }
+            switch (request.Format) {
+                case OutputFormat::Text:
+                    text = RenderText(request, rows, markedRow);
+                    break;
+                case OutputFormat::Csv:
+                    text = RenderCsv(request, rows);
+                    break;
+                case OutputFormat::Json:
+                    text = RenderJson(request, rows);
+                    break;
+                case OutputFormat::Ics:
+                    text = RenderIcs(request, rows, UtcStampNow());
+                    break;
+            }
+        }
+    } catch (const std::exception& e) {
+        err << Program << ": " << OneLine(e.what()) << '\n';
+        return 1;
+    }
+    out << text;
+    out.flush();
+    if (!out) {
+        err << Program << ": cannot write the output\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace orvandel::table

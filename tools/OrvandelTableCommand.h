@@ -1,0 +1,65 @@
+#pragma once
+// orvandel-table: the timetable of a week or of a run of days in a terminal, a script, a
+// spreadsheet or a calendar application. This unit reads the arguments into a request and runs
+// it; OrvandelTableOutput renders the rows; main() only starts and stops the ephemeris around
+// RunTableCommand.
+
+#include <cstdint>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/DateTime.h"
+#include "timetable/Timetable.h"
+
+namespace orvandel::table {
+
+// Bad input: an unknown city, option or value, a missing value, a value outside its range.
+// The message is one line that names the bad value. The command exits with 2.
+class EUsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class OutputFormat { Text, Csv, Json, Ics };
+
+// Everything the arguments ask for.
+struct TableRequest {
+    TimetableSettings Settings;  // place, methods and options; Date is the chosen day
+    std::string PlaceName;       // the city's caption, or the coordinates as text
+    bool PlaceIsCity = true;     // false when --lat/--lon/--zone gave the place
+    bool WeekMode = true;        // the week of Settings.Date, else DayCount days from FirstFixed
+    int32_t FirstFixed = 0;      // fixed date of the first day (range mode)
+    int DayCount = 7;            // 1..3660 (range mode)
+    OutputFormat Format = OutputFormat::Text;
+    bool Seconds = false;  // times as H:MM:SS from the unrounded hours
+    bool ListCities = false;
+    bool Help = false;
+    std::string HelpText;  // filled when Help is set
+};
+
+// Reads argv (argv[0] is the program name). `today` is the serial of the default date.
+// EUsageError for every bad input; nothing is printed.
+TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime today);
+
+// ---- Value parsers, each throwing EUsageError with a message naming the option and text ----
+
+// A decimal number such as 21.42, -33.5 or +4; inf, nan and trailing text are refused.
+double ParseDecimal(std::string_view option, std::string_view text);
+// A zone as hours and minutes fields: "3", "+4", "5.5", "5:30", "-3:30". The minutes take the
+// sign of the text; hours -25..25, minutes 0..59 and whole. A negative zone above -1 h
+// ("-0:30") is refused, since the fields cannot express it.
+std::pair<int, int> ParseZone(std::string_view text);
+// "YYYY-MM-DD", a real date of years 1..9999; the serial of its 00:00.
+TDateTime ParseIsoDate(std::string_view option, std::string_view text);
+// A whole number of days 1..3660.
+int ParseDayCount(std::string_view text);
+
+// Runs the command with today = Now(). Writes the complete output to `out` only when
+// everything succeeded. Returns 0 on success (and for --help, --list-cities), 2 after a bad
+// input and 1 after an error in the computation; each error is one line on `err`.
+int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace orvandel::table

@@ -1,0 +1,53 @@
+#pragma once
+// Rendering of computed timetable rows for orvandel-table: an aligned text table, CSV, JSON
+// and an iCalendar file, plus the list of catalogue cities. Every renderer returns the whole
+// text, so that nothing reaches the terminal when a later row fails.
+
+#include <span>
+#include <string>
+
+#include "timetable/Timetable.h"
+#include "tools/OrvandelTableCommand.h"
+
+namespace orvandel::table {
+
+// Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");
+// a negative time gets a leading "-". A value within a microsecond below a whole second counts
+// as that second, so that 4 + 35/60 shows 4:35:00 whatever its last bit. EInvalidOp for NaN
+// or infinity.
+std::string FormatHoursWithSeconds(double hours);
+
+// The time of prayer p (0 Fajr ... 5 Isha) of a row as the csv, json and text outputs show
+// it: the window's Latin line without its leading blank ("4:35", "24:15"), or H:MM:SS when
+// `seconds`.
+std::string ShownTime(const TimetableDay& day, int prayer, bool seconds);
+
+// "Saturday" ... "Friday" of a row; "2024-04-10" of a row.
+std::string EnglishWeekday(const TimetableDay& day);
+std::string IsoDate(const TimetableDay& day);
+
+// "GMT +3:00", "GMT -3:30" from the hours and minutes fields.
+std::string ZoneText(int gmtHours, int gmtMinutes);
+
+// The aligned table: a heading with the place and the options, then one line per row. The
+// row `markedRow` (index into rows, or -1 for none) starts with "*".
+std::string RenderText(const TableRequest& request, std::span<const TimetableDay> rows,
+                       int markedRow);
+// Header line date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha
+// then one line per row; the Hijri fields are empty where the conversion did not complete.
+std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay> rows);
+// An array of objects with the csv's fields; Hijri fields are numbers (null where the
+// conversion did not complete), times strings.
+std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows);
+// An iCalendar object (CRLF lines): one VEVENT per prayer and row, SUMMARY the prayer's name,
+// DTSTART the shown time in UTC, a UID that depends only on the day, the prayer and the place.
+// `stampUtc` is the DTSTAMP, "YYYYMMDDTHHMMSSZ". EInvalidOp for sunset-based rows (their times
+// are not clock times) and ERangeError for an event outside years 1..9999 in UTC.
+std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay> rows,
+                      const std::string& stampUtc);
+
+// The visible catalogue, group by group, one city per line with its coordinates, zone and
+// calculation method.
+std::string RenderCityList();
+
+}  // namespace orvandel::table
