@@ -63,6 +63,7 @@ void TDateField::SetValue(TDateTime value) {
     const bool changed = value != FValue;
     FValue = value;
     setText(QString::fromStdString(text));
+    setCursorPosition(0);  // show the start of the text if it is wider than the field
     if (changed) {
         emit Changed();
     }

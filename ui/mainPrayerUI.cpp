@@ -61,6 +61,18 @@ class TWaitCursor {
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
 
+// The layout is measured for the narrow "MS Sans Serif"; where it is not installed, prefer
+// faces of similar width to the platform's default sans serif, which is much wider.
+void PreferNarrowSubstitutes() {
+    static const bool done = [] {
+        QFont::insertSubstitutions(FormFontName,
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("Helvetica")});
+        return true;
+    }();
+    (void)done;
+}
+
 QFont FormFont(int pointSize, bool bold = false) {
     return QFont(FormFontName, pointSize, bold ? QFont::Bold : QFont::Normal);
 }
@@ -111,6 +123,7 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildControls() {
+    PreferNarrowSubstitutes();
     setWindowTitle(QStringLiteral("Tovrek   -   Orvandel"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(FormFont(8));
@@ -122,6 +135,7 @@ void TForm1::BuildControls() {
     setStyleSheet(QStringLiteral(
         "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
         " { color: #FF0000; }"
+        "QCheckBox { spacing: 3px; }"
         "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
         " border-right: none; border-bottom: none; background: #E0D9BE; }"
         "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; font-weight: bold; }"
