@@ -11,32 +11,17 @@ namespace orvandel {
 namespace {
 
 TEST(CityCatalogue, GroupsInDisplayOrderWithTheirItemCounts) {
-    struct Expected {
-        CityGroup Group;
-        const char* Caption;
-        int OpenedHeight;
-        int Items;  // hidden entries included
-    };
-    const Expected expected[] = {
-        {CityGroup::SaudiArabia, "Saudi Arabia", 207, 9},
-        {CityGroup::MiddleEast, "Middle East", 287, 13},
-        {CityGroup::Africa, "Africa", 287, 13},
-        {CityGroup::Americas, "Americas", 287, 14},
-        {CityGroup::Asia, "Asia", 287, 13},
-        {CityGroup::Europe, "Europe", 287, 13},
-        {CityGroup::Oceania, "Oceania", 147, 6},
-    };
-    ASSERT_EQ(CityGroups().size(), std::size(expected));
+    const int expectedItems[] = {9, 13, 13, 14, 13, 13, 6};  // Americas with hidden Montreal
+    ASSERT_EQ(CityGroups().size(), std::size(expectedItems));
+    EXPECT_EQ(CityGroups()[0].Caption, "Saudi Arabia");
+    EXPECT_EQ(CityGroups()[6].OpenedHeight, 147);
     std::map<CityGroup, int> counts;
     for (const TCityEntry& e : CityCatalogue()) {
         ++counts[e.Group];
     }
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(expected[i].Caption);
-        EXPECT_EQ(CityGroups()[i].Group, expected[i].Group);
-        EXPECT_EQ(CityGroups()[i].Caption, expected[i].Caption);
-        EXPECT_EQ(CityGroups()[i].OpenedHeight, expected[i].OpenedHeight);
-        EXPECT_EQ(counts[expected[i].Group], expected[i].Items);
+    for (size_t i = 0; i < std::size(expectedItems); ++i) {
+        EXPECT_EQ(static_cast<size_t>(CityGroups()[i].Group), i);
+        EXPECT_EQ(counts[CityGroups()[i].Group], expectedItems[i]) << CityGroups()[i].Caption;
     }
 }
 
