@@ -1,6 +1,6 @@
 // Writes a picture of the main window to the PNG file named by the first argument (default
-// "screenshot.png"), with the clock set to Wednesday 10 April 2024. Runs offscreen unless a
-// platform is chosen.
+// "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
+// Wednesday 10 April 2024), at 14:30. Runs offscreen unless a platform is chosen.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
@@ -17,7 +17,13 @@ int main(int argc, char* argv[]) {
     const char* path = argc > 1 ? argv[1] : "screenshot.png";
     orvandel::StartEphemeris();
     orvandel::StartObserverLocations();
-    orvandel::SetClockOverride(orvandel::EncodeDate(2024, 4, 10) + 14.5 / 24.0);
+    int year = 2024, month = 4, day = 10;
+    if (argc > 2 && (std::sscanf(argv[2], "%d-%d-%d", &year, &month, &day) != 3 ||
+                     !orvandel::IsValidDate(year, month, day))) {
+        std::fprintf(stderr, "date %s is not a date (yyyy-mm-dd)\n", argv[2]);
+        return 2;
+    }
+    orvandel::SetClockOverride(orvandel::EncodeDate(year, month, day) + 14.5 / 24.0);
     bool saved = false;
     {
         QApplication application(argc, argv);
