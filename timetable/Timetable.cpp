@@ -193,9 +193,11 @@ struct TimetableEngine::RowContext {
     MethodRow Method;
     pt::PrayerParameters Parameters;
     double SafetyOffset;  // hours
-    // Month of the last completed Umm al-Qura conversion of this recompute: days 1 to 29 of a
-    // month follow its first converted day by counting, since no month is shorter than 29
-    // days. Day 30, a day before the known one and any later month are converted in full.
+    // Month of the last completed Umm al-Qura conversion of this recompute. The crescent
+    // search is by far the dearest step of a row, and an Umm al-Qura month has 29 or 30 days:
+    // so days 1 to 29 of a month follow its first converted day by counting, and only day 30,
+    // a day before the known month or a later month is converted in full. A run of a year
+    // then makes about 25 searches instead of 366, with the same dates.
     bool MonthKnown = false;
     int32_t MonthStart = 0;  // fixed date of day 1
     int32_t HijriYear = 0, HijriMonth = 0;

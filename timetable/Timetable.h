@@ -49,8 +49,10 @@ struct TimetableDay {
     std::string CivilDateText;  // "ddd dd-mmm-yyyy" in the locale's abbreviations
     bool HijriValid = false;    // the Umm al-Qura conversion completed
     int HijriYear = 0, HijriMonth = 0, HijriDay = 0;
-    std::string HijriDateText;             // "%d %s %d", empty when !HijriValid
-    std::array<double, 6> Hours{};         // t1..t6 after every adjustment, decimal hours
+    std::string HijriDateText;  // "%d %s %d", empty when !HijriValid
+    // t1..t6 in decimal hours on the zone clock after every adjustment (safety offset,
+    // sunset-based counting), not rounded to the minute and not wrapped.
+    std::array<double, 6> Hours{};
     std::array<std::string, 6> TimeTexts;  // " h:mm", hour following TwelveHours
     std::array<std::string, 6> GridTexts;  // " h:mm", hour always in 12-hour form
     // The shown time as minutes after the row's midnight on the 24-hour clock, after the
@@ -99,10 +101,17 @@ class TimetableEngine {
     TimetableEngine(const TimetableEngine&) = delete;
     TimetableEngine& operator=(const TimetableEngine&) = delete;
 
-    // The week, Saturday to Friday, that contains settings.Date.
+    // The week, Saturday to Friday, that contains the day of settings.Date (its floor: a time
+    // of day changes nothing). Replaces the current place. Fajr and Isha come from the
+    // calendar astronomy below 48.0001 degrees of latitude and from PrayerTimes beyond; a
+    // dawn or dusk that does not occur, or whose final refinement fails ("Bogus time"), gives
+    // the safety offset alone. A row whose Umm al-Qura conversion does not complete has
+    // HijriValid false and no Hijri text. Errors of the astronomy propagate: EConvertError for
+    // a row outside years 1 to 9999, ERangeError for a calculation method outside 0..4.
     Timetable ComputeWeek(const TimetableSettings& settings);
-    // `count` consecutive days from the fixed date `firstFixed`, each row exactly as the week
-    // would show it.
+    // `count` (>= 0) consecutive days from the fixed date `firstFixed`, each row exactly as the
+    // week would show it; settings.Date is not used. ERangeError for a negative count; errors
+    // as ComputeWeek.
     std::vector<TimetableDay> ComputeDays(const TimetableSettings& settings, int32_t firstFixed,
                                           int count);
 

@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <exception>
 #include <ostream>
@@ -80,6 +82,20 @@ int LookUpKey(std::string_view option, std::string_view text, std::span<const Na
     Reject(option, text, "not one of " + choices);
 }
 
+// Removes a leading "-" or the typographic minus U+2212 and says whether there was one.
+bool StripMinusSign(std::string_view& text) {
+    constexpr std::string_view typographicMinus = "\xE2\x88\x92";
+    if (text.starts_with('-')) {
+        text.remove_prefix(1);
+        return true;
+    }
+    if (text.starts_with(typographicMinus)) {
+        text.remove_prefix(typographicMinus.size());
+        return true;
+    }
+    return false;
+}
+
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -120,7 +136,8 @@ std::string UtcStampNow() {
 }
 
 std::string OneLine(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
     while (!text.empty() && text.back() == ' ') {
         text.pop_back();
     }
@@ -141,9 +158,8 @@ constexpr std::string_view HelpFooter =
 
 double ParseDecimal(std::string_view option, std::string_view text) {
     std::string_view body = text;
-    bool negative = false;
-    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
-        negative = body.front() == '-';
+    bool negative = StripMinusSign(body);
+    if (!negative && !body.empty() && body.front() == '+') {
         body.remove_prefix(1);
     }
     const bool wellFormed =
@@ -166,9 +182,8 @@ double ParseDecimal(std::string_view option, std::string_view text) {
 std::pair<int, int> ParseZone(std::string_view text) {
     constexpr std::string_view option = "--zone";
     std::string_view rest = text;
-    bool negative = false;
-    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-        negative = rest.front() == '-';
+    const bool negative = StripMinusSign(rest);
+    if (!negative && !rest.empty() && rest.front() == '+') {
         rest.remove_prefix(1);
     }
     const size_t separator = rest.find_first_of(":.");
