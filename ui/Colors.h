@@ -11,7 +11,6 @@ inline const QColor DateColumnBackground{0xE0, 0xD9, 0xBE};  // ColCities behind
 inline const QColor GridLineColor{0xB8, 0xB0, 0x94};         // the grids' 1-pixel lines
 inline const QColor CurrentDayRed{0xFF, 0x00, 0x00};         // current day, hover, selection
 inline const QColor VisitedLinkPurple{0x80, 0x00, 0x80};     // web link after a successful open
-inline const QColor ControlFrameBlue{0x1C, 0x51, 0x80};      // frames of check boxes and radios
 
 // The palette's window-text colour (active group: the grids are disabled but draw normal text).
 inline QColor WindowTextColor(const QPalette& palette) {

@@ -28,16 +28,11 @@ class DateFieldTest : public QObject {
         QTest::addColumn<int>("toMonth");
         QTest::addColumn<int>("toDay");
         QTest::newRow("31 Jan 2024 +1 -> 29 Feb (leap)") << 2024 << 1 << 31 << 1 << 2024 << 2 << 29;
-        QTest::newRow("31 Jan 2023 +1 -> 28 Feb") << 2023 << 1 << 31 << 1 << 2023 << 2 << 28;
         QTest::newRow("31 Jan 1900 +1 -> 28 Feb (not leap)")
             << 1900 << 1 << 31 << 1 << 1900 << 2 << 28;
-        QTest::newRow("31 Mar 2024 -1 -> 29 Feb") << 2024 << 3 << 31 << -1 << 2024 << 2 << 29;
         QTest::newRow("31 May +1 -> 30 Jun") << 2024 << 5 << 31 << 1 << 2024 << 6 << 30;
         QTest::newRow("31 Dec 2023 +1 -> 31 Jan 2024") << 2023 << 12 << 31 << 1 << 2024 << 1 << 31;
-        QTest::newRow("15 Jan 2024 -1 -> 15 Dec 2023") << 2024 << 1 << 15 << -1 << 2023 << 12 << 15;
         QTest::newRow("29 Feb 2024 +12 -> 28 Feb 2025") << 2024 << 2 << 29 << 12 << 2025 << 2 << 28;
-        QTest::newRow("29 Feb 2024 -12 -> 28 Feb 2023")
-            << 2024 << 2 << 29 << -12 << 2023 << 2 << 28;
         QTest::newRow("29 Feb 2024 +48 -> 29 Feb 2028") << 2024 << 2 << 29 << 48 << 2028 << 2 << 29;
         QTest::newRow("Dec 9999 +1 refused") << 9999 << 12 << 1 << 1 << 0 << 0 << 0;
         QTest::newRow("Jan 1 -1 refused") << 1 << 1 << 1 << -1 << 0 << 0 << 0;
@@ -61,16 +56,6 @@ class DateFieldTest : public QObject {
         QCOMPARE(SerialTime(*next), SerialTime(start));
     }
 
-    void incDaysAtTheEndsOfTheRange() {
-        QVERIFY(!IncDays(EncodeDate(9999, 12, 31), 1).has_value());
-        QVERIFY(!IncDays(EncodeDate(1, 1, 1) + 0.5, -1).has_value());
-        // Before 1900 the serial is negative; the time of day still stays.
-        const std::optional<TDateTime> back = IncDays(EncodeDate(1899, 12, 30) + 0.25, -1);
-        QVERIFY(back.has_value());
-        QCOMPARE(Civil(*back), (TCivilDate{1899, 12, 29}));
-        QCOMPARE(SerialTime(*back), 0.25);
-    }
-
     void keys_data() {
         QTest::addColumn<TDateTime>("start");
         QTest::addColumn<int>("key");
@@ -92,6 +77,9 @@ class DateFieldTest : public QObject {
         QTest::newRow("Shift+PageUp on 29 February 2024")
             << EncodeDate(2024, 2, 29) + t << int(Qt::Key_PageUp) << true
             << EncodeDate(2025, 2, 28) + t;
+        QTest::newRow("Down before 1900, negative serial")
+            << EncodeDate(1899, 12, 30) + t << int(Qt::Key_Down) << false
+            << EncodeDate(1899, 12, 29) + t;
         QTest::newRow("Shift+PageDown on 29 February 2024")
             << EncodeDate(2024, 2, 29) + t << int(Qt::Key_PageDown) << true
             << EncodeDate(2023, 2, 28) + t;

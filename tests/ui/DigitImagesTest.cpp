@@ -98,21 +98,6 @@ class DigitImagesTest : public QObject {
         const std::set<std::pair<int, int>> expected{{4, 5}, {4, 6}, {4, 11}, {4, 12}};
         QVERIFY(ink == expected);
     }
-
-    // A file stored under the wrong number would show as a duplicate here.
-    void everyImageDiffers() {
-        const TImageList black(QStringLiteral("black"));
-        for (int i = 0; i < TImageList::Count; ++i) {
-            for (int j = i + 1; j < TImageList::Count; ++j) {
-                QVERIFY2(Argb(black.Image(i)) != Argb(black.Image(j)),
-                         qPrintable(QStringLiteral("images %1 and %2 are equal").arg(i).arg(j)));
-            }
-        }
-    }
-
-    void missingColourIsReported() {
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TImageList(QStringLiteral("green")));
-    }
 };
 
 ORVANDEL_UI_TEST(DigitImagesTest);

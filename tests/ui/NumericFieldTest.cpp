@@ -101,10 +101,8 @@ class NumericFieldTest : public QObject {
         QTest::newRow("latitude beyond 60") << int(Latitude) << "75.0000";
         QTest::newRow("longitude beyond -180") << int(Longitude) << "-200";
         QTest::newRow("minutes 75") << int(Minutes) << "75";
-        QTest::newRow("hours -30") << int(Hours) << "-30";
         QTest::newRow("elevation 10000") << int(Elevation) << "10000";
         QTest::newRow("not a number") << int(Latitude) << "12a";
-        QTest::newRow("empty") << int(Elevation) << "";
         QTest::newRow("only a sign") << int(Hours) << "-";
     }
     void pasted() {
@@ -130,16 +128,12 @@ class NumericFieldTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<double>("expected");
         QTest::newRow("latitude up 0.1") << int(Latitude) << 21.42 << int(Qt::Key_Up) << 21.52;
-        QTest::newRow("latitude page 1.0")
-            << int(Latitude) << 21.42 << int(Qt::Key_PageUp) << 22.42;
         QTest::newRow("latitude page stops at 60")
             << int(Latitude) << 59.5 << int(Qt::Key_PageUp) << 60.0;
         QTest::newRow("longitude page down stops at -180")
             << int(Longitude) << -179.5 << int(Qt::Key_PageDown) << -180.0;
         QTest::newRow("hours page 10") << int(Hours) << 3.0 << int(Qt::Key_PageDown) << -7.0;
         QTest::newRow("minutes page 15") << int(Minutes) << 0.0 << int(Qt::Key_PageUp) << 15.0;
-        QTest::newRow("minutes page stops at 59")
-            << int(Minutes) << 50.0 << int(Qt::Key_PageUp) << 59.0;
         QTest::newRow("elevation step 10") << int(Elevation) << 0.0 << int(Qt::Key_Up) << 10.0;
         QTest::newRow("elevation page 100")
             << int(Elevation) << 0.0 << int(Qt::Key_PageUp) << 100.0;
@@ -157,13 +151,6 @@ class NumericFieldTest : public QObject {
         QTest::keyClick(box, Qt::Key(key));
         QCOMPARE(ValueOf(box), expected);
         QCOMPARE(form->RefreshCount(), before + 1);
-    }
-
-    void fourDecimalsShown() {
-        const auto form = ShowForm();
-        form->spinDegLat->setValue(21.42);
-        QCOMPARE(EditorOf(form->spinDegLat)->text(),
-                 form->spinDegLat->locale().toString(21.42, 'f', 4));
     }
 };
 
