@@ -324,22 +324,25 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-// Runs once, before the window is first painted: today's date, Mecca, one recompute.
+// Runs once, before the window is first painted: today's date, Mecca, one recompute. The
+// field changes on the way do not recompute; FUpdating ends cleared also when a step fails.
 void TForm1::FormShow() {
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    edCalendar->SetValue(Now());
-    constexpr int saudiArabia = 0;
-    if (CityList->IsOpen(saudiArabia)) {
-        GroupOpen(saudiArabia);
-    } else {
-        CityList->Open(saudiArabia);
+    {
+        const TUpdatingScope updating(FUpdating, false);
+        edCalendar->SetValue(Now());
+        constexpr int saudiArabia = 0;
+        if (CityList->IsOpen(saudiArabia)) {
+            GroupOpen(saudiArabia);
+        } else {
+            CityList->Open(saudiArabia);
+        }
+        constexpr int mecca = 5;  // the sixth city of the group
+        CityList->SetSelected(saudiArabia, mecca);
+        SelectCity(CityList->Item(saudiArabia, mecca).Tag);
     }
-    constexpr int mecca = 5;  // the sixth city of the group
-    CityList->SetSelected(saudiArabia, mecca);
-    SelectCity(CityList->Item(saudiArabia, mecca).Tag);
-    FUpdating = false;
     RefreshTimetable();
 }
 

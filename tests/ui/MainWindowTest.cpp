@@ -2,6 +2,7 @@
 // recomputes, the "Sunset based" rule, the city list and the web link.
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QUrl>
 
@@ -313,6 +314,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->RefreshCount(), ++expected);
         QCOMPARE(form->spinDegLat->value(), FindCityByTag(15)->Latitude);
         QVERIFY(form->CityList->IsSelected(SaudiArabia, 5));
+    }
+
+    // A recompute that fails leaves the window working: the error reaches the caller, the
+    // cursor and FUpdating are restored, and the next change recomputes. The week of 1 January
+    // of year 1 starts in year 0, which the date services refuse.
+    void failedRecomputeLeavesTheWindowWorking() {
+        const auto form = ShowForm();
+        QVERIFY_THROWS_EXCEPTION(std::exception, form->edCalendar->SetValue(EncodeDate(1, 1, 1)));
+        QVERIFY(!form->Updating());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        const int before = form->RefreshCount();
+        form->edCalendar->SetValue(FixedToday());
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(form->CurrentDayRow, FixedTodayRow);
     }
 
     void webLinkTurnsPurpleAfterOpening() {

@@ -1,7 +1,9 @@
 // Runs every registered Qt Test class of the window, offscreen, with the ephemeris and the
-// Mecca reference place started as the program starts them.
+// Mecca reference place started as the program starts them. A first argument naming a class
+// runs only that class; the remaining arguments go to Qt Test ("test_ui RenderingTest -v2").
 #include <QApplication>
 #include <QTest>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -34,9 +36,22 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     {
         QApplication application(argc, argv);
+        const char* only = nullptr;
+        for (const auto& entry : orvandel::test::Registry()) {
+            if (argc > 1 && std::strcmp(argv[1], entry.first) == 0) {
+                only = entry.first;
+            }
+        }
+        std::vector<char*> args(argv, argv + argc);
+        if (only != nullptr) {
+            args.erase(args.begin() + 1);
+        }
         for (const auto& [name, factory] : orvandel::test::Registry()) {
+            if (only != nullptr && std::strcmp(name, only) != 0) {
+                continue;
+            }
             const std::unique_ptr<QObject> test = factory();
-            failures += QTest::qExec(test.get(), argc, argv);
+            failures += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
         }
     }
     orvandel::SetClockOverride(std::nullopt);
