@@ -30,21 +30,27 @@ constinit const TDateClass TObservationalIslamic::Class = {
     "TObservationalIslamic", &TIslamic::Class, &TProtoDate::VisibleCrescent,
     &TObservationalIslamic::VisibilityLocation};
 
-int32_t FixedFromObservationalIslamic(int32_t Year, int32_t Month, int32_t Day) noexcept {
-    constexpr const char* what = "FixedFromObservationalIslamic";
+int32_t FixedFromCrescentMonths(const TDateClass& K, const TLocation& L, int32_t Year,
+                                int32_t Month, int32_t Day) noexcept {
+    constexpr const char* what = "FixedFromCrescentMonths";
     try {
-        // Elapsed months to the middle of the wanted month, then the day that lies there.
+        // Elapsed months to the middle of the wanted month, then that month's first day.
         const int32_t months =
             CheckedAdd(CheckedMul(CheckedSub(Year, 1, what), 12, what), Month, what);
         const int64_t midOffset =
             TProtoDate::FloorInt((static_cast<long double>(months) - 0.5L) * MeanSynodicMonth);
         const int32_t midMonth = NarrowToInt32(int64_t{IslamicEpoch()} + midOffset, what);
-        const int32_t first = TProtoDate::PhasisOnOrBefore(
-            TProtoDate::Class, midMonth, TObservationalIslamic::VisibilityLocation());
+        const int32_t first = TProtoDate::PhasisOnOrBefore(K, midMonth, L);
         return CheckedSub(CheckedAdd(first, Day, what), 1, what);
     } catch (...) {
         return 0;
     }
+}
+
+int32_t FixedFromObservationalIslamic(int32_t Year, int32_t Month, int32_t Day) noexcept {
+    // Always the library's own criterion at the default place, whatever class asks.
+    return FixedFromCrescentMonths(TProtoDate::Class, TObservationalIslamic::VisibilityLocation(),
+                                   Year, Month, Day);
 }
 
 void TObservationalIslamic::SetFixed(int32_t Fixed) {

@@ -18,6 +18,11 @@ class TLocation;
 // the way raises: a caller cannot tell that from a real fixed date 0.
 int32_t FixedFromObservationalIslamic(int32_t Year, int32_t Month, int32_t Day) noexcept;
 
+// The same conversion with the months begun by class K's criterion at L (the search runs
+// K.VisibleCrescent); 0 when anything on the way raises.
+int32_t FixedFromCrescentMonths(const TDateClass& K, const TLocation& L, int32_t Year,
+                                int32_t Month, int32_t Day) noexcept;
+
 class TObservationalIslamic : public TIslamic {
   public:
     static const TDateClass Class;

@@ -11,8 +11,7 @@ namespace orvandel {
 
 namespace {
 
-constexpr long double MeanSynodicMonth = 29.530588853L;  // days
-constexpr double MaxPhase = 25.0;                        // degrees, exclusive
+constexpr double MaxPhase = 25.0;  // degrees, exclusive
 
 // The phase window of the criterion: past conjunction, by less than 25 degrees.
 bool PhaseInWindow(double phase) {
@@ -63,20 +62,8 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
 }
 
 int32_t FixedFromUmAlQura(int32_t Year, int32_t Month, int32_t Day) noexcept {
-    constexpr const char* what = "FixedFromUmAlQura";
-    try {
-        // Elapsed months to the middle of the wanted month, then that month's first day.
-        const int32_t months =
-            CheckedAdd(CheckedMul(CheckedSub(Year, 1, what), 12, what), Month, what);
-        const int64_t midOffset =
-            TProtoDate::FloorInt((static_cast<long double>(months) - 0.5L) * MeanSynodicMonth);
-        const int32_t midMonth = NarrowToInt32(int64_t{IslamicEpoch()} + midOffset, what);
-        const int32_t first = TProtoDate::PhasisOnOrBefore(TSaudiIslamic::Class, midMonth,
-                                                           TSaudiIslamic::VisibilityLocation());
-        return CheckedSub(CheckedAdd(first, Day, what), 1, what);
-    } catch (...) {
-        return 0;
-    }
+    return FixedFromCrescentMonths(TSaudiIslamic::Class, TSaudiIslamic::VisibilityLocation(), Year,
+                                   Month, Day);
 }
 
 int32_t TSaudiIslamic::GetFixed() const {

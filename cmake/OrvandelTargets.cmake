@@ -17,13 +17,19 @@ function(orvandel_library target)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# orvandel_gtest(<target> [DEPS <targets>...])
+# orvandel_gtest(<target> [WITH_EPHEMERIS] [DEPS <targets>...])
 # One GoogleTest program from every .cpp of the calling folder, registered with ctest.
+# WITH_EPHEMERIS starts the ephemeris and the observer places around the whole program, in the
+# program's own order.
 function(orvandel_gtest target)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "WITH_EPHEMERIS" "" "DEPS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
     if(NOT sources)
         return()
+    endif()
+    if(ARG_WITH_EPHEMERIS)
+        list(APPEND sources "${PROJECT_SOURCE_DIR}/tests/support/EphemerisEnvironment.cpp")
+        list(APPEND ARG_DEPS orvandel_classes orvandel_ephemeris)
     endif()
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)

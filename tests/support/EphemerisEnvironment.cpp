@@ -1,5 +1,5 @@
 // The program's start-up and shut-down order around every test of this program: the
-// ephemeris first up and last down.
+// ephemeris first up and last down, so that swe_close is the last library call.
 #include <gtest/gtest.h>
 
 #include "Classes/cTvkLocation.h"
