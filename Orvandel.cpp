@@ -1,23 +1,7 @@
-// The program's entry: starts the ephemeris and the Mecca reference place, shows the main
-// window and runs the message loop until it is closed, then shuts the modules down in reverse
-// order.
-#include <QApplication>
-
-#include "Classes/cTvkLocation.h"
-#include "ephemeris/fn_Ephemeris.h"
-#include "ui/mainPrayerUI.h"
+// The program's entry. Arguments other than the toolkit's own options are not read; there is
+// no settings file. Exits with 0 once the window is closed.
+#include "ui/Application.h"
 
 int main(int argc, char* argv[]) {
-    orvandel::StartEphemeris();
-    orvandel::StartObserverLocations();
-    int exitCode = 0;
-    {
-        QApplication application(argc, argv);
-        orvandel::TForm1 form;
-        form.show();
-        exitCode = application.exec();
-    }
-    orvandel::StopObserverLocations();
-    orvandel::StopEphemeris();
-    return exitCode;
+    return orvandel::RunOrvandel(argc, argv);
 }

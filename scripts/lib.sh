@@ -8,7 +8,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 PACKAGES=(build-essential cmake pkg-config ccache
           qt6-base-dev libswe-dev swe-basic-data swe-standard-data
           libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libical-dev
-          xvfb xauth fonts-liberation2)
+          xvfb xauth x11-utils fonts-liberation2)
 
 ensure_packages() {
     local missing=()

@@ -15,6 +15,7 @@
 #include "timetable/CityCatalogue.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
+#include "ui/CrashReportDialog.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
@@ -371,7 +372,13 @@ void TForm1::RefreshTimetable() {
     const TUpdatingScope updating(FUpdating, false);
     const TWaitCursor wait;
     ++FRefreshCount;
-    StoreTimetable(FEngine.ComputeWeek(ReadSettings()));
+    const TimetableSettings settings = ReadSettings();
+    // A fatal signal during the computation reports the settings it was computing.
+    SetFatalSignalDetails(FormatDetails(SystemDetails(this)));
+    if (FRefreshFault != nullptr) {
+        FRefreshFault();
+    }
+    StoreTimetable(FEngine.ComputeWeek(settings));
     Grid->update();
     ColCities->update();
 }

@@ -19,6 +19,10 @@ class QPainter;
 
 namespace orvandel {
 
+namespace test {
+class TRefreshFault;
+}
+
 class TCityList;
 class TDateField;
 class TDrawGrid;
@@ -107,6 +111,9 @@ class TForm1 : public QWidget {
     void GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
     void ColCitiesDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
 
+    // What the recompute reads from the controls now.
+    TimetableSettings ReadSettings() const;
+
     bool Updating() const { return FUpdating; }
     // How many recomputes have run (past the FUpdating guard) since the window was created.
     int RefreshCount() const { return FRefreshCount; }
@@ -121,7 +128,6 @@ class TForm1 : public QWidget {
     void ConnectHandlers();
     void FormCreate();
     void FormShow();
-    TimetableSettings ReadSettings() const;
     void StoreTimetable(const Timetable& table);
     void PlaceDateColumn(bool onRight);
 
@@ -131,6 +137,11 @@ class TForm1 : public QWidget {
     int FRefreshCount = 0;
     TimetableEngine FEngine;
     QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;
+
+    // Called by every recompute once the settings are read, before the week is computed;
+    // null in the program. Only tests set it, to make a recompute fail on purpose.
+    friend class test::TRefreshFault;
+    static inline void (*FRefreshFault)() = nullptr;
 };
 
 }  // namespace orvandel

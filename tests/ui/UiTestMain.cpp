@@ -1,15 +1,14 @@
-// Runs every registered Qt Test class of the window, offscreen, with the ephemeris and the
-// Mecca reference place started as the program starts them. A first argument naming a class
-// runs only that class; the remaining arguments go to Qt Test ("test_ui RenderingTest -v2").
-#include <QApplication>
+// Runs every registered Qt Test class of the window, offscreen, under the program's own
+// application object, with the modules started and stopped as the program does it. A first argument
+// naming a class runs only that class; the remaining arguments go to Qt Test ("test_ui
+// RenderingTest -v2").
 #include <QTest>
 #include <cstring>
 #include <utility>
 #include <vector>
 
-#include "Classes/cTvkLocation.h"
-#include "ephemeris/fn_Ephemeris.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/Application.h"
 
 namespace orvandel::test {
 
@@ -31,11 +30,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    orvandel::StartEphemeris();
-    orvandel::StartObserverLocations();
+    orvandel::StartModules();
     int failures = 0;
     {
-        QApplication application(argc, argv);
+        orvandel::TApplication application(argc, argv);
         const char* only = nullptr;
         for (const auto& entry : orvandel::test::Registry()) {
             if (argc > 1 && std::strcmp(argv[1], entry.first) == 0) {
@@ -55,7 +53,6 @@ int main(int argc, char* argv[]) {
         }
     }
     orvandel::SetClockOverride(std::nullopt);
-    orvandel::StopObserverLocations();
-    orvandel::StopEphemeris();
+    orvandel::StopModules();
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Starts the window program under a virtual X server, waits until its window is mapped (the
+# first table is computed before that), checks that it reads the ephemeris files of
+# <ephemeris-folder>, asks it to quit with SIGTERM as a session manager would, and checks that
+# it ends with exit code 0 and without a sanitizer or crash report.
+# Usage: start_quit.sh <Orvandel> <ephemeris-folder> [lsan-suppressions]
+# Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run or xwininfo).
+set -uo pipefail
+
+program=$1
+ephedir=$2
+suppressions=${3:-}
+
+if [ -z "${ORVANDEL_TEST_UNDER_XVFB:-}" ]; then
+    for tool in xvfb-run xwininfo; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed (Debian packages xvfb, x11-utils)"
+            exit 77
+        fi
+    done
+    ORVANDEL_TEST_UNDER_XVFB=1 exec xvfb-run -a "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM  # the real X11 platform, not the offscreen one the unit tests use
+if [ -n "$suppressions" ]; then
+    export LSAN_OPTIONS="suppressions=$suppressions:${LSAN_OPTIONS:-}"
+fi
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+"$program" 2>"$log" &
+pid=$!
+
+fail() {
+    echo "FAIL: $*"
+    kill -KILL "$pid" 2>/dev/null
+    echo "--- standard error of $program:"
+    cat "$log"
+    exit 1
+}
+
+title="Tovrek   -   Orvandel"
+shown=""
+for _ in $(seq 1 300); do  # 30 s at most
+    info=$(xwininfo -name "$title" 2>/dev/null)
+    if grep -q "IsViewable" <<<"$info"; then
+        shown=yes
+        break
+    fi
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window was shown"
+    sleep 0.1
+done
+[ -n "$shown" ] || fail "no window \"$title\" was shown within 30 s"
+grep -q "Width: 792" <<<"$info" && grep -q "Height: 520" <<<"$info" ||
+    fail "the window is not 792 x 520: $info"
+
+# The first table was computed with the moon file of the expected folder, which the library
+# keeps open until it is closed at shutdown.
+open_files=$(ls -l "/proc/$pid/fd" 2>/dev/null)
+grep -q -- "-> $ephedir/semo_18.se1" <<<"$open_files" ||
+    fail "the program has no $ephedir/semo_18.se1 open: $open_files"
+
+kill -TERM "$pid"
+for _ in $(seq 1 200); do  # 20 s at most
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not quit within 20 s of SIGTERM"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "exit code $status"
+if grep -q -E "Sanitizer|runtime error|crash report" "$log"; then
+    fail "the program reported an error"
+fi
+echo "PASS: $program started, showed its window, read $ephedir and quit with exit code 0"

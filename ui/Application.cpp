@@ -1,0 +1,203 @@
+#include "ui/Application.h"
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+#include "Classes/cTvkLocation.h"
+#include "calendar/Islamic.h"
+#include "calendar/Julian.h"
+#include "calendar/ProtoDate.h"
+#include "ephemeris/fn_Ephemeris.h"
+#include "platform/CrashReport.h"
+#include "platform/StackTrace.h"
+#include "ui/CrashReportDialog.h"
+#include "ui/mainPrayerUI.h"
+
+namespace orvandel {
+
+namespace {
+
+// The write end of the termination pipe; -1 while no watcher exists. Only written outside
+// signal handlers, read inside them.
+std::atomic<int> terminationWriteFd{-1};
+static_assert(std::atomic<int>::is_always_lock_free, "read from a signal handler");
+
+constexpr int TerminationSignals[] = {SIGTERM, SIGINT};
+
+extern "C" void OnTerminationSignal(int) {
+    const int savedErrno = errno;
+    const int fd = terminationWriteFd.load();
+    if (fd >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
+    }
+    errno = savedErrno;
+}
+
+// Writes a report to standard error when even building or showing the dialog failed.
+void ReportToStandardError(const char* what) {
+    std::fprintf(stderr, "=== Orvandel crash report ===\n%s\n", what);
+}
+
+}  // namespace
+
+// Turns SIGTERM and SIGINT into a close of every window, handled by the loop like a click on
+// the close button: the signal handler only writes a byte that a socket notifier reads. While
+// no watcher exists the signals keep their default action.
+class TApplication::TTerminationWatcher : public QObject {
+  public:
+    explicit TTerminationWatcher(QObject* parent) : QObject(parent) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, FSockets) != 0) {
+            FSockets[0] = FSockets[1] = -1;
+            return;
+        }
+        FNotifier = new QSocketNotifier(FSockets[1], QSocketNotifier::Read, this);
+        connect(FNotifier, &QSocketNotifier::activated, this, [this] {
+            char bytes[16];
+            while (::read(FSockets[1], bytes, sizeof bytes) > 0) {
+            }
+            TApplication::CloseAllWindows();
+        });
+        terminationWriteFd.store(FSockets[0]);
+        for (std::size_t i = 0; i < std::size(TerminationSignals); ++i) {
+            struct sigaction action {};
+            action.sa_handler = &OnTerminationSignal;
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = SA_RESTART;
+            ::sigaction(TerminationSignals[i], &action, &FPrevious[i]);
+        }
+    }
+
+    ~TTerminationWatcher() override {
+        if (FSockets[0] < 0) {
+            return;
+        }
+        for (std::size_t i = 0; i < std::size(TerminationSignals); ++i) {
+            ::sigaction(TerminationSignals[i], &FPrevious[i], nullptr);
+        }
+        terminationWriteFd.store(-1);
+        delete FNotifier;
+        ::close(FSockets[0]);
+        ::close(FSockets[1]);
+    }
+
+    TTerminationWatcher(const TTerminationWatcher&) = delete;
+    TTerminationWatcher& operator=(const TTerminationWatcher&) = delete;
+
+  private:
+    int FSockets[2] = {-1, -1};  // [0] written by the handler, [1] read by the loop
+    QSocketNotifier* FNotifier = nullptr;
+    struct sigaction FPrevious[std::size(TerminationSignals)]{};
+};
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    FTermination = new TTerminationWatcher(this);
+}
+
+TApplication::~TApplication() {
+    delete FTermination;
+}
+
+TCrashReportDialog* TApplication::ReportDialog() const {
+    return FReportDialog.data();
+}
+
+void TApplication::SetMainForm(TForm1* form) {
+    FMainForm = form;
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportCurrentException();
+        return false;
+    }
+}
+
+void TApplication::CloseAllWindows() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+// Called inside a catch block. Never throws: if the report cannot be built or shown, a short
+// note goes to standard error instead.
+void TApplication::ReportCurrentException() {
+    const StackTrace caughtAt = StackTrace::Capture(1);
+    try {
+        const TCaughtError error = DescribeError(std::current_exception(), caughtAt);
+        const std::string report = FormatCrashReport(error.Kind, error.Message, error.Trace,
+                                                     SystemDetails(FMainForm.data()));
+        std::fputs(report.c_str(), stderr);
+        ShowReport(QString::fromStdString(report));
+    } catch (const std::exception& e) {
+        ReportToStandardError(e.what());
+    } catch (...) {
+        ReportToStandardError("an error occurred, and its report could not be made");
+    }
+}
+
+// One dialog at a time: a further error while it is open is added below the first report.
+void TApplication::ShowReport(const QString& report) {
+    ++FReportCount;
+    if (FReportDialog != nullptr) {
+        FReportDialog->AppendReport(report);
+        FReportDialog->raise();
+        return;
+    }
+    auto* dialog = new TCrashReportDialog(report, FMainForm.data());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    FReportDialog = dialog;
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void StartModules() {
+    // Each epoch is computed on first use; asking for them here computes them at start, the
+    // Julian epoch before the Islamic epoch that derives from it.
+    (void)J2000();
+    (void)JulianEpoch();
+    (void)IslamicEpoch();
+    StartEphemeris();
+    StartObserverLocations();
+}
+
+void StopModules() {
+    StopObserverLocations();
+    StopEphemeris();  // swe_close: the last call into the ephemeris library
+}
+
+int RunOrvandel(int argc, char** argv) {
+    InstallFatalSignalHandler();
+    int exitCode = 1;
+    try {
+        StartModules();
+        SetFatalSignalDetails(FormatDetails(SystemDetails(nullptr)));
+        TApplication application(argc, argv);
+        TForm1 form;
+        application.SetMainForm(&form);
+        form.show();  // runs the first recompute before the first paint
+        exitCode = TApplication::exec();
+    } catch (...) {
+        // Only start-up and shutdown run outside the loop's handlers.
+        const TCaughtError error = DescribeError(std::current_exception(), StackTrace::Capture());
+        const std::string report =
+            FormatCrashReport(error.Kind, error.Message, error.Trace, SystemDetails(nullptr));
+        std::fputs(report.c_str(), stderr);
+        exitCode = 1;
+    }
+    StopModules();
+    return exitCode;
+}
+
+}  // namespace orvandel
