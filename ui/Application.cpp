@@ -118,7 +118,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ReportCurrentException();
+        Report(std::current_exception(), StackTrace::Capture());
         return false;
     }
 }
@@ -128,12 +128,11 @@ void TApplication::CloseAllWindows() {
     QCoreApplication::quit();
 }
 
-// Called inside a catch block. Never throws: if the report cannot be built or shown, a short
-// note goes to standard error instead.
-void TApplication::ReportCurrentException() {
-    const StackTrace caughtAt = StackTrace::Capture(1);
+// If the report cannot be built or shown, a short note goes to standard error instead.
+void TApplication::Report(const std::exception_ptr& exception,
+                          const StackTrace& caughtAt) noexcept {
     try {
-        const TCaughtError error = DescribeError(std::current_exception(), caughtAt);
+        const TCaughtError error = DescribeError(exception, caughtAt);
         const std::string report = FormatCrashReport(error.Kind, error.Message, error.Trace,
                                                      SystemDetails(FMainForm.data()));
         std::fputs(report.c_str(), stderr);
@@ -160,6 +159,22 @@ void TApplication::ShowReport(const QString& report) {
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+}
+
+void ReportEscapedError() noexcept {
+    const StackTrace caughtAt = StackTrace::Capture(1);
+    if (auto* application = qobject_cast<TApplication*>(QCoreApplication::instance())) {
+        application->Report(std::current_exception(), caughtAt);
+        return;
+    }
+    try {
+        const TCaughtError error = DescribeError(std::current_exception(), caughtAt);
+        const std::string report =
+            FormatCrashReport(error.Kind, error.Message, error.Trace, SystemDetails(nullptr));
+        std::fputs(report.c_str(), stderr);
+    } catch (...) {
+        ReportToStandardError("an error occurred, and its report could not be made");
+    }
 }
 
 void StartModules() {

@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <functional>
+#include <exception>
+#include <type_traits>
+#include <utility>
+
+#include "platform/StackTrace.h"
 
 namespace orvandel {
 
@@ -21,8 +25,13 @@ class TApplication : public QApplication {
     // The window whose settings go into reports; none before it exists.
     void SetMainForm(TForm1* form);
     // Delivers the event; an exception that leaves the receiver's handlers is reported and the
-    // event counts as not handled.
+    // event counts as not handled. The last resort: our handlers catch their errors before
+    // they reach the toolkit's frames (see Guarded).
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows the report of `error`, whose stack is `caughtAt` unless the error recorded where it
+    // was raised, and writes it to standard error. Never throws.
+    void Report(const std::exception_ptr& error, const StackTrace& caughtAt) noexcept;
 
     // The report dialog on screen, if any.
     TCrashReportDialog* ReportDialog() const;
@@ -34,7 +43,6 @@ class TApplication : public QApplication {
     static void CloseAllWindows();
 
   private:
-    void ReportCurrentException();
     void ShowReport(const QString& report);
 
     QPointer<TForm1> FMainForm;
@@ -43,6 +51,30 @@ class TApplication : public QApplication {
     class TTerminationWatcher;
     TTerminationWatcher* FTermination = nullptr;
 };
+
+// Reports the exception being handled: call it only inside a catch block. Goes to the running
+// TApplication, or to standard error alone when the application object is not one.
+void ReportEscapedError() noexcept;
+
+// `handler` wrapped for the toolkit to call, from a signal or an event handler: an error it
+// raises is reported here and goes no further. The toolkit's own frames are built without
+// exception support, so an error unwinding through them would skip their clean-up (leaking
+// the event's data) and leave their state half-changed. Arguments the handler does not take
+// are dropped.
+template <class Handler>
+auto Guarded(Handler handler) {
+    return [handler = std::move(handler)](auto&&... args) {
+        try {
+            if constexpr (std::is_invocable_v<Handler&, decltype(args)...>) {
+                handler(std::forward<decltype(args)>(args)...);
+            } else {
+                handler();
+            }
+        } catch (...) {
+            ReportEscapedError();
+        }
+    };
+}
 
 // The calendar epochs, the ephemeris (choosing its source) and the observer locations with the
 // Umm al-Qura reference place, in this order. StopModules undoes it in reverse, closing the

@@ -188,9 +188,10 @@ std::string FormatDetails(const std::vector<CrashDetail>& details) {
 TCrashReportDialog::TCrashReportDialog(const QString& report, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Orvandel - error report"));
     auto* intro = new QLabel(
-        QStringLiteral("Orvandel met an error it did not expect. The window keeps working, but "
-                       "the table may show the previous week or place.\nThe report below tells "
-                       "what went wrong and where; copy it or save it to pass it on."),
+        QStringLiteral("Orvandel met an error it did not expect. The window keeps working, though "
+                       "the table may still show the week and place from before the change. The "
+                       "report below says what went wrong and where: copy it or save it to pass "
+                       "it on."),
         this);
     intro->setWordWrap(true);
     FText = new QPlainTextEdit(this);

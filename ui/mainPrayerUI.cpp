@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "timetable/CityCatalogue.h"
+#include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
 #include "ui/CrashReportDialog.h"
@@ -284,31 +285,41 @@ void TForm1::BuildControls() {
     edCalendar->setFocus();
 }
 
+// Every handler runs guarded: an error it raises is reported by the application and does not
+// unwind through the toolkit that called it.
 void TForm1::ConnectHandlers() {
-    connect(edCalendar, &TDateField::Changed, this, &TForm1::edCalendarChange);
+    connect(edCalendar, &TDateField::Changed, this, Guarded([this] { edCalendarChange(); }));
     // Check boxes raise their click handler on every change of state, also when the window
     // sets them, as the recompute guard expects.
-    connect(cbRightToLeft, &QCheckBox::toggled, this, &TForm1::cbRightToLeftClick);
-    connect(cbRoundMinutes, &QCheckBox::toggled, this, &TForm1::cbRoundMinutesClick);
-    connect(cb12hours, &QCheckBox::toggled, this, &TForm1::cb12hoursClick);
-    connect(cbAddSafetyTime, &QCheckBox::toggled, this, &TForm1::cbAddSafetyTimeClick);
-    connect(cbSunsetBased, &QCheckBox::toggled, this, &TForm1::cbSunsetBasedClick);
-    connect(rgCalcMethod, &TRadioGroup::Click, this, &TForm1::rgCalcMethodClick);
-    connect(rgJuristic, &TRadioGroup::Click, this, &TForm1::rgJuristicClick);
-    connect(spinDegLat, &QDoubleSpinBox::valueChanged, this, &TForm1::spinDegLatChange);
-    connect(spinDegLong, &QDoubleSpinBox::valueChanged, this, &TForm1::spinDegLongChange);
-    connect(spinHrsGmt, &QSpinBox::valueChanged, this, &TForm1::spinHrsGmtChange);
-    connect(spinMinutGmt, &QSpinBox::valueChanged, this, &TForm1::spinMinutGmtChange);
-    connect(spinElevation, &QSpinBox::valueChanged, this, &TForm1::spinElevationChange);
-    connect(CityList, &TCityList::ItemClicked, this, &TForm1::GroupItemClick);
-    connect(CityList, &TCityList::GroupOpened, this, &TForm1::GroupOpen);
-    connect(CityList, &TCityList::GroupClosed, this, &TForm1::GroupClose);
-    Grid->SetDrawCellHandler([this](QPainter& canvas, int col, int row, const QRect& rect) {
+    connect(cbRightToLeft, &QCheckBox::toggled, this, Guarded([this] { cbRightToLeftClick(); }));
+    connect(cbRoundMinutes, &QCheckBox::toggled, this, Guarded([this] { cbRoundMinutesClick(); }));
+    connect(cb12hours, &QCheckBox::toggled, this, Guarded([this] { cb12hoursClick(); }));
+    connect(cbAddSafetyTime, &QCheckBox::toggled, this,
+            Guarded([this] { cbAddSafetyTimeClick(); }));
+    connect(cbSunsetBased, &QCheckBox::toggled, this, Guarded([this] { cbSunsetBasedClick(); }));
+    connect(rgCalcMethod, &TRadioGroup::Click, this, Guarded([this] { rgCalcMethodClick(); }));
+    connect(rgJuristic, &TRadioGroup::Click, this, Guarded([this] { rgJuristicClick(); }));
+    connect(spinDegLat, &QDoubleSpinBox::valueChanged, this,
+            Guarded([this] { spinDegLatChange(); }));
+    connect(spinDegLong, &QDoubleSpinBox::valueChanged, this,
+            Guarded([this] { spinDegLongChange(); }));
+    connect(spinHrsGmt, &QSpinBox::valueChanged, this, Guarded([this] { spinHrsGmtChange(); }));
+    connect(spinMinutGmt, &QSpinBox::valueChanged, this, Guarded([this] { spinMinutGmtChange(); }));
+    connect(spinElevation, &QSpinBox::valueChanged, this,
+            Guarded([this] { spinElevationChange(); }));
+    connect(CityList, &TCityList::ItemClicked, this,
+            Guarded([this](int group, int item) { GroupItemClick(group, item); }));
+    connect(CityList, &TCityList::GroupOpened, this,
+            Guarded([this](int group) { GroupOpen(group); }));
+    connect(CityList, &TCityList::GroupClosed, this,
+            Guarded([this](int group) { GroupClose(group); }));
+    Grid->SetDrawCellHandler(Guarded([this](QPainter& canvas, int col, int row, const QRect& rect) {
         GridDrawCell(canvas, col, row, rect);
-    });
-    ColCities->SetDrawCellHandler([this](QPainter& canvas, int col, int row, const QRect& rect) {
-        ColCitiesDrawCell(canvas, col, row, rect);
-    });
+    }));
+    ColCities->SetDrawCellHandler(
+        Guarded([this](QPainter& canvas, int col, int row, const QRect& rect) {
+            ColCitiesDrawCell(canvas, col, row, rect);
+        }));
 }
 
 void TForm1::FormCreate() {
@@ -321,7 +332,7 @@ void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!FShown && !event->spontaneous()) {
         FShown = true;
-        FormShow();
+        Guarded([this] { FormShow(); })();
     }
 }
 

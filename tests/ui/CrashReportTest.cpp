@@ -1,0 +1,306 @@
+// An error that escapes a handler of the window reaches the application object, which shows
+// the report dialog; the window keeps working. The report also reaches standard error when the
+// program dies of a fatal signal, with the settings of the last recompute.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <csignal>
+#include <stdexcept>
+
+#include "ephemeris/fn_Ephemeris.h"
+#include "platform/Errors.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/Application.h"
+#include "ui/CityList.h"
+#include "ui/CrashReportDialog.h"
+#include "ui/DateField.h"
+#include "ui/RadioGroup.h"
+
+namespace orvandel::test {
+
+// Makes every recompute fail with `fault` for its lifetime.
+class TRefreshFault {
+  public:
+    explicit TRefreshFault(void (*fault)()) { TForm1::FRefreshFault = fault; }
+    ~TRefreshFault() { TForm1::FRefreshFault = nullptr; }
+    TRefreshFault(const TRefreshFault&) = delete;
+    TRefreshFault& operator=(const TRefreshFault&) = delete;
+};
+
+namespace {
+
+constexpr int SaudiArabia = 0;
+
+[[noreturn]] void RaiseOurError() {
+    throw EInvalidOp("forced failure of a recompute");
+}
+[[noreturn]] void RaiseStandardError() {
+    throw std::out_of_range("forced standard failure");
+}
+[[noreturn]] void RaiseNonStandard() {
+    throw 42;
+}
+
+// The fault a test row forces, by index.
+enum Fault { OurError, StandardError, NonStandard };
+void (*const Faults[])() = {&RaiseOurError, &RaiseStandardError, &RaiseNonStandard};
+
+enum Trigger { DateKey, CityClick, OptionClick };
+
+TApplication* App() {
+    return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+// Acts as the user would; each way ends in RefreshTimetable.
+void Act(TForm1& form, Trigger trigger) {
+    switch (trigger) {
+        case DateKey:
+            QTest::keyClick(form.edCalendar, Qt::Key_Up);
+            break;
+        case CityClick:
+            QTest::mouseClick(form.CityList, Qt::LeftButton, {},
+                              form.CityList->ItemRect(SaudiArabia, 0).center());
+            break;
+        case OptionClick:
+            QTest::mouseClick(form.cbRoundMinutes, Qt::LeftButton, {},
+                              QPoint(6, form.cbRoundMinutes->height() / 2));
+            break;
+    }
+}
+
+// An object whose event handler fails, outside the window's guarded handlers.
+class FailingReceiver : public QObject {
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw ERangeError("forced failure outside the window");
+        }
+        return QObject::event(event);
+    }
+};
+
+// The row of the week that a date serial falls on (Saturday = 1 ... Friday = 7).
+int RowOf(TDateTime date) {
+    return DayOfWeek(date) % 7 + 1;
+}
+
+}  // namespace
+
+class CrashReportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() {
+        if (TCrashReportDialog* dialog = App()->ReportDialog()) {
+            dialog->close();
+        }
+        QTRY_VERIFY(App()->ReportDialog() == nullptr);
+    }
+
+    void errorInAHandlerIsReported_data() {
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("traceNames");
+
+        const QString ours = QStringLiteral("forced failure of a recompute");
+        QTest::newRow("date key, error of ours: trace from where it was raised")
+            << int{DateKey} << int{OurError} << QStringLiteral("orvandel::EInvalidOp") << ours
+            << QStringList{"orvandel::TForm1::RefreshTimetable()",
+                           "orvandel::TForm1::edCalendarChange()"};
+        QTest::newRow("city click, error of ours: through SelectCity")
+            << int{CityClick} << int{OurError} << QStringLiteral("orvandel::EInvalidOp") << ours
+            << QStringList{"orvandel::TForm1::RefreshTimetable()",
+                           "orvandel::TForm1::SelectCity(int)"};
+        QTest::newRow("option click, standard error: trace from where it was caught")
+            << int{OptionClick} << int{StandardError} << QStringLiteral("std::out_of_range")
+            << QStringLiteral("forced standard failure")
+            << QStringList{"does not record where it was raised",
+                           "orvandel::TApplication::notify("};
+        QTest::newRow("date key, not a standard exception")
+            << int{DateKey} << int{NonStandard} << QStringLiteral("int")
+            << QStringLiteral("not a standard exception")
+            << QStringList{"orvandel::TApplication::notify("};
+    }
+
+    void errorInAHandlerIsReported() {
+        QFETCH(int, trigger);
+        QFETCH(int, fault);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QFETCH(QStringList, traceNames);
+        const auto form = ShowForm();
+        App()->SetMainForm(form.get());
+        const int reportsBefore = App()->ReportCount();
+        {
+            const TRefreshFault forced(Faults[fault]);
+            Act(*form, static_cast<Trigger>(trigger));
+        }
+        QCOMPARE(App()->ReportCount(), reportsBefore + 1);
+        TCrashReportDialog* dialog = App()->ReportDialog();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+
+        const QString text = dialog->ReportText();
+        QVERIFY2(text.contains(QStringLiteral("Error: ") + kind), qPrintable(text));
+        QVERIFY2(text.contains(message), qPrintable(text));
+        const qsizetype traceStart = text.indexOf(QStringLiteral("Stack trace"));
+        const qsizetype detailsStart = text.indexOf(QStringLiteral("System details:"));
+        QVERIFY(traceStart >= 0 && detailsStart > traceStart);
+        const QString trace = text.mid(traceStart, detailsStart - traceStart);
+        for (const QString& name : traceNames) {
+            QVERIFY2(trace.contains(name), qPrintable(name + QStringLiteral(" not in:\n") + trace));
+        }
+        const QString details = text.mid(detailsStart);
+        QVERIFY(details.contains(
+            QRegularExpression(QStringLiteral("\nProgram version: [0-9]+\\.[0-9]+\\.[0-9]+\n"))));
+        QVERIFY(details.contains(QStringLiteral("\nOperating system: Linux ")));
+        QVERIFY(
+            details.contains(QStringLiteral("\nQt version: ") + QString::fromLatin1(qVersion())));
+        QVERIFY(details.contains(QStringLiteral("\nEphemeris source: %1 (").arg(EphemerisFlag())));
+        QVERIFY(details.contains(QString::fromStdString(EphemerisFolder().string())));
+        // The settings as they were when the error happened: the catalogue's Mecca or Abha,
+        // with the method of the Saudi cities.
+        QVERIFY2(details.contains(QStringLiteral("\nWindow settings: Date: ")), qPrintable(text));
+        QVERIFY(details.contains(
+            QRegularExpression(QStringLiteral("\n    City: (Mecca|Abha) \\(Saudi Arabia\\)\n"))));
+        QVERIFY(
+            details.contains(QStringLiteral("Calculation method: Umm Al-Qura, juristic "
+                                            "method: Standard")));
+
+        // The window goes on: the flag and the cursor are restored, and once the dialog is
+        // closed the next change recomputes the week.
+        QVERIFY(!form->Updating());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton);
+        QTRY_VERIFY(App()->ReportDialog() == nullptr);
+        const int refreshes = form->RefreshCount();
+        QTest::keyClick(form->edCalendar, Qt::Key_Down);
+        QCOMPARE(form->RefreshCount(), refreshes + 1);
+        QCOMPARE(form->CurrentDayRow, RowOf(form->edCalendar->Value()));
+        QCOMPARE(App()->ReportCount(), reportsBefore + 1);
+    }
+
+    // The application object catches what any other event handler lets escape.
+    void errorOfAnyReceiverIsReported() {
+        const int reports = App()->ReportCount();
+        FailingReceiver receiver;
+        QEvent event(QEvent::User);
+        QCOMPARE(QCoreApplication::sendEvent(&receiver, &event), false);
+        QCOMPARE(App()->ReportCount(), reports + 1);
+        QVERIFY(App()->ReportDialog() != nullptr);
+        const QString text = App()->ReportDialog()->ReportText();
+        QVERIFY(text.contains(QStringLiteral("Error: orvandel::ERangeError")));
+        QVERIFY(text.contains(QStringLiteral("forced failure outside the window")));
+    }
+
+    // A further error while the dialog is open adds its report to the same dialog.
+    void furtherErrorsJoinTheOpenReport() {
+        const auto form = ShowForm();
+        App()->SetMainForm(form.get());
+        const TRefreshFault forced(&RaiseOurError);
+        Act(*form, DateKey);
+        TCrashReportDialog* dialog = App()->ReportDialog();
+        QVERIFY(dialog != nullptr);
+        QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->edCalendar, &up);
+        QCOMPARE(App()->ReportDialog(), dialog);
+        QCOMPARE(dialog->ReportText().count(QStringLiteral("=== Orvandel crash report ===")), 2);
+    }
+
+    void copyAndSave() {
+        const auto form = ShowForm();
+        App()->SetMainForm(form.get());
+        {
+            const TRefreshFault forced(&RaiseOurError);
+            Act(*form, OptionClick);
+        }
+        TCrashReportDialog* dialog = App()->ReportDialog();
+        QVERIFY(dialog != nullptr);
+
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dialog->CopyButton(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), dialog->ReportText());
+
+        // The save button asks for a file name; answer the file dialog as a user would.
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("report.txt"));
+        bool answered = false;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                answered = true;
+                files->selectFile(path);
+                static_cast<QDialog*>(files)->accept();  // protected in QFileDialog
+            }
+        });
+        answer.start();
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        answer.stop();
+        QVERIFY(answered);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), dialog->ReportText());
+
+        // A file that cannot be written is said so, and nothing is left behind.
+        const QString nowhere = folder.filePath(QStringLiteral("missing/report.txt"));
+        QVERIFY(!dialog->SaveTo(nowhere));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
+    // A fatal signal writes the settings of the latest recompute with its report.
+    void fatalSignalReportHoldsTheLatestSettings() {
+        const auto form = ShowForm();
+        QTest::mouseClick(form->rgCalcMethod->Button(4), Qt::LeftButton, {},
+                          QPoint(6, form->rgCalcMethod->Button(4)->height() / 2));
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), 4);
+
+        int pipeEnds[2];
+        QCOMPARE(::pipe(pipeEnds), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::dup2(pipeEnds[1], STDERR_FILENO);
+            InstallFatalSignalHandler();
+            std::raise(SIGABRT);
+            ::_exit(0);
+        }
+        ::close(pipeEnds[1]);
+        QByteArray written;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+            written.append(buffer, n);
+        }
+        ::close(pipeEnds[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT);
+        const QString text = QString::fromUtf8(written);
+        QVERIFY2(text.contains(QStringLiteral("Fatal signal %1").arg(SIGABRT)), qPrintable(text));
+        QVERIFY2(
+            text.contains(QStringLiteral("Calculation method: ISNA, juristic method: Standard")),
+            qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("City: Mecca (Saudi Arabia)")));
+        QVERIFY(text.contains(QStringLiteral("Ephemeris source: ")));
+    }
+};
+
+ORVANDEL_UI_TEST(CrashReportTest);
+
+}  // namespace orvandel::test
+
+#include "CrashReportTest.moc"
