@@ -32,13 +32,19 @@ static_assert(std::atomic<int>::is_always_lock_free, "read from a signal handler
 
 constexpr int TerminationSignals[] = {SIGTERM, SIGINT};
 
-extern "C" void OnTerminationSignal(int) {
+// Asks the loop to close the windows. The signal's default action comes back at once, so that
+// a second Ctrl+C still ends a program whose loop is stuck.
+extern "C" void OnTerminationSignal(int signal) {
     const int savedErrno = errno;
     const int fd = terminationWriteFd.load();
     if (fd >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
     }
+    struct sigaction defaultAction {};
+    defaultAction.sa_handler = SIG_DFL;
+    sigemptyset(&defaultAction.sa_mask);
+    ::sigaction(signal, &defaultAction, nullptr);
     errno = savedErrno;
 }
 
