@@ -22,9 +22,10 @@ std::string Readable(std::string_view line) {
     int status = 0;
     std::unique_ptr<char, decltype(&std::free)> demangled(
         abi::__cxa_demangle(mangled.c_str(), nullptr, nullptr, &status), &std::free);
-    const std::string name = status == 0 && demangled ? demangled.get() : mangled;
-    return name + " " + std::string(line.substr(plus, close - plus)) +
-           std::string(line.substr(close + 1)) + "  " + std::string(line.substr(0, open));
+    std::string text = status == 0 && demangled ? std::string(demangled.get()) : mangled;
+    text.append(" ").append(line.substr(plus, close - plus));
+    text.append(line.substr(close + 1)).append("  ").append(line.substr(0, open));
+    return text;
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ std::string StackTrace::ToString() const {
         ::backtrace_symbols(frames_.data(), static_cast<int>(size_)), &std::free);
     std::string text;
     for (std::size_t i = 0; i < size_; ++i) {
-        text += "#" + std::to_string(i) + "  ";
+        text.append("#").append(std::to_string(i)).append("  ");
         text += symbols ? Readable(symbols.get()[i]) : "?";
         text += "\n";
     }
