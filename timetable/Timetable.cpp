@@ -257,25 +257,42 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
 
     const double safety = context.SafetyOffset;
     std::array<double, 6>& t = day.Hours;  // t[0] Fajr ... t[5] Isha
-    t[1] = 24.0 * Frac(TProtoDate::Sunrise(day.Fixed, location)) + safety;
-    t[4] = 24.0 * Frac(TProtoDate::Sunset(day.Fixed, location)) + safety;
+    std::array<bool, 6>& occurs = day.Occurs;
+    const double sunrise = TProtoDate::Sunrise(day.Fixed, location);
+    const double sunset = TProtoDate::Sunset(day.Fixed, location);
     const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
-    t[3] = 24.0 * Frac(TIslamic::Asr(day.Fixed, location, shadow)) + safety;
+    const double asr = TIslamic::Asr(day.Fixed, location, shadow);
+    t[1] = 24.0 * Frac(sunrise) + safety;
+    t[4] = 24.0 * Frac(sunset) + safety;
+    t[3] = 24.0 * Frac(asr) + safety;
     t[2] = (t[4] + t[1]) / 2.0;
+    occurs[1] = sunrise != 0.0;
+    occurs[4] = sunset != 0.0;
+    occurs[3] = asr != 0.0;
+    occurs[2] = occurs[1] && occurs[4];
 
     const bool ummAlQura = settings.CalcMethod == UmmAlQura;
     const double ummAlQuraIsha =
         t[4] +
         (day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours);
     if (std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad) {
-        t[0] = 24.0 * Frac(DawnOrNone(day.Fixed, location, context.Method.FajrDegrees)) + safety;
-        t[5] =
-            ummAlQura
-                ? ummAlQuraIsha
-                : 24.0 * Frac(DuskOrNone(day.Fixed, location, context.Method.IshaDegrees)) + safety;
+        const double dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
+        t[0] = 24.0 * Frac(dawn) + safety;
+        occurs[0] = dawn != 0.0;
+        if (ummAlQura) {
+            t[5] = ummAlQuraIsha;
+            occurs[5] = occurs[4];
+        } else {
+            const double dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees);
+            t[5] = 24.0 * Frac(dusk) + safety;
+            occurs[5] = dusk != 0.0;
+        }
     } else {
+        // The high-latitude routine always answers a time (by the night fraction where the
+        // twilight angle is not reached).
         t[0] = results[pt::Fajr];
         t[5] = ummAlQura ? ummAlQuraIsha : results[pt::Isha];
+        occurs[5] = !ummAlQura || occurs[4];
     }
 
     if (settings.SunsetBased) {

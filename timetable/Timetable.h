@@ -59,6 +59,10 @@ struct TimetableDay {
     // minute rounding and the carry of minute 60 (24:15 is 1455); negative for a time before
     // the row's midnight.
     std::array<int, 6> ShownMinutes{};
+    // False where the event behind a time does not happen that day (no dawn, sunrise, sunset,
+    // dusk or Asr moment; Dhuhr needs both sunrise and sunset; an Isha after Maghrib needs the
+    // sunset). The table still shows such a time as the safety offset alone, e.g. 0:00.
+    std::array<bool, 6> Occurs{true, true, true, true, true, true};
 };
 
 // The zone offset of the hours and minutes fields in whole minutes east of Greenwich:

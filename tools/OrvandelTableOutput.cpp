@@ -258,6 +258,9 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
             isoDate.substr(0, 4) + isoDate.substr(5, 2) + isoDate.substr(8, 2);
         for (int p = 0; p < 6; ++p) {
             const auto pi = static_cast<size_t>(p);
+            if (!day.Occurs[pi]) {
+                continue;  // no calendar event for a time that does not happen that day
+            }
             const long long local =
                 request.Seconds ? FloorSeconds(day.Hours[pi]) : 60LL * day.ShownMinutes[pi];
             const long long utc =

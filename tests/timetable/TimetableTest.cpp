@@ -301,7 +301,31 @@ TEST(TimetableWeek, DawnRaisingBogusTimeCountsAsNotOccurring) {
     const TimetableDay& day = RowOf(table, date);
     EXPECT_DOUBLE_EQ(day.Hours[0], Safety);
     EXPECT_EQ(day.TimeTexts[0], " 0:00");
+    EXPECT_FALSE(day.Occurs[0]);
     EXPECT_GT(day.Hours[1], 4.0);  // the other times of the row are there
+    for (size_t p = 1; p < 6; ++p)
+        EXPECT_TRUE(day.Occurs[p]) << "prayer " << p;
+}
+
+// Beyond the polar circle nothing of the solar day happens in December: sunrise, sunset, Dhuhr
+// between them and the Umm Al-Qura Isha after the sunset are all marked as not occurring.
+TEST(TimetableWeek, TimesWithoutTheirEventAreMarked) {
+    TimetableEngine engine;
+    TimetableSettings settings = Place(59.9, 10.75, 1, 0, UmmAlQura, EncodeDate(2024, 12, 21));
+    const Timetable oslo = engine.ComputeWeek(settings);
+    for (const TimetableDay& day : oslo.Days) {
+        for (size_t p = 0; p < 6; ++p)
+            EXPECT_TRUE(day.Occurs[p]) << day.CivilDateText << p;
+    }
+    settings.Latitude = 70.0;
+    settings.Longitude = 20.0;
+    const Timetable week = engine.ComputeWeek(settings);
+    const TimetableDay& polar = RowOf(week, settings.Date);
+    EXPECT_FALSE(polar.Occurs[1]);
+    EXPECT_FALSE(polar.Occurs[2]);
+    EXPECT_FALSE(polar.Occurs[4]);
+    EXPECT_FALSE(polar.Occurs[5]);
+    EXPECT_TRUE(polar.Occurs[0]);  // the high-latitude routine always places Fajr
 }
 
 TEST(TimetableWeek, SunsetBasedCountsFromSunsetAtNoon) {

@@ -320,6 +320,42 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
     EXPECT_EQ(secondUids, uids);
 }
 
+// At 47.6 N the Egyptian 19.5 deg dawn does not happen around 3 July 2024: the table shows
+// 0:00, but the calendar gets no Fajr event for those days rather than one at midnight.
+TEST(TableCommand, IcsLeavesOutTimesThatDoNotHappen) {
+    const std::vector<std::string> place = {"--lat", "47.6",     "--lon", "0",      "--zone",
+                                            "0",     "--method", "egypt", "--date", "2024-07-03"};
+    std::vector<std::string> csvArgs = place;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const RunResult csv = RunInProcess(csvArgs);
+    ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
+    int missingFajr = 0;
+    for (const std::string& line : Split(csv.Out, '\n')) {
+        if (line.find(",0:00,") != std::string::npos)
+            ++missingFajr;
+    }
+    ASSERT_GT(missingFajr, 0) << csv.Out;
+
+    std::vector<std::string> icsArgs = place;
+    icsArgs.insert(icsArgs.end(), {"--format", "ics"});
+    const RunResult ics = RunInProcess(icsArgs);
+    ASSERT_EQ(ics.ExitCode, 0) << ics.Err;
+    std::unique_ptr<icalcomponent, IcalDeleter> calendar(icalparser_parse_string(ics.Out.c_str()));
+    ASSERT_NE(calendar, nullptr);
+    int events = 0;
+    int fajrEvents = 0;
+    for (icalcomponent* event =
+             icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+         event != nullptr;
+         event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+        ++events;
+        if (std::string(icalcomponent_get_summary(event)) == "Fajr")
+            ++fajrEvents;
+    }
+    EXPECT_EQ(fajrEvents, 7 - missingFajr);
+    EXPECT_EQ(events, 42 - missingFajr);
+}
+
 TEST(TableCommand, ListCitiesShowsTheVisibleCatalogueByGroup) {
     const RunResult r = RunInProcess({"--list-cities"});
     ASSERT_EQ(r.ExitCode, 0);
