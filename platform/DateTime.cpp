@@ -182,7 +182,9 @@ std::string FormatDateTime(std::string_view format, TDateTime value) {
                    : run == 3 ? ShortMonthName(date.Month)
                               : PutTime(TmOf(date, weekday - 1), "%B");
         } else if (c == 'y') {
-            out += run <= 2 ? TwoDigits(date.Year % 100) : std::to_string(date.Year);
+            std::string year = std::to_string(date.Year);  // [1, 9999]
+            if (run > 2 && year.size() < 4) year.insert(0, 4 - year.size(), '0');
+            out += run <= 2 ? TwoDigits(date.Year % 100) : year;
         } else {
             out.append(run, c);
         }

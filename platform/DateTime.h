@@ -72,7 +72,8 @@ std::string ShortMonthName(int month);
 std::string ShortDateText(TDateTime value);
 // Formats a serial with the tokens d, dd, ddd, dddd, m, mm, mmm, mmmm, yy, yyyy (day, month
 // and year, the three- and four-letter forms as the locale's abbreviated and full names);
-// any other character is copied. Example: "ddd dd-mmm-yyyy" -> "Sat 13-Apr-2024".
+// any other character is copied; "yyyy" always has four digits ("0622"). Example:
+// "ddd dd-mmm-yyyy" -> "Sat 13-Apr-2024".
 std::string FormatDateTime(std::string_view format, TDateTime value);
 
 }  // namespace orvandel

@@ -74,6 +74,8 @@ TEST(DateSerial, FormatUsesTheGivenTokens) {
     const TDateTime date = EncodeDate(2024, 4, 5) + 0.5;
     const std::string text = FormatDateTime("dd-mm-yyyy d/m/yy", date);
     EXPECT_EQ(text, "05-04-2024 5/4/24");
+    EXPECT_EQ(FormatDateTime("dd-mm-yyyy yy", EncodeDate(622, 7, 19)), "19-07-0622 22");
+    EXPECT_EQ(FormatDateTime("yyyy", EncodeDate(1, 1, 1)), "0001");
     EXPECT_EQ(FormatDateTime("ddd", date), ShortDayName(6));
     EXPECT_EQ(FormatDateTime("mmm", date), ShortMonthName(4));
 }
