@@ -17,11 +17,17 @@ constexpr int LastYear = 9999;
 // Shown form of the field's value: "Sat 6-Apr-2024".
 constexpr const char* DisplayFormat = "ddd d-mmm-yyyy";
 
+// The first day the field can show: the first Saturday of year 1. The week of any earlier day
+// would begin in year 0, which the civil calendar does not hold.
+double FirstDay() {
+    return EncodeDate(FirstYear, 1, 6);
+}
+
 }  // namespace
 
 std::optional<TDateTime> IncDays(TDateTime value, int days) {
     const int64_t day = SerialDay(value) + days;  // |days| <= 2^31, no overflow in 64 bits
-    const double first = EncodeDate(FirstYear, 1, 1);
+    const double first = FirstDay();
     const double last = EncodeDate(LastYear, 12, 31);
     if (static_cast<double>(day) < first || static_cast<double>(day) > last) {
         return std::nullopt;
@@ -42,7 +48,11 @@ std::optional<TDateTime> IncMonths(TDateTime value, int months) {
     while (!IsValidDate(year, month, day)) {
         --day;  // clip to the length of the target month; ends at 28 at the latest
     }
-    return EncodeDate(year, month, day) + SerialTime(value);
+    const TDateTime target = EncodeDate(year, month, day);
+    if (target < FirstDay()) {
+        return std::nullopt;
+    }
+    return target + SerialTime(value);
 }
 
 TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {

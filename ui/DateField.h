@@ -12,11 +12,13 @@ class QToolButton;
 namespace orvandel {
 
 // The serial `days` whole days after `value` (before it when negative), keeping the time of
-// day; nothing when the day would leave years 1 to 9999.
+// day; nothing when the day would leave 6 January 1 (the first Saturday, so that the shown week
+// stays in year 1) to 31 December 9999.
 std::optional<TDateTime> IncDays(TDateTime value, int days);
 // The serial `months` calendar months after `value` (before it when negative), keeping the
 // time of day; the day of the month is clipped to the length of the target month (31 January
-// + 1 month = 28 or 29 February). Nothing when the target would leave years 1 to 9999.
+// + 1 month = 28 or 29 February). Nothing when the target would leave 6 January 1 to
+// 31 December 9999.
 std::optional<TDateTime> IncMonths(TDateTime value, int months);
 
 class TDateField : public QLineEdit {

@@ -36,6 +36,9 @@ class DateFieldTest : public QObject {
         QTest::newRow("29 Feb 2024 +48 -> 29 Feb 2028") << 2024 << 2 << 29 << 48 << 2028 << 2 << 29;
         QTest::newRow("Dec 9999 +1 refused") << 9999 << 12 << 1 << 1 << 0 << 0 << 0;
         QTest::newRow("Jan 1 -1 refused") << 1 << 1 << 1 << -1 << 0 << 0 << 0;
+        // The week of 1 to 5 January 1 would begin in year 0.
+        QTest::newRow("3 Feb 1 -1 refused") << 1 << 2 << 3 << -1 << 0 << 0 << 0;
+        QTest::newRow("10 Feb 1 -1 -> 10 Jan 1") << 1 << 2 << 10 << -1 << 1 << 1 << 10;
     }
     void incMonths() {
         QFETCH(int, year);
@@ -119,6 +122,18 @@ class DateFieldTest : public QObject {
         QTest::keyClick(&field, Qt::Key_Up);
         QTest::keyClick(&field, Qt::Key_PageUp, Qt::ShiftModifier);
         QCOMPARE(Civil(field.Value()), (TCivilDate{9999, 12, 31}));
+        QCOMPARE(changed.count(), 0);
+    }
+
+    // The week of 1 to 5 January 1 would begin in year 0: the first Saturday is the earliest day.
+    void stepBeforeTheFirstFullWeekIsRefused() {
+        TDateField field;
+        field.SetValue(EncodeDate(1, 1, 6));
+        QSignalSpy changed(&field, &TDateField::Changed);
+        QTest::keyClick(&field, Qt::Key_Down);
+        QTest::keyClick(&field, Qt::Key_PageDown);
+        QTest::keyClick(&field, Qt::Key_PageDown, Qt::ShiftModifier);
+        QCOMPARE(Civil(field.Value()), (TCivilDate{1, 1, 6}));
         QCOMPARE(changed.count(), 0);
     }
 };
