@@ -37,11 +37,7 @@ int32_t FixedFromGregorian(int32_t Year, uint16_t Month, uint16_t Day) {
                            P::IntQuotient(y1, 100) + P::IntQuotient(y1, 400) +
                            P::IntQuotient(367 * int32_t{Month} - 362, 12)  // [-31, 2004248]
                            + correction + Day;
-    if (result < INT32_MIN || result > INT32_MAX)
-        throw EIntOverflow(std::string(OpFixedFrom) + ": " + std::to_string(Year) + "-" +
-                           std::to_string(Month) + "-" + std::to_string(Day) +
-                           " leaves the 32-bit day range");
-    return static_cast<int32_t>(result);
+    return FixedFromSum(result, OpFixedFrom, Year, Month, Day);
 }
 
 bool TGregorian::GregorianLeapYear(int32_t Year) {

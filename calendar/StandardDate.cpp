@@ -16,6 +16,15 @@ uint16_t FieldToWord(int32_t Value, std::string_view Operation, std::string_view
     return static_cast<uint16_t>(Value);
 }
 
+int32_t FixedFromSum(int64_t Sum, std::string_view Operation, int32_t Year, uint16_t Month,
+                     uint16_t Day) {
+    if (Sum < INT32_MIN || Sum > INT32_MAX)
+        throw EIntOverflow(std::string(Operation) + ": " + std::to_string(Year) + "-" +
+                           std::to_string(Month) + "-" + std::to_string(Day) +
+                           " leaves the 32-bit day range");
+    return static_cast<int32_t>(Sum);
+}
+
 uint16_t YearOfDateTime(TDateTime Value) {
     return static_cast<uint16_t>(DecodeDate(Value).Year);  // [1, 9999]
 }

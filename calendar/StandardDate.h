@@ -41,6 +41,10 @@ class TStandardDate : public TDate {
 // Value as an unsigned 16-bit field (month or day handed to a conversion); ERangeError
 // "<Operation>: <Field> <Value> outside 0..65535" otherwise.
 uint16_t FieldToWord(int32_t Value, std::string_view Operation, std::string_view Field);
+// A fixed date summed in 64 bits from Year/Month/Day; EIntOverflow "<Operation>: Y-M-D leaves
+// the 32-bit day range" when it does not fit 32 bits.
+int32_t FixedFromSum(int64_t Sum, std::string_view Operation, int32_t Year, uint16_t Month,
+                     uint16_t Day);
 
 // The year the platform's date decoder gives for Value.
 uint16_t YearOfDateTime(TDateTime Value);
