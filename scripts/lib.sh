@@ -4,10 +4,14 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
+# Compiler cache keyed on paths relative to the checkout, so clones and worktrees share it.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 
 PACKAGES=(build-essential cmake pkg-config ccache
           qt6-base-dev libswe-dev swe-basic-data swe-standard-data
           libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libical-dev
+          libhowardhinnant-date-dev tzdata
           xvfb xauth x11-utils fonts-liberation2)
 
 ensure_packages() {
