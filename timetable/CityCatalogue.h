@@ -19,15 +19,16 @@ struct TCityGroupInfo {
 struct TCityEntry {
     CityGroup Group;
     std::string_view Caption;
-    int Tag;           // 10..92, unique
-    bool Visible;      // false only for "Montreal"
-    double Latitude;   // degrees, north positive
-    double Longitude;  // degrees, east positive
-    int GmtHours;      // signed whole hours
-    int GmtMinutes;    // 0..59, never negative
-    int Elevation;     // metres
-    int CalcMethod;    // calculation-method index (0 MWL ... 4 ISNA)
-    int Juristic;      // juristic-method index (0 Standard, 1 Hanafi)
+    int Tag;                    // 10..92, unique
+    bool Visible;               // false only for "Montreal"
+    double Latitude;            // degrees, north positive
+    double Longitude;           // degrees, east positive
+    int GmtHours;               // signed whole hours
+    int GmtMinutes;             // 0..59, never negative
+    int Elevation;              // metres
+    int CalcMethod;             // calculation-method index (0 MWL ... 4 ISNA)
+    int Juristic;               // juristic-method index (0 Standard, 1 Hanafi)
+    std::string_view IanaZone;  // the place's IANA time-zone name, "Asia/Riyadh"; not shown
 };
 
 // The seven groups in display order.

@@ -1,5 +1,6 @@
 #include "timetable/CityCatalogue.h"
 
+#include <date/tz.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -93,6 +94,8 @@ TEST(CityCatalogue, CorrectedPlacesAndOffsets) {
         {"Damascus", 33.5, 36.3, 3, 0},
         {"Mecca", 21.42, 39.83, 3, 0},
         {"New Delhi", 28.6, 77.2, 5, 30},
+        {"Khartoum", 15.5833, 32.5333, 2, 0},
+        {"Marrakech", 31.6333, -8.0, 1, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Caption);
@@ -102,6 +105,12 @@ TEST(CityCatalogue, CorrectedPlacesAndOffsets) {
         EXPECT_DOUBLE_EQ(e->Longitude, row.Longitude);
         EXPECT_EQ(e->GmtHours, row.GmtHours);
         EXPECT_EQ(e->GmtMinutes, row.GmtMinutes);
+    }
+}
+
+TEST(CityCatalogue, EveryTimeZoneIsKnownToTheSystem) {
+    for (const TCityEntry& e : CityCatalogue()) {
+        EXPECT_NO_THROW(date::locate_zone(e.IanaZone)) << e.Caption << ": " << e.IanaZone;
     }
 }
 
