@@ -8,16 +8,28 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
 export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 
-PACKAGES=(build-essential cmake pkg-config ccache
-          qt6-base-dev libswe-dev swe-basic-data swe-standard-data
-          libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libical-dev
-          libhowardhinnant-date-dev tzdata
-          xvfb xauth x11-utils fonts-liberation2)
+# Debian packages, by purpose. Building and running the programs (scripts/run): compiler and
+# build tools, the libraries, the ephemeris files, the time-zone data, the window's font, and
+# the tools the build itself runs (rsvg-convert for the icons, help2man for a manual page).
+RUN_PACKAGES=(build-essential cmake pkg-config ccache
+              qt6-base-dev libswe-dev swe-basic-data swe-standard-data
+              libcli11-dev nlohmann-json3-dev libical-dev
+              libhowardhinnant-date-dev tzdata fonts-liberation2
+              librsvg2-bin help2man)
+# The tests (scripts/test): GoogleTest and GoogleMock, a virtual X server for the start/quit
+# test, and the validators of the installed desktop files and manual pages.
+TEST_PACKAGES=(libgtest-dev libgmock-dev
+               xvfb xauth x11-utils
+               desktop-file-utils appstream man-db)
+# The benchmarks (scripts/bench): Google Benchmark, the independent prayer-time library they
+# compare against, perf for profiles, and Python for the comparison script.
+BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)
 
+# ensure_packages <package...>: installs those of the packages that are missing.
 ensure_packages() {
     local missing=()
     local p
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$p")
         fi
