@@ -15,6 +15,7 @@
 #include <tuple>
 #include <vector>
 
+#include "OrvandelVersion.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
 #include "tools/OrvandelTableOutput.h"
@@ -291,6 +292,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         app.add_option("--format", format, "output format")->type_name("text|csv|json|ics");
     app.add_flag("--seconds", seconds, "times as H:MM:SS from the unrounded hours");
     app.add_flag("--list-cities", listCities, "print the catalogue, group by group");
+    app.set_version_flag("--version", std::string(Program) + " " + std::string(ProgramVersion),
+                         "print the name and the version");
 
     TableRequest request;
     try {
@@ -298,6 +301,10 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     } catch (const CLI::CallForHelp&) {
         request.Help = true;
         request.HelpText = app.help();
+        return request;
+    } catch (const CLI::CallForVersion& e) {
+        request.Help = true;
+        request.HelpText = std::string(e.what()) + "\n";
         return request;
     } catch (const CLI::ParseError& e) {
         throw EUsageError(std::string(Program) + ": " + OneLine(e.what()));

@@ -36,7 +36,7 @@ struct TableRequest {
     OutputFormat Format = OutputFormat::Text;
     bool Seconds = false;  // times as H:MM:SS from the unrounded hours
     bool ListCities = false;
-    bool Help = false;
+    bool Help = false;     // --help or --version: print HelpText alone
     std::string HelpText;  // filled when Help is set
 };
 
@@ -58,8 +58,8 @@ TDateTime ParseIsoDate(std::string_view option, std::string_view text);
 int ParseDayCount(std::string_view text);
 
 // Runs the command with today = Now(). Writes the complete output to `out` only when
-// everything succeeded. Returns 0 on success (and for --help, --list-cities), 2 after a bad
-// input and 1 after an error in the computation; each error is one line on `err`.
+// everything succeeded. Returns 0 on success (and for --help, --version, --list-cities), 2 after a
+// bad input and 1 after an error in the computation; each error is one line on `err`.
 int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace orvandel::table

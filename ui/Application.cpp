@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QIcon>
 #include <QSocketNotifier>
 #include <atomic>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <exception>
 
 #include "Classes/cTvkLocation.h"
+#include "OrvandelVersion.h"
 #include "calendar/Islamic.h"
 #include "calendar/Julian.h"
 #include "calendar/ProtoDate.h"
@@ -46,6 +48,16 @@ extern "C" void OnTerminationSignal(int signal) {
     sigemptyset(&defaultAction.sa_mask);
     ::sigaction(signal, &defaultAction, nullptr);
     errno = savedErrno;
+}
+
+// The icon theme's "orvandel" where the program is installed, else the same pictures built into
+// the program (present when the executable links them).
+QIcon ProgramIcon() {
+    QIcon builtIn;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        builtIn.addFile(QStringLiteral(":/icons/orvandel-%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme(QStringLiteral("orvandel"), builtIn);
 }
 
 // Writes a report to standard error when even building or showing the dialog failed.
@@ -204,7 +216,11 @@ int RunOrvandel(int argc, char** argv) {
     try {
         StartModules();
         SetFatalSignalDetails(FormatDetails(SystemDetails(nullptr)));
+        // Names the menu entry, so that docks and task switchers match the window to it.
+        TApplication::setDesktopFileName(
+            QString::fromUtf8(DesktopId.data(), static_cast<qsizetype>(DesktopId.size())));
         TApplication application(argc, argv);
+        TApplication::setWindowIcon(ProgramIcon());
         TForm1 form;
         application.SetMainForm(&form);
         form.show();  // runs the first recompute before the first paint

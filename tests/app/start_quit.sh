@@ -2,7 +2,8 @@
 # Starts the window program under a virtual X server, waits until its window is mapped (the
 # first table is computed before that), checks that it reads the ephemeris files of
 # <ephemeris-folder>, asks it to quit with SIGTERM as a session manager would, and checks that
-# it ends with exit code 0 and without a sanitizer or crash report.
+# it ends with exit code 0 and without a sanitizer or crash report. The window must carry the
+# program's icon, and the class ORVANDEL_WM_CLASS when that is set.
 # Usage: start_quit.sh <Orvandel> <ephemeris-folder> [lsan-suppressions]
 # Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run or xwininfo).
 set -uo pipefail
@@ -12,7 +13,7 @@ ephedir=$2
 suppressions=${3:-}
 
 if [ -z "${ORVANDEL_TEST_UNDER_XVFB:-}" ]; then
-    for tool in xvfb-run xwininfo; do
+    for tool in xvfb-run xwininfo xprop; do
         if ! command -v "$tool" >/dev/null; then
             echo "SKIP: $tool is not installed (Debian packages xvfb, x11-utils)"
             exit 77
@@ -53,6 +54,17 @@ done
 [ -n "$shown" ] || fail "no window \"$title\" was shown within 30 s"
 grep -q "Width: 792" <<<"$info" && grep -q "Height: 520" <<<"$info" ||
     fail "the window is not 792 x 520: $info"
+
+# The icon the window gives the window manager, in several sizes, and its class.
+properties=$(xprop -name "$title" _NET_WM_ICON WM_CLASS 2>&1)
+for size in 16 32 48; do
+    grep -q "Icon ($size x $size)" <<<"$properties" ||
+        fail "the window has no $size px icon: $(grep -v '^ ' <<<"$properties")"
+done
+if [ -n "${ORVANDEL_WM_CLASS:-}" ]; then
+    grep -qE "^WM_CLASS\(STRING\) = \"[^\"]*\", \"$ORVANDEL_WM_CLASS\"$" <<<"$properties" ||
+        fail "the window's class is not $ORVANDEL_WM_CLASS: $(grep WM_CLASS <<<"$properties")"
+fi
 
 # The first table was computed with the moon file of the expected folder, which the library
 # keeps open until it is closed at shutdown.
