@@ -110,7 +110,8 @@ class TProtoDate {
     static double UniversalFromLocal(double T, const TLocation& L);     // L -> U
     static double StandardFromLocal(double T, const TLocation& L);      // L -> S
     static double LocalFromApparent(double T);                          // A -> L
-    // Dynamical minus universal time at U moment T, in days. EConvertError before fixed date 1.
+    // Dynamical minus universal time at U moment T, in days, for any moment whose day fits 32
+    // bits (ERangeError beyond); the year is the proleptic Gregorian one, also before year 1.
     static double EphemerisCorrection(double T);
     static double DynamicalFromUniversal(double T);
     // Julian centuries of dynamical time since J2000.

@@ -12,7 +12,6 @@
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
-#include "calendar/StandardDate.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -150,7 +149,9 @@ double TProtoDate::LocalFromApparent(double T) {
 
 double TProtoDate::EphemerisCorrection(double T) {
     const int32_t fixed = NarrowToInt32(FloorInt(T), "EphemerisCorrection");
-    const int32_t year = YearFromFixed(fixed);  // [1, 9999]; EConvertError outside
+    // The proleptic Gregorian year of the calendar's own arithmetic: a universal-time moment of
+    // an event on 1 January 1 or 31 December 9999 may fall in year 0 or 10000.
+    const int32_t year = TGregorian::GregorianYearFromFixed(fixed);
     const long double c =
         static_cast<long double>(FixedFromGregorian(year, 7, 1) - FixedFromGregorian(1900, 1, 1)) /
         DaysPerJulianCentury;
@@ -166,7 +167,8 @@ double TProtoDate::EphemerisCorrection(double T) {
     } else if (year >= 1620 && year <= 1699) {
         result = Poly(year - 1600, Correction1600sSeconds) / SecondsPerDay;
     } else {
-        // Days from 1 January 1810 to noon of 1 January of the year; |x| < 3.0e6.
+        // Days from 1 January 1810 to noon of 1 January of the year; |x| < 2.2e9 for every
+        // 32-bit fixed date.
         const long double x = static_cast<long double>(HoursToDays(12)) +
                               (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
         result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;

@@ -53,9 +53,18 @@ static_assert(std::size(Methods) == 5, "method lost or duplicated");
 constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
                                                          " Asr",  " Maghrib", " Isha"};
 
-// Fractional part with the sign of x, as the time of day of a moment: Frac(2.75) = 0.75.
+// The time of day of a moment as a fraction in [0, 1): Frac(2.75) = 0.75, Frac(-0.25) = 0.75.
+// A zone far west of the longitude puts the events of fixed date 1 before moment 0.
 double Frac(double x) {
-    return x - std::trunc(x);
+    return x - std::floor(x);
+}
+
+// The time of day of the moment halfway between a and b. Formed in extended precision, so that
+// where both fall on the same day it is the mean of their times of day to well below a
+// microsecond.
+double Midpoint(double a, double b) {
+    const long double middle = (static_cast<long double>(a) + b) / 2.0L;
+    return static_cast<double>(middle - std::floor(middle));
 }
 
 // Dawn and Dusk answer 0.0 when no trial approximation succeeds, but their final refinement
@@ -214,7 +223,9 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
         day.HijriYear = context.HijriYear;
         day.HijriMonth = context.HijriMonth;
         day.HijriDay = offset + 1;
-    } else if (islamicDate_->SetFixedAt(day.Fixed, *currentLocation_)) {
+    } else if (islamicDate_->SetFixedAt(day.Fixed, *currentLocation_) && islamicDate_->Year >= 1) {
+        // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
+        // Hijri date has.
         day.HijriValid = true;
         day.HijriYear = islamicDate_->Year;
         day.HijriMonth = islamicDate_->Month;
@@ -265,7 +276,10 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
     t[1] = 24.0 * Frac(sunrise) + safety;
     t[4] = 24.0 * Frac(sunset) + safety;
     t[3] = 24.0 * Frac(asr) + safety;
-    t[2] = (t[4] + t[1]) / 2.0;
+    // Dhuhr is the midpoint of the two moments, not of their clock times: where the zone lies
+    // far from the longitude, sunrise and sunset fall on different sides of midnight.
+    t[2] = sunrise != 0.0 && sunset != 0.0 ? 24.0 * Midpoint(sunrise, sunset) + safety
+                                           : (t[4] + t[1]) / 2.0;
     occurs[1] = sunrise != 0.0;
     occurs[4] = sunset != 0.0;
     occurs[3] = asr != 0.0;

@@ -5,11 +5,13 @@
 #include <cmath>
 #include <string>
 
+#include "calendar/Gregorian.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
 #include "prayer/PrayerTimes.h"
+#include "timetable/CityCatalogue.h"
 
 namespace orvandel {
 namespace {
@@ -175,9 +177,18 @@ TEST(TimetableWeek, HeadersFollowTheReadingDirection) {
     EXPECT_EQ(ltr.Days[0].GridTexts[4].substr(0, 3), " 6:");
 }
 
-// Umm al-Qura dates as the published calendar has them.
-TEST(TimetableWeek, UmmAlQuraDatesOfRamadanAndShawwal1445) {
+// Umm al-Qura dates as the published calendar has them; before 1 Muharram 1 no Hijri date.
+TEST(TimetableWeek, UmmAlQuraDatesOfTheEpochAndOf1445) {
     TimetableEngine engine;
+    const std::vector<TimetableDay> epoch =
+        engine.ComputeDays(Mecca(0), FixedFromDateTime(EncodeDate(622, 7, 16)), 3);
+    EXPECT_FALSE(epoch[0].HijriValid);
+    EXPECT_EQ(epoch[0].HijriDateText, "");
+    EXPECT_EQ(epoch[1].HijriDateText, "");
+    EXPECT_EQ(epoch[2].HijriDateText, "1 Muharram 1");
+    EXPECT_TRUE(engine.ComputeDays(Mecca(0), FixedFromDateTime(EncodeDate(1, 1, 1)), 1)[0]
+                    .HijriDateText.empty());
+
     const Timetable march = engine.ComputeWeek(Mecca(EncodeDate(2024, 3, 11)));
     const TimetableDay& firstOfRamadan = RowOf(march, EncodeDate(2024, 3, 11));
     EXPECT_TRUE(firstOfRamadan.HijriValid);
@@ -402,6 +413,57 @@ TEST(TimetableWeek, IncompleteHijriConversionShowsNoDate) {
         EXPECT_EQ(day.HijriDateText, "");
         EXPECT_EQ(day.HijriMonth, 0);
         EXPECT_NEAR(day.Hours[5] - day.Hours[4], 1.5, 1e-12);  // not taken for Ramadan
+    }
+}
+
+// Every catalogue place computes the first and last days the command and the window accept,
+// where the universal time of an event lies in year 0 or 10000, and ordinary days. Dhuhr, the
+// midpoint of the sunrise and sunset moments, is the mean of Shrook and Maghrib as shown and
+// lies by true noon; the same holds for zones a day away from the longitude, where sunrise and
+// sunset fall on different sides of midnight.
+TEST(TimetableDays, EveryPlaceComputesTheFirstAndLastDaysWithDhuhrAtNoon) {
+    struct Run {
+        int Year, Month, Day;
+        int Count;
+    };
+    const Run runs[] = {{1, 1, 1, 7}, {2024, 6, 21, 1}, {2024, 12, 21, 1}, {9999, 12, 25, 7}};
+    std::vector<TimetableSettings> places;
+    for (const TCityEntry& city : CityCatalogue()) {
+        TimetableSettings s = Place(city.Latitude, city.Longitude, city.GmtHours, city.GmtMinutes,
+                                    city.CalcMethod, 0);
+        s.Elevation = city.Elevation;
+        places.push_back(s);
+    }
+    places.push_back(Place(30, 179, -25, 0, MuslimWorldLeague, 0));
+    places.push_back(Place(30, -179, 25, 0, MuslimWorldLeague, 0));
+    places.push_back(Place(-36.87, 174.77, 12, 0, MuslimWorldLeague, 0));
+    TimetableEngine engine;
+    for (const TimetableSettings& settings : places) {
+        const TLocation location("place", settings.Latitude, settings.Longitude, settings.Elevation,
+                                 ZoneOffsetMinutes(settings.GmtHours, settings.GmtMinutes) / 60.0);
+        for (const Run& run : runs) {
+            const int32_t first = FixedFromGregorian(run.Year, run.Month, run.Day);
+            std::vector<TimetableDay> days;
+            ASSERT_NO_THROW(days = engine.ComputeDays(settings, first, run.Count))
+                << settings.Latitude << " " << settings.Longitude << " " << run.Year;
+            for (const TimetableDay& day : days) {
+                SCOPED_TRACE(std::to_string(settings.Latitude) + " " +
+                             std::to_string(settings.Longitude) + " " + day.CivilDateText);
+                for (size_t p = 1; p <= 4; ++p) {
+                    EXPECT_TRUE(day.Occurs[p]) << p;
+                    EXPECT_GE(day.Hours[p], Safety) << p;
+                    EXPECT_LT(day.Hours[p], 24 + Safety) << p;
+                }
+                const double mean = (day.Hours[1] + day.Hours[4]) / 2;
+                if (std::fabs(settings.GmtHours) < 24) {
+                    EXPECT_EQ(day.ShownMinutes[2], ShownMinutesOf(mean, settings.RoundMinutes));
+                }
+                const double noon = TProtoDate::Midday(day.Fixed, location);
+                const double fromNoon =
+                    std::remainder(day.Hours[2] - Safety - 24 * (noon - std::floor(noon)), 24);
+                EXPECT_LT(std::fabs(fromNoon), 1.0 / 60);
+            }
+        }
     }
 }
 
