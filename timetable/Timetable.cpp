@@ -139,6 +139,26 @@ ClockTime SplitHours(double hours, bool nearest) {
     return {hours < 0 && (hour != 0 || minute != 0), hour, minute};
 }
 
+constexpr int MinutesPerDay = 1440;
+
+int FloorDiv(int a, int b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+// The shown minute of an event `hours` after the row's midnight, counted from that midnight
+// with its date: the minute rounding applies to the time of day on the event's own date, so
+// that a time before midnight is truncated toward the earlier minute like any other.
+int EventMinutesOf(double hours, bool nearest) {
+    if (!std::isfinite(hours) || std::fabs(hours) > 1e6) {
+        return ShownMinutesOf(hours, nearest);  // raises the error of the texts
+    }
+    const double days = std::floor(hours / 24.0);
+    const ClockTime clock = SplitHours(hours - 24.0 * days, nearest);  // [0:00, 24:00]
+    const long long minutes =
+        static_cast<long long>(days) * MinutesPerDay + clock.Hour * 60 + clock.Minute;
+    return NarrowToInt32(minutes, "EventMinutesOf");
+}
+
 // Hour in 12-hour form: 13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay.
 long long TwelveHourForm(long long hour) {
     return hour > 12 ? (hour - 1) % 12 + 1 : hour;
@@ -285,28 +305,45 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
     occurs[3] = asr != 0.0;
     occurs[2] = occurs[1] && occurs[4];
 
+    // The events with their dates: hours after the row's midnight. A time without its event
+    // keeps the hours of its text.
+    std::array<double, 6>& e = day.EventHours;
+    const auto eventHours = [&](double moment, double shown) {
+        return moment != 0.0 ? 24.0 * (moment - day.Fixed) + safety : shown;
+    };
+    e[1] = eventHours(sunrise, t[1]);
+    e[4] = eventHours(sunset, t[4]);
+    e[3] = eventHours(asr, t[3]);
+    e[2] = occurs[2] ? (e[1] + e[4]) / 2.0 : t[2];
+
     const bool ummAlQura = settings.CalcMethod == UmmAlQura;
-    const double ummAlQuraIsha =
-        t[4] +
-        (day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours);
+    const double ishaInterval =
+        day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours;
+    const double ummAlQuraIsha = t[4] + ishaInterval;
     if (std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad) {
         const double dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
         t[0] = 24.0 * Frac(dawn) + safety;
         occurs[0] = dawn != 0.0;
+        e[0] = eventHours(dawn, t[0]);
         if (ummAlQura) {
             t[5] = ummAlQuraIsha;
             occurs[5] = occurs[4];
+            e[5] = e[4] + ishaInterval;
         } else {
             const double dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees);
             t[5] = 24.0 * Frac(dusk) + safety;
             occurs[5] = dusk != 0.0;
+            e[5] = eventHours(dusk, t[5]);
         }
     } else {
         // The high-latitude routine always answers a time (by the night fraction where the
-        // twilight angle is not reached).
+        // twilight angle is not reached), in hours from the row's midnight that may pass 24
+        // or fall below 0.
         t[0] = results[pt::Fajr];
         t[5] = ummAlQura ? ummAlQuraIsha : results[pt::Isha];
         occurs[5] = !ummAlQura || occurs[4];
+        e[0] = t[0];
+        e[5] = ummAlQura ? e[4] + ishaInterval : t[5];
     }
 
     if (settings.SunsetBased) {
@@ -324,6 +361,8 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
     }
 
     for (size_t p = 0; p < 6; ++p) {
+        day.EventMinutes[p] = EventMinutesOf(e[p], settings.RoundMinutes);
+        day.DayOffset[p] = FloorDiv(day.EventMinutes[p], MinutesPerDay);
         day.ShownMinutes[p] = ShownMinutesOf(t[p], settings.RoundMinutes);
         day.TimeTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, settings.TwelveHours);
         day.GridTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, true);

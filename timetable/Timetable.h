@@ -59,9 +59,22 @@ struct TimetableDay {
     // minute rounding and the carry of minute 60 (24:15 is 1455); negative for a time before
     // the row's midnight.
     std::array<int, 6> ShownMinutes{};
+    // Each time's event on the zone clock with its date: hours after the row's midnight, not
+    // wrapped, so that an Isha at 00:12 the next morning is 24.2 here (its text reads 0:12
+    // below 48 degrees, 24:12 beyond) and a Fajr at 23:49 the evening before is -0.18.
+    // Unrounded and before the sunset-based counting; every adjustment else included.
+    std::array<double, 6> EventHours{};
+    // The shown minute of each event counted from the row's midnight, date included: the
+    // minute rounding of the texts applied to the event's time of day on its own date
+    // (23:59.6 rounded is 00:00 of the next day). An Isha at 00:12 the next morning is 1452.
+    std::array<int, 6> EventMinutes{};
+    // The date on which each shown time falls: -1 the previous day, 0 the row's day, +1 the
+    // next day (floor of EventMinutes / 1440).
+    std::array<int, 6> DayOffset{};
     // False where the event behind a time does not happen that day (no dawn, sunrise, sunset,
     // dusk or Asr moment; Dhuhr needs both sunrise and sunset; an Isha after Maghrib needs the
-    // sunset). The table still shows such a time as the safety offset alone, e.g. 0:00.
+    // sunset). The table still shows such a time as the safety offset alone, e.g. 0:00; its
+    // EventHours are those of the text and its DayOffset is 0.
     std::array<bool, 6> Occurs{true, true, true, true, true, true};
 };
 
@@ -109,9 +122,11 @@ class TimetableEngine {
     // of day changes nothing). Replaces the current place. Fajr and Isha come from the
     // calendar astronomy below 48.0001 degrees of latitude and from PrayerTimes beyond; a
     // dawn or dusk that does not occur, or whose final refinement fails ("Bogus time"), gives
-    // the safety offset alone. A row whose Umm al-Qura conversion does not complete has
-    // HijriValid false and no Hijri text. Errors of the astronomy propagate: EConvertError for
-    // a row outside years 1 to 9999, ERangeError for a calculation method outside 0..4.
+    // the safety offset alone. Each time carries the date on which its event falls
+    // (TimetableDay::EventHours, EventMinutes, DayOffset). A row whose Umm al-Qura
+    // conversion does not complete has HijriValid false and no Hijri text. Errors of the
+    // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
+    // calculation method outside 0..4.
     Timetable ComputeWeek(const TimetableSettings& settings);
     // `count` (>= 0) consecutive days from the fixed date `firstFixed`, each row exactly as the
     // week would show it; settings.Date is not used. ERangeError for a negative count; errors

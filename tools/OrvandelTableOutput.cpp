@@ -261,8 +261,9 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
             if (!day.Occurs[pi]) {
                 continue;  // no calendar event for a time that does not happen that day
             }
+            // The event's own date and time: an Isha at 00:12 the next morning is 24:12.
             const long long local =
-                request.Seconds ? FloorSeconds(day.Hours[pi]) : 60LL * day.ShownMinutes[pi];
+                request.Seconds ? FloorSeconds(day.EventHours[pi]) : 60LL * day.EventMinutes[pi];
             const long long utc =
                 static_cast<long long>(day.Fixed) * SecondsPerDay + local - zoneSeconds;
             const long long utcFixed =

@@ -40,7 +40,7 @@ std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay>
 // conversion did not complete), times strings.
 std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows);
 // An iCalendar object (CRLF lines): one VEVENT per prayer and row, SUMMARY the prayer's name,
-// DTSTART the shown time in UTC, a UID that depends only on the day, the prayer and the place.
+// DTSTART the event's instant in UTC (on its own date), a UID that depends only on the day, the prayer and the place.
 // `stampUtc` is the DTSTAMP, "YYYYMMDDTHHMMSSZ". EInvalidOp for sunset-based rows (their times
 // are not clock times) and ERangeError for an event outside years 1..9999 in UTC.
 std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay> rows,

@@ -467,6 +467,91 @@ TEST(TimetableDays, EveryPlaceComputesTheFirstAndLastDaysWithDhuhrAtNoon) {
     }
 }
 
+// ---- Times that cross midnight ----
+
+// Each time carries the date of its event. The rows of the short summer nights are where a
+// dawn or dusk crosses local midnight.
+TEST(TimetableEventDates, TimesAcrossMidnightCarryTheirDate) {
+    struct Row {
+        const char* Name;
+        double Latitude, Longitude;
+        int Zone, Method;
+        TDateTime Date;
+        size_t Prayer;
+        const char* Text;  // the window's text, unchanged
+        int DayOffset;
+        int EventMinutes;  // from the row's midnight
+    };
+    const Row rows[] = {
+        {"Bordeaux Isha at 00:12 the next morning", 44.84, -0.58, 2, MuslimWorldLeague,
+         EncodeDate(2024, 6, 21), 5, " 0:12", 1, 1440 + 12},
+        {"Fajr at 23:49 the evening before", 47.3, 40.0, 2, UmmAlQura, EncodeDate(2024, 6, 21), 0,
+         " 23:49", -1, -11},
+        {"Budapest Fajr before midnight plus safety: 00:00 of the day", 47.5, 19.04, 1, UmmAlQura,
+         EncodeDate(2024, 6, 19), 0, " 24:00", 0, 0},
+        {"Budapest Fajr after midnight", 47.5, 19.04, 1, UmmAlQura, EncodeDate(2024, 6, 18), 0,
+         " 0:02", 0, 2},
+        {"Isha of PrayerTimes past 24:00 at 50 N", 50.0, -0.58, 2, MuslimWorldLeague,
+         EncodeDate(2024, 6, 21), 5, " 24:23", 1, 1440 + 23},
+        // The text truncates the magnitude (-0:41.x to -0:41); on its own date the event is
+        // 23:18.x, truncated to 23:18 like any time.
+        {"negative Fajr of PrayerTimes at 55 N", 55.0, 45.0, 1, MuslimWorldLeague,
+         EncodeDate(2024, 6, 21), 0, " -0:41", -1, -42},
+    };
+    TimetableEngine engine;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings =
+            Place(row.Latitude, row.Longitude, row.Zone, 0, row.Method, row.Date);
+        settings.TwelveHours = false;
+        const TimetableDay day = engine.ComputeDays(settings, FixedFromDateTime(row.Date), 1).at(0);
+        EXPECT_EQ(day.TimeTexts[row.Prayer], row.Text);
+        EXPECT_EQ(day.DayOffset[row.Prayer], row.DayOffset);
+        EXPECT_EQ(day.EventMinutes[row.Prayer], row.EventMinutes);
+    }
+}
+
+// Around the June solstice, from 44 to 49 degrees (both sources of Fajr and Isha), every
+// method: in every row the events follow each other, and from row to row each event moves by
+// about a day, so that no night loses its Fajr or Isha to a neighbouring row or gets two.
+TEST(TimetableEventDates, SummerNightsKeepTheirEventsInOrder) {
+    struct Meridian {
+        double Longitude;
+        int Zone;
+    };
+    const Meridian meridians[] = {{19.04, 1}, {40.0, 2}, {-0.58, 2}};
+    TimetableEngine engine;
+    const int32_t first = FixedFromDateTime(EncodeDate(2024, 5, 25));
+    constexpr int days = 60;
+    int crossings = 0;  // events on another date than their row, to show the scan reaches them
+    for (int method = 0; method < 5; ++method) {
+        for (double latitude = 44.0; latitude <= 49.0; latitude += 0.5) {
+            for (const Meridian& place : meridians) {
+                SCOPED_TRACE(testing::Message() << "method " << method << " latitude " << latitude
+                                                << " longitude " << place.Longitude);
+                const std::vector<TimetableDay> run = engine.ComputeDays(
+                    Place(latitude, place.Longitude, place.Zone, 0, method, 0.0), first, days);
+                for (size_t r = 0; r < run.size(); ++r) {
+                    const TimetableDay& day = run[r];
+                    double previous = -1e9;
+                    for (size_t p = 0; p < 6; ++p) {
+                        if (!day.Occurs[p])
+                            continue;
+                        crossings += day.DayOffset[p] != 0;
+                        EXPECT_LT(previous, day.EventHours[p]) << day.CivilDateText << " " << p;
+                        previous = day.EventHours[p];
+                        if (r == 0 || !run[r - 1].Occurs[p])
+                            continue;
+                        const double step = day.EventHours[p] + 24.0 - run[r - 1].EventHours[p];
+                        EXPECT_NEAR(step, 24.0, 0.25) << day.CivilDateText << " " << p;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(crossings, 100);
+}
+
 // ---- Runs of days ----
 
 void ExpectSameRow(const TimetableDay& a, const TimetableDay& b) {
@@ -481,6 +566,7 @@ void ExpectSameRow(const TimetableDay& a, const TimetableDay& b) {
     EXPECT_EQ(a.TimeTexts, b.TimeTexts);
     EXPECT_EQ(a.GridTexts, b.GridTexts);
     EXPECT_EQ(a.ShownMinutes, b.ShownMinutes);
+    EXPECT_EQ(a.EventMinutes, b.EventMinutes);
 }
 
 // A run of days finds each month's start once and counts the days after it. Every row must be

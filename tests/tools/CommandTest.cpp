@@ -300,7 +300,7 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
         EXPECT_TRUE(icaltime_is_utc(start));
         // The shown local time on the zone clock (+3 h), as seconds since 1970 in UTC.
         const long long expected = (static_cast<long long>(week.Days[day].Fixed) - 719163) * 86400 +
-                                   60LL * week.Days[day].ShownMinutes[prayer] - 3 * 3600;
+                                   60LL * week.Days[day].EventMinutes[prayer] - 3 * 3600;
         EXPECT_EQ(static_cast<long long>(icaltime_as_timet(start)), expected)
             << names[prayer] << " of " << week.Days[day].CivilDateText;
     }
