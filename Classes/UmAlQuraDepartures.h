@@ -1,7 +1,9 @@
 #pragma once
 // The evenings on which the published Umm al-Qura calendar departs from its astronomical rule.
-// On these evenings the moon sets within seconds of the sun at the Mecca reference place, and
-// the published calendar settled the month start the other way.
+// On these evenings the moon sets within minutes of the sun at the Mecca reference place, and
+// the published calendar settled the month start the other way. In AH 1421 and 1422 the
+// calendar asked only that the moon set after the sun, so two months began on evenings whose
+// conjunction came after sunset.
 
 #include <cstdint>
 #include <span>

@@ -59,7 +59,8 @@ HijriDate Convert(int32_t fixed, const TLocation& place) {
 
 TEST(UmAlQuraCriterion, PublishedDeparturesOverruleTheAstronomy) {
     // Each row's evening is one on which the astronomical rule and the published calendar
-    // disagree: the moon sets within minutes of the sun.
+    // disagree: the moon sets within minutes of the sun, or (AH 1421 and 1422, whose calendar
+    // asked only for the moonset) sets after it before the conjunction.
     struct Row {
         const char* name;
         int y, m, d;
@@ -67,6 +68,10 @@ TEST(UmAlQuraCriterion, PublishedDeparturesOverruleTheAstronomy) {
         bool moonSetsAfterSunOnEve;  // what the astronomy alone would say
     };
     const Row rows[] = {
+        {"28 September 2000 begins Rajab 1421", 2000, 9, 28, TMonthStartDeparture::AlwaysBegins,
+         true},
+        {"17 October 2001 begins Sha'ban 1422", 2001, 10, 17, TMonthStartDeparture::AlwaysBegins,
+         true},
         {"26 June 2006 never begins a month", 2006, 6, 26, TMonthStartDeparture::NeverBegins, true},
         {"2 December 2024 begins Jumada II 1446", 2024, 12, 2, TMonthStartDeparture::AlwaysBegins,
          false},
@@ -89,6 +94,41 @@ TEST(UmAlQuraCriterion, PublishedDeparturesOverruleTheAstronomy) {
         EXPECT_EQ(EphemerisCallCount(), before) << "the table is read before the astronomy";
     }
     EXPECT_EQ(PublishedDeparture(732488), TMonthStartDeparture::NeverBegins);
+}
+
+TEST(UmAlQuraCalendar, EveryPublishedMonthStartFrom1420To1500) {
+    // Each line: Hijri year, Gregorian 1 Muharram, the twelve month lengths.
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/ummalqura_months.txt");
+    ASSERT_TRUE(in) << "ummalqura_months.txt";
+    int32_t expectedYear = 1420, start = 0;
+    int months = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        int32_t year = 0, len[12];
+        int y = 0, m = 0, d = 0;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%d %d-%d-%d %d %d %d %d %d %d %d %d %d %d %d %d",
+                              &year, &y, &m, &d, &len[0], &len[1], &len[2], &len[3], &len[4],
+                              &len[5], &len[6], &len[7], &len[8], &len[9], &len[10], &len[11]),
+                  16)
+            << line;
+        ASSERT_EQ(year, expectedYear++);
+        if (start != 0) {
+            ASSERT_EQ(Fixed(y, m, d), start) << "the year's lengths do not sum to the next year";
+        }
+        start = Fixed(y, m, d);
+        for (int32_t month = 1; month <= 12; ++month, ++months) {
+            SCOPED_TRACE(std::to_string(month) + "/" + std::to_string(year) + " " + Text(start));
+            EXPECT_EQ(FixedFromUmAlQura(year, month, 1), start);
+            // The forward conversion of the month's last day.
+            start += len[month - 1];
+            const HijriDate last = Convert(start - 1, TIslamic::MeccaLocation());
+            EXPECT_EQ(last.Year, year);
+            EXPECT_EQ(last.Month, month);
+            EXPECT_EQ(last.Day, len[month - 1]);
+        }
+    }
+    EXPECT_EQ(months, 81 * 12);
 }
 
 TEST(UmAlQuraCriterion, RejectionsAndTheirEphemerisCost) {

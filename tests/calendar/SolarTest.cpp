@@ -293,6 +293,47 @@ TEST(SolarEvents, DuskTrialThatRunsIntoTheNextDay) {
     EXPECT_EQ(P::Dusk(date, south, 18), 0.0);
 }
 
+// Near the latitude where the sun just reaches 15 degrees below the horizon (the equinox at
+// 74.5 degrees), which trial moment Dawn or Dusk starts from decides whether there is an event,
+// none, or "Bogus time". Each row changes its outcome when the trial it names moves by 0.05 day
+// (or the next-day check by a day); longitude 0, zone 0. Found by a search over latitude.
+TEST(SolarEvents, TrialMomentsDecideAtTheEdgeOfTwilight) {
+    enum Outcome { None, Moment, Raises };
+    struct Case {
+        const char* name;
+        double latitude;
+        int y, m, d;
+        bool dawn;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"dawn, the 06:00 trial", -74.549, 2024, 3, 19, true, Moment},
+        {"dawn, the 10:48 trial (earlier)", -74.723, 2024, 3, 19, true, Raises},
+        {"dawn, the 10:48 trial (later)", -74.743, 2024, 3, 19, true, None},
+        {"dawn, the midnight trial", 75.014, 2024, 3, 20, true, Moment},
+        {"dusk, the 18:00 trial", 74.646, 2024, 3, 20, false, Moment},
+        {"dusk, the 23:45 trial and its next-day check", -74.907, 2024, 3, 19, false, Moment},
+        {"dusk, next-day check", -61.372, 2024, 2, 12, false, None},
+        {"dusk, the noon trial (later)", 74.844, 2024, 3, 20, false, Raises},
+        {"dusk, the noon trial (earlier)", 74.863, 2024, 3, 20, false, None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TLocation place("edge", c.latitude, 0, 0, 0);
+        const int32_t date = FixedFromGregorian(c.y, c.m, c.d);
+        Outcome got = Raises;
+        try {
+            const double t = c.dawn ? P::Dawn(date, place, 15) : P::Dusk(date, place, 15);
+            got = t == 0.0 ? None : Moment;
+            if (got == Moment) {
+                EXPECT_EQ(std::trunc(t), date);
+            }
+        } catch (const EInvalidOp&) {
+        }
+        EXPECT_EQ(got, c.outcome);
+    }
+}
+
 TEST(Location, DefaultAndElevation) {
     const TLocation& first = DefaultLocation();
     EXPECT_EQ(&first, &DefaultLocation());

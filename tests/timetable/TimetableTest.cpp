@@ -362,6 +362,29 @@ TEST(TimetableWeek, SunsetBasedCountsFromSunsetAtNoon) {
             EXPECT_LT(s.Hours[p], 13.0);
         }
     }
+    // The hour after sunset reads 12:xx; a time up to 12 h before sunset keeps its count, one
+    // earlier than that moves on by 12 h.
+    struct Row {
+        const char* Name;
+        TimetableSettings Settings;
+        size_t Prayer;
+        double Low, High;  // hours counted from sunset at 12:00
+    };
+    const Row rows[] = {
+        {"Singapore, ISNA, 20 March 2024: Isha 57 min after sunset",
+         Place(1.2931, 103.8558, 8, 0, Isna, EncodeDate(2024, 3, 20)), 5, 12.0, 13.0},
+        {"Mecca, 15 October 2024: Shrook 11 h 40 min before sunset",
+         Mecca(EncodeDate(2024, 10, 15)), 1, 0.0, 1.0},
+        {"Mecca, 21 December 2024: Fajr 12 h 14 min before sunset", Mecca(EncodeDate(2024, 12, 21)),
+         0, 11.0, 12.0},
+    };
+    for (Row row : rows) {
+        row.Settings.SunsetBased = true;
+        const double hours =
+            RowOf(engine.ComputeWeek(row.Settings), row.Settings.Date).Hours[row.Prayer];
+        EXPECT_GE(hours, row.Low) << row.Name;
+        EXPECT_LT(hours, row.High) << row.Name;
+    }
 }
 
 // At 48 degrees and beyond Fajr and Isha come from PrayerTimes; up to 48.0001 deg from the
@@ -398,6 +421,48 @@ TEST(TimetableWeek, FajrAndIshaSwitchSourceAt48Degrees) {
         EXPECT_EQ(day.Hours[5] == results[prayer::Isha], row.FromPrayerTimes);
         // Wherever they come from, the two sources agree to a few minutes at these places.
         EXPECT_NEAR(day.Hours[0], results[prayer::Fajr], 0.2);
+    }
+}
+
+// Each method's twilight angles and both Asr rules against the sun of another ephemeris
+// (tests/data/README.md). Half a degree of angle moves Fajr or Isha by 2.5 to 3 minutes, an
+// Asr rule by most of an hour: half a minute's tolerance pins both.
+TEST(TimetableWeek, MethodAnglesAndAsrAgreeWithAnotherEphemeris) {
+    struct Row {
+        const char* Name;
+        double Latitude, Longitude;
+        int GmtHours, Method, Juristic;
+        int Y, M, D;
+        double Fajr, Asr, Isha;  // hours on the zone clock; Isha 0: Maghrib + 1.5 h
+    };
+    const Row rows[] = {
+        {"Muslim World League, Istanbul", 41.0186, 28.9647, 3, MuslimWorldLeague, 0, 2025, 1, 15,
+         6.82887, 15.69027, 19.53921},
+        {"Egyptian, Cairo", 30.05, 31.25, 2, EgyptianSurvey, 0, 2025, 1, 15, 5.34162, 14.96596,
+         18.65158},
+        {"Karachi, Islamabad", 33.6667, 73.1667, 5, KarachiUniversity, 0, 2025, 1, 15, 5.73776,
+         15.04665, 18.82465},
+        {"Karachi Hanafi, Islamabad", 33.6667, 73.1667, 5, KarachiUniversity, 1, 2025, 1, 15,
+         5.73776, 15.73523, 18.82465},
+        {"Umm Al-Qura, Mecca", 21.42, 39.83, 3, UmmAlQura, 0, 2025, 1, 15, 5.63945, 15.62901, 0},
+        {"ISNA, Chicago", 41.8858, -87.6229, -6, Isna, 0, 2025, 1, 15, 5.89348, 14.42681, 18.11420},
+        {"ISNA Hanafi, Chicago in June", 41.8858, -87.6229, -6, Isna, 1, 2025, 6, 15, 2.52154,
+         17.12701, 21.18531},
+    };
+    TimetableEngine engine;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TDateTime date = EncodeDate(row.Y, row.M, row.D);
+        TimetableSettings settings =
+            Place(row.Latitude, row.Longitude, row.GmtHours, 0, row.Method, date);
+        settings.Juristic = row.Juristic;
+        settings.AddSafetyTime = false;
+        const Timetable table = engine.ComputeWeek(settings);
+        const TimetableDay& day = RowOf(table, date);
+        constexpr double halfMinute = 0.5 / 60;
+        EXPECT_NEAR(day.Hours[0], row.Fajr, halfMinute);
+        EXPECT_NEAR(day.Hours[3], row.Asr, halfMinute);
+        EXPECT_NEAR(day.Hours[5], row.Isha == 0 ? day.Hours[4] + 1.5 : row.Isha, halfMinute);
     }
 }
 

@@ -20,20 +20,34 @@ constexpr int32_t March12_2024 = 738957;
 constexpr int32_t April10_2024 = 738986;
 constexpr int32_t April20_2024 = 738996;
 
-TEST(VisibleCrescent, April2024AtMecca) {
+// Each limit of the criterion decides one evening on either side of it (values at dusk on the
+// eve, the sun 4.5 degrees down): moon altitude 4.1, arc of light 10.6, phase 90 degrees. The two
+// altitude evenings also pin the dusk depression: with the sun 4.4 degrees down the Madina moon
+// stands 4.165 high, at 4.6 the Buraidah moon only 4.010.
+TEST(VisibleCrescent, EveningsOnEitherSideOfEachLimit) {
+    const TLocation& mecca = TIslamic::MeccaLocation();
+    const TLocation buraidah("Buraidah", 26.3317, 43.9717, 0, 3),
+        madina("Madina", 25.6667, 39.6667, 0, 3), doha("Doha", 25.2867, 51.5333, 0, 3),
+        buenosAires("Buenos Aires", -34.6037, -58.3816, 0, -3), abha("Abha", 18.22, 42.51, 0, 3);
     const struct {
         const char* Name;
         int32_t Date;
+        const TLocation& Place;
         bool Visible;
     } rows[] = {
-        {"8 April: before conjunction", April10_2024 - 2, false},
-        {"9 April: moon too young", April10_2024 - 1, false},
-        {"10 April: first evening", April10_2024, true},
-        {"11 April", April10_2024 + 1, true},
+        {"8 April 2024: before conjunction", April10_2024 - 2, mecca, false},
+        {"9 April 2024: moon too young", April10_2024 - 1, mecca, false},
+        {"10 April 2024: first evening", April10_2024, mecca, true},
+        {"11 April 2024", April10_2024 + 1, mecca, true},
+        {"22 August 2009: altitude 4.111", 733641, buraidah, true},
+        {"20 October 2009: altitude 4.076", 733700, madina, false},
+        {"28 January 2028: arc of light 10.615", 740374, doha, true},
+        {"15 October 2004: arc of light 10.571", 731869, buenosAires, false},
+        {"28 December 2006: phase 89.914", 732673, buraidah, true},
+        {"28 December 2006: phase 90.105", 732673, abha, false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(P::VisibleCrescent(row.Date, TIslamic::MeccaLocation()), row.Visible) << row.Name;
-
+        EXPECT_EQ(P::VisibleCrescent(row.Date, row.Place), row.Visible) << row.Name;
     // The search from 20 April, whichever class supplies the library's criterion.
     EXPECT_EQ(P::PhasisOnOrBefore(TIslamic::Class, April20_2024, TIslamic::MeccaLocation()),
               April10_2024);
