@@ -4,14 +4,30 @@
 #include "Classes/UmAlQuraDepartures.h"
 #include "Classes/cTvkLocation.h"
 #include "calendar/Location.h"
+#include "ephemeris/fn_Ephemeris.h"
 #include "platform/CheckedInt.h"
 #include "platform/DateTime.h"
+#include "platform/Errors.h"
 
 namespace orvandel {
 
 namespace {
 
 constexpr double MaxPhase = 25.0;  // degrees, exclusive
+
+constexpr double JulianDayOfFixedZero = 1721424.5;  // 00:00 universal time of fixed date 0
+// An evening's sunset and moonset are searched from 00:00 Mecca time of its day; the moonset
+// may come up to a day after the sunset.
+constexpr double EveningSearchDays = 2.0;
+// The evenings a conversion of a fixed date may judge: the crescent search looks back at
+// most about two months, and a little ahead.
+constexpr int32_t SearchDaysBefore = 62;
+constexpr int32_t SearchDaysAfter = 2;
+
+// Universal Julian day of 00:00 Mecca standard time of fixed date Day.
+double JulianDayOfMeccaMidnight(int64_t day, const TLocation& mecca) {
+    return static_cast<double>(day) + JulianDayOfFixedZero - mecca.Zone / 24.0;
+}
 
 // The phase window of the criterion: past conjunction, by less than 25 degrees.
 bool PhaseInWindow(double phase) {
@@ -45,6 +61,13 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
         return false;
 
     const TDateTime eve = DateTimeFromFixed(CheckedSub(Date, 1, "TSaudiIslamic.VisibleCrescent"));
+    // An evening the ephemeris does not cover cannot be judged. Answering false would let the
+    // search run on through hundreds of days, or take a later evening for the month's start:
+    // raise instead, which ends the conversion.
+    const double eveJd = JulianDayOfMeccaMidnight(int64_t{Date} - 1, L);
+    if (!EphemerisRange().Covers(eveJd, eveJd + EveningSearchDays))
+        throw ERangeError("TSaudiIslamic.VisibleCrescent: the evening before fixed date " +
+                          std::to_string(Date) + " lies outside the dates the ephemeris covers");
     const TSkyEvent sun = source.EventOnDay(BodySun, EventSet, eve, false, true);
     // Without a sunset there is no evening to judge: the ephemeris failed.
     if (sun.IsEmpty())
@@ -59,6 +82,14 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
         return false;  // no moonset on that local day
     const double moonset = moon.Time + DateDelta;
     return sunset < moonset;
+}
+
+bool UmAlQuraMayConvert(int32_t Fixed) noexcept {
+    const TLocation& mecca = UmAlQuraSource().AstronomyLocation;
+    const TEphemerisRange range = EphemerisRange();
+    return JulianDayOfMeccaMidnight(int64_t{Fixed} + SearchDaysAfter, mecca) >= range.First &&
+           JulianDayOfMeccaMidnight(int64_t{Fixed} - SearchDaysBefore, mecca) + EveningSearchDays <=
+               range.Last;
 }
 
 int32_t FixedFromUmAlQura(int32_t Year, int32_t Month, int32_t Day) noexcept {

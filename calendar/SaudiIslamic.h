@@ -19,6 +19,12 @@ class TLocation;
 // start.
 int32_t FixedFromUmAlQura(int32_t Year, int32_t Month, int32_t Day) noexcept;
 
+// False when the ephemeris covers none of the evenings that a conversion of Fixed may judge
+// (about two months before it to two days after it): such a conversion cannot complete, and
+// is better not tried, since its search would run through hundreds of days in vain. True does
+// not promise success: a conversion that needs an evening outside the covered dates fails.
+bool UmAlQuraMayConvert(int32_t Fixed) noexcept;
+
 class TSaudiIslamic final : public TObservationalIslamic {
   public:
     // Criterion TSaudiIslamic::VisibleCrescent, place MeccaLocation, and a criterion that
@@ -38,7 +44,8 @@ class TSaudiIslamic final : public TObservationalIslamic {
     // the sunset of Date - 1 must exist and the phase at it lie strictly between 0 and 25
     // degrees; the moon must set strictly after the sun that evening. A missing sunset or
     // moonset (the ephemeris failed, or the moon does not set that day) gives false.
-    // EIntOverflow when Date - 1 has no date serial.
+    // EIntOverflow when Date - 1 has no date serial; ERangeError when the evening passes the
+    // first phase test but lies outside the dates the ephemeris covers (EphemerisRange).
     static bool VisibleCrescent(int32_t Date, const TLocation& Location);
     // TIslamic::MeccaLocation(). The criterion ignores its place, so this changes no result.
     static const TLocation& VisibilityLocation();

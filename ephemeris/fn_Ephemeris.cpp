@@ -2,9 +2,14 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #ifndef ORVANDEL_SWE_EPHEDIR
 #error "ORVANDEL_SWE_EPHEDIR must name the packaged ephemeris folder"
@@ -29,24 +34,253 @@ const std::array<std::string_view, 11> EventNames = {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // The library copies a data path only when it is at most AS_MAXCH - 1 - 13 bytes long and
 // otherwise silently uses its compiled-in search path.
 constexpr std::size_t MaxFolderBytes = AS_MAXCH - 1 - 13;
+
+// The start-up check: the Sun's and the Moon's geocentric ecliptic longitude at 1 January
+// 2000, 12:00 universal time, as the library's own files give them. The JPL file and the
+// built-in theory agree within 0.0001 degree; a damaged file gives an error or nonsense.
+constexpr double CheckJdUt = 2451545.0;
+constexpr double CheckSunLongitude = 280.368919;   // degrees
+constexpr double CheckMoonLongitude = 223.323751;  // degrees
+constexpr double CheckTolerance = 0.01;            // degrees
+
+// The built-in theory answers from 28 February -3001 to 29 April 3003 (terrestrial time).
+constexpr double BuiltInFirstJdTt = 625000.5;
+constexpr double BuiltInLastJdTt = 2818000.5;
+
+// The library's own files cover 600 years each and are named after their first century:
+// sepl_18.se1 (planets) and semo_18.se1 (Moon) hold 1800 to 2399. The library picks the file
+// from the calendar year of the date (Julian calendar before 15 October 1582), so a file is
+// used exactly inside its block of years, even where its data reach a little further.
+constexpr int BlockYears = 600;
+constexpr int CheckedBlockYear = 1800;  // the block of sepl_18.se1 and semo_18.se1
+constexpr int LowestBlockYear = 0;      // the program's years run from 1 ...
+constexpr int HighestBlockYear = 9600;  // ... to 9999
+constexpr double GregorianReformJd = 2299160.5;
+
+// The range kept inside each end, so that an event search starting inside stays inside.
+constexpr double RangeMargin = 1.0;  // days
+
+struct TSpan {
+    double First;
+    double Last;
+};
 
 // Trivially constructed, so usable before and after any other static object.
 bool started = false;
 int32_t flag = EphemerisBuiltIn;
 char errorBuffer[EphemerisErrorSize] = {};
 uint64_t callCount = 0;
+TEphemerisRange range{};
 
-std::filesystem::path& CurrentFolder() {
-    static std::filesystem::path folder;
+fs::path& CurrentFolder() {
+    static fs::path folder;
     return folder;
 }
 
-bool FileExists(const std::filesystem::path& folder, std::string_view name) {
+std::string& CurrentNotice() {
+    static std::string notice;
+    return notice;
+}
+
+bool FileExists(const fs::path& folder, std::string_view name) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(folder / name, ec);
+    return fs::is_regular_file(folder / name, ec);
+}
+
+// The flag the files present in Folder ask for.
+int32_t FlagOfFiles(const fs::path& folder) {
+    if (FileExists(folder, JplFileName))
+        return EphemerisJpl;
+    if (FileExists(folder, PlanetFileName) && FileExists(folder, MoonFileName))
+        return EphemerisSwiss;
+    return EphemerisBuiltIn;
+}
+
+// The library's message on one line, without the blanks around it.
+std::string OneLine(const char* text) {
+    std::string line(text, strnlen(text, AS_MAXCH));
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+std::string Degrees(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+// Empty when both bodies come back on SourceFlag and near the stored longitudes; else why not.
+std::string CheckKnownPositions(int32_t sourceFlag) {
+    struct Reference {
+        int32_t body;
+        const char* name;
+        double longitude;
+    };
+    for (const Reference& ref : {Reference{SE_SUN, "Sun", CheckSunLongitude},
+                                 Reference{SE_MOON, "Moon", CheckMoonLongitude}}) {
+        char error[AS_MAXCH] = {};
+        double xx[6] = {};
+        const int32_t answered = swe_calc_ut(CheckJdUt, ref.body, sourceFlag, xx, error);
+        if (answered != sourceFlag) {
+            const std::string message = OneLine(error);
+            return message.empty() ? "the library answered with flag " + std::to_string(answered)
+                                   : message;
+        }
+        const double off = std::fabs(std::remainder(xx[0] - ref.longitude, 360.0));
+        if (!(off <= CheckTolerance))
+            return std::string("the ") + ref.name + "'s longitude on 2000-01-01 at 12:00 UT is " +
+                   Degrees(xx[0]) + " degrees, not " + Degrees(ref.longitude);
+    }
+    return {};
+}
+
+// "sepl_18.se1" for the planet file of the block starting in 1800.
+std::string BlockFileName(std::string_view stem, int startYear) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%.*s_%02d.se1", static_cast<int>(stem.size()), stem.data(),
+                  startYear / 100);
+    return name;
+}
+
+// Terrestrial-time Julian day of 1 January of Year in the calendar the library files by.
+double YearStartJd(int year) {
+    const double gregorian = swe_julday(year, 1, 1, 0.0, SE_GREG_CAL);
+    return gregorian >= GregorianReformJd ? gregorian : swe_julday(year, 1, 1, 0.0, SE_JUL_CAL);
+}
+
+// Whether an ecliptic position is one the body can have: a damaged file that still answers
+// gives values far off.
+bool Plausible(int32_t body, const double (&xx)[6]) {
+    const auto within = [](double v, double lo, double hi) { return v >= lo && v <= hi; };
+    if (!within(xx[0], 0.0, 360.0))
+        return false;
+    if (body == SE_SUN)
+        return within(xx[1], -0.01, 0.01) && within(xx[2], 0.98, 1.02);  // degrees, AU
+    return within(xx[1], -5.5, 5.5) && within(xx[2], 0.0023, 0.0028);
+}
+
+// Sets the library's data folder and JPL file name.
+void PointLibraryAt(const std::string& folderText) {
+    swe_set_ephe_path(folderText.c_str());
+    swe_set_jpl_file(std::string(JplFileName).c_str());
+}
+
+// The days the library's own files of the block starting in StartYear serve (terrestrial
+// time), after one computation of the Sun and the Moon in the middle of the block; none when
+// a file is missing or the computation fails.
+std::optional<TSpan> ProbeBlock(const fs::path& folder, int startYear) {
+    if (!FileExists(folder, BlockFileName("sepl", startYear)) ||
+        !FileExists(folder, BlockFileName("semo", startYear)))
+        return std::nullopt;
+    const double middle = YearStartJd(startYear + BlockYears / 2);
+    for (const int32_t body : {SE_SUN, SE_MOON}) {
+        char error[AS_MAXCH] = {};
+        double xx[6] = {};
+        if (swe_calc(middle, body, SEFLG_SWIEPH, xx, error) != SEFLG_SWIEPH ||
+            !Plausible(body, xx)) {
+            // After reading a damaged file the library fails on good files too, until it is
+            // closed.
+            swe_close();
+            PointLibraryAt(folder.string());
+            return std::nullopt;
+        }
+    }
+    TSpan span{YearStartJd(startYear), YearStartJd(startYear + BlockYears)};
+    for (const int file : {0, 1}) {  // the planet file, the Moon file
+        double first = 0.0, last = 0.0;
+        int denum = 0;
+        if (swe_get_current_file_data(file, &first, &last, &denum) == nullptr)
+            return std::nullopt;
+        span.First = std::max(span.First, first);
+        span.Last = std::min(span.Last, last);
+    }
+    if (!(span.First < span.Last))
+        return std::nullopt;
+    return span;
+}
+
+// The contiguous run of good blocks around the checked one. The checked block itself must
+// pass.
+std::optional<TSpan> SwissSpan(const fs::path& folder) {
+    std::optional<TSpan> run = ProbeBlock(folder, CheckedBlockYear);
+    if (!run)
+        return std::nullopt;
+    for (int year = CheckedBlockYear + BlockYears; year <= HighestBlockYear; year += BlockYears) {
+        const std::optional<TSpan> next = ProbeBlock(folder, year);
+        if (!next || next->First > run->Last)
+            break;
+        run->Last = next->Last;
+    }
+    for (int year = CheckedBlockYear - BlockYears; year >= LowestBlockYear; year -= BlockYears) {
+        const std::optional<TSpan> previous = ProbeBlock(folder, year);
+        if (!previous || previous->Last < run->First)
+            break;
+        run->First = previous->First;
+    }
+    return run;
+}
+
+// The days the JPL file covers, as the library reports them after the check.
+std::optional<TSpan> JplSpan() {
+    double first = 0.0, last = 0.0;
+    int denum = 0;
+    if (swe_get_current_file_data(0, &first, &last, &denum) == nullptr || !(first < last))
+        return std::nullopt;
+    return TSpan{first, last};
+}
+
+// Universal time of a terrestrial-time Julian day.
+double UniversalOf(double jdTt) {
+    return jdTt - swe_deltat(jdTt);
+}
+
+// Points the library at one source and checks it; on success sets `flag` and `range`. Empty
+// when the source passed, else the reason it did not.
+std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
+    const std::string folderText = folder.string();
+    if (sourceFlag != EphemerisBuiltIn && folderText.size() > MaxFolderBytes)
+        return "the folder's path is longer than " + std::to_string(MaxFolderBytes) + " bytes";
+    PointLibraryAt(folderText);
+    if (std::string reason = CheckKnownPositions(sourceFlag); !reason.empty())
+        return reason;
+    std::optional<TSpan> span;
+    switch (sourceFlag) {
+        case EphemerisJpl:
+            span = JplSpan();
+            break;
+        case EphemerisSwiss:
+            span = SwissSpan(folder);
+            break;
+        default:
+            span = TSpan{BuiltInFirstJdTt, BuiltInLastJdTt};
+            break;
+    }
+    if (!span)
+        return "the library reports no usable date range for it";
+    flag = sourceFlag;
+    range = {UniversalOf(span->First) + RangeMargin, UniversalOf(span->Last) - RangeMargin};
+    return {};
+}
+
+std::string SourceText(const fs::path& folder, int32_t sourceFlag) {
+    switch (sourceFlag) {
+        case EphemerisJpl:
+            return std::string(JplFileName) + " in " + folder.string();
+        case EphemerisSwiss:
+            return std::string(PlanetFileName) + " and " + std::string(MoonFileName) + " in " +
+                   folder.string();
+        default:
+            return "the built-in theory of the ephemeris library";
+    }
 }
 
 void EnsureStarted() {
@@ -78,26 +312,65 @@ std::filesystem::path DefaultEphemerisFolder() {
     return PackagedEphemerisFolder();
 }
 
-void StartEphemeris(const std::filesystem::path& Folder) {
+void StartEphemeris(const std::filesystem::path& Folder,
+                    const std::filesystem::path& FallbackFolder) {
     if (started)
         swe_close();
     // The library prefers SE_EPHE_PATH to the folder passed; the program takes no settings
     // from the environment, so the variable must not steer it.
     unsetenv("SE_EPHE_PATH");
-    const std::string folderText = Folder.string();
-    swe_set_ephe_path(folderText.c_str());
-    swe_set_jpl_file(std::string(JplFileName).c_str());
-    if (folderText.size() > MaxFolderBytes)
-        flag = EphemerisBuiltIn;  // the library does not look in this folder
-    else if (FileExists(Folder, JplFileName))
-        flag = EphemerisJpl;
-    else if (FileExists(Folder, PlanetFileName) && FileExists(Folder, MoonFileName))
-        flag = EphemerisSwiss;
-    else
+
+    struct TSource {
+        fs::path Folder;
+        int32_t Flag;
+    };
+    std::vector<TSource> sources;
+    const auto addFilesOf = [&sources](const fs::path& folder) {
+        const int32_t files = FlagOfFiles(folder);
+        if (files == EphemerisBuiltIn)
+            return;
+        sources.push_back({folder, files});
+        // A failing de406.eph gives way to the library's own files beside it.
+        if (files == EphemerisJpl && FileExists(folder, PlanetFileName) &&
+            FileExists(folder, MoonFileName))
+            sources.push_back({folder, EphemerisSwiss});
+    };
+    addFilesOf(Folder);
+    if (!sources.empty() && FallbackFolder != Folder)
+        addFilesOf(FallbackFolder);
+    sources.push_back({Folder, EphemerisBuiltIn});
+
+    std::string firstFailure;
+    std::size_t chosen = 0;
+    for (; chosen < sources.size(); ++chosen) {
+        const std::string reason = TrySource(sources[chosen].Folder, sources[chosen].Flag);
+        if (reason.empty())
+            break;
+        if (chosen == 0)
+            firstFailure = reason;
+        swe_close();
+    }
+    std::string& notice = CurrentNotice();
+    notice.clear();
+    if (chosen == sources.size()) {
+        // Not even the built-in theory answers: nothing will compute, and the user hears why.
+        chosen = sources.size() - 1;
         flag = EphemerisBuiltIn;
+        range = {};
+        notice = "Ephemeris: no source passed the start-up check (" + firstFailure +
+                 "); no Hijri date can be computed.";
+    } else if (chosen > 0) {
+        notice = "Ephemeris: " + SourceText(sources[0].Folder, sources[0].Flag) +
+                 " failed the start-up check (" + firstFailure + "); using " +
+                 SourceText(sources[chosen].Folder, sources[chosen].Flag) + " instead.";
+    }
     std::memset(errorBuffer, 0, sizeof errorBuffer);
-    CurrentFolder() = Folder;
+    CurrentFolder() = sources[chosen].Folder;
     started = true;
+}
+
+void StartEphemeris(const std::filesystem::path& Folder) {
+    StartEphemeris(Folder, PackagedEphemerisFolder());
 }
 
 void StartEphemeris() {
@@ -117,6 +390,15 @@ bool EphemerisStarted() {
 
 std::filesystem::path EphemerisFolder() {
     return CurrentFolder();
+}
+
+std::string EphemerisNotice() {
+    return CurrentNotice();
+}
+
+TEphemerisRange EphemerisRange() {
+    EnsureStarted();
+    return range;
 }
 
 int32_t EphemerisFlag() {

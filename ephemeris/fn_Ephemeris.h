@@ -35,13 +35,22 @@ extern const std::array<std::string_view, 10> BodyNames;
 // Event names, index 0 to 10. Nothing in the program displays them.
 extern const std::array<std::string_view, 11> EventNames;
 
-// Starts (or restarts) the library on Folder, in this order: clears the environment variable
-// SE_EPHE_PATH, which the library would otherwise prefer to the folder given; sets the data
-// folder; sets the JPL file name "de406.eph"; then sets EphemerisFlag to 1 when de406.eph
-// exists in Folder, else 2 when both sepl_18.se1 and semo_18.se1 exist, else 4. A missing
-// folder or missing files only lower the choice; nothing is reported. A folder path the
-// library cannot hold (over 242 bytes) gives 4. When the library was already started it is
-// closed first, so files added since then count.
+// Starts (or restarts) the library on Folder. First, in this order: clears the environment
+// variable SE_EPHE_PATH, which the library would otherwise prefer to the folder given; sets the
+// data folder; sets the JPL file name "de406.eph"; chooses flag 1 when de406.eph exists in
+// Folder, else 2 when both sepl_18.se1 and semo_18.se1 exist, else 4. A missing folder or
+// missing files only lower the choice, silently.
+// Then the choice is checked with one known computation: the Sun's and the Moon's longitude at
+// 1 January 2000, 12:00 universal time, must come back on the flag asked for and within 0.01
+// degree of the stored values. A choice that fails gives way to the next source, in this
+// order: the library's own files in Folder (after a failed de406.eph), the same choice in
+// FallbackFolder, the built-in theory; EphemerisNotice then says which source failed, why, and
+// which one is used. A folder path the library cannot hold (over 242 bytes) fails the check.
+// Finally the range of dates that the chosen source covers is taken (EphemerisRange). When the
+// library was already started it is closed first, so files added since then count.
+void StartEphemeris(const std::filesystem::path& Folder,
+                    const std::filesystem::path& FallbackFolder);
+// StartEphemeris(Folder, PackagedEphemerisFolder()).
 void StartEphemeris(const std::filesystem::path& Folder);
 // StartEphemeris(DefaultEphemerisFolder()).
 void StartEphemeris();
@@ -57,6 +66,26 @@ std::filesystem::path DefaultEphemerisFolder();
 std::filesystem::path PackagedEphemerisFolder();
 // The folder of the current start-up (empty before the first).
 std::filesystem::path EphemerisFolder();
+
+// One line for the user when the first choice of the current start-up failed its check and
+// another source is used: what failed, the library's reason, and what is used instead. Empty
+// when the first choice passed (or before the first start-up).
+std::string EphemerisNotice();
+
+// The universal Julian days inside which the current source answers: from the first to the
+// last day of the contiguous run of data files around the year 2000 that pass a check (for the
+// library's own files, blocks of 600 years, each file computed once at start-up), of the JPL
+// file, or of the built-in theory (years -3000 to 3000). Kept one day inside each end.
+struct TEphemerisRange {
+    double First = 0.0;
+    double Last = 0.0;
+    // Whether [FromJdUt, ToJdUt] lies inside the range.
+    bool Covers(double FromJdUt, double ToJdUt) const {
+        return FromJdUt >= First && ToJdUt <= Last;
+    }
+};
+// Starts the library with the default folder when it has not been started.
+TEphemerisRange EphemerisRange();
 
 // The ephemeris-selection flag of the current start-up (1, 2 or 4); starts the library with
 // the default folder when it has not been started.

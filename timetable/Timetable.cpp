@@ -243,7 +243,8 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
         day.HijriYear = context.HijriYear;
         day.HijriMonth = context.HijriMonth;
         day.HijriDay = offset + 1;
-    } else if (islamicDate_->SetFixedAt(day.Fixed, *currentLocation_) && islamicDate_->Year >= 1) {
+    } else if (UmAlQuraMayConvert(day.Fixed) &&
+               islamicDate_->SetFixedAt(day.Fixed, *currentLocation_) && islamicDate_->Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
         day.HijriValid = true;

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Classes/UmAlQuraDepartures.h"
 #include "Classes/cTvkLocation.h"
@@ -12,6 +14,7 @@
 #include "calendar/SaudiIslamic.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
+#include "platform/Errors.h"
 
 using namespace orvandel;
 namespace fs = std::filesystem;
@@ -287,29 +290,82 @@ TEST(UmAlQuraCalendar, EveryDayContinuesTheCountFrom1445To1447) {
     EXPECT_EQ(third.Day, 3);
 }
 
-TEST(UmAlQuraCalendar, FailingEphemerisEndsTheSearchAndReportsIt) {
-    // An unreadable JPL file: every event computation answers on another ephemeris and gives
-    // the empty record, so no evening passes. The bounded search ends and the conversion says
-    // it did not complete, leaving the fields alone.
-    std::string pattern = (fs::temp_directory_path() / "orvandel-uq-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
-    std::ofstream(folder / "de406.eph").put('\0');
-    StartEphemeris(folder);
-    ASSERT_EQ(EphemerisFlag(), EphemerisJpl);
+// A folder holding only the files of 1800 to 2399, removed at the end.
+class OneBlockFolder {
+  public:
+    OneBlockFolder() {
+        std::string pattern = (fs::temp_directory_path() / "orvandel-uq-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+        for (const char* name : {"sepl_18.se1", "semo_18.se1"})
+            fs::create_symlink(PackagedEphemerisFolder() / name, path_ / name);
+    }
+    ~OneBlockFolder() {
+        StartEphemeris();
+        fs::remove_all(path_);
+    }
+    const fs::path& Path() const { return path_; }
 
-    const int32_t shawwal = Fixed(2024, 4, 10);
-    EXPECT_FALSE(TSaudiIslamic::VisibleCrescent(shawwal, LosAngeles()));
+  private:
+    fs::path path_;
+};
+
+TEST(UmAlQuraCalendar, EveningsOutsideTheEphemerisEndTheConversion) {
+    const OneBlockFolder folder;
+    StartEphemeris(folder.Path());
+    ASSERT_EQ(EphemerisFlag(), EphemerisSwiss);
+
+    // In 1750 the first evening that passes the phase test raises, with no ephemeris call.
+    int32_t day = Fixed(1750, 4, 1);
+    while (!(PhaseAtMidnight(day) > 0 && PhaseAtMidnight(day) < 25))
+        ++day;
+    const uint64_t before = EphemerisCallCount();
+    EXPECT_THROW(TSaudiIslamic::VisibleCrescent(day, LosAngeles()), ERangeError);
+    EXPECT_EQ(EphemerisCallCount(), before);
+    EXPECT_FALSE(UmAlQuraMayConvert(day));
     TSaudiIslamic date;
     date.SetFields(std::array<int32_t, 3>{1, 2, 3});
-    EXPECT_FALSE(date.SetFixedAt(shawwal, LosAngeles()));
+    EXPECT_FALSE(date.SetFixedAt(day, LosAngeles()));
     EXPECT_EQ(date.Year, 1);
     EXPECT_EQ(date.Month, 2);
     EXPECT_EQ(date.Day, 3);
-    EXPECT_EQ(date.GetFixed(), 0);
 
-    StartEphemeris();
-    fs::remove_all(folder);
+    const int32_t shawwal = Fixed(2024, 4, 10);
+    EXPECT_TRUE(UmAlQuraMayConvert(shawwal));
     EXPECT_TRUE(date.SetFixedAt(shawwal, LosAngeles()));
     EXPECT_EQ(date.Day, 1);
+}
+
+TEST(UmAlQuraCalendar, NearTheEndsOfTheEphemerisADateIsRightOrNone) {
+    // Around the ends of the files of 1800 to 2399, every conversion either fails or gives the
+    // date that the full set of files gives; none takes a later evening for a month's start.
+    std::vector<int32_t> days;
+    for (int32_t d = Fixed(1799, 11, 20); d <= Fixed(1800, 3, 20); d += 2)
+        days.push_back(d);
+    for (int32_t d = Fixed(2399, 10, 1); d <= Fixed(2400, 1, 31); d += 2)
+        days.push_back(d);
+    std::vector<HijriDate> full;
+    for (const int32_t d : days)
+        full.push_back(Convert(d, LosAngeles()));
+
+    const OneBlockFolder folder;
+    StartEphemeris(folder.Path());
+    int converted = 0, skipped = 0;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        SCOPED_TRACE(Text(days[i]));
+        TSaudiIslamic date;
+        if (!UmAlQuraMayConvert(days[i])) {
+            ++skipped;
+            continue;
+        }
+        if (!date.SetFixedAt(days[i], LosAngeles()))
+            continue;
+        ++converted;
+        EXPECT_EQ(date.Year, full[i].Year);
+        EXPECT_EQ(date.Month, full[i].Month);
+        EXPECT_EQ(date.Day, full[i].Day);
+    }
+    EXPECT_GT(converted, 60);
+    EXPECT_GT(skipped, 10);
 }
