@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "OrvandelVersion.h"
+#include "ephemeris/fn_Ephemeris.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
 #include "tools/OrvandelTableOutput.h"
@@ -401,6 +402,7 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         return 2;
     }
     std::string text;
+    std::vector<std::string> warnings;  // one line each on `err`
     try {
         if (request.Help) {
             text = request.HelpText;
@@ -417,6 +419,9 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
             } else {
                 rows = engine.ComputeDays(request.Settings, request.FirstFixed, request.DayCount);
             }
+            for (std::string warning : {EphemerisNotice(), MissingHijriDates(rows)})
+                if (!warning.empty())
+                    warnings.push_back(std::move(warning));
             switch (request.Format) {
                 case OutputFormat::Text:
                     text = RenderText(request, rows, markedRow);
@@ -436,6 +441,8 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         err << Program << ": " << OneLine(e.what()) << '\n';
         return 1;
     }
+    for (const std::string& warning : warnings)
+        err << Program << ": warning: " << warning << '\n';
     out << text;
     out.flush();
     if (!out) {

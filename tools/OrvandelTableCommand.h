@@ -59,7 +59,9 @@ int ParseDayCount(std::string_view text);
 
 // Runs the command with today = Now(). Writes the complete output to `out` only when
 // everything succeeded. Returns 0 on success (and for --help, --version, --list-cities), 2 after a
-// bad input and 1 after an error in the computation; each error is one line on `err`.
+// bad input and 1 after an error in the computation; each error is one line on `err`. A computed
+// table may add warning lines on `err` ("orvandel-table: warning: ..."): the ephemeris
+// start-up notice (EphemerisNotice) and the dates whose Hijri date could not be computed.
 int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace orvandel::table

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "calendar/Islamic.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
 
@@ -324,6 +325,35 @@ std::string RenderCityList() {
         }
     }
     return out;
+}
+
+std::string MissingHijriDates(std::span<const TimetableDay> rows) {
+    constexpr int MaxRuns = 8;
+    std::string list;
+    int runs = 0, daysLeft = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TimetableDay& day = rows[i];
+        if (day.HijriValid || day.Fixed < IslamicEpoch())
+            continue;
+        std::size_t last = i;  // the run of consecutive days without a date
+        while (last + 1 < rows.size() && !rows[last + 1].HijriValid &&
+               rows[last + 1].Fixed == rows[last].Fixed + 1)
+            ++last;
+        if (runs < MaxRuns) {
+            list += (runs > 0 ? ", " : "") + IsoDate(day);
+            if (last > i)
+                list += " to " + IsoDate(rows[last]);
+        } else {
+            daysLeft += static_cast<int>(last - i + 1);
+        }
+        ++runs;
+        i = last;
+    }
+    if (list.empty())
+        return {};
+    if (daysLeft > 0)
+        list += " and " + std::to_string(daysLeft) + (daysLeft == 1 ? " day more" : " days more");
+    return "no Hijri date could be computed for " + list;
 }
 
 }  // namespace orvandel::table

@@ -50,4 +50,10 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
 // calculation method.
 std::string RenderCityList();
 
+// The warning for the rows from the Hijri epoch on whose Hijri date could not be computed:
+// "no Hijri date could be computed for 5500-01-01 to 5500-03-09, 5600-01-01", consecutive
+// days joined into runs, at most 8 runs and then how many days more; empty when there are
+// none. Rows before the epoch have no Hijri date to compute.
+std::string MissingHijriDates(std::span<const TimetableDay> rows);
+
 }  // namespace orvandel::table

@@ -40,9 +40,10 @@ std::string ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs the built program with the arguments, its streams captured in files (standard output
-// written to `stdoutPath` instead when given).
-RunResult RunProgram(const std::vector<std::string>& args, const char* stdoutPath = nullptr) {
+// Runs the built program (or a link to it) with the arguments, its streams captured in files
+// (standard output written to `stdoutPath` instead when given).
+RunResult RunProgram(const std::vector<std::string>& args, const char* stdoutPath = nullptr,
+                     const std::string& program = ORVANDEL_TABLE_PROGRAM) {
     const fs::path dir =
         fs::temp_directory_path() / ("orvandel-table-test-" + std::to_string(::getpid()));
     fs::create_directories(dir);
@@ -55,7 +56,7 @@ RunResult RunProgram(const std::vector<std::string>& args, const char* stdoutPat
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    std::vector<std::string> all = {ORVANDEL_TABLE_PROGRAM};
+    std::vector<std::string> all = {program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all) {
@@ -65,7 +66,7 @@ RunResult RunProgram(const std::vector<std::string>& args, const char* stdoutPat
 
     RunResult result;
     pid_t pid = 0;
-    if (posix_spawn(&pid, ORVANDEL_TABLE_PROGRAM, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -368,6 +369,94 @@ TEST(TableCommand, ListCitiesShowsTheVisibleCatalogueByGroup) {
     EXPECT_NE(r.Out.find("  Tehran "), std::string::npos);
     EXPECT_NE(r.Out.find("GMT +3:30"), std::string::npos);
     EXPECT_EQ(lines[7 + 80 - 7], "Oceania");
+}
+
+TEST(TableCommand, DamagedEphemerisBesideTheProgramGivesWayWithOneWarning) {
+    // The program linked into a folder of its own, with a truncated planet file in
+    // ephemeris/data beside it: the packaged files are used instead, and stderr says so.
+    const fs::path dir =
+        fs::temp_directory_path() / ("orvandel-table-ephe-" + std::to_string(::getpid()));
+    const fs::path data = dir / "ephemeris" / "data";
+    fs::create_directories(data);
+    const fs::path program = dir / "orvandel-table";
+    fs::create_hard_link(ORVANDEL_TABLE_PROGRAM, program);
+    const fs::path packaged = "/usr/share/libswe/ephe";
+    fs::copy_file(packaged / "sepl_18.se1", data / "sepl_18.se1");
+    fs::resize_file(data / "sepl_18.se1", fs::file_size(packaged / "sepl_18.se1") / 2);
+    fs::create_symlink(packaged / "semo_18.se1", data / "semo_18.se1");
+
+    const std::vector<std::string> args = {"--from", "2024-03-08", "--days",
+                                           "5",      "--format",   "csv"};
+    const RunResult r = RunProgram(args, nullptr, program.string());
+    fs::remove_all(dir);
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;  // exactly one line
+    EXPECT_TRUE(
+        r.Err.starts_with("orvandel-table: warning: Ephemeris: sepl_18.se1 and "
+                          "semo_18.se1 in " +
+                          data.string() + " failed the start-up check (Ephemeris file "))
+        << r.Err;
+    EXPECT_TRUE(r.Err.ends_with("; using sepl_18.se1 and semo_18.se1 in " + packaged.string() +
+                                " instead.\n"))
+        << r.Err;
+    // Every Hijri date is there, Ramadan's longer Isha with it: the same output as with the
+    // packaged files alone.
+    EXPECT_EQ(r.Out, RunProgram(args).Out);
+    EXPECT_NE(r.Out.find("2024-03-11,Monday,1,9,1445,"), std::string::npos) << r.Out;
+}
+
+TEST(TableCommand, DaysWithoutHijriDateAreNamedInOneWarning) {
+    // The packaged files end with the year 5399.
+    const RunResult r = RunInProcess({"--from", "5399-12-20", "--days", "20", "--format", "csv"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    // 1 January 5400 is the 29th of a month found within them; the next day may begin a month
+    // or not, which the evening of 1 January would decide.
+    EXPECT_EQ(r.Err,
+              "orvandel-table: warning: no Hijri date could be computed for 5400-01-02 to "
+              "5400-01-08\n");
+    EXPECT_NE(r.Out.find("5400-01-01,Wednesday,29,1,4925,"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("5400-01-08,Wednesday,,,,"), std::string::npos) << r.Out;
+
+    struct Row {
+        const char* name;
+        std::vector<std::pair<int, bool>> days;  // day after 1 January 2024, Hijri date found
+        const char* warning;
+    };
+    const Row rows[] = {
+        {"every date found", {{0, true}, {1, true}}, ""},
+        {"one day", {{0, true}, {1, false}, {2, true}}, "for 2024-01-02"},
+        {"runs",
+         {{0, false}, {1, false}, {2, true}, {3, false}, {9, false}, {10, false}},
+         "for 2024-01-01 to 2024-01-02, 2024-01-04, 2024-01-10 to 2024-01-11"},
+        {"more than eight runs",
+         {{0, false},
+          {2, false},
+          {4, false},
+          {6, false},
+          {8, false},
+          {10, false},
+          {12, false},
+          {14, false},
+          {16, false},
+          {17, false},
+          {20, false}},
+         "2024-01-15 and 3 days more"},
+        {"before the Hijri epoch", {{-512500, false}, {0, true}}, ""},
+    };
+    const int32_t first = FixedFromDateTime(EncodeDate(2024, 1, 1));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<TimetableDay> days;
+        for (const auto& [offset, found] : row.days) {
+            TimetableDay& day = days.emplace_back();
+            day.Fixed = first + offset;
+            day.Serial = DateTimeFromFixed(day.Fixed);
+            day.HijriValid = found;
+        }
+        const std::string warning = MissingHijriDates(days);
+        EXPECT_EQ(warning.empty(), *row.warning == '\0');
+        EXPECT_TRUE(warning.ends_with(row.warning)) << warning;
+    }
 }
 
 }  // namespace
