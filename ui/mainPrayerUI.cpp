@@ -19,6 +19,7 @@
 #include "ui/CrashReportDialog.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/EphemerisNoticeLine.h"
 #include "ui/NumericField.h"
 #include "ui/RadioGroup.h"
 #include "ui/UrlLabel.h"
@@ -191,6 +192,7 @@ void TForm1::BuildControls() {
         p.setColor(QPalette::WindowText, GrayTextColor(palette()));
         RzLabel3->setPalette(p);
     }
+    AddEphemerisNoticeLine(this, RzLabel3);
 
     // The place typed by hand.
     RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
