@@ -6,52 +6,100 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 
 namespace orvandel {
 namespace {
 
-// Written outside the handler, read inside it: a fixed buffer, no allocation at signal time.
-std::array<char, 8192> fatalDetails{};
-std::size_t fatalDetailsLength = 0;
+// The details a fatal-signal report prints. Two buffers: SetFatalSignalDetails writes the one
+// the handler does not read and then publishes it by switching `publishedDetails`, so the
+// handler never reads a buffer that is being rewritten. Once a fatal signal is being reported,
+// no buffer is written again.
+struct DetailsBuffer {
+    std::array<char, 8192> Text{};
+    std::size_t Length = 0;
+};
+DetailsBuffer detailsBuffers[2];
+std::atomic<int> publishedDetails{0};
+std::atomic<bool> reportingFatalSignal{false};
+std::mutex detailsWriters;  // one writer at a time; never taken by the handler
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
+              "read in a signal handler");
 
-void WriteAll(const char* text, std::size_t length) {
+constexpr int MaxFrames = 64;
+
+// The names of the signals, without the C library's strsignal, which may allocate or take a
+// lock and so must not run in a signal handler.
+const char* SignalName(int signal) noexcept {
+    switch (signal) {
+        case SIGSEGV:
+            return "SIGSEGV, invalid memory reference";
+        case SIGBUS:
+            return "SIGBUS, bus error";
+        case SIGFPE:
+            return "SIGFPE, arithmetic error";
+        case SIGILL:
+            return "SIGILL, illegal instruction";
+        case SIGABRT:
+            return "SIGABRT, aborted";
+        default:
+            return nullptr;
+    }
+}
+
+// Everything below runs inside the handler: write(2) only, no allocation, no lock.
+void WriteAll(const char* text, std::size_t length) noexcept {
     while (length > 0) {
         const ssize_t written = ::write(STDERR_FILENO, text, length);
-        if (written <= 0) return;
+        if (written <= 0)
+            return;
         text += written;
         length -= static_cast<std::size_t>(written);
     }
 }
 
-void WriteText(const char* text) {
+void WriteText(const char* text) noexcept {
     WriteAll(text, std::strlen(text));
 }
 
-void OnFatalSignal(int signal) {
-    WriteText("\n=== Orvandel crash report ===\nFatal signal ");
-    char number[16];
+void WriteNumber(int value) noexcept {
+    char digits[16];
     int n = 0;
-    for (int v = signal; v > 0 && n < 15; v /= 10) number[n++] = static_cast<char>('0' + v % 10);
-    std::reverse(number, number + n);
-    WriteAll(number, static_cast<std::size_t>(n));
-    const char* name = strsignal(signal);  // not async-signal-safe in theory; a static table here
-    if (name != nullptr) {
+    for (unsigned v = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+         n == 0 || (v > 0 && n < 15); v /= 10)
+        digits[n++] = static_cast<char>('0' + v % 10);
+    if (value < 0)
+        WriteText("-");
+    std::reverse(digits, digits + n);
+    WriteAll(digits, static_cast<std::size_t>(n));
+}
+
+void OnFatalSignal(int signal) {
+    reportingFatalSignal.store(true);
+    WriteText("\n=== Orvandel crash report ===\nFatal signal ");
+    WriteNumber(signal);
+    if (const char* name = SignalName(signal)) {
         WriteText(" (");
         WriteText(name);
         WriteText(")");
     }
     WriteText("\n\nStack trace:\n");
-    void* frames[64];
-    const int count = ::backtrace(frames, 64);
+    // The unwinder was loaded at install time, so backtrace neither loads nor allocates here;
+    // backtrace_symbols_fd writes without allocating.
+    void* frames[MaxFrames];
+    const int count = ::backtrace(frames, MaxFrames);
     ::backtrace_symbols_fd(frames, count, STDERR_FILENO);
     WriteText("\nSystem details:\n");
-    WriteAll(fatalDetails.data(), fatalDetailsLength);
+    const DetailsBuffer& details = detailsBuffers[publishedDetails.load()];
+    WriteAll(details.Text.data(), details.Length);
     WriteText("\n");
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+    // SA_RESETHAND gave the signal its default action back: raising it again ends the program
+    // as the signal would have.
+    ::raise(signal);
 }
 
 void AppendIndented(std::string& out, std::string_view value) {
@@ -59,10 +107,12 @@ void AppendIndented(std::string& out, std::string_view value) {
     std::size_t start = 0;
     while (start <= value.size()) {
         const std::size_t end = std::min(value.find('\n', start), value.size());
-        if (!first) out += "\n    ";
+        if (!first)
+            out += "\n    ";
         out += value.substr(start, end - start);
         first = false;
-        if (end == value.size()) break;
+        if (end == value.size())
+            break;
         start = end + 1;
     }
 }
@@ -78,7 +128,8 @@ std::string FormatCrashReport(std::string_view errorKind, std::string_view messa
     AppendIndented(out, message);
     out += "\n\nStack trace (where the error was raised):\n";
     out += stackTrace.empty() ? std::string_view("(none recorded)\n") : stackTrace;
-    if (!out.ends_with('\n')) out += '\n';
+    if (!out.ends_with('\n'))
+        out += '\n';
     out += "\nSystem details:\n";
     for (const CrashDetail& detail : details) {
         out += detail.Name + ": ";
@@ -105,11 +156,21 @@ std::string OperatingSystemDescription() {
 }
 
 void SetFatalSignalDetails(std::string_view details) {
-    fatalDetailsLength = std::min(details.size(), fatalDetails.size());
-    std::memcpy(fatalDetails.data(), details.data(), fatalDetailsLength);
+    const std::lock_guard<std::mutex> lock(detailsWriters);
+    if (reportingFatalSignal.load())
+        return;
+    const int spare = 1 - publishedDetails.load();
+    DetailsBuffer& buffer = detailsBuffers[spare];
+    buffer.Length = std::min(details.size(), buffer.Text.size());
+    std::memcpy(buffer.Text.data(), details.data(), buffer.Length);
+    publishedDetails.store(spare);
 }
 
 void InstallFatalSignalHandler() {
+    // The first backtrace loads the unwinder library, which allocates: do it now, not in the
+    // handler.
+    void* frame[1];
+    (void)::backtrace(frame, 1);
     for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
         struct sigaction action {};
         action.sa_handler = &OnFatalSignal;

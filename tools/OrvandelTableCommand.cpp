@@ -441,14 +441,15 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         err << Program << ": " << OneLine(e.what()) << '\n';
         return 1;
     }
-    for (const std::string& warning : warnings)
-        err << Program << ": warning: " << warning << '\n';
     out << text;
     out.flush();
     if (!out) {
         err << Program << ": cannot write the output\n";
         return 1;
     }
+    // After the output, so that a run that fails still says one line only.
+    for (const std::string& warning : warnings)
+        err << Program << ": warning: " << warning << '\n';
     return 0;
 }
 

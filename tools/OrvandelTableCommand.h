@@ -61,7 +61,8 @@ int ParseDayCount(std::string_view text);
 // everything succeeded. Returns 0 on success (and for --help, --version, --list-cities), 2 after a
 // bad input and 1 after an error in the computation; each error is one line on `err`. A computed
 // table may add warning lines on `err` ("orvandel-table: warning: ..."): the ephemeris
-// start-up notice (EphemerisNotice) and the dates whose Hijri date could not be computed.
+// start-up notice (EphemerisNotice) and the dates whose Hijri date could not be computed,
+// written after the output.
 int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace orvandel::table

@@ -32,7 +32,8 @@ namespace {
 std::atomic<int> terminationWriteFd{-1};
 static_assert(std::atomic<int>::is_always_lock_free, "read from a signal handler");
 
-constexpr int TerminationSignals[] = {SIGTERM, SIGINT};
+// SIGHUP too: the terminal or the session that started the program has gone.
+constexpr int TerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // Asks the loop to close the windows. The signal's default action comes back at once, so that
 // a second Ctrl+C still ends a program whose loop is stuck.
@@ -67,9 +68,9 @@ void ReportToStandardError(const char* what) {
 
 }  // namespace
 
-// Turns SIGTERM and SIGINT into a close of every window, handled by the loop like a click on
-// the close button: the signal handler only writes a byte that a socket notifier reads. While
-// no watcher exists the signals keep their default action.
+// Turns SIGTERM, SIGINT and SIGHUP into a close of every window, handled by the loop like a click
+// on the close button: the signal handler only writes a byte that a socket notifier reads. While no
+// watcher exists the signals keep their default action.
 class TApplication::TTerminationWatcher : public QObject {
   public:
     explicit TTerminationWatcher(QObject* parent) : QObject(parent) {

@@ -38,8 +38,8 @@ class TApplication : public QApplication {
     // Every report shown so far in this run.
     int ReportCount() const { return FReportCount; }
 
-    // Asks every window to close, as their close buttons would, which ends the loop. SIGTERM
-    // and SIGINT lead here once the loop runs.
+    // Asks every window to close, as their close buttons would, which ends the loop. SIGTERM,
+    // SIGINT and SIGHUP lead here once the loop runs.
     static void CloseAllWindows();
 
   private:

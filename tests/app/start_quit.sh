@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Starts the window program under a virtual X server, waits until its window is mapped (the
 # first table is computed before that), checks that it reads the ephemeris files of
-# <ephemeris-folder>, asks it to quit with SIGTERM as a session manager would, and checks that
+# <ephemeris-folder>, asks it to quit with SIGTERM as a session manager would (or with the
+# signal named, e.g. HUP as when its terminal goes away), and checks that
 # it ends with exit code 0 and without a sanitizer or crash report. The window must carry the
 # program's icon, and the class ORVANDEL_WM_CLASS when that is set.
-# Usage: start_quit.sh <Orvandel> <ephemeris-folder> [lsan-suppressions]
+# Usage: start_quit.sh <Orvandel> <ephemeris-folder> [lsan-suppressions] [signal]
 # Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run or xwininfo).
 set -uo pipefail
 
 program=$1
 ephedir=$2
 suppressions=${3:-}
+signal=${4:-TERM}
 
 if [ -z "${ORVANDEL_TEST_UNDER_XVFB:-}" ]; then
     for tool in xvfb-run xwininfo xprop; do
@@ -72,16 +74,16 @@ open_files=$(ls -l "/proc/$pid/fd" 2>/dev/null)
 grep -q -- "-> $ephedir/semo_18.se1" <<<"$open_files" ||
     fail "the program has no $ephedir/semo_18.se1 open: $open_files"
 
-kill -TERM "$pid"
+kill -"$signal" "$pid"
 for _ in $(seq 1 200); do  # 20 s at most
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null && fail "the program did not quit within 20 s of SIGTERM"
+kill -0 "$pid" 2>/dev/null && fail "the program did not quit within 20 s of SIG$signal"
 wait "$pid"
 status=$?
 [ "$status" -eq 0 ] || fail "exit code $status"
 if grep -q -E "Sanitizer|runtime error|crash report" "$log"; then
     fail "the program reported an error"
 fi
-echo "PASS: $program started, showed its window, read $ephedir and quit with exit code 0"
+echo "PASS: $program started, showed its window, read $ephedir and quit on SIG$signal with exit code 0"
