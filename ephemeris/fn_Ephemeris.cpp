@@ -101,15 +101,17 @@ int32_t FlagOfFiles(const fs::path& folder) {
     return EphemerisBuiltIn;
 }
 
-// The library's message on one line, without the blanks around it.
+// The library's message on one line, single-spaced, without the blanks around it.
 std::string OneLine(const char* text) {
-    std::string line(text, strnlen(text, AS_MAXCH));
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    const auto first = line.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+    std::string line;
+    for (const char* c = text; c < text + AS_MAXCH && *c != '\0'; ++c) {
+        const char ch = (*c == '\n' || *c == '\r') ? ' ' : *c;
+        if (ch != ' ' || (!line.empty() && line.back() != ' '))
+            line += ch;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
 }
 
 std::string Degrees(double value) {
@@ -132,8 +134,14 @@ std::string CheckKnownPositions(int32_t sourceFlag) {
         const int32_t answered = swe_calc_ut(CheckJdUt, ref.body, sourceFlag, xx, error);
         if (answered != sourceFlag) {
             const std::string message = OneLine(error);
-            return message.empty() ? "the library answered with flag " + std::to_string(answered)
-                                   : message;
+            if (answered < 0)
+                return message.empty() ? "the library reports an error" : message;
+            // The library fell back on its own; its message names the last step only.
+            const char* used = answered == EphemerisJpl     ? "the JPL file"
+                               : answered == EphemerisSwiss ? "its own files"
+                                                            : "its built-in theory";
+            return std::string("the library could not use it and answered from ") + used +
+                   (message.empty() ? "" : ": " + message);
         }
         const double off = std::fabs(std::remainder(xx[0] - ref.longitude, 360.0));
         if (!(off <= CheckTolerance))

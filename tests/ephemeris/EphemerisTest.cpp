@@ -111,7 +111,8 @@ TEST_F(EphemerisStartUp, ChoiceFollowsTheFilesAndFallsBackWhenTheyFailTheCheck) 
          {{"de406.eph", E}},
          EphemerisSwiss,
          true,
-         "de406.eph in {folder} failed the start-up check ("},
+         "de406.eph in {folder} failed the start-up check (the library could not use it and "
+         "answered from its built-in theory: "},
         {"empty JPL file beside good library files",
          {{"de406.eph", E}, {"sepl_18.se1", L}, {"semo_18.se1", L}},
          EphemerisSwiss,
