@@ -1,5 +1,7 @@
 #include "platform/DateTime.h"
 
+#include <time.h>
+
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -103,7 +105,8 @@ TDateTime TimeStampToDateTime(const TTimeStamp& stamp) {
 }
 
 bool IsValidDate(int64_t y, int64_t m, int64_t d) {
-    if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return false;
+    if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31)
+        return false;
     return year_month_day{year{static_cast<int>(y)}, month{static_cast<unsigned>(m)},
                           day{static_cast<unsigned>(d)}}
         .ok();
@@ -128,20 +131,32 @@ TCivilDate DecodeDate(TDateTime value) {
 }
 
 int DayOfWeek(TDateTime value) {
-    const int64_t day = SerialDay(value);       // serial 0 is a Saturday
+    const int64_t day = SerialDay(value);                  // serial 0 is a Saturday
     return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;  // [1, 7], 1 = Sunday
 }
 
-TDateTime Now() {
-    if (ClockOverride()) return *ClockOverride();
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
+TUnixTime SystemClockNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return {static_cast<int64_t>(now.tv_sec), static_cast<int32_t>(now.tv_nsec / 1000000)};
+}
+
+TDateTime LocalDateTimeOf(const TUnixTime& time) {
+    const auto seconds = static_cast<std::time_t>(time.Seconds);
     std::tm local{};
-    localtime_r(&seconds, &local);
-    const double ms =
-        static_cast<double>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           (local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ms / 1000.0) / 86400.0;
+    if (seconds != time.Seconds || localtime_r(&seconds, &local) == nullptr)
+        throw EConvertError("clock reading " + std::to_string(time.Seconds) +
+                            " s has no local date");
+    return EncodeDate(int64_t{local.tm_year} + 1900, local.tm_mon + 1, local.tm_mday) +
+           (local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+            time.Milliseconds / 1000.0) /
+               86400.0;
+}
+
+TDateTime Now() {
+    if (ClockOverride())
+        return *ClockOverride();
+    return LocalDateTimeOf(SystemClockNow());
 }
 
 void SetClockOverride(std::optional<TDateTime> value) {
@@ -170,7 +185,8 @@ std::string FormatDateTime(std::string_view format, TDateTime value) {
     for (size_t i = 0; i < format.size();) {
         const char c = format[i];
         size_t run = 1;
-        while (i + run < format.size() && format[i + run] == c) ++run;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
         if (c == 'd') {
             out += run == 1   ? std::to_string(date.Day)
                    : run == 2 ? TwoDigits(date.Day)
@@ -183,7 +199,8 @@ std::string FormatDateTime(std::string_view format, TDateTime value) {
                               : PutTime(TmOf(date, weekday - 1), "%B");
         } else if (c == 'y') {
             std::string year = std::to_string(date.Year);  // [1, 9999]
-            if (run > 2 && year.size() < 4) year.insert(0, 4 - year.size(), '0');
+            if (run > 2 && year.size() < 4)
+                year.insert(0, 4 - year.size(), '0');
             out += run <= 2 ? TwoDigits(date.Year % 100) : year;
         } else {
             out.append(run, c);

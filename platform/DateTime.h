@@ -61,6 +61,18 @@ TCivilDate DecodeDate(TDateTime value);
 // Weekday of the day containing `value`: 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(TDateTime value);
 
+// A reading of the system clock: whole seconds since 1 January 1970 00:00 UTC and the
+// milliseconds into that second. Read as seconds, since a count of nanoseconds leaves 64 bits
+// in the year 2262.
+struct TUnixTime {
+    int64_t Seconds;
+    int32_t Milliseconds;  // [0, 999]
+};
+TUnixTime SystemClockNow();
+// The local date serial of a clock reading, in the zone of the environment (TZ). EConvertError
+// when the local date lies outside years 1 to 9999 or the platform cannot convert it.
+TDateTime LocalDateTimeOf(const TUnixTime& time);
+
 // The local date and time now, or the value set with SetClockOverride (tests).
 TDateTime Now();
 void SetClockOverride(std::optional<TDateTime> value);

@@ -5,11 +5,11 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <exception>
+#include <limits>
 #include <ostream>
 #include <span>
 #include <tuple>
@@ -129,7 +129,7 @@ std::string CoordinatesName(double latitude, double longitude) {
 }
 
 std::string UtcStampNow() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    const auto now = static_cast<std::time_t>(SystemClockNow().Seconds);
     std::tm utc{};
     gmtime_r(&now, &utc);
     char buffer[32];
@@ -175,7 +175,14 @@ double ParseDecimal(std::string_view option, std::string_view text) {
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != body.data() + body.size() || !std::isfinite(value)) {
+    if (error == std::errc::result_out_of_range && end == body.data() + body.size()) {
+        // Beyond the range of a double: a whole part with a digit other than 0 is too large
+        // (infinity, which every range refuses), else the number is too small to be told from 0.
+        const std::string_view whole = body.substr(0, body.find('.'));
+        value = whole.find_first_not_of('0') == std::string_view::npos
+                    ? 0.0
+                    : std::numeric_limits<double>::infinity();
+    } else if (error != std::errc() || end != body.data() + body.size() || !std::isfinite(value)) {
         Reject(option, text, "not a number");
     }
     return negative ? -value : value;
@@ -312,7 +319,9 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     }
 
     TimetableSettings& s = request.Settings;
-    s.AddSafetyTime = !noSafety;
+    // Either flag may carry a value: --safety=false adds no safety time, --no-safety=false adds
+    // it.
+    s.AddSafetyTime = *safetyFlag ? safety : !noSafety;
     s.RoundMinutes = nearest;
     // Sunset-based times always show a 12-hour clock, as in the window.
     s.TwelveHours = twelve || sunset;

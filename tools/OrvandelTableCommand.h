@@ -46,7 +46,9 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
 
 // ---- Value parsers, each throwing EUsageError with a message naming the option and text ----
 
-// A decimal number such as 21.42, -33.5 or +4; inf, nan and trailing text are refused.
+// A decimal number such as 21.42, -33.5 or +4; inf, nan and trailing text are refused. Digits
+// too many for a double give the nearest: 0 for 0.000...01, infinity for 999...9, so that a
+// range check names them as outside.
 double ParseDecimal(std::string_view option, std::string_view text);
 // A zone as hours and minutes fields: "3", "+4", "5.5", "5:30", "-3:30". The minutes take the
 // sign of the text; hours -25..25, minutes 0..59 and whole. A negative zone above -1 h

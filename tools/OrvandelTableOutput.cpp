@@ -68,18 +68,29 @@ std::string PrayerName(int prayer) {
     return std::string(header.substr(1));  // without the leading blank
 }
 
+// The columns a UTF-8 text takes in a terminal, counted as characters: a locale's month name
+// with an umlaut takes three columns for its four bytes.
+size_t TextWidth(std::string_view text) {
+    // Every character of UTF-8 has exactly one byte that is not a continuation byte 10xxxxxx.
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 std::string PadRight(std::string_view text, size_t width) {
     std::string result(text);
-    if (result.size() < width) {
-        result.append(width - result.size(), ' ');
+    const size_t shown = TextWidth(text);
+    if (shown < width) {
+        result.append(width - shown, ' ');
     }
     return result;
 }
 
 std::string PadLeft(std::string_view text, size_t width) {
     std::string result;
-    if (text.size() < width) {
-        result.append(width - text.size(), ' ');
+    const size_t shown = TextWidth(text);
+    if (shown < width) {
+        result.append(width - shown, ' ');
     }
     result.append(text);
     return result;
@@ -157,14 +168,14 @@ std::string RenderText(const TableRequest& request, std::span<const TimetableDay
     size_t hijriWidth = 5;  // "Hijri"
     std::array<size_t, 6> timeWidth{};
     for (int p = 0; p < 6; ++p) {
-        timeWidth[static_cast<size_t>(p)] = PrayerName(p).size();
+        timeWidth[static_cast<size_t>(p)] = TextWidth(PrayerName(p));
     }
     for (const TimetableDay& day : rows) {
-        dateWidth = std::max(dateWidth, day.CivilDateText.size());
-        hijriWidth = std::max(hijriWidth, day.HijriDateText.size());
+        dateWidth = std::max(dateWidth, TextWidth(day.CivilDateText));
+        hijriWidth = std::max(hijriWidth, TextWidth(day.HijriDateText));
         for (int p = 0; p < 6; ++p) {
             auto& w = timeWidth[static_cast<size_t>(p)];
-            w = std::max(w, ShownTime(day, p, request.Seconds).size());
+            w = std::max(w, TextWidth(ShownTime(day, p, request.Seconds)));
         }
     }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <ctime>
 #include <limits>
+#include <string>
 
 #include "platform/CheckedInt.h"
 #include "platform/DateTime.h"
@@ -95,4 +98,33 @@ TEST(Clock, OverrideIsWhatNowAnswers) {
     EXPECT_EQ(Now(), 45000.25);
     SetClockOverride(std::nullopt);
     EXPECT_GT(Now(), 45000.0);
+}
+
+// Readings after 2262, where a count of nanoseconds leaves 64 bits, keep their date.
+TEST(Clock, ReadingsConvertWithoutOverflowInEveryYear) {
+    const char* const savedZone = std::getenv("TZ");
+    const std::string saved = savedZone ? savedZone : "";
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    struct Row {
+        TUnixTime Reading;
+        TDateTime Serial;
+    };
+    const Row rows[] = {
+        {{0, 0}, 25569.0},                                   // 1 January 1970
+        {{10413835200, 500}, 146099.5 + 0.5 / 86400},        // 1 January 2300, 12:00:00.5
+        {{253402300799, 0}, 2958465.0 + 86399.0 / 86400.0},  // 31 December 9999, 23:59:59
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Reading.Seconds);
+        EXPECT_NEAR(LocalDateTimeOf(row.Reading), row.Serial, 1e-9);
+    }
+    EXPECT_THROW(LocalDateTimeOf({253402300800, 0}), EConvertError);  // 1 January 10000
+    if (savedZone) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+    EXPECT_GE(SystemClockNow().Seconds, 1700000000);  // after November 2023
 }

@@ -62,8 +62,23 @@ TEST(TableArguments, Numbers) {
     EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "-33.5"), -33.5);
     EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "+4"), 4.0);
     EXPECT_DOUBLE_EQ(ParseDecimal("--lat", ".5"), 0.5);
+    // More digits than a double holds: the nearest value, 0 or beyond every range.
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const std::string huge(400, '9');
+    EXPECT_EQ(ParseDecimal("--lat", tiny), 0.0);
+    EXPECT_EQ(ParseDecimal("--lat", "-" + tiny), 0.0);
+    EXPECT_EQ(ParseDecimal("--lat", "000" + huge + ".5"), HUGE_VAL);
+    EXPECT_EQ(ParseDecimal("--lat", "-" + huge), -HUGE_VAL);
+    EXPECT_DOUBLE_EQ(ParseDecimal("--lat", "21.42" + std::string(400, '0')), 21.42);
+    EXPECT_EQ(Parse({"--lat", tiny, "--lon", "0", "--zone", "0"}).Settings.Latitude, 0.0);
+    try {
+        Parse({"--lat", huge, "--lon", "0", "--zone", "0"});
+        ADD_FAILURE() << "a latitude of 400 nines was taken";
+    } catch (const EUsageError& e) {
+        EXPECT_NE(std::string(e.what()).find("outside -60..60"), std::string::npos) << e.what();
+    }
     for (const char* bad : {"nan", "inf", "-inf", "1e3", "12abc", "", "-", "+", "1.2.3", "0x10",
-                            " 1", "1,5", "--1"}) {
+                            " 1", "1,5", "--1", "1e400"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseDecimal("--lat", bad), EUsageError);
     }
@@ -143,6 +158,23 @@ TEST(TableArguments, CoordinatesDefaultToMuslimWorldLeague) {
     // A negative number after an option is its value, not an option.
     EXPECT_DOUBLE_EQ(Parse({"--lat", "-12.5", "--lon", "-77", "--zone", "-5"}).Settings.Latitude,
                      -12.5);
+}
+
+// A value given to either safety flag is honoured.
+TEST(TableArguments, SafetyFlagsTakeAValue) {
+    const struct {
+        const char* Arg;
+        bool Added;
+    } rows[] = {
+        {"--safety", true},      {"--safety=true", true},     {"--safety=false", false},
+        {"--safety=0", false},   {"--safety=1", true},        {"--no-safety", false},
+        {"--no-safety=0", true}, {"--no-safety=false", true}, {"--nearest-minute", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Arg);
+        EXPECT_EQ(Parse({row.Arg}).Settings.AddSafetyTime, row.Added);
+    }
+    EXPECT_THROW(Parse({"--safety=maybe"}), EUsageError);
 }
 
 TEST(TableArguments, SunsetBasedShowsATwelveHourClock) {

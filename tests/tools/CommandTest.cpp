@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -258,6 +259,34 @@ TEST(TableCommand, TextMarksTheChosenDay) {
         EXPECT_NE(line.find(week.Days[d].HijriDateText), std::string::npos) << line;
         EXPECT_EQ(line.substr(line.size() - week.Days[d].TimeTexts[5].size()),
                   week.Days[d].TimeTexts[5]);
+    }
+}
+
+// A locale's month name with a non-ASCII letter ("M\xC3\xA4r" in German) keeps the columns
+// aligned: widths count characters, not bytes.
+TEST(TableCommand, TextColumnsCountCharacters) {
+    const Timetable week = MeccaWeek();
+    std::vector<TimetableDay> rows(week.Days.begin(), week.Days.end());
+    rows[0].CivilDateText = "Sa 09-M\xC3\xA4r-2024";
+    rows[1].CivilDateText = "So 10-Feb-2024";
+    rows[2].HijriDateText =
+        "1 \xC5\x9E"
+        "aww\xC4\x81l 1445";  // 2 two-byte letters
+    TableRequest request;
+    request.Settings = {};
+    request.PlaceName = "Mecca";
+    const std::vector<std::string> lines = Split(RenderText(request, rows, -1), '\n');
+    ASSERT_EQ(lines.size(), 11u);
+    const auto characters = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(),
+                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+    for (size_t i = 4; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i]);
+        EXPECT_EQ(characters(lines[i]), characters(lines[3]));  // as wide as the header
+        const size_t hijri = lines[i].find(rows[i - 4].HijriDateText);
+        EXPECT_EQ(characters(lines[i].substr(0, hijri)),
+                  characters(lines[4].substr(0, lines[4].find(rows[0].HijriDateText))));
     }
 }
 
