@@ -498,7 +498,7 @@ TEST(TimetableDays, EveryPlaceComputesTheFirstAndLastDaysWithDhuhrAtNoon) {
         int Year, Month, Day;
         int Count;
     };
-    const Run runs[] = {{1, 1, 1, 7}, {2024, 6, 21, 1}, {2024, 12, 21, 1}, {9999, 12, 25, 7}};
+    const Run runs[] = {{1, 1, 1, 12}, {2024, 6, 21, 1}, {2024, 12, 21, 1}, {9999, 12, 25, 7}};
     std::vector<TimetableSettings> places;
     for (const TCityEntry& city : CityCatalogue()) {
         TimetableSettings s = Place(city.Latitude, city.Longitude, city.GmtHours, city.GmtMinutes,

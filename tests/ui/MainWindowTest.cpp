@@ -340,6 +340,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(application->ReportCount(), reports + 1);
     }
 
+    // The first and last weeks the date field offers compute without an error report, also
+    // where the universal time of a sunrise or sunset falls in year 0 or 10000.
+    void endsOfTheDateRange_data() {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<double>("date");
+        QTest::newRow("Bogota, last week of 9999") << 54 << EncodeDate(9999, 12, 30);
+        QTest::newRow("Los Angeles, last week of 9999") << 50 << EncodeDate(9999, 12, 31);
+        QTest::newRow("Bangkok, first week of year 1") << 66 << EncodeDate(1, 1, 6);
+        QTest::newRow("Auckland, first week of year 1") << 86 << EncodeDate(1, 1, 6);
+    }
+    void endsOfTheDateRange() {
+        QFETCH(int, tag);
+        QFETCH(double, date);
+        const auto form = ShowForm();
+        auto* application = qobject_cast<TApplication*>(QCoreApplication::instance());
+        QVERIFY(application != nullptr);
+        const int reports = application->ReportCount();
+        form->SelectCity(tag);
+        form->edCalendar->SetValue(date);
+        QCOMPARE(application->ReportCount(), reports);
+        QCOMPARE(form->edCalendar->Value(), date);
+    }
+
     void webLinkTurnsPurpleAfterOpening() {
         const auto form = ShowForm();
         QVERIFY(form->RzURLLabel1->Address().host().endsWith(QStringLiteral("example.org")));
