@@ -155,28 +155,95 @@ long double TProtoDate::Mod360(long double X) {
 
 namespace {
 
-// Sine (Cosine = false) or cosine of X degrees. The angle is reduced in degrees to the nearest
-// quarter turn plus a remainder within +-45 degrees (fmod and the subtraction of a multiple of
-// 90 are exact or nearly so), and the remainder is turned into radians: the solar series
-// passes angles of 10^6 degrees and more, and the library's reduction of large radian
-// arguments is several times slower and no more accurate.
-long double SinOrCosDeg(long double x, bool cosine) {
-    const long double turn = std::fmod(x, 360.0L);  // (-360, 360), exact
-    if (std::isnan(turn))                           // x infinite or NaN
-        return std::numeric_limits<long double>::quiet_NaN();
+// The integer nearest to X (|X| < 2^62), without changing the x87 rounding mode as a
+// conversion to an integer type does: adding and taking away 1.5 * 2^63 leaves no fraction
+// bits in extended precision.
+long double NearestWhole(long double x) {
+    constexpr long double Shift = 13835058055282163712.0L;  // 1.5 * 2^63
+    return (x + Shift) - Shift;
+}
+
+// trunc(X) as an int for |X| < 5, by comparisons.
+int TruncateSmall(long double x) {
+    if (x >= 0)
+        return (x >= 1) + (x >= 2) + (x >= 3) + (x >= 4);
+    return -((x <= -1) + (x <= -2) + (x <= -3) + (x <= -4));
+}
+
+// X reduced to (-360, 360) with the sign of X, the value fmod(X, 360) gives, without the
+// library call: for |X| < 2^52 the nearest whole number of turns q leaves X - 360 q within
+// half a turn, and that difference is exact (both terms are multiples of X's last place and
+// the difference is smaller than X), so one step of 360 towards X's sign gives fmod's exact
+// result.
+long double ReduceTurns(long double x) {
+    constexpr long double Limit = 4503599627370496.0L;  // 2^52
+    if (!(std::fabs(x) < Limit))
+        return std::fmod(x, 360.0L);  // large, infinite or NaN
+    const long double q = NearestWhole(x * (1.0L / 360.0L));
+    long double r = x - 360.0L * q;
+    if (x >= 0) {
+        if (r < 0)
+            r += 360.0L;
+    } else if (r > 0) {
+        r -= 360.0L;
+    }
+    return r == 0 ? std::copysign(0.0L, x) : r;
+}
+
+// The angle of X degrees as a quarter turn (0..3) plus a remainder in radians within
+// +-pi/4. The angle is reduced in degrees (exactly) and only the remainder is turned into
+// radians: the solar series passes angles of 10^6 degrees and more, and the library's
+// reduction of large radian arguments is several times slower and no more accurate.
+struct QuarterTurn {
+    int Quarter;
+    long double Radians;
+};
+
+QuarterTurn SplitQuarter(long double x) {
+    const long double turn = ReduceTurns(x);  // (-360, 360), exact
     // Nearest quarter turn, [-4, 4]; rounding half away from zero is as good as any here.
-    const int quarter = static_cast<int>(turn / 90.0L + (turn < 0 ? -0.5L : 0.5L));
-    const long double t = (turn - 90.0L * quarter) * RadiansPerDegree;  // [-pi/4, pi/4]
-    const int octant = (quarter + (cosine ? 1 : 0)) & 3;                // 0..3
+    const int quarter = TruncateSmall(turn / 90.0L + (turn < 0 ? -0.5L : 0.5L));
+    return {quarter & 3, (turn - 90.0L * quarter) * RadiansPerDegree};  // [-pi/4, pi/4]
+}
+
+// Sine and cosine of the angle q quarter turns plus t radians, from those of t.
+void RotateByQuarters(int q, long double sinT, long double cosT, long double& sine,
+                      long double& cosine) {
+    switch (q) {
+        case 0:
+            sine = sinT;
+            cosine = cosT;
+            return;
+        case 1:
+            sine = cosT;
+            cosine = -sinT;
+            return;
+        case 2:
+            sine = -sinT;
+            cosine = -cosT;
+            return;
+        default:
+            sine = -cosT;
+            cosine = sinT;
+            return;
+    }
+}
+
+// Sine (Cosine = false) or cosine of X degrees.
+long double SinOrCosDeg(long double x, bool cosine) {
+    if (std::isnan(x) || std::isinf(x))
+        return std::numeric_limits<long double>::quiet_NaN();
+    const QuarterTurn a = SplitQuarter(x);
+    const int octant = (a.Quarter + (cosine ? 1 : 0)) & 3;  // 0..3
     switch (octant) {
         case 0:
-            return std::sin(t);
+            return std::sin(a.Radians);
         case 1:
-            return std::cos(t);
+            return std::cos(a.Radians);
         case 2:
-            return -std::sin(t);
+            return -std::sin(a.Radians);
         default:
-            return -std::cos(t);
+            return -std::cos(a.Radians);
     }
 }
 
@@ -188,8 +255,19 @@ long double TProtoDate::SinDeg(long double X) {
 long double TProtoDate::CosDeg(long double X) {
     return SinOrCosDeg(X, true);
 }
+void TProtoDate::SinCosDeg(long double X, long double& Sine, long double& Cosine) {
+    if (std::isnan(X) || std::isinf(X)) {
+        Sine = Cosine = std::numeric_limits<long double>::quiet_NaN();
+        return;
+    }
+    const QuarterTurn a = SplitQuarter(X);
+    long double sinT;
+    long double cosT;
+    ::sincosl(a.Radians, &sinT, &cosT);  // the same kernels as sinl and cosl
+    RotateByQuarters(a.Quarter, sinT, cosT, Sine, Cosine);
+}
 long double TProtoDate::TanDeg(long double X) {
-    return std::tan(std::fmod(X, 360.0L) * RadiansPerDegree);
+    return std::tan(ReduceTurns(X) * RadiansPerDegree);
 }
 
 long double TProtoDate::ArcSinDeg(long double X) {

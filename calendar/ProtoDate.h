@@ -89,6 +89,8 @@ class TProtoDate {
     static long double Mod360(long double X);
     static long double SinDeg(long double X);
     static long double CosDeg(long double X);
+    // Both at once, each equal to SinDeg(X) and CosDeg(X).
+    static void SinCosDeg(long double X, long double& Sine, long double& Cosine);
     static long double TanDeg(long double X);
     // Degrees; an argument outside [-1, 1] raises EInvalidOp.
     static long double ArcSinDeg(long double X);

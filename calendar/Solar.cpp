@@ -4,6 +4,7 @@
 //
 // Every function is pure. Intermediates are long double; moments and angles handed from one
 // function to the next are double.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <exception>
@@ -103,6 +104,39 @@ constexpr SolarTerm SolarLongitudeTerms[] = {
 };
 static_assert(std::size(SolarLongitudeTerms) == 49, "row lost or duplicated");
 
+// The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
+// try the same first moment of the day, and so do sunset, dusk and the afternoon prayer, so
+// the last few moments are kept (per thread) and not evaluated again.
+struct SunDeclination {
+    long double Tan;
+    long double Cos;
+};
+
+SunDeclination DeclinationAt(double t) {
+    struct Entry {
+        double Moment;
+        SunDeclination Value;
+    };
+    constexpr int Slots = 8;
+    thread_local Entry recent[Slots];
+    thread_local int used = 0;
+    thread_local int next = 0;
+    for (int i = 0; i < used; ++i)
+        if (recent[i].Moment == t)
+            return recent[i].Value;
+    using P = TProtoDate;
+    const long double declination =
+        P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
+    long double sine;
+    long double cosine;
+    P::SinCosDeg(declination, sine, cosine);
+    const SunDeclination value{P::TanDeg(declination), cosine};
+    recent[next] = {t, value};
+    next = (next + 1) % Slots;
+    used = std::max(used, next == 0 ? Slots : next);
+    return value;
+}
+
 // The L moment of depression Alpha near Approx, or nothing when the sun never reaches Alpha
 // that day (|S| > 1, or S undefined for a NaN latitude or angle). Other failures (a moment
 // before fixed date 1, ...) are raised.
@@ -110,10 +144,9 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
                                          bool Early) {
     using P = TProtoDate;
     const double t = P::UniversalFromLocal(Approx, L);
-    const long double declination =
-        P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
-    const long double s = P::TanDeg(L.Latitude) * P::TanDeg(declination) +
-                          P::SinDeg(Alpha) / (P::CosDeg(declination) * P::CosDeg(L.Latitude));
+    const SunDeclination declination = DeclinationAt(t);
+    const long double s = P::TanDeg(L.Latitude) * declination.Tan +
+                          P::SinDeg(Alpha) / (declination.Cos * P::CosDeg(L.Latitude));
     if (!(std::fabs(s) <= 1.0L))
         return std::nullopt;
     // The hour angle of the event as a day fraction in [-0.5, 0.5).
@@ -122,6 +155,35 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
         static_cast<long double>(P::FloorInt(Approx)) + (Early ? 0.25L - offset : 0.75L + offset);
     return P::LocalFromApparent(static_cast<double>(m));
 }
+
+// The solar quantities at C Julian centuries (dynamical time) since J2000, so that one
+// moment's quantities share one C.
+double ObliquityAt(long double c) {
+    const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
+                                              TProtoDate::Angle(0, 0, -0.00059),
+                                              TProtoDate::Angle(0, 0, 0.001813)};
+    return static_cast<double>(TProtoDate::Angle(23, 26, 21.448) + Poly(c, terms));
+}
+
+double NutationAt(long double c) {
+    const long double a = Poly(c, std::array{124.90L, -1934.134L, 0.002063L});
+    const long double b = Poly(c, std::array{201.11L, 72001.5377L, 0.00057L});
+    return static_cast<double>(-0.004778L * TProtoDate::SinDeg(a) -
+                               0.0003667L * TProtoDate::SinDeg(b));
+}
+
+double AberrationAt(long double c) {
+    return static_cast<double>(0.0000974L * TProtoDate::CosDeg(177.63L + 35999.01848L * c) -
+                               0.005575L);
+}
+
+// The days of one Gregorian year and its ephemeris correction: every moment of a year has
+// the same correction, and the solar functions ask for it several times per moment.
+struct YearCorrection {
+    int32_t First = 1;  // fixed date of 1 January
+    int32_t End = 1;    // fixed date of 1 January of the next year; empty while First == End
+    double Days = 0.0;
+};
 
 }  // namespace
 
@@ -148,6 +210,12 @@ double TProtoDate::LocalFromApparent(double T) {
 }
 
 double TProtoDate::EphemerisCorrection(double T) {
+    thread_local YearCorrection last;
+    // The whole day of T in double arithmetic first: the common case is a day of the year
+    // asked last.
+    const double day = std::floor(T);
+    if (day >= last.First && day < last.End)
+        return last.Days;
     const int32_t fixed = NarrowToInt32(FloorInt(T), "EphemerisCorrection");
     // The proleptic Gregorian year of the calendar's own arithmetic: a universal-time moment of
     // an event on 1 January 1 or 31 December 9999 may fall in year 0 or 10000.
@@ -173,7 +241,9 @@ double TProtoDate::EphemerisCorrection(double T) {
                               (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
         result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;
     }
-    return static_cast<double>(result);
+    last = {FixedFromGregorian(year, 1, 1), FixedFromGregorian(year + 1, 1, 1),
+            static_cast<double>(result)};
+    return last.Days;
 }
 
 double TProtoDate::DynamicalFromUniversal(double T) {
@@ -188,10 +258,7 @@ double TProtoDate::JulianCenturies(double T) {
 // ---- Solar quantities ----
 
 double TProtoDate::Obliquity(double T) {
-    const long double c = JulianCenturies(T);
-    const std::array<long double, 4> terms = {0.0L, Angle(0, 0, -46.815), Angle(0, 0, -0.00059),
-                                              Angle(0, 0, 0.001813)};
-    return static_cast<double>(Angle(23, 26, 21.448) + Poly(c, terms));
+    return ObliquityAt(JulianCenturies(T));
 }
 
 double TProtoDate::EquationOfTime(double T) {
@@ -200,26 +267,26 @@ double TProtoDate::EquationOfTime(double T) {
     const long double anomaly =
         Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
     const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
-    const long double tanHalf = TanDeg(Obliquity(T) / 2.0L);
+    const long double tanHalf = TanDeg(ObliquityAt(c) / 2.0L);
     const long double y = tanHalf * tanHalf;
-    const long double e = InverseTwoPi * (y * SinDeg(2 * lambda) - 2 * ecc * SinDeg(anomaly) +
-                                          4 * ecc * y * SinDeg(anomaly) * CosDeg(2 * lambda) -
-                                          0.5L * y * y * SinDeg(4 * lambda) -
-                                          1.25L * ecc * ecc * SinDeg(2 * anomaly));
+    long double sin2Lambda;
+    long double cos2Lambda;
+    SinCosDeg(2 * lambda, sin2Lambda, cos2Lambda);
+    const long double sinAnomaly = SinDeg(anomaly);
+    const long double e =
+        InverseTwoPi *
+        (y * sin2Lambda - 2 * ecc * sinAnomaly + 4 * ecc * y * sinAnomaly * cos2Lambda -
+         0.5L * y * y * SinDeg(4 * lambda) - 1.25L * ecc * ecc * SinDeg(2 * anomaly));
     return static_cast<double>(Sign(static_cast<double>(e)) *
                                std::min(std::fabs(e), static_cast<long double>(HoursToDays(12))));
 }
 
 double TProtoDate::Nutation(double T) {
-    const long double c = JulianCenturies(T);
-    const long double a = Poly(c, std::array{124.90L, -1934.134L, 0.002063L});
-    const long double b = Poly(c, std::array{201.11L, 72001.5377L, 0.00057L});
-    return static_cast<double>(-0.004778L * SinDeg(a) - 0.0003667L * SinDeg(b));
+    return NutationAt(JulianCenturies(T));
 }
 
 double TProtoDate::Aberration(double T) {
-    const long double c = JulianCenturies(T);
-    return static_cast<double>(0.0000974L * CosDeg(177.63L + 35999.01848L * c) - 0.005575L);
+    return AberrationAt(JulianCenturies(T));
 }
 
 double TProtoDate::SolarLongitude(double T) {
@@ -229,7 +296,7 @@ double TProtoDate::SolarLongitude(double T) {
         sum += term.X * SinDeg(term.Y + term.Z * c);
     // The last factor is 180 / pi * 1e-7.
     const long double lambda = 282.7771834L + 36000.76953744L * c + 0.000005729577951308232L * sum;
-    return static_cast<double>(Mod360(lambda + Aberration(T) + Nutation(T)));
+    return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));
 }
 
 double TProtoDate::SiderealFromMoment(double T) {

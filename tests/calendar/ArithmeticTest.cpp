@@ -163,11 +163,18 @@ TEST(Angles, SineAndCosineInEveryQuadrantAndForLargeAngles) {
         {"negative, past a turn", -390, -0.5, s60},
         {"2777 turns and 330 degrees", 1000050, -0.5, s60},
         {"negative, thousands of turns", -1000050, 0.5, s60},
+        {"2^53 degrees, 32 past a turn", 9007199254740992.0L, 0.5299192642332049,
+         0.848048096156426},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_NEAR(static_cast<double>(P::SinDeg(c.degrees)), c.sine, 1e-15);
         EXPECT_NEAR(static_cast<double>(P::CosDeg(c.degrees)), c.cosine, 1e-15);
+        long double sine = 0;
+        long double cosine = 0;
+        P::SinCosDeg(c.degrees, sine, cosine);
+        EXPECT_EQ(sine, P::SinDeg(c.degrees));
+        EXPECT_EQ(cosine, P::CosDeg(c.degrees));
     }
     EXPECT_TRUE(std::isnan(P::SinDeg(std::numeric_limits<long double>::infinity())));
     EXPECT_TRUE(std::isnan(P::CosDeg(std::numeric_limits<long double>::quiet_NaN())));
