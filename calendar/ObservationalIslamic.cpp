@@ -71,7 +71,7 @@ bool TObservationalIslamic::TrySetFixed(int32_t Fixed) noexcept {
         if (K.VisibilityLocation == nullptr)
             throw EInvalidOp(std::string("SetFixed: class ") + K.Name +
                              " names no visibility location");
-        SetFromCrescent(Fixed, K.VisibilityLocation());
+        SetFromCrescent(K, Fixed, K.VisibilityLocation());
         return true;
     } catch (...) {
         return false;
@@ -79,17 +79,23 @@ bool TObservationalIslamic::TrySetFixed(int32_t Fixed) noexcept {
 }
 
 bool TObservationalIslamic::SetFixedAt(int32_t Fixed, const TLocation& Location) noexcept {
+    return SetFixedWith(ClassType(), Fixed, Location);
+}
+
+bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
+                                         const TLocation& Location) noexcept {
     try {
-        SetFromCrescent(Fixed, Location);
+        SetFromCrescent(K, Fixed, Location);
         return true;
     } catch (...) {
         return false;
     }
 }
 
-void TObservationalIslamic::SetFromCrescent(int32_t Fixed, const TLocation& Location) {
+void TObservationalIslamic::SetFromCrescent(const TDateClass& K, int32_t Fixed,
+                                            const TLocation& Location) {
     constexpr const char* what = "TObservationalIslamic.SetFixed";
-    const int32_t crescent = PhasisOnOrBefore(ClassType(), Fixed, Location);
+    const int32_t crescent = PhasisOnOrBefore(K, Fixed, Location);
     // Whole mean months from the epoch to the crescent; |elapsed| < 2^32 / 29.5.
     const long double elapsed =
         RoundHalfEven(static_cast<long double>(int64_t{crescent} - Epoch()) / MeanSynodicMonth);

@@ -46,10 +46,13 @@ class TObservationalIslamic : public TIslamic {
     bool TrySetFixed(int32_t Fixed) noexcept;
     // As TrySetFixed, with Location in place of the class's place. The caller keeps Location.
     bool SetFixedAt(int32_t Fixed, const TLocation& Location) noexcept;
+    // As SetFixedAt, with the crescent criterion of class K in place of the object's class:
+    // for a caller that wraps the class's criterion (one that remembers its answers, say).
+    bool SetFixedWith(const TDateClass& K, int32_t Fixed, const TLocation& Location) noexcept;
 
   private:
     // Steps shared by the setters; raises what the search or the integer steps raise.
-    void SetFromCrescent(int32_t Fixed, const TLocation& Location);
+    void SetFromCrescent(const TDateClass& K, int32_t Fixed, const TLocation& Location);
 };
 
 }  // namespace orvandel

@@ -155,14 +155,6 @@ long double TProtoDate::Mod360(long double X) {
 
 namespace {
 
-// The integer nearest to X (|X| < 2^62), without changing the x87 rounding mode as a
-// conversion to an integer type does: adding and taking away 1.5 * 2^63 leaves no fraction
-// bits in extended precision.
-long double NearestWhole(long double x) {
-    constexpr long double Shift = 13835058055282163712.0L;  // 1.5 * 2^63
-    return (x + Shift) - Shift;
-}
-
 // trunc(X) as an int for |X| < 5, by comparisons.
 int TruncateSmall(long double x) {
     if (x >= 0)
@@ -171,21 +163,26 @@ int TruncateSmall(long double x) {
 }
 
 // X reduced to (-360, 360) with the sign of X, the value fmod(X, 360) gives, without the
-// library call: for |X| < 2^52 the nearest whole number of turns q leaves X - 360 q within
-// half a turn, and that difference is exact (both terms are multiples of X's last place and
-// the difference is smaller than X), so one step of 360 towards X's sign gives fmod's exact
-// result.
+// library call. For |X| < 2^52 the whole turns are counted in double (whose conversion to an
+// integer needs no change of the x87 rounding mode, unlike the extended one), at most one
+// off; X - 360 q is exact (both terms are multiples of X's last place and the difference is
+// smaller than X), and one step of 360 gives fmod's exact result.
 long double ReduceTurns(long double x) {
     constexpr long double Limit = 4503599627370496.0L;  // 2^52
     if (!(std::fabs(x) < Limit))
         return std::fmod(x, 360.0L);  // large, infinite or NaN
-    const long double q = NearestWhole(x * (1.0L / 360.0L));
-    long double r = x - 360.0L * q;
+    const auto turns = static_cast<int64_t>(static_cast<double>(x * (1.0L / 360.0L)));
+    long double r = x - 360.0L * static_cast<long double>(turns);
     if (x >= 0) {
         if (r < 0)
             r += 360.0L;
-    } else if (r > 0) {
-        r -= 360.0L;
+        else if (r >= 360.0L)
+            r -= 360.0L;
+    } else {
+        if (r > 0)
+            r -= 360.0L;
+        else if (r <= -360.0L)
+            r += 360.0L;
     }
     return r == 0 ? std::copysign(0.0L, x) : r;
 }

@@ -241,9 +241,11 @@ double TProtoDate::EphemerisCorrection(double T) {
                               (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
         result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;
     }
-    last = {FixedFromGregorian(year, 1, 1), FixedFromGregorian(year + 1, 1, 1),
-            static_cast<double>(result)};
-    return last.Days;
+    // Kept for the years of the calendar's dates, whose bounds have fixed dates.
+    if (year >= 1 && year <= 9999)
+        last = {FixedFromGregorian(year, 1, 1), FixedFromGregorian(year + 1, 1, 1),
+                static_cast<double>(result)};
+    return static_cast<double>(result);
 }
 
 double TProtoDate::DynamicalFromUniversal(double T) {

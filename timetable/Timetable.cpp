@@ -5,11 +5,15 @@
 
 #include "timetable/Timetable.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <exception>
+#include <map>
 #include <numbers>
 #include <string>
+#include <thread>
 
 #include "calendar/Islamic.h"
 #include "calendar/Location.h"
@@ -49,6 +53,9 @@ constexpr MethodRow Methods[] = {
 };
 // clang-format on
 static_assert(std::size(Methods) == 5, "method lost or duplicated");
+
+// Runs at least this long are computed on more than one thread.
+constexpr int ParallelRunDays = 32;
 
 constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
                                                          " Asr",  " Maghrib", " Isha"};
@@ -164,7 +171,7 @@ long long TwelveHourForm(long long hour) {
     return hour > 12 ? (hour - 1) % 12 + 1 : hour;
 }
 
-// The parameter block of one recompute (the place slots are written for every row).
+// The parameter block of one recompute.
 pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const MethodRow& method,
                                     double zoneOffset) {
     pt::PrayerParameters block{};
@@ -187,6 +194,45 @@ const MethodRow& MethodOf(const TimetableSettings& settings) {
     }
     return Methods[settings.CalcMethod];
 }
+
+// ---- The Umm al-Qura criterion within one recompute ----
+// The crescent searches of the rows of a run judge many of the same evenings again, and within
+// one recompute an evening's answer cannot change; so the answers of a recompute are kept, per
+// day, in the map that RememberCrescents names on this thread.
+thread_local std::map<int32_t, bool>* rememberedCrescents = nullptr;
+
+bool RememberedUmAlQuraCrescent(int32_t date, const TLocation& location) {
+    if (rememberedCrescents == nullptr) {
+        return TSaudiIslamic::VisibleCrescent(date, location);
+    }
+    const auto found = rememberedCrescents->find(date);
+    if (found != rememberedCrescents->end()) {
+        return found->second;
+    }
+    const bool visible = TSaudiIslamic::VisibleCrescent(date, location);  // a raise keeps nothing
+    rememberedCrescents->emplace(date, visible);
+    return visible;
+}
+
+// TSaudiIslamic's class with the criterion above: the same name, place and search.
+const TDateClass RememberedUmAlQura = {"TSaudiIslamic", &TObservationalIslamic::Class,
+                                       &RememberedUmAlQuraCrescent,
+                                       &TSaudiIslamic::VisibilityLocation,
+                                       /*CriterionHoldsOnlyAtMonthStart=*/true};
+
+// Names the map of one recompute for the criterion above while it lives.
+class RememberCrescents {
+  public:
+    explicit RememberCrescents(std::map<int32_t, bool>& answers) : previous_(rememberedCrescents) {
+        rememberedCrescents = &answers;
+    }
+    ~RememberCrescents() { rememberedCrescents = previous_; }
+    RememberCrescents(const RememberCrescents&) = delete;
+    RememberCrescents& operator=(const RememberCrescents&) = delete;
+
+  private:
+    std::map<int32_t, bool>* previous_;
+};
 
 }  // namespace
 
@@ -230,6 +276,7 @@ struct TimetableEngine::RowContext {
     bool MonthKnown = false;
     int32_t MonthStart = 0;  // fixed date of day 1
     int32_t HijriYear = 0, HijriMonth = 0;
+    std::map<int32_t, bool> Crescents;  // the criterion's answers of this recompute, by day
 };
 
 TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic>()) {}
@@ -244,7 +291,8 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
         day.HijriMonth = context.HijriMonth;
         day.HijriDay = offset + 1;
     } else if (UmAlQuraMayConvert(day.Fixed) &&
-               islamicDate_->SetFixedAt(day.Fixed, *currentLocation_) && islamicDate_->Year >= 1) {
+               islamicDate_->SetFixedWith(RememberedUmAlQura, day.Fixed, *currentLocation_) &&
+               islamicDate_->Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
         day.HijriValid = true;
@@ -271,21 +319,26 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
     }
 }
 
-TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay) {
-    const TimetableSettings& settings = context.Settings;
-    const TLocation& location = *currentLocation_;
+TimetableDay TimetableEngine::StartRow(RowContext& context, int64_t serialDay) {
     TimetableDay day;
     day.Serial = static_cast<TDateTime>(serialDay);
     day.Fixed = FixedFromDateTime(day.Serial);  // EIntOverflow beyond 32 bits
+    SetHijriDate(context, day);
+    return day;
+}
+
+void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) const {
+    const TimetableSettings& settings = context.Settings;
+    const TLocation& location = *currentLocation_;
     day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
 
-    const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
-    context.Parameters[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
-    context.Parameters[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
+    // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
+    const bool highLatitude = !(std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad);
     pt::PrayerResults results{};
-    pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, results);
-
-    SetHijriDate(context, day);
+    if (highLatitude) {
+        const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
+        pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, results);
+    }
 
     const double safety = context.SafetyOffset;
     std::array<double, 6>& t = day.Hours;  // t[0] Fajr ... t[5] Isha
@@ -321,7 +374,7 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
     const double ishaInterval =
         day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours;
     const double ummAlQuraIsha = t[4] + ishaInterval;
-    if (std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad) {
+    if (!highLatitude) {
         const double dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
         t[0] = 24.0 * Frac(dawn) + safety;
         occurs[0] = dawn != 0.0;
@@ -368,7 +421,61 @@ TimetableDay TimetableEngine::ComputeRow(RowContext& context, int64_t serialDay)
         day.TimeTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, settings.TwelveHours);
         day.GridTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, true);
     }
-    return day;
+}
+
+std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& settings,
+                                                       int64_t firstSerial, int count) {
+    RowContext context = StartRecompute(settings);
+    std::vector<TimetableDay> days;
+    days.reserve(static_cast<size_t>(count));
+    // The Umm al-Qura dates first, in order and on this thread: they use the ephemeris
+    // library, whose state is global, and the month found for one row serves the next.
+    std::exception_ptr stopped;  // the error of the first row that could not start
+    {
+        const RememberCrescents remember(context.Crescents);
+        for (int i = 0; i < count; ++i) {
+            try {
+                days.push_back(StartRow(context, firstSerial + i));
+            } catch (...) {
+                stopped = std::current_exception();
+                break;
+            }
+        }
+    }
+    // The times: pure computations, so a long run is split into one block of rows per core.
+    // Each block stops at its first error; the error of the earliest row is raised, as a
+    // computation row by row would have raised it.
+    const auto rows = static_cast<int>(days.size());
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const int blocks = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
+    std::vector<std::exception_ptr> failures(static_cast<size_t>(blocks));
+    const auto finish = [&](int block) {
+        const int begin = rows * block / blocks;
+        const int end = rows * (block + 1) / blocks;
+        try {
+            for (int i = begin; i < end; ++i) {
+                FinishRow(context, days[static_cast<size_t>(i)]);
+            }
+        } catch (...) {
+            failures[static_cast<size_t>(block)] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (int block = 1; block < blocks; ++block) {
+            helpers.emplace_back(finish, block);
+        }
+        finish(0);
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    if (stopped) {
+        std::rethrow_exception(stopped);
+    }
+    return days;
 }
 
 TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSettings& settings) {
@@ -378,8 +485,10 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
     // The place of this recompute replaces the previous one.
     currentLocation_ = std::make_unique<TLocation>(
         LocationName, settings.Latitude, settings.Longitude, settings.Elevation, zoneOffset);
-    const pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
-    return RowContext{settings, method, block, block[pt::SafetyOffset]};
+    pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
+    block[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
+    block[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
+    return RowContext{settings, method, block, block[pt::SafetyOffset], false, 0, 0, 0, {}};
 }
 
 Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
@@ -398,10 +507,8 @@ Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
     const int64_t lastFriday = chosen - (dow == 7 ? 1 : dow + 1);
     table.CurrentDayRow = static_cast<int>(chosen - lastFriday);  // [1, 7]
 
-    RowContext context = StartRecompute(settings);
-    for (int r = 1; r <= 7; ++r) {
-        table.Days[static_cast<size_t>(r - 1)] = ComputeRow(context, lastFriday + r);
-    }
+    std::vector<TimetableDay> days = ComputeRows(settings, lastFriday + 1, 7);
+    std::move(days.begin(), days.end(), table.Days.begin());
     return table;
 }
 
@@ -410,14 +517,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeDays(const TimetableSettings& 
     if (count < 0) {
         throw ERangeError("ComputeDays: count " + std::to_string(count) + " is negative");
     }
-    RowContext context = StartRecompute(settings);
-    std::vector<TimetableDay> days;
-    days.reserve(static_cast<size_t>(count));
-    const int64_t firstSerial = static_cast<int64_t>(firstFixed) - DateDelta;
-    for (int i = 0; i < count; ++i) {
-        days.push_back(ComputeRow(context, firstSerial + i));
-    }
-    return days;
+    return ComputeRows(settings, static_cast<int64_t>(firstFixed) - DateDelta, count);
 }
 
 }  // namespace orvandel

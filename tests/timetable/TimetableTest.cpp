@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
@@ -641,32 +642,66 @@ void ExpectSameRow(const TimetableDay& a, const TimetableDay& b) {
     EXPECT_EQ(a.EventMinutes, b.EventMinutes);
 }
 
-// A run of days finds each month's start once and counts the days after it. Every row must be
-// what computing that day on its own gives.
-TEST(TimetableDays, ARunOfAYearEqualsEveryDayComputedAlone) {
-    TimetableEngine run;
-    TimetableEngine alone;
-    const TimetableSettings settings = Mecca(EncodeDate(2024, 1, 1));
-    const int32_t first = FixedFromDateTime(EncodeDate(2024, 1, 1));
-    const std::vector<TimetableDay> days = run.ComputeDays(settings, first, 366);
-    ASSERT_EQ(days.size(), 366u);
-    for (int i = 0; i < 366; ++i) {
-        SCOPED_TRACE(days[static_cast<size_t>(i)].CivilDateText);
-        const std::vector<TimetableDay> single = alone.ComputeDays(settings, first + i, 1);
-        ASSERT_EQ(single.size(), 1u);
-        ExpectSameRow(days[static_cast<size_t>(i)], single[0]);
-    }
-    // Consecutive days count up within a month and restart at 1 after day 29 or 30.
-    for (size_t i = 1; i < days.size(); ++i) {
-        const TimetableDay& a = days[i - 1];
-        const TimetableDay& b = days[i];
-        if (b.HijriDay == 1) {
-            EXPECT_TRUE(a.HijriDay == 29 || a.HijriDay == 30) << b.CivilDateText;
-            EXPECT_EQ(b.HijriMonth, a.HijriMonth % 12 + 1) << b.CivilDateText;
-        } else {
-            EXPECT_EQ(b.HijriDay, a.HijriDay + 1) << b.CivilDateText;
-            EXPECT_EQ(b.HijriMonth, a.HijriMonth) << b.CivilDateText;
+// A run finds each month's start once, counts the days after it, keeps the crescent
+// criterion's answers for later searches and computes the times on several threads. Every row
+// must be what computing that day on its own gives: ten years at each of five places (the
+// Hijri date, the high-latitude rule at Oslo, the southern hemisphere, a zone of -3:30), each
+// calculation method for two of the years, Hanafi Asr for every other method. A day alone
+// costs a whole crescent search, so the days alone are every 17th day, and at Mecca also the
+// last and first day of every Hijri month.
+TEST(TimetableDays, RunsOfTenYearsEqualEveryDayComputedAlone) {
+    struct PlaceRow {
+        const char* name;
+        double latitude, longitude;
+        int gmtHours, gmtMinutes;
+    };
+    const PlaceRow places[] = {
+        {"Mecca", 21.42, 39.83, 3, 0},         {"London", 51.51, -0.13, 0, 0},
+        {"Oslo", 59.91, 10.75, 1, 0},          {"Wellington", -41.29, 174.78, 12, 0},
+        {"St. John's", 47.56, -52.71, -3, 30},
+    };
+    constexpr int RunDays = 731;  // two years per method, ten in all
+    const int32_t first = FixedFromDateTime(EncodeDate(2020, 1, 1));
+    int place = 0;
+    for (const PlaceRow& p : places) {
+        SCOPED_TRACE(p.name);
+        TimetableEngine run;
+        TimetableEngine alone;
+        for (int method = 0; method < 5; ++method) {
+            TimetableSettings settings =
+                Place(p.latitude, p.longitude, p.gmtHours, p.gmtMinutes, method, 0.0);
+            settings.Juristic = method % 2;
+            const int32_t from = first + method * RunDays;
+            const std::vector<TimetableDay> days = run.ComputeDays(settings, from, RunDays);
+            ASSERT_EQ(days.size(), static_cast<size_t>(RunDays));
+            for (int i = 0; i < RunDays; ++i) {
+                const TimetableDay& day = days[static_cast<size_t>(i)];
+                const bool monthEnds =
+                    place == 0 &&
+                    (day.HijriDay == 1 ||
+                     (i + 1 < RunDays && days[static_cast<size_t>(i) + 1].HijriDay == 1));
+                if (i % 17 != place && !monthEnds) {
+                    continue;
+                }
+                SCOPED_TRACE(day.CivilDateText);
+                const std::vector<TimetableDay> single = alone.ComputeDays(settings, from + i, 1);
+                ASSERT_EQ(single.size(), 1u);
+                ExpectSameRow(day, single[0]);
+            }
+            // Consecutive days count up within a month and restart at 1 after day 29 or 30.
+            for (size_t i = 1; i < days.size(); ++i) {
+                const TimetableDay& a = days[i - 1];
+                const TimetableDay& b = days[i];
+                if (b.HijriDay == 1) {
+                    EXPECT_TRUE(a.HijriDay == 29 || a.HijriDay == 30) << b.CivilDateText;
+                    EXPECT_EQ(b.HijriMonth, a.HijriMonth % 12 + 1) << b.CivilDateText;
+                } else {
+                    EXPECT_EQ(b.HijriDay, a.HijriDay + 1) << b.CivilDateText;
+                    EXPECT_EQ(b.HijriMonth, a.HijriMonth) << b.CivilDateText;
+                }
+            }
         }
+        ++place;
     }
 }
 
