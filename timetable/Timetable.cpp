@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -54,8 +55,9 @@ constexpr MethodRow Methods[] = {
 // clang-format on
 static_assert(std::size(Methods) == 5, "method lost or duplicated");
 
-// Runs at least this long are computed on more than one thread.
+// Runs at least this long are computed on more than one thread, in blocks of rows.
 constexpr int ParallelRunDays = 32;
+constexpr int RowsPerBlock = 16;
 
 constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
                                                          " Asr",  " Maghrib", " Isha"};
@@ -319,11 +321,10 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
     }
 }
 
-TimetableDay TimetableEngine::StartRow(RowContext& context, int64_t serialDay) {
+TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
     TimetableDay day;
     day.Serial = static_cast<TDateTime>(serialDay);
     day.Fixed = FixedFromDateTime(day.Serial);  // EIntOverflow beyond 32 bits
-    SetHijriDate(context, day);
     return day;
 }
 
@@ -371,8 +372,11 @@ void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) co
     e[2] = occurs[2] ? (e[1] + e[4]) / 2.0 : t[2];
 
     const bool ummAlQura = settings.CalcMethod == UmmAlQura;
-    const double ishaInterval =
-        day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours;
+    // The row's Hijri month is read under Umm Al-Qura only: for the other methods the times may
+    // be computed while the month is still being found.
+    const double ishaInterval = !ummAlQura                                    ? 0.0
+                                : day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours
+                                                                              : UmmAlQuraIshaHours;
     const double ummAlQuraIsha = t[4] + ishaInterval;
     if (!highLatitude) {
         const double dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
@@ -426,47 +430,66 @@ void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) co
 std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& settings,
                                                        int64_t firstSerial, int count) {
     RowContext context = StartRecompute(settings);
+    // The rows' days. A day without a fixed date ends the run there; its error is raised once
+    // the rows before it are done, as a computation row by row would have met it.
     std::vector<TimetableDay> days;
     days.reserve(static_cast<size_t>(count));
-    // The Umm al-Qura dates first, in order and on this thread: they use the ephemeris
-    // library, whose state is global, and the month found for one row serves the next.
-    std::exception_ptr stopped;  // the error of the first row that could not start
-    {
-        const RememberCrescents remember(context.Crescents);
-        for (int i = 0; i < count; ++i) {
-            try {
-                days.push_back(StartRow(context, firstSerial + i));
-            } catch (...) {
-                stopped = std::current_exception();
-                break;
-            }
+    std::exception_ptr stopped;
+    for (int i = 0; i < count; ++i) {
+        try {
+            days.push_back(StartRow(firstSerial + i));
+        } catch (...) {
+            stopped = std::current_exception();
+            break;
         }
     }
-    // The times: pure computations, so a long run is split into one block of rows per core.
-    // Each block stops at its first error; the error of the earliest row is raised, as a
-    // computation row by row would have raised it.
+
+    // The times are pure computations: a long run is shared out, a block of rows at a time,
+    // among one thread per core. A block stops at its first error, and the error of the
+    // earliest block is raised: the rows before it all completed.
     const auto rows = static_cast<int>(days.size());
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const int blocks = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
-    std::vector<std::exception_ptr> failures(static_cast<size_t>(blocks));
-    const auto finish = [&](int block) {
-        const int begin = rows * block / blocks;
-        const int end = rows * (block + 1) / blocks;
-        try {
-            for (int i = begin; i < end; ++i) {
-                FinishRow(context, days[static_cast<size_t>(i)]);
+    const int blockCount = (rows + RowsPerBlock - 1) / RowsPerBlock;
+    std::vector<std::exception_ptr> failures(static_cast<size_t>(blockCount));
+    std::atomic<int> nextBlock{0};
+    const auto finishBlocks = [&] {
+        for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
+            const int end = std::min(rows, (block + 1) * RowsPerBlock);
+            try {
+                for (int i = block * RowsPerBlock; i < end; ++i) {
+                    FinishRow(context, days[static_cast<size_t>(i)]);
+                }
+            } catch (...) {
+                failures[static_cast<size_t>(block)] = std::current_exception();
             }
-        } catch (...) {
-            failures[static_cast<size_t>(block)] = std::current_exception();
         }
     };
-    {
-        std::vector<std::jthread> helpers;
-        for (int block = 1; block < blocks; ++block) {
-            helpers.emplace_back(finish, block);
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned helperCount = rows >= ParallelRunDays ? std::min(cores, 8u) - 1 : 0;
+    std::vector<std::jthread> helpers;
+    const auto startHelpers = [&] {
+        for (unsigned h = 0; h < helperCount; ++h) {
+            helpers.emplace_back(finishBlocks);
         }
-        finish(0);
+    };
+    // The Umm al-Qura dates, in order and on this thread: they use the ephemeris library,
+    // whose state is global, and the month found for one row serves the next. Under Umm
+    // Al-Qura the Isha needs the row's month, so the times wait for the dates; otherwise the
+    // helpers compute times meanwhile.
+    const bool timesNeedDates = settings.CalcMethod == UmmAlQura;
+    if (!timesNeedDates) {
+        startHelpers();
     }
+    {
+        const RememberCrescents remember(context.Crescents);
+        for (TimetableDay& day : days) {
+            SetHijriDate(context, day);
+        }
+    }
+    if (timesNeedDates) {
+        startHelpers();
+    }
+    finishBlocks();
+    helpers.clear();  // joins them
     for (const std::exception_ptr& failure : failures) {
         if (failure) {
             std::rethrow_exception(failure);

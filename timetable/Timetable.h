@@ -137,12 +137,12 @@ class TimetableEngine {
   private:
     struct RowContext;
     RowContext StartRecompute(const TimetableSettings& settings);
-    // `count` rows from the date serial day `firstSerial`: every Umm al-Qura date in order,
-    // then the times, a long run on several threads.
+    // `count` rows from the date serial day `firstSerial`: the Umm al-Qura dates in order on
+    // this thread, the times of a long run on several threads.
     std::vector<TimetableDay> ComputeRows(const TimetableSettings& settings, int64_t firstSerial,
                                           int count);
-    // The day's dates (fixed date, Umm al-Qura date); the part of a row that uses the ephemeris.
-    TimetableDay StartRow(RowContext& context, int64_t serialDay);
+    // A row with its date serial and fixed date.
+    static TimetableDay StartRow(int64_t serialDay);
     // The civil date text and the times of a started row; reads only what the recompute holds
     // fixed, so rows may be finished on several threads at once.
     void FinishRow(const RowContext& context, TimetableDay& day) const;
