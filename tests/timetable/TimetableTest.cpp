@@ -640,6 +640,8 @@ void ExpectSameRow(const TimetableDay& a, const TimetableDay& b) {
     EXPECT_EQ(a.GridTexts, b.GridTexts);
     EXPECT_EQ(a.ShownMinutes, b.ShownMinutes);
     EXPECT_EQ(a.EventMinutes, b.EventMinutes);
+    EXPECT_EQ(a.EventHours, b.EventHours);
+    EXPECT_EQ(a.Occurs, b.Occurs);
 }
 
 // A run finds each month's start once, counts the days after it, keeps the crescent
