@@ -252,7 +252,7 @@ void RunOne(const Args& args, Tally& tally) {
 
 TEST(Fuzz, CommandLinesSucceedOrFailWithAMessage) {
     const uint64_t seed = EnvNumber("ORVANDEL_FUZZ_SEED", 20261207);
-    const uint64_t count = EnvNumber("ORVANDEL_FUZZ_INPUTS", 3000);
+    const uint64_t count = EnvNumber("ORVANDEL_FUZZ_INPUTS", 2000);
     SetClockOverride(EncodeDate(2024, 4, 10) + 0.5);  // the default week does not move
 
     const std::vector<Args> corpus = LoadCorpus();
@@ -282,7 +282,7 @@ TEST(Fuzz, CommandLinesSucceedOrFailWithAMessage) {
 // error with a message.
 TEST(Fuzz, EngineWeeksComputeOrRaise) {
     const uint64_t seed = EnvNumber("ORVANDEL_FUZZ_SEED", 20261207) + 1;
-    const uint64_t count = EnvNumber("ORVANDEL_FUZZ_INPUTS", 3000) / 10;
+    const uint64_t count = EnvNumber("ORVANDEL_FUZZ_INPUTS", 2000) / 10;
     Mutator mutator(seed);
     auto& random = mutator.Random();
     const auto uniform = [&](double low, double high) {
