@@ -3,6 +3,7 @@
 #include <cxxabi.h>
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -11,10 +12,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
@@ -190,8 +194,8 @@ TCrashReportDialog::TCrashReportDialog(const QString& report, QWidget* parent) :
     auto* intro = new QLabel(
         QStringLiteral("Orvandel met an error it did not expect. The window keeps working, though "
                        "the table may still show the week and place from before the change. The "
-                       "report below says what went wrong and where: copy it or save it to pass "
-                       "it on."),
+                       "report below says what went wrong and where: copy, save, print or send it "
+                       "to pass it on."),
         this);
     intro->setWordWrap(true);
     FText = new QPlainTextEdit(this);
@@ -204,9 +208,13 @@ TCrashReportDialog::TCrashReportDialog(const QString& report, QWidget* parent) :
     FCopyButton = buttons->addButton(QStringLiteral("Copy report"), QDialogButtonBox::ActionRole);
     FSaveButton =
         buttons->addButton(QStringLiteral("Save as text file..."), QDialogButtonBox::ActionRole);
+    FPrintButton = buttons->addButton(QStringLiteral("Print..."), QDialogButtonBox::ActionRole);
+    FSendButton = buttons->addButton(QStringLiteral("Send..."), QDialogButtonBox::ActionRole);
     FCloseButton = buttons->addButton(QDialogButtonBox::Close);
     connect(FCopyButton, &QPushButton::clicked, this, &TCrashReportDialog::CopyReport);
     connect(FSaveButton, &QPushButton::clicked, this, &TCrashReportDialog::SaveReport);
+    connect(FPrintButton, &QPushButton::clicked, this, &TCrashReportDialog::PrintReport);
+    connect(FSendButton, &QPushButton::clicked, this, &TCrashReportDialog::SendReport);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -254,6 +262,60 @@ void TCrashReportDialog::SaveReport() {
     if (!SaveTo(path)) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("The report could not be written to %1.").arg(path));
+    }
+}
+
+void TCrashReportDialog::PrintTo(QPrinter& printer) const {
+    FText->print(&printer);
+}
+
+void TCrashReportDialog::PrintReport() {
+    QPrinter printer;
+    printer.setDocName(QStringLiteral("orvandel-error-report"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print error report"));
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintTo(printer);
+    }
+}
+
+QUrl TCrashReportDialog::MailUrl(const QString& report) {
+    QString subject = QStringLiteral("Orvandel error report");
+    const qsizetype error = report.indexOf(QStringLiteral("Error: "));
+    if (error >= 0) {
+        const qsizetype end = report.indexOf(u'\n', error);
+        subject += QStringLiteral(": ") + report.mid(error + 7, end < 0 ? -1 : end - error - 7);
+    }
+    const QByteArray note = QUrl::toPercentEncoding(
+        QStringLiteral("\n[Shortened: the full report is on the clipboard.]"));
+    QByteArray body = QUrl::toPercentEncoding(report);
+    if (body.size() > MailBodyLimit) {
+        // Whole code points, added while they and the note still fit.
+        body.clear();
+        for (qsizetype i = 0; i < report.size();) {
+            const qsizetype length = report[i].isHighSurrogate() && i + 1 < report.size() ? 2 : 1;
+            const QByteArray encoded = QUrl::toPercentEncoding(report.mid(i, length));
+            if (body.size() + encoded.size() + note.size() > MailBodyLimit) {
+                break;
+            }
+            body += encoded;
+            i += length;
+        }
+        body += note;
+    }
+    return QUrl::fromEncoded("mailto:?subject=" + QUrl::toPercentEncoding(subject.left(200)) +
+                             "&body=" + body);
+}
+
+// The mail program gets the report's beginning; the clipboard holds all of it.
+void TCrashReportDialog::SendReport() {
+    QGuiApplication::clipboard()->setText(ReportText());
+    if (!QDesktopServices::openUrl(MailUrl(ReportText()))) {
+        QMessageBox::information(
+            this, windowTitle(),
+            QStringLiteral("No mail program answered. The full report is on the clipboard; you "
+                           "can also keep it with \"Save as text file...\" and attach the file to "
+                           "a message."));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The crash report of the window: what an error that reached the application was, where it
 // was raised, and what the program was doing (version, system, ephemeris source, the window's
-// settings), shown in a dialog that can copy the text or save it as a file.
+// settings), shown in a dialog that can copy, save, print or send the text.
 
 #include <QDialog>
 #include <exception>
@@ -12,7 +12,9 @@
 #include "platform/StackTrace.h"
 
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
+class QUrl;
 
 namespace orvandel {
 
@@ -40,7 +42,8 @@ std::string WindowSettingsText(const TForm1& form);
 std::string FormatDetails(const std::vector<CrashDetail>& details);
 
 // The report dialog: the text, read-only, and the buttons "Copy report", "Save as text
-// file..." and "Close". Does not block: it is shown application-modal over the window.
+// file...", "Print...", "Send..." and "Close". Does not block: it is shown application-modal
+// over the window.
 class TCrashReportDialog : public QDialog {
     Q_OBJECT
   public:
@@ -52,18 +55,32 @@ class TCrashReportDialog : public QDialog {
     // Writes the report as UTF-8 text to `path`, replacing the file; false (and the file left
     // as it was) when it cannot be written.
     bool SaveTo(const QString& path) const;
+    // Prints the report on `printer`, a paper printer or a PDF file.
+    void PrintTo(QPrinter& printer) const;
+
+    // The mailto: address that Send opens: the subject names the program and the error (the
+    // report's "Error:" line), the body is the report, cut where needed so that the encoded body
+    // stays within MailBodyLimit characters, which mail programs accept, with a note saying so.
+    static QUrl MailUrl(const QString& report);
+    static constexpr int MailBodyLimit = 1800;  // characters of the percent-encoded body
 
     QPushButton* CopyButton() const { return FCopyButton; }
     QPushButton* SaveButton() const { return FSaveButton; }
+    QPushButton* PrintButton() const { return FPrintButton; }
+    QPushButton* SendButton() const { return FSendButton; }
     QPushButton* CloseButton() const { return FCloseButton; }
 
   private:
     void CopyReport();
     void SaveReport();
+    void PrintReport();
+    void SendReport();
 
     QPlainTextEdit* FText;
     QPushButton* FCopyButton;
     QPushButton* FSaveButton;
+    QPushButton* FPrintButton;
+    QPushButton* FSendButton;
     QPushButton* FCloseButton;
 };
 

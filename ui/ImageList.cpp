@@ -24,6 +24,13 @@ TImageList::TImageList(const QString& colour) {
     }
 }
 
+int TImageList::IndexOf(QChar c) {
+    if (c >= u'0' && c <= u'9') {
+        return c.unicode() - u'0';
+    }
+    return c == u':' ? 10 : c == u'-' ? 11 : -1;
+}
+
 void TImageList::Draw(QPainter& painter, int x, int y, int index) const {
     if (index < 0 || index >= Count) {
         return;

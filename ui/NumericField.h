@@ -1,8 +1,9 @@
 #pragma once
 // The window's numeric fields. Both kinds step by their step with the arrows and by their page
 // step with PageUp/PageDown, stay inside their range, and raise valueChanged once per
-// committed value (a step, or Enter / leaving the field after typing). Typed text that is not
-// a number or lies outside the range is refused: the field keeps its last valid value.
+// committed value (a step, or Enter / leaving the field after typing). A keystroke that is not
+// part of a number is refused. A number outside the range stays as typed, in red, and is not
+// committed: Enter or leaving the field brings back the last valid value.
 
 #include <QDoubleSpinBox>
 #include <QSpinBox>
@@ -15,6 +16,10 @@ class TSpinEdit : public QSpinBox {
   public:
     TSpinEdit(int minimum, int maximum, int step, int pageStep, QWidget* parent = nullptr);
     int PageStep() const { return FPageStep; }
+    // Whether `text` is a whole number outside the range (the field shows it in red).
+    bool OutOfRange(const QString& text) const;
+
+    QValidator::State validate(QString& input, int& pos) const override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,6 +36,8 @@ class TFloatSpinEdit : public QDoubleSpinBox {
     TFloatSpinEdit(double minimum, double maximum, int decimals, double step, double pageStep,
                    QWidget* parent = nullptr);
     double PageStep() const { return FPageStep; }
+    // Whether `text` is a number with at most decimals() decimals outside the range.
+    bool OutOfRange(const QString& text) const;
 
     QValidator::State validate(QString& input, int& pos) const override;
     double valueFromText(const QString& text) const override;

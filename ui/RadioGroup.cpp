@@ -1,6 +1,7 @@
 #include "ui/RadioGroup.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -20,12 +21,44 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int c
         auto* button = new QRadioButton(items[i], this);
         FGroup->addButton(button, i);
         FItems.push_back(button);
+        button->installEventFilter(this);
     }
     connect(FGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
+            UpdateTabStop();
             emit Click();
         }
     });
+    UpdateTabStop();
+}
+
+// Only the checked item (the first while none is) takes the focus from Tab; the others take it
+// from a click.
+void TRadioGroup::UpdateTabStop() {
+    const int stop = std::max(ItemIndex(), 0);
+    for (int i = 0; i < Count(); ++i) {
+        FItems[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+// Up and Left go to the previous item, Down and Right to the next, round the group's end;
+// the item reached is checked.
+bool TRadioGroup::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QGroupBox::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Up || key == Qt::Key_Left      ? -1
+                     : key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                                                                   : 0;
+    const auto at = std::find(FItems.begin(), FItems.end(), watched);
+    if (step == 0 || at == FItems.end()) {
+        return QGroupBox::eventFilter(watched, event);
+    }
+    const int next = (static_cast<int>(at - FItems.begin()) + step + Count()) % Count();
+    FItems[next]->setFocus(Qt::OtherFocusReason);
+    FItems[next]->setChecked(true);
+    return true;
 }
 
 int TRadioGroup::ItemIndex() const {

@@ -1,6 +1,7 @@
 #pragma once
 // A captioned group of radio items laid out column by column. Selecting an item, by the user
-// or by SetItemIndex, raises Click once.
+// or by SetItemIndex, raises Click once. From the keyboard the group is one stop: Tab enters at
+// the checked item, and the arrow keys move to the previous or next item and check it.
 
 #include <QGroupBox>
 #include <QStringList>
@@ -32,9 +33,11 @@ class TRadioGroup : public QGroupBox {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Arrange();
+    void UpdateTabStop();
     QButtonGroup* FGroup;
     std::vector<QRadioButton*> FItems;
     int FColumns;

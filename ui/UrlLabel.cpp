@@ -8,7 +8,7 @@
 namespace orvandel {
 
 TUrlLabel::TUrlLabel(const QUrl& address, QWidget* parent) : QLabel(parent), FAddress(address) {
-    setText(address.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2));  // no "//"
+    setText(address.host() + (address.path() == u"/" ? QString() : address.path()));
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);

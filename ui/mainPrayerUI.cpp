@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QUrl>
+#include <algorithm>
+#include <initializer_list>
 
 #include "timetable/CityCatalogue.h"
 #include "ui/Application.h"
@@ -41,6 +43,8 @@ constexpr int PanelBorder = 1;           // pixels of the panel's left and top b
 constexpr int ImageRunRightMargin = 20;  // pixels from the digit images to the column's edge
 constexpr int DateMarginLeft = 5;        // pixels, dates when the column is on the right
 constexpr int DateMarginRight = 10;      // pixels, dates when the column is on the left
+constexpr int CaptionGap = 3;            // pixels at least between a caption and the next control
+const QString NoHijriDateText = QStringLiteral("no Hijri date");
 
 // Sets FUpdating for a scope and sets it to `onExit` however the scope is left.
 class TUpdatingScope {
@@ -83,9 +87,22 @@ QFont FormFont(int pointSize, bool bold = false) {
 QLabel* MakeLabel(const QString& text, QWidget* parent, int left, int top, bool bold = false) {
     auto* label = new QLabel(text, parent);
     label->setFont(FormFont(8, bold));
-    label->adjustSize();
-    label->move(left, top);
+    // One pixel more than the text, which at a fractional scale may round wider.
+    label->setGeometry(left, top, label->sizeHint().width() + 1, label->sizeHint().height());
     return label;
+}
+
+// Widens each control of a row to its caption where the caption needs more than the place the
+// layout gives it, and moves the next control right where they would touch.
+void FitRow(std::initializer_list<QWidget*> row) {
+    const QWidget* previous = nullptr;
+    for (QWidget* w : row) {
+        w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+        if (previous != nullptr && w->x() < previous->geometry().right() + 1 + CaptionGap) {
+            w->move(previous->geometry().right() + 1 + CaptionGap, w->y());
+        }
+        previous = w;
+    }
 }
 
 QCheckBox* MakeCheckBox(const QString& text, QWidget* parent, const QRect& place, bool checked) {
@@ -130,18 +147,20 @@ void TForm1::BuildControls() {
     setWindowTitle(QStringLiteral("Tovrek   -   Orvandel"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(FormFont(8));
-    QPalette formPalette = palette();
-    formPalette.setColor(QPalette::Window, FormBackground);
-    formPalette.setColor(QPalette::Button, FormBackground);
-    setPalette(formPalette);
+    setPalette(FormPalette());
     setAutoFillBackground(true);
+    // The layout is the same in every environment; only "Right-to-left" changes the columns.
+    // Painters take the direction of their text from the application, so the program's one
+    // window sets it there too: otherwise "12-hour times" would read "hour times-12".
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    setLayoutDirection(Qt::LeftToRight);
     setStyleSheet(QStringLiteral(
         "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
         " { color: #FF0000; }"
         "QCheckBox { spacing: 3px; }"
         "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
         " border-right: none; border-bottom: none; background: #E0D9BE; }"
-        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; font-weight: bold; }"
+        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
         "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
 
     // Top row: the date and the options.
@@ -165,6 +184,7 @@ void TForm1::BuildControls() {
         MakeCheckBox(QStringLiteral("Add safety time"), this, {499, 21, 95, 17}, true);
     cbRoundMinutes = MakeCheckBox(QStringLiteral("Nearest minute"), this, {601, 21, 94, 17}, false);
     cbRightToLeft = MakeCheckBox(QStringLiteral("Right-to-left"), this, {702, 21, 77, 17}, true);
+    FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
 
     // The timetable: the date column and the six prayer columns side by side.
     RzPanel1 = new QFrame(this);
@@ -221,6 +241,8 @@ void TForm1::BuildControls() {
           static_cast<QAbstractSpinBox*>(spinElevation)}) {
         box->setFont(fieldFont);
     }
+    FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
+            Label17, Label2, spinElevation});
 
     // The methods.
     rgCalcMethod = new TRadioGroup(QStringLiteral("Prayer Calculation Method"),
@@ -245,6 +267,7 @@ void TForm1::BuildControls() {
     RzPanel2->setGeometry(0, 0, 154, ClientHeight);
     grpCities = new QGroupBox(QStringLiteral(" Cities "), RzPanel2);
     grpCities->setObjectName(QStringLiteral("grpCities"));
+    grpCities->setFont(FormFont(8, true));  // set here: a style-sheet font would replace it
     grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
     CityList = new TCityList(grpCities);
     CityList->setGeometry(4, 22, 126, ClientHeight - 20 - 26);
@@ -258,8 +281,9 @@ void TForm1::BuildControls() {
         f.setUnderline(true);
         return f;
     }());
-    RzURLLabel1->adjustSize();
-    RzURLLabel1->move(685, 497);
+    RzURLLabel1->setFixedSize(RzURLLabel1->sizeHint() + QSize(1, 0));
+    // Ends where the panels above end, whatever the width of the address.
+    RzURLLabel1->move(RzPanel1->geometry().right() + 1 - RzURLLabel1->width(), 497);
 
     // Keyboard order; the grids' panel takes no focus.
     QWidget* order[] = {edCalendar,  cbRightToLeft,   cbRoundMinutes, cb12hours,     spinDegLat,
@@ -404,7 +428,8 @@ void TForm1::StoreTimetable(const Timetable& table) {
     for (int row = 1; row <= 7; ++row) {
         const TimetableDay& day = table.Days[row - 1];
         ColCities->SetCell(0, row, FromUtf8(day.CivilDateText));
-        HijriDateTexts[row] = FromUtf8(day.HijriDateText);
+        HijriDateTexts[row] = day.HijriValid ? FromUtf8(day.HijriDateText) : NoHijriDateText;
+        HijriDateValid[row] = day.HijriValid;
         for (int prayer = 0; prayer < GridColumns; ++prayer) {
             const int col = table.ColumnOf(prayer);
             TimeTexts.at(col)[row] = FromUtf8(day.TimeTexts[prayer]);
@@ -548,7 +573,7 @@ void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rec
     int x = W - ImageRunRightMargin;
     for (qsizetype k = digits.size() - 1; k >= 0; --k) {
         x -= TImageList::Width;
-        images.Draw(canvas, Rect.left() + x, Rect.top() + 2, digits[k].unicode() - u'0');
+        images.Draw(canvas, Rect.left() + x, Rect.top() + 2, TImageList::IndexOf(digits[k]));
     }
 
     // Lower line: the Latin time, right-aligned with the images.
@@ -560,7 +585,8 @@ void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rec
     TextOut(canvas, lower, Rect.left() + x, Rect.top() + 17, latin);
 }
 
-// One date cell: the civil date, and below it the Hijri date in grey with the footnote mark.
+// One date cell: the civil date, and below it the Hijri date in grey with the footnote mark, or
+// in its place a note that the day has no Hijri date.
 // Right-aligned next to the times when the column is on the left, at 5 pixels when on the right.
 void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rect) {
     canvas.fillRect(Rect, FormBackground);
@@ -581,7 +607,8 @@ void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rec
     // Measured without the asterisk, which overhangs into the margin.
     x = FDateColumnOnRight ? DateMarginLeft
                            : C - metrics.horizontalAdvance(hijri) - DateMarginRight;
-    TextOut(canvas, Rect.adjusted(0, 16, 0, 0), Rect.left() + x, Rect.top() + 16 + 4, hijri + u'*');
+    TextOut(canvas, Rect.adjusted(0, 16, 0, 0), Rect.left() + x, Rect.top() + 16 + 4,
+            HijriDateValid[ARow] ? hijri + u'*' : hijri);
 }
 
 }  // namespace orvandel

@@ -13,7 +13,14 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUrlQuery>
+#include <QDesktopServices>
+#include <QComboBox>
 #include <csignal>
 #include <stdexcept>
 
@@ -233,25 +240,19 @@ class CrashReportTest : public QObject {
         QTest::mouseClick(dialog->CopyButton(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), dialog->ReportText());
 
-        // The save button asks for a file name; answer the file dialog as a user would.
+        // The save button asks for a file name; answer the file dialog as a user would, by typing
+        // the name into its file name field.
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath(QStringLiteral("report.txt"));
-        bool answered = false;
-        QTimer answer;
-        answer.setInterval(20);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                answer.stop();
-                answered = true;
-                files->selectFile(path);
-                static_cast<QDialog*>(files)->accept();  // protected in QFileDialog
-            }
+        const TDialogAnswer<QFileDialog> answer([&](QFileDialog* files) {
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
         });
-        answer.start();
         QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
-        answer.stop();
-        QVERIFY(answered);
+        QVERIFY(answer.Answered());
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(QString::fromUtf8(saved.readAll()), dialog->ReportText());
@@ -260,6 +261,90 @@ class CrashReportTest : public QObject {
         const QString nowhere = folder.filePath(QStringLiteral("missing/report.txt"));
         QVERIFY(!dialog->SaveTo(nowhere));
         QVERIFY(!QFile::exists(nowhere));
+    }
+
+    // Print... on a "Print to File (PDF)" printer: the file holds the report's text.
+    void printToPdf() {
+        TCrashReportDialog dialog(QStringLiteral("=== Orvandel crash report ===\nError: orvandel::"
+                                                 "EInvalidOp\nMessage: printed line 42\n"));
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        const TDialogAnswer<QPrintDialog> answer([&](QPrintDialog* print) {
+            auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(printers != nullptr && file != nullptr);
+            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+            QVERIFY(printers->currentText().contains(QStringLiteral("PDF")));
+            file->setText(pdf);
+            print->accept();
+        });
+        QTest::mouseClick(dialog.PrintButton(), Qt::LeftButton);
+        QVERIFY(answer.Answered());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(text.waitForFinished(), "pdftotext (poppler-utils) did not run");
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("Error: orvandel::EInvalidOp")), qPrintable(printed));
+        QVERIFY(printed.contains(QStringLiteral("Message: printed line 42")));
+    }
+
+    // Send... opens the mail program with the report (cut to what mail programs take) and puts
+    // the whole report on the clipboard.
+    void sendOpensMail_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("short report, whole") << 3 << false;
+        QTest::newRow("long report, cut with a note") << 200 << true;
+    }
+    void sendOpensMail() {
+        QFETCH(int, lines);
+        QFETCH(bool, shortened);
+        QString report = QStringLiteral("=== Orvandel crash report ===\nError: std::out_of_range\n");
+        for (int i = 0; i < lines; ++i) {
+            report += QStringLiteral("  #%1 frame name & \"quoted\" 100%\n").arg(i);
+        }
+        TCrashReportDialog dialog(report);
+        UrlSink sink;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &sink, "Open");
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dialog.SendButton(), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), report);
+        QCOMPARE(sink.Opened.size(), 1);
+        const QUrl url = sink.Opened.front();
+        QCOMPARE(url, TCrashReportDialog::MailUrl(report));
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                 QStringLiteral("Orvandel error report: std::out_of_range"));
+        const QString body = query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
+        const QByteArray encoded = url.toEncoded();
+        QVERIFY(encoded.size() - encoded.indexOf("&body=") - 6 <= TCrashReportDialog::MailBodyLimit);
+        if (!shortened) {
+            QCOMPARE(body, report);
+            return;
+        }
+        const qsizetype cut = body.indexOf(QStringLiteral("\n[Shortened: the full report is on the "
+                                                          "clipboard.]"));
+        QVERIFY(cut > 400);
+        QVERIFY(report.startsWith(body.left(cut)));
+    }
+
+    // Without a mail program the dialog says so and points to saving the report.
+    void sendWithoutMailProgram() {
+        TCrashReportDialog dialog(QStringLiteral("Error: orvandel::EInvalidOp\n"));
+        QString said;
+        const TDialogAnswer<QMessageBox> answer([&](QMessageBox* box) {
+            said = box->text();
+            box->accept();
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("mailto")));
+        QTest::mouseClick(dialog.SendButton(), Qt::LeftButton);
+        QVERIFY(answer.Answered());
+        QVERIFY2(said.contains(QStringLiteral("No mail program")) &&
+                     said.contains(QStringLiteral("Save as text file")),
+                 qPrintable(said));
+        QCOMPARE(QGuiApplication::clipboard()->text(), dialog.ReportText());
     }
 
     // A fatal signal writes the settings of the latest recompute with its report.

@@ -73,6 +73,7 @@ class DigitImagesTest : public QObject {
         }
         QTest::newRow("five: shorter") << 5 << 4 << 11;
         QTest::newRow("colon") << 10 << 5 << 12;
+        QTest::newRow("minus sign") << 11 << 7 << 8;
     }
     void inkRows() {
         QFETCH(int, index);

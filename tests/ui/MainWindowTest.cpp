@@ -3,7 +3,10 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include "tests/ui/UiTestSupport.h"
@@ -58,15 +61,6 @@ class FirstPaintProbe : public QObject {
 
   private:
     TForm1& FForm;
-};
-
-// Receives the web link's open request instead of the desktop.
-class UrlSink : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> Opened;
-  public slots:
-    void Open(const QUrl& url) { Opened.append(url); }
 };
 
 }  // namespace
@@ -377,6 +371,112 @@ class MainWindowTest : public QObject {
                  QColor(0x80, 0x00, 0x80));
     }
 
+    // Every caption fits its control: the control is as wide as the caption wants, the drawn
+    // text leaves its last device pixel column clear (it is clipped otherwise), and nothing
+    // runs into the control to its right or out of the window. ctest runs this at scales 1,
+    // 1.25, 1.5 and 2. The city group's caption has the font of the other group captions.
+    void captionsFit() {
+        const auto form = ShowForm();
+        int captions = 0;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (!w->isVisible() || (label == nullptr && button == nullptr) ||
+                (button != nullptr && button->text().isEmpty())) {
+                continue;
+            }
+            ++captions;
+            const QString name = label != nullptr ? label->text() : button->text();
+            const QRect text(w->pos(), QSize(w->sizeHint().width(), w->height()));
+            QVERIFY2(text.width() <= w->width(), qPrintable(name));
+            QVERIFY2(form->rect().contains(QRect(w->mapTo(form.get(), QPoint()), text.size())),
+                     qPrintable(name));
+            const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+            for (int y = 0; y < image.height(); ++y) {
+                QVERIFY2(image.pixel(image.width() - 1, y) == background,
+                         qPrintable(name + QStringLiteral(" is clipped")));
+            }
+            for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(
+                     Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(other == w || !other->isVisible() || other->x() <= w->x() ||
+                             !text.intersects(other->geometry().adjusted(-1, 0, 1, 0)),
+                         qPrintable(name + QStringLiteral(" touches a control")));
+            }
+        }
+        QVERIFY(captions > 20);
+        const QFontInfo cities(form->grpCities->font()), coordinates(form->RzGroupBox3->font());
+        QCOMPARE(cities.family(), coordinates.family());
+        QCOMPARE(cities.pixelSize(), coordinates.pixelSize());
+        QCOMPARE(cities.bold(), true);
+    }
+
+    // Tab enters a radio group at its checked item; the arrows move through the items, round
+    // the end, and check the item they reach, which recomputes once.
+    void radioGroupsByKeyboard() {
+        const auto form = ShowForm();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->spinElevation->setFocus();
+        const auto step = [&](QWidget* from, Qt::Key key, QAbstractButton* reached) {
+            const int before = form->RefreshCount();
+            const bool arrow = key != Qt::Key_Tab;
+            QTest::keyClick(from, key);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(reached));
+            QCOMPARE(reached->isChecked(), true);
+            QCOMPARE(form->RefreshCount(), before + (arrow ? 1 : 0));
+        };
+        TRadioGroup* calc = form->rgCalcMethod;
+        step(form->spinElevation, Qt::Key_Tab, calc->Button(3));  // Umm Al-Qura, checked
+        step(calc->Button(3), Qt::Key_Down, calc->Button(4));
+        step(calc->Button(4), Qt::Key_Right, calc->Button(0));    // round the end
+        step(calc->Button(0), Qt::Key_Up, calc->Button(4));
+        step(calc->Button(4), Qt::Key_Left, calc->Button(3));
+        step(calc->Button(3), Qt::Key_Tab, form->rgJuristic->Button(0));
+        step(form->rgJuristic->Button(0), Qt::Key_Down, form->rgJuristic->Button(1));
+        QTest::keyClick(form->rgJuristic->Button(1), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->cbAddSafetyTime));
+        QTest::keyClick(form->cbAddSafetyTime, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->rgJuristic->Button(1)));
+        QCOMPARE(calc->ItemIndex(), 3);
+        QCOMPARE(form->rgJuristic->ItemIndex(), 1);
+    }
+
+    // Under a right-to-left desktop (-reverse) or an Arabic locale the window looks exactly as
+    // it does elsewhere: the same geometry and the same pixels.
+    void rightToLeftEnvironment_data() {
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("-reverse") << true << QString();
+        QTest::newRow("Arabic locale") << false << QStringLiteral("ar_SA");
+        QTest::newRow("-reverse and Arabic locale") << true << QStringLiteral("ar_EG");
+    }
+    void rightToLeftEnvironment() {
+        QFETCH(bool, reverse);
+        QFETCH(QString, locale);
+        const auto layout = [](TForm1& form) {
+            QList<QRect> places;
+            for (QWidget* w : form.findChildren<QWidget*>()) {
+                places.append(QRect(w->mapTo(&form, QPoint()), w->size()));
+            }
+            return std::pair(places, form.grab().toImage());
+        };
+        const auto expected = layout(*ShowForm());
+        const QLocale previous;
+        const auto restore = qScopeGuard([&] {
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+            QLocale::setDefault(previous);
+        });
+        QApplication::setLayoutDirection(reverse ? Qt::RightToLeft : Qt::LeftToRight);
+        if (!locale.isEmpty()) {
+            QLocale::setDefault(QLocale(locale));
+        }
+        const auto form = ShowForm();
+        const auto seen = layout(*form);
+        QCOMPARE(seen.first, expected.first);
+        QVERIFY(seen.second == expected.second);
+    }
+
     void tabOrder() {
         const auto form = ShowForm();
         QList<QWidget*> seen;
@@ -396,13 +496,8 @@ class MainWindowTest : public QObject {
                                        form->spinHrsGmt,
                                        form->spinMinutGmt,
                                        form->spinElevation,
-                                       form->rgCalcMethod->Button(0),
-                                       form->rgCalcMethod->Button(1),
-                                       form->rgCalcMethod->Button(2),
-                                       form->rgCalcMethod->Button(3),
-                                       form->rgCalcMethod->Button(4),
+                                       form->rgCalcMethod->Button(3),  // the checked items
                                        form->rgJuristic->Button(0),
-                                       form->rgJuristic->Button(1),
                                        form->cbAddSafetyTime,
                                        form->CityList,
                                        form->cbSunsetBased};

@@ -1,9 +1,11 @@
-// The window's numeric fields: typed text that is not a number or lies outside the range is
-// refused and the field keeps its value; a typed decimal separator is accepted; every
-// committed value recomputes once; page steps and the range.
+// The window's numeric fields: a key that is not part of a number is refused; a number outside
+// the range stays as typed, in red, is never applied, and gives way to the last valid value on
+// Enter or leaving the field; a typed decimal separator is accepted; every committed value
+// recomputes once; page steps and the range.
 #include <QLineEdit>
 
 #include "tests/ui/UiTestSupport.h"
+#include "ui/Colors.h"
 #include "ui/DateField.h"
 #include "ui/NumericField.h"
 
@@ -58,39 +60,61 @@ class NumericFieldTest : public QObject {
     void cleanup() { SetClockOverride(std::nullopt); }
 
     // Typed key by key over the whole text, then Enter and leaving the field. Each field
-    // starts from StartValues.
+    // starts from StartValues. An out-of-range number is shown as typed, in red, until Enter,
+    // and again until the field is left.
     void typed_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<double>("expected");
         QTest::addColumn<int>("recomputes");
-        QTest::newRow("latitude with a point") << int(Latitude) << "21.4225" << 21.4225 << 1;
-        QTest::newRow("latitude with a comma") << int(Latitude) << "21,4225" << 21.4225 << 1;
-        QTest::newRow("negative longitude") << int(Longitude) << "-73.7321" << -73.7321 << 1;
-        QTest::newRow("letters into elevation") << int(Elevation) << "abc" << 0.0 << 0;
-        QTest::newRow("letters into latitude") << int(Latitude) << "north" << 10.0 << 0;
-        QTest::newRow("minus into elevation") << int(Elevation) << "-" << 0.0 << 0;
-        QTest::newRow("fifth decimal refused") << int(Latitude) << "1.23456" << 1.2345 << 1;
-        QTest::newRow("second digit beyond 59 refused") << int(Minutes) << "75" << 7.0 << 1;
-        QTest::newRow("same value again") << int(Hours) << "3" << 3.0 << 0;
+        QTest::addColumn<bool>("outOfRange");
+        QTest::newRow("latitude with a point") << int(Latitude) << "21.4225" << 21.4225 << 1 << false;
+        QTest::newRow("latitude with a comma") << int(Latitude) << "21,4225" << 21.4225 << 1 << false;
+        QTest::newRow("negative longitude") << int(Longitude) << "-73.7321" << -73.7321 << 1 << false;
+        QTest::newRow("letters into elevation") << int(Elevation) << "abc" << 0.0 << 0 << false;
+        QTest::newRow("letters into latitude") << int(Latitude) << "north" << 10.0 << 0 << false;
+        QTest::newRow("minus into elevation") << int(Elevation) << "-" << 0.0 << 0 << false;
+        QTest::newRow("fifth decimal refused") << int(Latitude) << "1.23456" << 1.2345 << 1 << false;
+        QTest::newRow("same value again") << int(Hours) << "3" << 3.0 << 0 << false;
+        QTest::newRow("latitude 75 is not 7") << int(Latitude) << "75" << 10.0 << 0 << true;
+        QTest::newRow("longitude -200") << int(Longitude) << "-200" << 20.0 << 0 << true;
+        QTest::newRow("minutes 75") << int(Minutes) << "75" << 0.0 << 0 << true;
+        QTest::newRow("hours 26") << int(Hours) << "26" << 3.0 << 0 << true;
+        QTest::newRow("elevation 12345 is not 1234") << int(Elevation) << "12345" << 0.0 << 0 << true;
     }
     void typed() {
         QFETCH(int, field);
         QFETCH(QString, keys);
         QFETCH(double, expected);
         QFETCH(int, recomputes);
+        QFETCH(bool, outOfRange);
         const auto form = ShowForm();
         QAbstractSpinBox* box = FieldOf(*form, field);
         SetValue(box, StartValues[field]);
-        box->setFocus();
-        box->selectAll();
-        const int before = form->RefreshCount();
-        QTest::keyClicks(box, keys);
-        QCOMPARE(form->RefreshCount(), before);  // nothing before the value is committed
-        QTest::keyClick(box, Qt::Key_Return);
-        form->edCalendar->setFocus();  // leaving the field commits nothing more
-        QCOMPARE(ValueOf(box), expected);
-        QCOMPARE(form->RefreshCount(), before + recomputes);
+        const QString shown = EditorOf(box)->text();
+        for (const bool byEnter : {true, false}) {
+            box->setFocus();
+            box->selectAll();
+            const int before = form->RefreshCount();
+            QTest::keyClicks(box, keys);
+            QCOMPARE(form->RefreshCount(), before);  // nothing before the value is committed
+            QCOMPARE(box->palette().color(QPalette::Text), outOfRange ? CurrentDayRed : FormText);
+            if (outOfRange) {
+                QCOMPARE(EditorOf(box)->text(), keys);
+                QCOMPARE(ValueOf(box), StartValues[field]);
+            }
+            if (byEnter) {
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            form->edCalendar->setFocus();  // leaving the field commits nothing more after Enter
+            QCOMPARE(ValueOf(box), expected);
+            QCOMPARE(form->RefreshCount(), before + recomputes);
+            QCOMPARE(box->palette().color(QPalette::Text), FormText);
+            if (!outOfRange) {
+                break;
+            }
+            QCOMPARE(EditorOf(box)->text(), shown);
+        }
     }
 
     // Text put into the field as a whole (pasted) that the field cannot take: it returns to the

@@ -1,13 +1,23 @@
-// Pixels of the grabbed window: the red current-day row in both grids, the grey Hijri line,
-// the digit images where they belong, and the date column changing sides with
-// "Right-to-left".
+// Pixels of the grabbed window: the red current-day row in both grids, the grey Hijri line or
+// the note that a day has none, the digit images where they belong (a minus sign included), the
+// date column changing sides with "Right-to-left", and readable text under a dark desktop.
+#include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QScopeGuard>
+#include <cmath>
 #include <cstdlib>
+#include <map>
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Colors.h"
+#include "ui/CityList.h"
+#include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/NumericField.h"
+#include "ui/RadioGroup.h"
 
 namespace orvandel::test {
 
@@ -53,6 +63,37 @@ std::pair<int, int> InkColumns(const QImage& image, const QRect& area) {
         }
     }
     return {first, last};
+}
+
+// The contrast ratio of the text in `area` against its background: the commonest colour is the
+// background, the pixel of the most different luminance the text (1 = none, 21 = black on white).
+double Contrast(const QImage& image, const QRect& area, QRgb* background = nullptr) {
+    const auto luminance = [](QRgb p) {
+        const auto linear = [](int c) {
+            const double v = c / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(p)) + 0.7152 * linear(qGreen(p)) + 0.0722 * linear(qBlue(p));
+    };
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb commonest = 0;
+    for (const auto& [colour, n] : counts) {
+        commonest = n > counts[commonest] ? colour : commonest;
+    }
+    if (background != nullptr) {
+        *background = commonest;
+    }
+    double ratio = 1.0;
+    for (const auto& entry : counts) {
+        const double a = luminance(entry.first), b = luminance(commonest);
+        ratio = std::max(ratio, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+    }
+    return ratio;
 }
 
 QImage Grab(TForm1& form) {
@@ -107,15 +148,29 @@ class RenderingTest : public QObject {
     // Every character of a cell's text takes a 10-pixel slot; the last slot ends 20 pixels
     // before the column's right edge; a digit's slot holds exactly its image over the
     // background and a blank's slot stays empty.
+    // A negative time (Warsaw's place with the zone GMT -1 in June) reads the same in both
+    // lines: the minus sign is one of the images.
     void digitImagesPlacedAsStated_data() {
         QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("right to left") << true;
-        QTest::newRow("left to right") << false;
+        QTest::addColumn<bool>("negative");
+        QTest::newRow("right to left") << true << false;
+        QTest::newRow("left to right") << false << false;
+        QTest::newRow("negative times") << true << true;
     }
     void digitImagesPlacedAsStated() {
         QFETCH(bool, rightToLeft);
+        QFETCH(bool, negative);
         const auto form = ShowForm();
         form->cbRightToLeft->setChecked(rightToLeft);
+        if (negative) {
+            form->spinDegLat->setValue(52.23);
+            form->spinDegLong->setValue(21.01);
+            form->spinHrsGmt->setValue(-1);
+            form->spinMinutGmt->setValue(0);
+            form->rgCalcMethod->SetItemIndex(0);
+            form->edCalendar->SetValue(EncodeDate(2024, 6, 19));
+        }
+        int negatives = 0;
         const QImage image = Grab(*form);
         const int W = form->Grid->DefaultColWidth();
         for (int row = 1; row <= 7; ++row) {
@@ -125,15 +180,19 @@ class RenderingTest : public QObject {
                 const QRect cell = InWindow(*form, form->Grid, form->Grid->CellRect(col, row));
                 const QString text = form->Grid->Cell(col, row);
                 QVERIFY(!text.isEmpty());
+                if (text.contains(u'-')) {
+                    ++negatives;
+                    QCOMPARE(form->TimeTexts[col][row], text);
+                }
                 // Nothing right of the image run in the upper part of the cell.
                 const QRect right(cell.left() + W - 20, cell.top(), 20, 17);
                 QCOMPARE(InkColumns(image, right).first, -1);
                 int x = cell.left() + W - 20;
                 for (qsizetype k = text.size() - 1; k >= 0; --k) {
                     x -= 10;
-                    const int index = text[k].unicode() - u'0';
+                    const int index = TImageList::IndexOf(text[k]);
                     const QImage glyph =
-                        index >= 0 && index <= 10
+                        index >= 0
                             ? images.Image(index).toImage().convertToFormat(QImage::Format_ARGB32)
                             : QImage();
                     for (int gy = 0; gy < 16; ++gy) {
@@ -163,6 +222,80 @@ class RenderingTest : public QObject {
                                         .arg(lastInk - cell.left())));
             }
         }
+        QCOMPARE(negatives > 0, negative);
+    }
+
+    // The week of 6 January 1 lies before the Hijri calendar: each day says it has no Hijri
+    // date, in full, without the footnote mark.
+    void dayWithoutHijriDate() {
+        const auto form = ShowForm();
+        form->cbRightToLeft->setChecked(false);
+        form->edCalendar->SetValue(EncodeDate(1, 1, 6));
+        const QImage image = Grab(*form);
+        const int width = QFontMetrics(QFont(form->font().family(), 8))
+                              .horizontalAdvance(QStringLiteral("no Hijri date"));
+        for (int row = 1; row <= 7; ++row) {
+            QVERIFY(!form->HijriDateValid[row]);
+            QCOMPARE(form->HijriDateTexts[row], QStringLiteral("no Hijri date"));
+            const QRect cell = InWindow(*form, form->ColCities, form->ColCities->CellRect(0, row));
+            const auto [first, last] = InkColumns(image, cell.adjusted(0, 16, 0, 0));
+            // Right-aligned 10 pixels from the edge, with nothing drawn in the margin.
+            QVERIFY2(last - cell.left() <= 110 && last - first + 1 >= width - 3,
+                     qPrintable(QStringLiteral("row %1: ink %2..%3").arg(row).arg(first).arg(last)));
+        }
+    }
+
+    // A dark desktop palette (Fusion's style of dark themes) changes nothing of the window: the
+    // text of every caption, field, grid cell and the city list keeps its contrast against the
+    // form's own backgrounds.
+    void readableUnderADarkPalette() {
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        QPalette dark(QColor(0x35, 0x35, 0x35));  // white text on dark grey
+        dark.setColor(QPalette::PlaceholderText, QColor(0xB0, 0xB0, 0xB0));
+        dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+        QApplication::setPalette(dark);
+        const auto form = ShowForm();
+        form->CityList->Open(1);  // a closed group's grey caption and an open one's
+        const QImage image = Grab(*form);
+        QList<std::pair<QString, QRect>> samples;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const bool caption = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
+            const bool field = qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<TDateField*>(w);
+            auto* group = qobject_cast<QGroupBox*>(w);
+            if (w->isVisible() && (caption || field || group)) {
+                const QRect place(w->mapTo(form.get(), QPoint()), w->size());
+                samples.append({w->metaObject()->className() + QStringLiteral(" ") +
+                                    w->property("text").toString() + w->property("title").toString(),
+                                group ? place.adjusted(8, 0, -8, -place.height() + 12) : place});
+            }
+        }
+        const QRect header = InWindow(*form, form->Grid, form->Grid->CellRect(0, 0));
+        const QRect time = InWindow(*form, form->Grid, form->Grid->CellRect(0, 1));
+        const QRect date = InWindow(*form, form->ColCities, form->ColCities->CellRect(0, 1));
+        samples.append({QStringLiteral("grid header"), header});
+        samples.append({QStringLiteral("Latin time"), time.adjusted(0, 17, 0, 0)});
+        samples.append({QStringLiteral("civil date"), date.adjusted(0, 0, 0, -20)});
+        samples.append({QStringLiteral("Hijri date"), date.adjusted(0, 16, 0, 0)});
+        for (int group : {0, 1}) {
+            const QRect caption = form->CityList->CaptionRect(group);
+            samples.append({QStringLiteral("city group %1").arg(group),
+                            QRect(form->CityList->mapTo(form.get(), caption.topLeft()),
+                                  caption.size() - QSize(0, 2))});
+        }
+        const QRect city = form->CityList->ItemRect(1, 0);
+        samples.append({QStringLiteral("city"),
+                        QRect(form->CityList->mapTo(form.get(), city.topLeft()), city.size())});
+        for (const auto& [name, area] : samples) {
+            QRgb background = 0;
+            const double contrast = Contrast(image, area, &background);
+            QVERIFY2(contrast >= 3.0, qPrintable(QStringLiteral("%1: contrast %2 on %3")
+                                                     .arg(name)
+                                                     .arg(contrast)
+                                                     .arg(QColor(background).name())));
+        }
+        QCOMPARE(image.pixel(header.topLeft() + QPoint(2, 2)), Background);
+        QCOMPARE(image.pixel(form->RzLabel2->mapTo(form.get(), QPoint(0, 0))), Background);
     }
 
     void headerOfTheDateColumnIsEmpty() {

@@ -2,8 +2,10 @@
 // Shared by the window's Qt Test classes: registration in the one test program, a fixed
 // clock, and a shown window.
 
+#include <QApplication>
 #include <QObject>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -44,5 +46,42 @@ inline std::unique_ptr<TForm1> ShowForm() {
     }
     return form;
 }
+
+// Receives the desktop's open requests (QDesktopServices::setUrlHandler) instead of a browser
+// or mail program.
+class UrlSink : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> Opened;
+  public slots:
+    void Open(const QUrl& url) { Opened.append(url); }
+};
+
+// Answers the first dialog of class D that is shown while it exists: `answer` runs from the
+// event loop of that dialog once its show event has been delivered. A modal dialog blocks the
+// code that opened it, so this is how a test acts in it, waiting for the dialog, not for a time.
+template <class D>
+class TDialogAnswer : public QObject {
+  public:
+    explicit TDialogAnswer(std::function<void(D*)> answer) : FAnswer(std::move(answer)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~TDialogAnswer() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool Answered() const { return FAnswered; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* dialog = qobject_cast<D*>(watched); dialog && !FAnswered &&
+                                                      event->type() == QEvent::Show) {
+            FAnswered = true;
+            QMetaObject::invokeMethod(this, [this, dialog] { FAnswer(dialog); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    std::function<void(D*)> FAnswer;
+    bool FAnswered = false;
+};
 
 }  // namespace orvandel::test

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the 22 digit images of the timetable (Arabic-Indic digits 0-9 and a colon, black and
-red) as 10 x 16 RGBA PNG files next to this script. Run once after changing a glyph and commit
+"""Writes the 24 digit images of the timetable (Arabic-Indic digits 0-9, a colon and a minus
+sign, black and red) as 10 x 16 RGBA PNG files next to this script. Run once after changing a glyph and commit
 the PNG files: the program loads them as Qt resources and never draws them itself.
 
 Every glyph keeps its ink inside pixel rows 2 to 12; '#' is ink, '.' is transparent.
@@ -141,6 +141,10 @@ GLYPHS = {
         "....#.....",
         "....#.....",
     ],
+    11: [BLANK] * 5 + [  # the minus sign: a bar of 6 x 2 pixels, rows 7-8
+        "..######..",
+        "..######..",
+    ] + [BLANK] * 4,
 }
 
 COLOURS = {"black": (0, 0, 0), "red": (255, 0, 0)}
