@@ -17,10 +17,11 @@ RUN_PACKAGES=(build-essential cmake pkg-config ccache
               libhowardhinnant-date-dev tzdata fonts-liberation2
               librsvg2-bin help2man)
 # The tests (scripts/test): GoogleTest and GoogleMock, a virtual X server for the start/quit
-# test, and the validators of the installed desktop files and manual pages.
+# test, the validators of the installed desktop files and manual pages, and pdftotext to read
+# the crash report printed to a PDF file.
 TEST_PACKAGES=(libgtest-dev libgmock-dev
                xvfb xauth x11-utils
-               desktop-file-utils appstream man-db)
+               desktop-file-utils appstream man-db poppler-utils)
 # The benchmarks (scripts/bench): Google Benchmark, the independent prayer-time library they
 # compare against, perf for profiles, and Python for the comparison script.
 BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)

@@ -17,7 +17,7 @@ constexpr int ItemIndent = 16;    // pixels
 TCityList::TCityList(QWidget* parent)
     : QWidget(parent),
       FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
-      FItemFont(QStringLiteral("MS Sans Serif"), 8) {
+      FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal) {
     const QColor closedColor = GrayTextColor(palette());
     for (const TCityGroupInfo& info : CityGroups()) {
         Group group{&info, {}, {}, false, closedColor};

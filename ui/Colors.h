@@ -26,8 +26,8 @@ inline QPalette FormPalette() {
         p.setColor(group, QPalette::Highlight, FormHighlight);
         p.setColor(group, QPalette::HighlightedText, Qt::white);
     }
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText,
-                                           QPalette::Text, QPalette::PlaceholderText}) {
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText}) {
         p.setColor(QPalette::Disabled, role, FormGrayText);
     }
     p.setColor(QPalette::Disabled, QPalette::Base, FormBackground);

@@ -17,12 +17,12 @@ namespace {
 // the text in red while it is a number outside the range.
 void SetUpSpinBox(QAbstractSpinBox* box, std::function<bool(const QString&)> outOfRange) {
     auto* editor = box->findChild<QLineEdit*>();
-    const auto mark = [box, editor, outOfRange = std::move(outOfRange)] {
+    const auto mark = [editor, outOfRange = std::move(outOfRange)] {
         const QColor ink = outOfRange(editor->text()) ? CurrentDayRed : FormText;
-        QPalette p = box->palette();
+        QPalette p = editor->palette();
         p.setColor(QPalette::Active, QPalette::Text, ink);
         p.setColor(QPalette::Inactive, QPalette::Text, ink);
-        box->setPalette(p);
+        editor->setPalette(p);
     };
     // The field rewrites its text without signals when it returns to the last valid value,
     // which ends the editing.
@@ -54,13 +54,13 @@ int PageDirection(const QKeyEvent* event) {
 // Digits with an optional sign (where the range has negative numbers) and up to `decimals`
 // decimals after `point`: the shape of a number the field can take, whatever its range.
 bool IsNumberText(const QString& text, int decimals, bool sign, const QString& point) {
-    const QRegularExpression shape(
-        QStringLiteral("^%1[0-9]+%2$")
-            .arg(sign ? QStringLiteral("[-+]?") : QString(),
-                 decimals > 0 ? QStringLiteral("(%1[0-9]{0,%2})?")
-                                    .arg(QRegularExpression::escape(point))
-                                    .arg(decimals)
-                              : QString()));
+    const QRegularExpression shape(QStringLiteral("^%1[0-9]+%2$")
+                                       .arg(sign ? QStringLiteral("[-+]?") : QString(),
+                                            decimals > 0
+                                                ? QStringLiteral("(%1[0-9]{0,%2})?")
+                                                      .arg(QRegularExpression::escape(point))
+                                                      .arg(decimals)
+                                                : QString()));
     return shape.match(text).hasMatch();
 }
 

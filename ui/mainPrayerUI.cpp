@@ -132,8 +132,8 @@ TForm1::TForm1(QWidget* parent)
       imgArabicNumbers(QStringLiteral("black")),
       imgArabicNumbers_RED(QStringLiteral("red")),
       FHeaderFont(FormFont(9, true)),
-      FDigitRowFont(FixedFontName, 8),
-      FTimeFont(FixedFontName, 12),
+      FDigitRowFont(FixedFontName, 8, QFont::Normal),
+      FTimeFont(FixedFontName, 12, QFont::Normal),
       FDateFont(FormFont(8)) {
     BuildControls();
     ConnectHandlers();
@@ -154,14 +154,6 @@ void TForm1::BuildControls() {
     // window sets it there too: otherwise "12-hour times" would read "hour times-12".
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     setLayoutDirection(Qt::LeftToRight);
-    setStyleSheet(QStringLiteral(
-        "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
-        " { color: #FF0000; }"
-        "QCheckBox { spacing: 3px; }"
-        "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
-        " border-right: none; border-bottom: none; background: #E0D9BE; }"
-        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
-        "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
 
     // Top row: the date and the options.
     RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
@@ -184,7 +176,6 @@ void TForm1::BuildControls() {
         MakeCheckBox(QStringLiteral("Add safety time"), this, {499, 21, 95, 17}, true);
     cbRoundMinutes = MakeCheckBox(QStringLiteral("Nearest minute"), this, {601, 21, 94, 17}, false);
     cbRightToLeft = MakeCheckBox(QStringLiteral("Right-to-left"), this, {702, 21, 77, 17}, true);
-    FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
 
     // The timetable: the date column and the six prayer columns side by side.
     RzPanel1 = new QFrame(this);
@@ -196,7 +187,7 @@ void TForm1::BuildControls() {
     ColCities->setFont(FormFont(9));
     ColCities->setEnabled(false);
     Grid = new TDrawGrid(GridColumns, GridRows, GridColWidth, RowHeight, RzPanel1);
-    Grid->setFont(QFont(FixedFontName, 9));
+    Grid->setFont(QFont(FixedFontName, 9, QFont::Normal));
     Grid->setEnabled(false);
     PlaceDateColumn(true);
 
@@ -218,7 +209,7 @@ void TForm1::BuildControls() {
     RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
     RzGroupBox3->setFont(FormFont(8, true));
     RzGroupBox3->setGeometry(154, 366, 624, 52);
-    const QFont fieldFont(FixedFontName, 8);
+    const QFont fieldFont(FixedFontName, 8, QFont::Normal);  // not the group's bold
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(-60.0, 60.0, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLat->setGeometry(50, 20, 91, 22);
@@ -241,8 +232,6 @@ void TForm1::BuildControls() {
           static_cast<QAbstractSpinBox*>(spinElevation)}) {
         box->setFont(fieldFont);
     }
-    FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
-            Label17, Label2, spinElevation});
 
     // The methods.
     rgCalcMethod = new TRadioGroup(QStringLiteral("Prayer Calculation Method"),
@@ -308,6 +297,26 @@ void TForm1::BuildControls() {
         }
         previous = w;
     }
+    // A style sheet cuts the widgets under it off the form's palette: they would take the
+    // desktop's text colours onto the form's backgrounds (light on beige under a dark theme).
+    // So every control holds the form's colours as its own, apart from those it sets itself.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        QPalette own = w->palette().resolve(FormPalette());
+        own.setResolveMask(~QPalette::ResolveMask(0));
+        w->setPalette(own);
+    }
+    setStyleSheet(QStringLiteral(
+        "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
+        " { color: #FF0000; }"
+        "QCheckBox { spacing: 3px; }"
+        "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
+        " border-right: none; border-bottom: none; background: #E0D9BE; }"
+        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
+        "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
+    // Captions measured with the style sheet's spacing.
+    FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
+    FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
+            Label17, Label2, spinElevation});
     edCalendar->setFocus();
 }
 

@@ -83,7 +83,7 @@ class TForm1 : public QWidget {
     std::array<std::array<QString, TimeTextRows>, 6> TimeTexts;  // [column 0..5][row 1..10]
     std::array<QString, GridRows> HijriDateTexts;                // [row 1..7]
     std::array<bool, GridRows> HijriDateValid{};  // [row 1..7], false: the text says there is none
-    int CurrentDayRow = 0;                                       // 1..7, 0 before the first
+    int CurrentDayRow = 0;                        // 1..7, 0 before the first
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.

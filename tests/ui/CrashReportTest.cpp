@@ -6,21 +6,21 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QUrlQuery>
-#include <QDesktopServices>
-#include <QComboBox>
 #include <csignal>
 #include <stdexcept>
 
@@ -265,8 +265,9 @@ class CrashReportTest : public QObject {
 
     // Print... on a "Print to File (PDF)" printer: the file holds the report's text.
     void printToPdf() {
-        TCrashReportDialog dialog(QStringLiteral("=== Orvandel crash report ===\nError: orvandel::"
-                                                 "EInvalidOp\nMessage: printed line 42\n"));
+        TCrashReportDialog dialog(
+            QStringLiteral("=== Orvandel crash report ===\nError: orvandel::"
+                           "EInvalidOp\nMessage: printed line 42\n"));
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
         const TDialogAnswer<QPrintDialog> answer([&](QPrintDialog* print) {
@@ -284,7 +285,8 @@ class CrashReportTest : public QObject {
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(text.waitForFinished(), "pdftotext (poppler-utils) did not run");
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(printed.contains(QStringLiteral("Error: orvandel::EInvalidOp")), qPrintable(printed));
+        QVERIFY2(printed.contains(QStringLiteral("Error: orvandel::EInvalidOp")),
+                 qPrintable(printed));
         QVERIFY(printed.contains(QStringLiteral("Message: printed line 42")));
     }
 
@@ -299,7 +301,8 @@ class CrashReportTest : public QObject {
     void sendOpensMail() {
         QFETCH(int, lines);
         QFETCH(bool, shortened);
-        QString report = QStringLiteral("=== Orvandel crash report ===\nError: std::out_of_range\n");
+        QString report =
+            QStringLiteral("=== Orvandel crash report ===\nError: std::out_of_range\n");
         for (int i = 0; i < lines; ++i) {
             report += QStringLiteral("  #%1 frame name & \"quoted\" 100%\n").arg(i);
         }
@@ -319,13 +322,15 @@ class CrashReportTest : public QObject {
                  QStringLiteral("Orvandel error report: std::out_of_range"));
         const QString body = query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
         const QByteArray encoded = url.toEncoded();
-        QVERIFY(encoded.size() - encoded.indexOf("&body=") - 6 <= TCrashReportDialog::MailBodyLimit);
+        QVERIFY(encoded.size() - encoded.indexOf("&body=") - 6 <=
+                TCrashReportDialog::MailBodyLimit);
         if (!shortened) {
             QCOMPARE(body, report);
             return;
         }
-        const qsizetype cut = body.indexOf(QStringLiteral("\n[Shortened: the full report is on the "
-                                                          "clipboard.]"));
+        const qsizetype cut =
+            body.indexOf(QStringLiteral("\n[Shortened: the full report is on the "
+                                        "clipboard.]"));
         QVERIFY(cut > 400);
         QVERIFY(report.startsWith(body.left(cut)));
     }

@@ -397,8 +397,8 @@ class MainWindowTest : public QObject {
                 QVERIFY2(image.pixel(image.width() - 1, y) == background,
                          qPrintable(name + QStringLiteral(" is clipped")));
             }
-            for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(
-                     Qt::FindDirectChildrenOnly)) {
+            for (QWidget* other :
+                 w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 QVERIFY2(other == w || !other->isVisible() || other->x() <= w->x() ||
                              !text.intersects(other->geometry().adjusted(-1, 0, 1, 0)),
                          qPrintable(name + QStringLiteral(" touches a control")));
@@ -429,7 +429,7 @@ class MainWindowTest : public QObject {
         TRadioGroup* calc = form->rgCalcMethod;
         step(form->spinElevation, Qt::Key_Tab, calc->Button(3));  // Umm Al-Qura, checked
         step(calc->Button(3), Qt::Key_Down, calc->Button(4));
-        step(calc->Button(4), Qt::Key_Right, calc->Button(0));    // round the end
+        step(calc->Button(4), Qt::Key_Right, calc->Button(0));  // round the end
         step(calc->Button(0), Qt::Key_Up, calc->Button(4));
         step(calc->Button(4), Qt::Key_Left, calc->Button(3));
         step(calc->Button(3), Qt::Key_Tab, form->rgJuristic->Button(0));

@@ -68,19 +68,24 @@ class NumericFieldTest : public QObject {
         QTest::addColumn<double>("expected");
         QTest::addColumn<int>("recomputes");
         QTest::addColumn<bool>("outOfRange");
-        QTest::newRow("latitude with a point") << int(Latitude) << "21.4225" << 21.4225 << 1 << false;
-        QTest::newRow("latitude with a comma") << int(Latitude) << "21,4225" << 21.4225 << 1 << false;
-        QTest::newRow("negative longitude") << int(Longitude) << "-73.7321" << -73.7321 << 1 << false;
+        QTest::newRow("latitude with a point")
+            << int(Latitude) << "21.4225" << 21.4225 << 1 << false;
+        QTest::newRow("latitude with a comma")
+            << int(Latitude) << "21,4225" << 21.4225 << 1 << false;
+        QTest::newRow("negative longitude")
+            << int(Longitude) << "-73.7321" << -73.7321 << 1 << false;
         QTest::newRow("letters into elevation") << int(Elevation) << "abc" << 0.0 << 0 << false;
         QTest::newRow("letters into latitude") << int(Latitude) << "north" << 10.0 << 0 << false;
         QTest::newRow("minus into elevation") << int(Elevation) << "-" << 0.0 << 0 << false;
-        QTest::newRow("fifth decimal refused") << int(Latitude) << "1.23456" << 1.2345 << 1 << false;
+        QTest::newRow("fifth decimal refused")
+            << int(Latitude) << "1.23456" << 1.2345 << 1 << false;
         QTest::newRow("same value again") << int(Hours) << "3" << 3.0 << 0 << false;
         QTest::newRow("latitude 75 is not 7") << int(Latitude) << "75" << 10.0 << 0 << true;
         QTest::newRow("longitude -200") << int(Longitude) << "-200" << 20.0 << 0 << true;
         QTest::newRow("minutes 75") << int(Minutes) << "75" << 0.0 << 0 << true;
         QTest::newRow("hours 26") << int(Hours) << "26" << 3.0 << 0 << true;
-        QTest::newRow("elevation 12345 is not 1234") << int(Elevation) << "12345" << 0.0 << 0 << true;
+        QTest::newRow("elevation 12345 is not 1234")
+            << int(Elevation) << "12345" << 0.0 << 0 << true;
     }
     void typed() {
         QFETCH(int, field);
@@ -98,7 +103,8 @@ class NumericFieldTest : public QObject {
             const int before = form->RefreshCount();
             QTest::keyClicks(box, keys);
             QCOMPARE(form->RefreshCount(), before);  // nothing before the value is committed
-            QCOMPARE(box->palette().color(QPalette::Text), outOfRange ? CurrentDayRed : FormText);
+            QCOMPARE(EditorOf(box)->palette().color(QPalette::Text),
+                     outOfRange ? CurrentDayRed : FormText);
             if (outOfRange) {
                 QCOMPARE(EditorOf(box)->text(), keys);
                 QCOMPARE(ValueOf(box), StartValues[field]);
@@ -109,7 +115,7 @@ class NumericFieldTest : public QObject {
             form->edCalendar->setFocus();  // leaving the field commits nothing more after Enter
             QCOMPARE(ValueOf(box), expected);
             QCOMPARE(form->RefreshCount(), before + recomputes);
-            QCOMPARE(box->palette().color(QPalette::Text), FormText);
+            QCOMPARE(EditorOf(box)->palette().color(QPalette::Text), FormText);
             if (!outOfRange) {
                 break;
             }

@@ -7,13 +7,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QScopeGuard>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/Colors.h"
 #include "ui/CityList.h"
+#include "ui/Colors.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
@@ -81,10 +82,9 @@ double Contrast(const QImage& image, const QRect& area, QRgb* background = nullp
             ++counts[image.pixel(x, y)];
         }
     }
-    QRgb commonest = 0;
-    for (const auto& [colour, n] : counts) {
-        commonest = n > counts[commonest] ? colour : commonest;
-    }
+    const QRgb commonest = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                               return a.second < b.second;
+                           })->first;
     if (background != nullptr) {
         *background = commonest;
     }
@@ -240,8 +240,9 @@ class RenderingTest : public QObject {
             const QRect cell = InWindow(*form, form->ColCities, form->ColCities->CellRect(0, row));
             const auto [first, last] = InkColumns(image, cell.adjusted(0, 16, 0, 0));
             // Right-aligned 10 pixels from the edge, with nothing drawn in the margin.
-            QVERIFY2(last - cell.left() <= 110 && last - first + 1 >= width - 3,
-                     qPrintable(QStringLiteral("row %1: ink %2..%3").arg(row).arg(first).arg(last)));
+            QVERIFY2(
+                last - cell.left() <= 110 && last - first + 1 >= width - 3,
+                qPrintable(QStringLiteral("row %1: ink %2..%3").arg(row).arg(first).arg(last)));
         }
     }
 
@@ -266,7 +267,8 @@ class RenderingTest : public QObject {
             if (w->isVisible() && (caption || field || group)) {
                 const QRect place(w->mapTo(form.get(), QPoint()), w->size());
                 samples.append({w->metaObject()->className() + QStringLiteral(" ") +
-                                    w->property("text").toString() + w->property("title").toString(),
+                                    w->property("text").toString() +
+                                    w->property("title").toString(),
                                 group ? place.adjusted(8, 0, -8, -place.height() + 12) : place});
             }
         }

@@ -1,9 +1,13 @@
 // Writes a picture of the main window to the PNG file named by the first argument (default
 // "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
-// Wednesday 10 April 2024), at 14:30. Runs offscreen unless a platform is chosen.
+// Wednesday 10 April 2024), at 14:30. A third argument "dark" shows it on a desktop with a dark
+// palette (Fusion's style of dark themes). The scale comes from QT_SCALE_FACTOR, as for any Qt
+// program; the picture has the scaled size. Runs offscreen unless a platform is chosen.
 #include <QApplication>
+#include <QPalette>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 #include "Classes/cTvkLocation.h"
 #include "ephemeris/fn_Ephemeris.h"
@@ -27,6 +31,13 @@ int main(int argc, char* argv[]) {
     bool saved = false;
     {
         QApplication application(argc, argv);
+        if (argc > 3 && std::strcmp(argv[3], "dark") == 0) {
+            QPalette dark(QColor(0x35, 0x35, 0x35));  // white text on dark grey
+            dark.setColor(QPalette::PlaceholderText, QColor(0xB0, 0xB0, 0xB0));
+            dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+            QApplication::setStyle(QStringLiteral("Fusion"));
+            QApplication::setPalette(dark);
+        }
         orvandel::TForm1 form;
         form.show();
         QApplication::processEvents();

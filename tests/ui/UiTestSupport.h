@@ -71,10 +71,11 @@ class TDialogAnswer : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (auto* dialog = qobject_cast<D*>(watched); dialog && !FAnswered &&
-                                                      event->type() == QEvent::Show) {
+        if (auto* dialog = qobject_cast<D*>(watched);
+            dialog && !FAnswered && event->type() == QEvent::Show) {
             FAnswered = true;
-            QMetaObject::invokeMethod(this, [this, dialog] { FAnswer(dialog); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, dialog] { FAnswer(dialog); }, Qt::QueuedConnection);
         }
         return false;
     }
