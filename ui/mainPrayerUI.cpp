@@ -256,7 +256,7 @@ void TForm1::BuildControls() {
     RzPanel2->setGeometry(0, 0, 154, ClientHeight);
     grpCities = new QGroupBox(QStringLiteral(" Cities "), RzPanel2);
     grpCities->setObjectName(QStringLiteral("grpCities"));
-    grpCities->setFont(FormFont(8, true));  // set here: a style-sheet font would replace it
+    grpCities->setFont(FormFont(8, true));  // as the other group captions
     grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
     CityList = new TCityList(grpCities);
     CityList->setGeometry(4, 22, 126, ClientHeight - 20 - 26);
