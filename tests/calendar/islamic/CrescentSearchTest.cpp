@@ -118,6 +118,35 @@ TEST(PhasisOnOrBefore, SearchLogic) {
          April20_2024,
          {March12_2024, April20_2024 + 4},
          March12_2024},
+        // The window around the mean new moon (9 April): the search starts 2 days before it,
+        // the month before 30 days before it, and dates up to 3 days after it are near. Seen
+        // from any day of an Umm al-Qura month of AH 1420-1500 the mean new moon lies 2 days
+        // before to 1 day after the month's first day, so only chosen evenings reach the edges.
+        {"far: the search starts on 7 April",
+         &OnlyAtMonthStart,
+         April20_2024,
+         {March12_2024, April10_2024 - 4, April10_2024 - 3},
+         April10_2024 - 3},
+        {"near, flag: the look-back starts on 7 April",
+         &OnlyAtMonthStart,
+         April10_2024 + 1,
+         {March12_2024, April10_2024 - 4, April10_2024 - 3},
+         April10_2024 - 3},
+        {"near: the month before is searched from 10 March",
+         &Ordinary,
+         April10_2024 + 1,
+         {April10_2024 - 32, April10_2024 - 31},
+         April10_2024 - 31},
+        {"12 April is near: its own evening decides",
+         &Ordinary,
+         April10_2024 + 2,
+         {March12_2024, April10_2024},
+         March12_2024},
+        {"13 April is far: the search decides",
+         &Ordinary,
+         April10_2024 + 3,
+         {March12_2024, April10_2024},
+         April10_2024},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Search(*row.Class, row.Date, row.Visible), row.Expected) << row.Name;
