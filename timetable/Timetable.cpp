@@ -504,7 +504,9 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
 TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSettings& settings) {
     const MethodRow& method = MethodOf(settings);
     const double zoneOffset =
-        settings.GmtHours + (settings.GmtHours >= 0 ? 1 : -1) * settings.GmtMinutes / 60.0;
+        settings.ZoneOffsetSeconds
+            ? *settings.ZoneOffsetSeconds / 3600.0
+            : settings.GmtHours + (settings.GmtHours >= 0 ? 1 : -1) * settings.GmtMinutes / 60.0;
     // The place of this recompute replaces the previous one.
     currentLocation_ = std::make_unique<TLocation>(
         LocationName, settings.Latitude, settings.Longitude, settings.Elevation, zoneOffset);

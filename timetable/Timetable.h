@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,10 @@ struct TimetableSettings {
     double Longitude = 0.0;  // degrees, east positive
     int GmtHours = 0;        // rounded value of the hours field
     int GmtMinutes = 0;      // rounded value of the minutes field, 0..59
-    int Elevation = 0;       // metres
+    // When set, the zone in seconds east of Greenwich in place of the two fields (a zone of the
+    // command's time-zone database: any number of seconds, also between -1 h and 0).
+    std::optional<int> ZoneOffsetSeconds;
+    int Elevation = 0;  // metres
     int CalcMethod = UmmAlQura;
     int Juristic = 0;  // 0 Standard (shadow 1), any other Hanafi (shadow 2)
     bool AddSafetyTime = true;

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <exception>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <span>
 #include <tuple>
@@ -19,6 +20,7 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
+#include "tools/OrvandelTableClock.h"
 #include "tools/OrvandelTableOutput.h"
 
 namespace orvandel::table {
@@ -61,6 +63,10 @@ std::string Quoted(std::string_view text) {
 [[noreturn]] void Reject(std::string_view option, std::string_view text, std::string_view why) {
     throw EUsageError(std::string(Program) + ": " + std::string(option) + " " + Quoted(text) +
                       ": " + std::string(why));
+}
+
+[[noreturn]] void RejectOption(std::string_view option, std::string_view why) {
+    throw EUsageError(std::string(Program) + ": " + std::string(option) + ": " + std::string(why));
 }
 
 std::string Lower(std::string_view text) {
@@ -128,13 +134,9 @@ std::string CoordinatesName(double latitude, double longitude) {
     return buffer;
 }
 
-std::string UtcStampNow() {
-    const auto now = static_cast<std::time_t>(SystemClockNow().Seconds);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y%m%dT%H%M%SZ", &utc);
-    return buffer;
+// Seconds since 1970-01-01 00:00 UTC now.
+int64_t UtcNow() {
+    return SystemClockNow().Seconds;
 }
 
 std::string OneLine(std::string text) {
@@ -146,6 +148,34 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// The zone of --tz: a name of the system's database, "auto" for the city's zone or "local" for
+// the system's.
+std::string ResolveTimeZone(const std::string& text, bool zoneGiven, const TCityEntry* city) {
+    if (zoneGiven) {
+        Reject("--tz", text, "--tz and --zone exclude each other");
+    }
+    std::string name = text;
+    const std::string key = Lower(text);
+    if (key == "auto") {
+        if (city == nullptr) {
+            Reject("--tz", text, "auto needs --city");
+        }
+        name = std::string(city->IanaZone);
+    } else if (key == "local") {
+        try {
+            name = TableClock::SystemZoneName();
+        } catch (const std::invalid_argument& e) {
+            Reject("--tz", text, e.what());
+        }
+    }
+    try {
+        (void)TableClock::Zone(name);
+    } catch (const std::invalid_argument&) {
+        Reject("--tz", name, "unknown time zone");
+    }
+    return name;
+}
+
 constexpr std::string_view HelpFooter =
     "\nWithout --city or coordinates the place is Mecca. --city applies the catalogue entry\n"
     "as the window does; options given explicitly override it. --method defaults to the\n"
@@ -153,8 +183,76 @@ constexpr std::string_view HelpFooter =
     "--date gives the week, Saturday to Friday, containing that date (default today);\n"
     "--from/--days gives N consecutive days (1 to 3660) from that date; --from alone gives\n"
     "7 days, --days alone starts today.\n"
+    "--tz gives an IANA zone (Europe/London), auto (the city's zone) or local (TZ, else\n"
+    "/etc/localtime): each time is then the wall-clock reading at its instant, daylight\n"
+    "saving included; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
+    "--next prints the next of the six times after now, or after --at on the place's clock.\n"
     "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
     "Exit status: 0 done, 1 error in the computation, 2 bad input.\n";
+
+constexpr std::array<std::string_view, 6> NextNames = {"Fajr", "Sunrise", "Dhuhr",
+                                                       "Asr",  "Maghrib", "Isha"};
+
+// The next of the six times after now or after --at: "Asr 15:42 (in 1 h 05 min)", or with
+// --format json {"name", "time", "minutes_left"}.
+std::string RunNext(const TableRequest& request, const TableClock& clock, TimetableEngine& engine) {
+    const int64_t after =
+        request.HasAt ? clock.UtcOf(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)
+                      : UtcNow();
+    // The rows from the day before the local date to the day after: a Fajr of tomorrow's row
+    // may fall this evening, an Isha of yesterday's row after this midnight.
+    const int32_t today = FixedOfSeconds(after + clock.OffsetAt(after));
+    const int32_t firstAllowed = FixedFromDateTime(EncodeDate(1, 1, 1));
+    const int32_t lastAllowed = FixedFromDateTime(EncodeDate(9999, 12, 31));
+    const int32_t first = std::max(today - 1, firstAllowed);
+    const int32_t last = std::min(today + 2, lastAllowed);
+    std::vector<RowTimes> times;
+    const std::vector<TimetableDay> rows = ComputeClockedDays(
+        engine, request.Settings, clock, first, last - first + 1, request.Seconds, times);
+    int bestRow = -1, bestPrayer = -1;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t p = 0; p < 6; ++p) {
+            const int64_t at = times[r].Utc[p];
+            if (rows[r].Occurs[p] && at > after &&
+                (bestRow < 0 ||
+                 at < times[static_cast<size_t>(bestRow)].Utc[static_cast<size_t>(bestPrayer)])) {
+                bestRow = static_cast<int>(r);
+                bestPrayer = static_cast<int>(p);
+            }
+        }
+    }
+    if (bestRow < 0) {
+        throw ERangeError("orvandel-table: no prayer time follows within two days");
+    }
+    const RowTimes& best = times[static_cast<size_t>(bestRow)];
+    const auto p = static_cast<size_t>(bestPrayer);
+    const int64_t minutesLeft = (best.Utc[p] - after) / 60;
+    const std::string name(NextNames[p]);
+    if (request.Format == OutputFormat::Json) {
+        nlohmann::ordered_json object;
+        object["name"] = name;
+        object["time"] = IsoDateTime(best.Utc[p], best.OffsetAt[p]);
+        object["minutes_left"] = minutesLeft;
+        return object.dump() + "\n";
+    }
+    const CivilTime wall = CivilFromSeconds(best.Utc[p] + best.OffsetAt[p]);
+    const int hour = request.Settings.TwelveHours && wall.Hour > 12 ? wall.Hour - 12 : wall.Hour;
+    char clockText[32];
+    if (request.Seconds) {
+        std::snprintf(clockText, sizeof clockText, "%d:%02d:%02d", hour, wall.Minute, wall.Second);
+    } else {
+        std::snprintf(clockText, sizeof clockText, "%d:%02d", hour, wall.Minute);
+    }
+    char left[48];
+    if (minutesLeft >= 60) {
+        std::snprintf(left, sizeof left, "in %lld h %02lld min",
+                      static_cast<long long>(minutesLeft / 60),
+                      static_cast<long long>(minutesLeft % 60));
+    } else {
+        std::snprintf(left, sizeof left, "in %lld min", static_cast<long long>(minutesLeft));
+    }
+    return name + " " + clockText + " (" + left + ")\n";
+}
 
 }  // namespace
 
@@ -245,6 +343,25 @@ TDateTime ParseIsoDate(std::string_view option, std::string_view text) {
     return EncodeDate(year, month, day);
 }
 
+std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_view text) {
+    if (text.size() != 16 || (text[10] != ' ' && text[10] != 'T') || text[13] != ':' ||
+        !AllDigits(text.substr(11, 2)) || !AllDigits(text.substr(14, 2))) {
+        Reject(option, text, "not a date and time YYYY-MM-DD HH:MM");
+    }
+    const int hour = DigitsValue(text.substr(11, 2));
+    const int minute = DigitsValue(text.substr(14, 2));
+    if (hour > 23 || minute > 59) {
+        Reject(option, text, "no such time of day");
+    }
+    TDateTime date = 0.0;
+    try {
+        date = ParseIsoDate(option, text.substr(0, 10));
+    } catch (const EUsageError&) {
+        Reject(option, text, "no such date in years 1..9999");
+    }
+    return {FixedFromDateTime(date), hour * 60 + minute};
+}
+
 int ParseDayCount(std::string_view text) {
     constexpr std::string_view option = "--days";
     if (!AllDigits(text)) {
@@ -263,9 +380,9 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     CLI::App app{"Prayer times of one week (Saturday to Friday) or of a run of days.",
                  std::string(Program)};
     app.footer(std::string(HelpFooter));
-    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format;
+    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format, tz, at;
     bool safety = false, noSafety = false, nearest = false, twelve = false, sunset = false,
-         seconds = false, listCities = false;
+         seconds = false, listCities = false, isoTimes = false, next = false;
 
     auto* cityOption =
         app.add_option("--city", city, "a catalogue city, any case")->type_name("NAME");
@@ -275,9 +392,11 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         app.add_option("--lon", lon, "longitude, degrees east, -180..180")->type_name("DEG");
     auto* zoneOption = app.add_option("--zone", zone, "offset from GMT: 3, +4, 5.5, 5:30, -3:30")
                            ->type_name("ZONE");
-    latOption->needs(lonOption)->needs(zoneOption);
-    lonOption->needs(latOption)->needs(zoneOption);
+    latOption->needs(lonOption);
+    lonOption->needs(latOption);
     zoneOption->needs(latOption)->needs(lonOption);
+    auto* tzOption =
+        app.add_option("--tz", tz, "IANA time zone, auto (the city's) or local")->type_name("ZONE");
     auto* elevationOption =
         app.add_option("--elevation", elevation, "metres, 0..9999")->type_name("M");
     auto* methodOption = app.add_option("--method", method, "calculation method")
@@ -300,6 +419,10 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         app.add_option("--format", format, "output format")->type_name("text|csv|json|ics");
     app.add_flag("--seconds", seconds, "times as H:MM:SS from the unrounded hours");
     app.add_flag("--list-cities", listCities, "print the catalogue, group by group");
+    app.add_flag("--iso-times", isoTimes, "times as ISO 8601 date-times with their offsets");
+    auto* nextFlag = app.add_flag("--next", next, "the next prayer time after now (or --at)");
+    auto* atOption = app.add_option("--at", at, "the moment for --next, on the place's clock")
+                         ->type_name("\"YYYY-MM-DD HH:MM\"");
     app.set_version_flag("--version", std::string(Program) + " " + std::string(ProgramVersion),
                          "print the name and the version");
 
@@ -329,6 +452,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     s.SunsetBased = sunset;
     request.Seconds = seconds;
     request.ListCities = listCities;
+    request.IsoTimes = isoTimes;
+    request.Next = next;
 
     const TCityEntry* cityEntry = nullptr;
     if (*cityOption) {
@@ -357,7 +482,11 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     if (coordinates) {
         s.Latitude = RangedDecimal("--lat", lat, -60.0, 60.0, "latitude");
         s.Longitude = RangedDecimal("--lon", lon, -180.0, 180.0, "longitude");
-        std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
+        if (*zoneOption) {
+            std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
+        } else if (!*tzOption) {
+            Reject("--lat", lat, "needs --zone or --tz");
+        }
         request.PlaceName = CoordinatesName(s.Latitude, s.Longitude);
         request.PlaceIsCity = false;
     }
@@ -378,6 +507,28 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     if (request.Format == OutputFormat::Ics && sunset) {
         Reject("--format", format, "ics cannot hold sunset-based times");
     }
+    if (*tzOption) {
+        request.TimeZone = ResolveTimeZone(tz, zoneOption->count() > 0, base);
+    }
+    if (isoTimes && (request.Format == OutputFormat::Ics || sunset)) {
+        RejectOption("--iso-times", "cannot be combined with --format ics or --sunset-based");
+    }
+    if (*atOption && !next) {
+        Reject("--at", at, "needs --next");
+    }
+    if (next) {
+        if (*dateOption || *fromOption || *daysOption || sunset ||
+            request.Format == OutputFormat::Csv || request.Format == OutputFormat::Ics) {
+            RejectOption("--next",
+                         "cannot be combined with --date, --from, --days, --sunset-based or "
+                         "--format csv or ics");
+        }
+        if (*atOption) {
+            request.HasAt = true;
+            std::tie(request.AtFixed, request.AtMinute) = ParseDateTimeOfDay("--at", at);
+        }
+    }
+    (void)nextFlag;
 
     const int32_t firstAllowed = FixedFromDateTime(EncodeDate(1, 1, 1));
     const int32_t lastAllowed = FixedFromDateTime(EncodeDate(9999, 12, 31));
@@ -398,6 +549,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
             Reject("--date", *dateOption ? date : std::string("today"),
                    "its week (Saturday to Friday) leaves years 1..9999");
         }
+        request.FirstFixed = weekStart;
+        request.DayCount = 7;
     }
     return request;
 }
@@ -418,32 +571,41 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         } else if (request.ListCities) {
             text = RenderCityList();
         } else {
+            const TableClock clock =
+                request.TimeZone.empty()
+                    ? TableClock::Fixed(60 * ZoneOffsetMinutes(request.Settings.GmtHours,
+                                                               request.Settings.GmtMinutes))
+                    : TableClock::Zone(request.TimeZone);
             TimetableEngine engine;
-            std::vector<TimetableDay> rows;
-            int markedRow = -1;
-            if (request.WeekMode) {
-                const Timetable week = engine.ComputeWeek(request.Settings);
-                rows.assign(week.Days.begin(), week.Days.end());
-                markedRow = week.CurrentDayRow - 1;
+            if (request.Next) {
+                text = RunNext(request, clock, engine);
+                if (std::string notice = EphemerisNotice(); !notice.empty())
+                    warnings.push_back(std::move(notice));
             } else {
-                rows = engine.ComputeDays(request.Settings, request.FirstFixed, request.DayCount);
-            }
-            for (std::string warning : {EphemerisNotice(), MissingHijriDates(rows)})
-                if (!warning.empty())
-                    warnings.push_back(std::move(warning));
-            switch (request.Format) {
-                case OutputFormat::Text:
-                    text = RenderText(request, rows, markedRow);
-                    break;
-                case OutputFormat::Csv:
-                    text = RenderCsv(request, rows);
-                    break;
-                case OutputFormat::Json:
-                    text = RenderJson(request, rows);
-                    break;
-                case OutputFormat::Ics:
-                    text = RenderIcs(request, rows, UtcStampNow());
-                    break;
+                std::vector<RowTimes> times;
+                const std::vector<TimetableDay> rows =
+                    ComputeClockedDays(engine, request.Settings, clock, request.FirstFixed,
+                                       request.DayCount, request.Seconds, times);
+                const int markedRow =
+                    request.WeekMode ? FixedFromDateTime(request.Settings.Date) - request.FirstFixed
+                                     : -1;
+                for (std::string warning : {EphemerisNotice(), MissingHijriDates(rows)})
+                    if (!warning.empty())
+                        warnings.push_back(std::move(warning));
+                switch (request.Format) {
+                    case OutputFormat::Text:
+                        text = RenderText(request, rows, times, markedRow);
+                        break;
+                    case OutputFormat::Csv:
+                        text = RenderCsv(request, rows, times);
+                        break;
+                    case OutputFormat::Json:
+                        text = RenderJson(request, rows, times);
+                        break;
+                    case OutputFormat::Ics:
+                        text = RenderIcs(request, rows, times, UtcNow());
+                        break;
+                }
             }
         }
     } catch (const std::exception& e) {

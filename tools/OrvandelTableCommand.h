@@ -35,6 +35,14 @@ struct TableRequest {
     int DayCount = 7;            // 1..3660 (range mode)
     OutputFormat Format = OutputFormat::Text;
     bool Seconds = false;  // times as H:MM:SS from the unrounded hours
+    // --tz: the IANA zone the times are shown on ("auto" and "local" resolved to a name);
+    // empty: the fixed zone of Settings.
+    std::string TimeZone;
+    bool IsoTimes = false;  // times as local ISO 8601 date-times with their offsets
+    bool Next = false;      // only the next time after now or after At
+    bool HasAt = false;     // --at given: At is a reading of the place's clock
+    int32_t AtFixed = 0;    // its fixed date
+    int AtMinute = 0;       // its minute of the day, 0..1439
     bool ListCities = false;
     bool Help = false;     // --help or --version: print HelpText alone
     std::string HelpText;  // filled when Help is set
@@ -58,6 +66,9 @@ std::pair<int, int> ParseZone(std::string_view text);
 TDateTime ParseIsoDate(std::string_view option, std::string_view text);
 // A whole number of days 1..3660.
 int ParseDayCount(std::string_view text);
+// "YYYY-MM-DD HH:MM" (or with a T between date and time), a real date of years 1..9999 and a
+// time 00:00..23:59: its fixed date and minute of the day.
+std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_view text);
 
 // Runs the command with today = Now(). Writes the complete output to `out` only when
 // everything succeeded. Returns 0 on success (and for --help, --version, --list-cities), 2 after a

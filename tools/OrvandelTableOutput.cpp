@@ -1,7 +1,5 @@
 #include "tools/OrvandelTableOutput.h"
 
-#include <libical/ical.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,6 +12,7 @@
 #include "calendar/Islamic.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
+#include "tools/OrvandelTableClock.h"
 
 namespace orvandel::table {
 namespace {
@@ -25,23 +24,6 @@ constexpr std::array<std::string_view, 6> CsvTimeFields = {"fajr", "shrook",  "d
 constexpr std::array<std::string_view, 5> CalcMethodNames = {
     "Muslim World League", "Egyptian General Authority of Survey",
     "Karachi Islamic Sciences University", "Umm Al-Qura", "ISNA"};
-
-constexpr long long SecondsPerDay = 86400;
-
-// Seconds since the row's midnight of a time in decimal hours, toward minus infinity. A value
-// within a microsecond of a whole second counts as that second: the hours carry rounding
-// noise of about 1e-11 s, which must not turn 4:35:00 into 4:34:59.
-long long FloorSeconds(double hours) {
-    if (!std::isfinite(hours)) {
-        throw EInvalidOp("orvandel-table: time " + std::to_string(hours) + " h is not a number");
-    }
-    double seconds = hours * 3600.0;
-    const double nearest = std::round(seconds);
-    if (std::fabs(seconds - nearest) < 1e-6) {
-        seconds = nearest;
-    }
-    return static_cast<long long>(std::floor(seconds));
-}
 
 std::string Digits2(long long value) {
     char buffer[8];
@@ -105,14 +87,30 @@ std::string PlaceKey(const TimetableSettings& settings) {
     return buffer;
 }
 
-struct IcalComponentDeleter {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-struct MallocDeleter {
-    void operator()(char* text) const { std::free(text); }
-};
+// The text of time p of a row as the table, csv and json show it: the time as shown, or with
+// --iso-times the wall-clock date-time of its instant, empty for an event that does not happen.
+std::string TimeField(const TableRequest& request, const TimetableDay& day, const RowTimes& times,
+                      int prayer) {
+    const auto p = static_cast<size_t>(prayer);
+    if (!request.IsoTimes) {
+        return ShownTime(day, prayer, request.Seconds);
+    }
+    return day.Occurs[p] ? IsoDateTime(times.Utc[p], times.OffsetAt[p]) : std::string();
+}
 
 }  // namespace
+
+long long FloorSeconds(double hours) {
+    if (!std::isfinite(hours)) {
+        throw EInvalidOp("orvandel-table: time " + std::to_string(hours) + " h is not a number");
+    }
+    double seconds = hours * 3600.0;
+    const double nearest = std::round(seconds);
+    if (std::fabs(seconds - nearest) < 1e-6) {
+        seconds = nearest;
+    }
+    return static_cast<long long>(std::floor(seconds));
+}
 
 std::string FormatHoursWithSeconds(double hours) {
     const long long total = FloorSeconds(std::fabs(hours));  // seconds of |hours|, truncated
@@ -150,12 +148,14 @@ std::string ZoneText(int gmtHours, int gmtMinutes) {
 }
 
 std::string RenderText(const TableRequest& request, std::span<const TimetableDay> rows,
-                       int markedRow) {
+                       std::span<const RowTimes> times, int markedRow) {
     const TimetableSettings& s = request.Settings;
-    std::string out =
-        (request.PlaceIsCity ? request.PlaceName + "  " : std::string()) +
-        DegreesText(s.Latitude, 'N', 'S') + "  " + DegreesText(s.Longitude, 'E', 'W') + "  " +
-        ZoneText(s.GmtHours, s.GmtMinutes) + "  elevation " + std::to_string(s.Elevation) + " m\n";
+    std::string out = (request.PlaceIsCity ? request.PlaceName + "  " : std::string()) +
+                      DegreesText(s.Latitude, 'N', 'S') + "  " +
+                      DegreesText(s.Longitude, 'E', 'W') + "  " +
+                      (request.TimeZone.empty() ? ZoneText(s.GmtHours, s.GmtMinutes)
+                                                : "zone " + request.TimeZone) +
+                      "  elevation " + std::to_string(s.Elevation) + " m\n";
     out += MethodName(s.CalcMethod) + ", Asr " + (s.Juristic == 0 ? "Standard" : "Hanafi") +
            (s.AddSafetyTime ? ", safety time added" : ", no safety time") +
            (s.RoundMinutes ? ", nearest minute" : ", minutes truncated") +
@@ -170,12 +170,13 @@ std::string RenderText(const TableRequest& request, std::span<const TimetableDay
     for (int p = 0; p < 6; ++p) {
         timeWidth[static_cast<size_t>(p)] = TextWidth(PrayerName(p));
     }
-    for (const TimetableDay& day : rows) {
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const TimetableDay& day = rows[r];
         dateWidth = std::max(dateWidth, TextWidth(day.CivilDateText));
         hijriWidth = std::max(hijriWidth, TextWidth(day.HijriDateText));
         for (int p = 0; p < 6; ++p) {
             auto& w = timeWidth[static_cast<size_t>(p)];
-            w = std::max(w, TextWidth(ShownTime(day, p, request.Seconds)));
+            w = std::max(w, TextWidth(TimeField(request, day, times[r], p)));
         }
     }
 
@@ -191,21 +192,23 @@ std::string RenderText(const TableRequest& request, std::span<const TimetableDay
             PadRight(day.CivilDateText, dateWidth) + "  " + PadRight(day.HijriDateText, hijriWidth);
         for (int p = 0; p < 6; ++p) {
             out += "  " +
-                   PadLeft(ShownTime(day, p, request.Seconds), timeWidth[static_cast<size_t>(p)]);
+                   PadLeft(TimeField(request, day, times[r], p), timeWidth[static_cast<size_t>(p)]);
         }
         out += '\n';
     }
     return out;
 }
 
-std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay> rows) {
+std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay> rows,
+                      std::span<const RowTimes> times) {
     std::string out = "date,weekday,hijri_day,hijri_month,hijri_year";
     for (std::string_view field : CsvTimeFields) {
         out += ',';
         out += field;
     }
-    out += '\n';
-    for (const TimetableDay& day : rows) {
+    out += ",utc_offset\n";
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const TimetableDay& day = rows[r];
         out += IsoDate(day) + ',' + EnglishWeekday(day) + ',';
         if (day.HijriValid) {
             out += std::to_string(day.HijriDay) + ',' + std::to_string(day.HijriMonth) + ',' +
@@ -214,14 +217,15 @@ std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay>
             out += ",,";
         }
         for (int p = 0; p < 6; ++p) {
-            out += ',' + ShownTime(day, p, request.Seconds);
+            out += ',' + TimeField(request, day, times[r], p);
         }
-        out += '\n';
+        out += ',' + OffsetText(times[r].Offset) + '\n';
     }
     return out;
 }
 
-std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows) {
+std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows,
+                       std::span<const RowTimes> times) {
     std::string out = "[";
     for (size_t r = 0; r < rows.size(); ++r) {
         const TimetableDay& day = rows[r];
@@ -239,8 +243,9 @@ std::string RenderJson(const TableRequest& request, std::span<const TimetableDay
         }
         for (int p = 0; p < 6; ++p) {
             row[std::string(CsvTimeFields[static_cast<size_t>(p)])] =
-                ShownTime(day, p, request.Seconds);
+                TimeField(request, day, times[r], p);
         }
+        row["utc_offset"] = OffsetText(times[r].Offset);
         out += r == 0 ? "\n  " : ",\n  ";
         out += row.dump();
     }
@@ -248,23 +253,77 @@ std::string RenderJson(const TableRequest& request, std::span<const TimetableDay
     return out;
 }
 
+std::string EscapeIcalText(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '\\':
+            case ';':
+            case ',':
+                out += '\\';
+                out += c;
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string IcalContentLine(std::string_view line) {
+    constexpr size_t maxOctets = 75;  // per physical line, without the CRLF
+    std::string out;
+    size_t width = 0;  // octets on the current physical line
+    for (size_t i = 0; i < line.size();) {
+        // One character: a UTF-8 lead byte and its continuation bytes stay together.
+        size_t length = 1;
+        while (i + length < line.size() &&
+               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        if (width + length > maxOctets) {
+            out += "\r\n ";
+            width = 1;  // the blank that continues the line
+        }
+        out.append(line.substr(i, length));
+        width += length;
+        i += length;
+    }
+    return out + "\r\n";
+}
+
+std::string IcalUtcDateTime(int64_t utc) {
+    const CivilTime t = CivilFromSeconds(utc);
+    if (t.Year < 1 || t.Year > 9999) {
+        throw ERangeError("orvandel-table: the instant " + std::to_string(utc) +
+                          " s lies outside years 1..9999 in UTC");
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02dZ", t.Year, t.Month, t.Day,
+                  t.Hour, t.Minute, t.Second);
+    return buffer;
+}
+
 std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay> rows,
-                      const std::string& stampUtc) {
+                      std::span<const RowTimes> times, int64_t stampUtc) {
     const TimetableSettings& s = request.Settings;
     if (s.SunsetBased) {
         throw EInvalidOp("orvandel-table: sunset-based times are not clock times");
     }
-    const long long zoneSeconds = 60LL * ZoneOffsetMinutes(s.GmtHours, s.GmtMinutes);
-    const int32_t lastFixed = FixedFromDateTime(EncodeDate(9999, 12, 31));
-    const icaltimetype stamp = icaltime_from_string(stampUtc.c_str());
+    const std::string stamp = IcalUtcDateTime(stampUtc);
     const std::string placeKey = PlaceKey(s);
+    const std::string location = EscapeIcalText(request.PlaceName);
 
-    std::string out =
-        "BEGIN:VCALENDAR\r\n"
-        "VERSION:2.0\r\n"
-        "PRODID:-//Orvandel//orvandel-table//EN\r\n"
-        "CALSCALE:GREGORIAN\r\n";
-    for (const TimetableDay& day : rows) {
+    std::string out = IcalContentLine("BEGIN:VCALENDAR") + IcalContentLine("VERSION:2.0") +
+                      IcalContentLine("PRODID:-//Orvandel//orvandel-table//EN") +
+                      IcalContentLine("CALSCALE:GREGORIAN");
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const TimetableDay& day = rows[r];
         const std::string isoDate = IsoDate(day);
         const std::string compactDate =
             isoDate.substr(0, 4) + isoDate.substr(5, 2) + isoDate.substr(8, 2);
@@ -273,50 +332,21 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
             if (!day.Occurs[pi]) {
                 continue;  // no calendar event for a time that does not happen that day
             }
-            // The event's own date and time: an Isha at 00:12 the next morning is 24:12.
-            const long long local =
-                request.Seconds ? FloorSeconds(day.EventHours[pi]) : 60LL * day.EventMinutes[pi];
-            const long long utc =
-                static_cast<long long>(day.Fixed) * SecondsPerDay + local - zoneSeconds;
-            const long long utcFixed =
-                utc >= 0 ? utc / SecondsPerDay : -((-utc + SecondsPerDay - 1) / SecondsPerDay);
-            const long long secondOfDay = utc - utcFixed * SecondsPerDay;  // [0, 86399]
-            if (utcFixed < 1 || utcFixed > lastFixed) {
-                throw ERangeError("orvandel-table: " + PrayerName(p) + " of " + isoDate +
-                                  " falls outside years 1..9999 in UTC");
-            }
-            const TCivilDate utcDate =
-                DecodeDate(DateTimeFromFixed(static_cast<int32_t>(utcFixed)));
-
-            icaltimetype start = icaltime_null_time();
-            start.year = utcDate.Year;
-            start.month = utcDate.Month;
-            start.day = utcDate.Day;
-            start.hour = static_cast<int>(secondOfDay / 3600);
-            start.minute = static_cast<int>(secondOfDay / 60 % 60);
-            start.second = static_cast<int>(secondOfDay % 60);
-            start.is_date = 0;
-            start.zone = icaltimezone_get_utc_timezone();
-
-            std::string name = PrayerName(p);
+            const std::string name = PrayerName(p);
             std::string uid = compactDate + "-" + name + "-" + placeKey + "@orvandel";
             std::transform(uid.begin(), uid.end(), uid.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-
-            std::unique_ptr<icalcomponent, IcalComponentDeleter> event(icalcomponent_new_vevent());
-            icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
-            icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(stamp));
-            icalcomponent_add_property(event.get(), icalproperty_new_dtstart(start));
-            icalcomponent_add_property(event.get(), icalproperty_new_summary(name.c_str()));
-            icalcomponent_add_property(event.get(),
-                                       icalproperty_new_location(request.PlaceName.c_str()));
-            icalcomponent_add_property(event.get(),
-                                       icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-            std::unique_ptr<char, MallocDeleter> text(icalcomponent_as_ical_string_r(event.get()));
-            out += text.get();
+            out += IcalContentLine("BEGIN:VEVENT");
+            out += IcalContentLine("UID:" + uid);
+            out += IcalContentLine("DTSTAMP:" + stamp);
+            out += IcalContentLine("DTSTART:" + IcalUtcDateTime(times[r].Utc[pi]));
+            out += IcalContentLine("SUMMARY:" + EscapeIcalText(name));
+            out += IcalContentLine("LOCATION:" + location);
+            out += IcalContentLine("TRANSP:TRANSPARENT");
+            out += IcalContentLine("END:VEVENT");
         }
     }
-    out += "END:VCALENDAR\r\n";
+    out += IcalContentLine("END:VCALENDAR");
     return out;
 }
 

@@ -3,13 +3,21 @@
 // and an iCalendar file, plus the list of catalogue cities. Every renderer returns the whole
 // text, so that nothing reaches the terminal when a later row fails.
 
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "timetable/Timetable.h"
+#include "tools/OrvandelTableClock.h"
 #include "tools/OrvandelTableCommand.h"
 
 namespace orvandel::table {
+
+// Seconds of a time in decimal hours, toward minus infinity. A value within a microsecond of a
+// whole second counts as that second: the hours carry rounding noise of about 1e-11 s, which
+// must not turn 4:35:00 into 4:34:59. EInvalidOp for NaN or infinity.
+long long FloorSeconds(double hours);
 
 // Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");
 // a negative time gets a leading "-". A value within a microsecond below a whole second counts
@@ -29,22 +37,38 @@ std::string IsoDate(const TimetableDay& day);
 // "GMT +3:00", "GMT -3:30" from the hours and minutes fields.
 std::string ZoneText(int gmtHours, int gmtMinutes);
 
-// The aligned table: a heading with the place and the options, then one line per row. The
-// row `markedRow` (index into rows, or -1 for none) starts with "*".
+// Each renderer takes the rows and, for each row, where its times lie (ComputeClockedDays).
+// With request.IsoTimes every time is the wall-clock date-time of its instant with its offset
+// (2025-07-01T04:47:00+01:00), empty for an event that does not happen.
+
+// The aligned table: a heading with the place, the zone and the options, then one line per
+// row. The row `markedRow` (index into rows, or -1 for none) starts with "*".
 std::string RenderText(const TableRequest& request, std::span<const TimetableDay> rows,
-                       int markedRow);
-// Header line date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha
-// then one line per row; the Hijri fields are empty where the conversion did not complete.
-std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay> rows);
+                       std::span<const RowTimes> times, int markedRow);
+// Header line date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha,
+// utc_offset then one line per row; the Hijri fields are empty where the conversion did not
+// complete; utc_offset ("+01:00") is the row's clock, the offset at its day's 12:00.
+std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay> rows,
+                      std::span<const RowTimes> times);
 // An array of objects with the csv's fields; Hijri fields are numbers (null where the
-// conversion did not complete), times strings.
-std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows);
-// An iCalendar object (CRLF lines): one VEVENT per prayer and row, SUMMARY the prayer's name,
-// DTSTART the event's instant in UTC (on its own date), a UID that depends only on the day, the prayer and the place.
-// `stampUtc` is the DTSTAMP, "YYYYMMDDTHHMMSSZ". EInvalidOp for sunset-based rows (their times
-// are not clock times) and ERangeError for an event outside years 1..9999 in UTC.
+// conversion did not complete), times and utc_offset strings.
+std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows,
+                       std::span<const RowTimes> times);
+
+// iCalendar text: a TEXT value with backslash, semicolon and comma escaped and line breaks
+// written as \n; one content line ended by CRLF and folded so that no physical line exceeds
+// 75 octets, never inside a UTF-8 character; a UTC DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant
+// (seconds since 1970-01-01 00:00 UTC), ERangeError outside years 1..9999.
+std::string EscapeIcalText(std::string_view text);
+std::string IcalContentLine(std::string_view line);
+std::string IcalUtcDateTime(int64_t utc);
+// An iCalendar object: one VEVENT per prayer and row whose event happens, SUMMARY the prayer's
+// name, DTSTART the instant of the time in UTC (on the event's own date), a UID that depends
+// only on the row's day, the prayer and the place, DTSTAMP `stampUtc`. EInvalidOp for
+// sunset-based rows (their times are not clock times) and ERangeError for an instant outside
+// years 1..9999 in UTC.
 std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay> rows,
-                      const std::string& stampUtc);
+                      std::span<const RowTimes> times, int64_t stampUtc);
 
 // The visible catalogue, group by group, one city per line with its coordinates, zone and
 // calculation method.

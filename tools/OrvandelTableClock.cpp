@@ -1,0 +1,227 @@
+#include "tools/OrvandelTableClock.h"
+
+#include <date/tz.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "calendar/Gregorian.h"
+#include "platform/CheckedInt.h"
+#include "platform/Errors.h"
+#include "tools/OrvandelTableOutput.h"
+#include "tools/PosixZoneRule.h"
+
+namespace orvandel::table {
+namespace {
+
+constexpr int64_t SecondsPerDay = 86400;
+constexpr int32_t UnixEpochFixed = 719163;                       // fixed date of 1970-01-01
+constexpr std::string_view ZoneFolder = "/usr/share/zoneinfo/";  // the library's database
+
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+// The POSIX TZ string on the last line of a zone's file, empty when there is none.
+std::string FooterOf(const std::string& zoneName) {
+    std::ifstream in(std::string(ZoneFolder) + zoneName, std::ios::binary);
+    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (data.size() < 2 || data.back() != '\n') {
+        return {};
+    }
+    const size_t start = data.rfind('\n', data.size() - 2);
+    return start == std::string::npos ? std::string()
+                                      : data.substr(start + 1, data.size() - start - 2);
+}
+
+}  // namespace
+
+// The library's zone for the changes its files record, and the zone's POSIX rule for the
+// times after the last of them.
+struct TableClock::Rules {
+    const date::time_zone* Zone = nullptr;
+    int64_t RuleFrom = 0;  // start of the last recorded period
+    std::shared_ptr<const PosixZoneRule> Rule;
+};
+
+CivilTime CivilFromSeconds(int64_t seconds) {
+    const int64_t days = FloorDiv(seconds, SecondsPerDay);
+    const auto secondOfDay = static_cast<int>(seconds - days * SecondsPerDay);  // [0, 86399]
+    TGregorian date;
+    date.SetFixed(NarrowToInt32(days + UnixEpochFixed, "CivilFromSeconds"));
+    return {date.Year,       date.Month, date.Day, secondOfDay / 3600, secondOfDay / 60 % 60,
+            secondOfDay % 60};
+}
+
+int64_t SecondsOfFixed(int32_t fixed) {
+    return (static_cast<int64_t>(fixed) - UnixEpochFixed) * SecondsPerDay;
+}
+
+int32_t FixedOfSeconds(int64_t seconds) {
+    return NarrowToInt32(FloorDiv(seconds, SecondsPerDay) + UnixEpochFixed, "FixedOfSeconds");
+}
+
+std::string OffsetText(int offset) {
+    const int magnitude = std::abs(offset);
+    char buffer[16];
+    if (magnitude % 60 != 0) {
+        std::snprintf(buffer, sizeof buffer, "%c%02d:%02d:%02d", offset < 0 ? '-' : '+',
+                      magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%c%02d:%02d", offset < 0 ? '-' : '+',
+                      magnitude / 3600, magnitude / 60 % 60);
+    }
+    return buffer;
+}
+
+std::string IsoDateTime(int64_t utc, int offset) {
+    const CivilTime t = CivilFromSeconds(utc + offset);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", t.Year, t.Month, t.Day,
+                  t.Hour, t.Minute, t.Second);
+    return buffer + OffsetText(offset);
+}
+
+TableClock TableClock::Fixed(int offset) {
+    TableClock clock;
+    clock.offset_ = offset;
+    return clock;
+}
+
+TableClock TableClock::Zone(std::string_view name) {
+    auto rules = std::make_shared<Rules>();
+    try {
+        rules->Zone = date::locate_zone(std::string(name));
+    } catch (const std::exception&) {
+        throw std::invalid_argument("unknown time zone");
+    }
+    // The last period the file records reaches to the library's end of time; from its start
+    // on the zone's rule decides.
+    const date::sys_info last = rules->Zone->get_info(date::sys_days{date::year{9999} / 12 / 31});
+    rules->RuleFrom = last.begin.time_since_epoch().count();
+    rules->Rule = PosixZoneRule::Parse(FooterOf(rules->Zone->name()));
+    TableClock clock;
+    clock.rules_ = std::move(rules);
+    clock.name_ = std::string(name);
+    return clock;
+}
+
+std::string TableClock::SystemZoneName() {
+    const char* tz = std::getenv("TZ");
+    if (tz != nullptr && *tz != '\0') {
+        std::string_view name = tz;
+        if (name.starts_with(':')) {
+            name.remove_prefix(1);
+        }
+        if (name.starts_with(ZoneFolder)) {
+            name.remove_prefix(ZoneFolder.size());
+        }
+        try {
+            return date::locate_zone(std::string(name))->name();
+        } catch (const std::exception&) {
+            throw std::invalid_argument("TZ '" + std::string(tz) +
+                                        "' names no zone of the system's database");
+        }
+    }
+    try {
+        return date::current_zone()->name();
+    } catch (const std::exception& e) {
+        throw std::invalid_argument(std::string("the system's zone is unknown: ") + e.what());
+    }
+}
+
+int TableClock::OffsetAt(int64_t utc) const {
+    if (!rules_) {
+        return offset_;
+    }
+    if (utc >= rules_->RuleFrom) {
+        if (!rules_->Rule) {
+            throw ERangeError("orvandel-table: the system's database has no rule for " + name_ +
+                              " after its last recorded change");
+        }
+        return rules_->Rule->OffsetAt(utc);
+    }
+    const date::sys_seconds instant{std::chrono::seconds{utc}};
+    return static_cast<int>(rules_->Zone->get_info(instant).offset.count());
+}
+
+int64_t TableClock::UtcOf(int64_t local) const {
+    // The offsets a day before and a day after cover every change (none lasts a day); an
+    // offset fits when the clock has it at the instant it gives.
+    const int before = OffsetAt(local - SecondsPerDay);
+    const int after = OffsetAt(local + SecondsPerDay);
+    const int64_t early = local - before;
+    const int64_t late = local - after;
+    const bool earlyFits = OffsetAt(early) == before;
+    const bool lateFits = OffsetAt(late) == after;
+    if (earlyFits && lateFits) {
+        return std::min(early, late);
+    }
+    if (lateFits) {
+        return late;
+    }
+    return early;  // fits, or the reading falls in a gap: read on the offset before it
+}
+
+int TableClock::OffsetAtNoon(int32_t fixed) const {
+    return OffsetAt(UtcOf(SecondsOfFixed(fixed) + SecondsPerDay / 2));
+}
+
+std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
+                                             const TimetableSettings& settings,
+                                             const TableClock& clock, int32_t firstFixed, int count,
+                                             bool seconds, std::vector<RowTimes>& times) {
+    std::vector<TimetableDay> rows;
+    times.assign(static_cast<size_t>(std::max(count, 0)), RowTimes{});
+    if (!clock.IsZone()) {
+        rows = engine.ComputeDays(settings, firstFixed, count);
+        for (RowTimes& t : times) {
+            t.Offset = clock.OffsetAt(0);
+        }
+    } else {
+        for (int i = 0; i < count; ++i) {
+            times[static_cast<size_t>(i)].Offset = clock.OffsetAtNoon(firstFixed + i);
+        }
+        // Runs of days on one offset are computed together.
+        rows.reserve(times.size());
+        for (int start = 0; start < count;) {
+            const int offset = times[static_cast<size_t>(start)].Offset;
+            int end = start + 1;
+            while (end < count && times[static_cast<size_t>(end)].Offset == offset) {
+                ++end;
+            }
+            TimetableSettings part = settings;
+            part.ZoneOffsetSeconds = offset;
+            const std::vector<TimetableDay> run =
+                engine.ComputeDays(part, firstFixed + start, end - start);
+            rows.insert(rows.end(), run.begin(), run.end());
+            start = end;
+        }
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        TimetableDay& day = rows[r];
+        RowTimes& t = times[r];
+        for (size_t p = 0; p < 6; ++p) {
+            const int64_t local =
+                seconds ? FloorSeconds(day.EventHours[p]) : 60LL * day.EventMinutes[p];
+            t.Utc[p] = SecondsOfFixed(day.Fixed) + local - t.Offset;
+            t.OffsetAt[p] = clock.OffsetAt(t.Utc[p]);
+            if (t.OffsetAt[p] != t.Offset && day.Occurs[p] && !settings.SunsetBased) {
+                // The wall clock at the instant differs from the row's: the time moves by the
+                // change.
+                const double hours = day.Hours[p] + (t.OffsetAt[p] - t.Offset) / 3600.0;
+                day.Hours[p] = hours;
+                day.ShownMinutes[p] = ShownMinutesOf(hours, settings.RoundMinutes);
+                day.TimeTexts[p] =
+                    FormatTimeText(hours, settings.RoundMinutes, settings.TwelveHours);
+                day.GridTexts[p] = FormatTimeText(hours, settings.RoundMinutes, true);
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace orvandel::table

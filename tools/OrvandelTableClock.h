@@ -1,0 +1,90 @@
+#pragma once
+// The clock on which orvandel-table shows its times: a fixed offset from GMT (the zone fields,
+// or a city's zone) or an IANA time zone of the system's database, with its daylight saving.
+// Instants are whole seconds since 1970-01-01 00:00 UTC; the calendar of every date is the
+// proleptic Gregorian one of the calendar library, for any year.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "timetable/Timetable.h"
+
+namespace orvandel::table {
+
+// A date and time of day on some clock.
+struct CivilTime {
+    int32_t Year;
+    int Month, Day;            // 1..12, 1..31
+    int Hour, Minute, Second;  // 0..23, 0..59, 0..59
+};
+
+// The date and time `seconds` after 1970-01-01 00:00 on the same clock.
+CivilTime CivilFromSeconds(int64_t seconds);
+// Seconds after 1970-01-01 00:00 of 00:00 of a fixed date (day 1 = 1 January of year 1).
+int64_t SecondsOfFixed(int32_t fixed);
+// The fixed date of the day that contains `seconds` after 1970-01-01 00:00.
+int32_t FixedOfSeconds(int64_t seconds);
+// "2025-07-01T04:47:00+01:00": the wall-clock reading at `utc` on a clock `offset` seconds east
+// of UTC. An offset with seconds (the local mean times of the 19th century) is written
+// +HH:MM:SS.
+std::string IsoDateTime(int64_t utc, int offset);
+// "+01:00", "-03:30", "+00:00"; +HH:MM:SS when the offset has seconds.
+std::string OffsetText(int offset);
+
+class TableClock {
+  public:
+    // A fixed offset, in seconds east of UTC.
+    static TableClock Fixed(int offset);
+    // An IANA zone of the system's database ("Europe/Berlin"). std::invalid_argument, naming
+    // the text, for a name the database does not know.
+    static TableClock Zone(std::string_view name);
+    // The name of the system's zone: TZ when it is set (a leading ':' dropped), else the zone
+    // of /etc/localtime. std::invalid_argument when that names no zone of the database.
+    static std::string SystemZoneName();
+
+    bool IsZone() const { return rules_ != nullptr; }
+    // The zone's name, empty for a fixed offset.
+    const std::string& Name() const { return name_; }
+    // The offset in force at an instant, seconds east of UTC.
+    int OffsetAt(int64_t utc) const;
+    // The instant at which the clock reads `local` (seconds after 1970-01-01 00:00 on the
+    // clock). A reading that occurs twice (the hour after a change back) is the earlier; a
+    // reading that a change forward skips is taken on the offset before the change (02:30
+    // becomes 03:30 on the new clock).
+    int64_t UtcOf(int64_t local) const;
+    // The offset in force at 12:00 of the fixed date on this clock.
+    int OffsetAtNoon(int32_t fixed) const;
+
+    struct Rules;
+
+  private:
+    std::shared_ptr<const Rules> rules_;
+    std::string name_;
+    int offset_ = 0;
+};
+
+// Where the times of one row lie: the row's own clock and, for each time, the instant of the
+// shown time (the minute, or the second with `seconds`) and the clock's offset there.
+struct RowTimes {
+    int Offset = 0;                 // the row's clock: the offset at its day's 12:00
+    std::array<int64_t, 6> Utc{};   // instant of each time; meaningful where the event occurs
+    std::array<int, 6> OffsetAt{};  // the clock's offset at each instant
+};
+
+// `count` days from the fixed date `firstFixed` on the clock. The astronomy of each day runs on
+// the offset in force at its 12:00 (settings' zone fields are replaced), so a day's times are
+// those of a fixed zone of that day; a time whose instant lies on the other side of a change
+// of the clock (only an event after midnight on the night of a change) is then moved by the
+// change, so that every shown time is the wall-clock reading at its instant. Sunset-based
+// rows keep their counts. `times` receives one entry per row.
+std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
+                                             const TimetableSettings& settings,
+                                             const TableClock& clock, int32_t firstFixed, int count,
+                                             bool seconds, std::vector<RowTimes>& times);
+
+}  // namespace orvandel::table
