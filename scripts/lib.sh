@@ -13,13 +13,13 @@ export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 # the tools the build itself runs (rsvg-convert for the icons, help2man for a manual page).
 RUN_PACKAGES=(build-essential cmake pkg-config ccache
               qt6-base-dev libswe-dev swe-basic-data swe-standard-data
-              libcli11-dev nlohmann-json3-dev libical-dev
+              libcli11-dev nlohmann-json3-dev
               libhowardhinnant-date-dev tzdata fonts-liberation2
               librsvg2-bin help2man)
-# The tests (scripts/test): GoogleTest and GoogleMock, a virtual X server for the start/quit
-# test, the validators of the installed desktop files and manual pages, and pdftotext to read
-# the crash report printed to a PDF file.
-TEST_PACKAGES=(libgtest-dev libgmock-dev
+# The tests (scripts/test): GoogleTest and GoogleMock, libical to read back the iCalendar
+# output, a virtual X server for the start/quit test, the validators of the installed desktop
+# files and manual pages, and pdftotext to read the crash report printed to a PDF file.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev
                xvfb xauth x11-utils
                desktop-file-utils appstream man-db poppler-utils)
 # The benchmarks (scripts/bench): Google Benchmark, the independent prayer-time library they

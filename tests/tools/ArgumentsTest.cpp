@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,16 @@ TEST(TableArguments, Dates) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseIsoDate("--date", bad), EUsageError);
     }
+    const std::pair<int32_t, int> at = ParseDateTimeOfDay("--at", "2025-06-01 23:59");
+    EXPECT_EQ(at.first, FixedFromDateTime(EncodeDate(2025, 6, 1)));
+    EXPECT_EQ(at.second, 23 * 60 + 59);
+    EXPECT_EQ(ParseDateTimeOfDay("--at", "0001-01-01T00:00").second, 0);
+    for (const char* bad :
+         {"2025-06-01", "2025-06-01 24:00", "2025-06-01 12:60", "2025-06-01 9:30",
+          "2025-02-30 10:00", "2025-06-01 10:00:00", "2025-06-01_10:00", "tomorrow"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseDateTimeOfDay("--at", bad), EUsageError);
+    }
 }
 
 TEST(TableArguments, DefaultsAreMeccaThisWeekAndTheWindowsOptions) {
@@ -175,6 +186,32 @@ TEST(TableArguments, SafetyFlagsTakeAValue) {
         EXPECT_EQ(Parse({row.Arg}).Settings.AddSafetyTime, row.Added);
     }
     EXPECT_THROW(Parse({"--safety=maybe"}), EUsageError);
+}
+
+// --tz names a zone of the system's database; auto takes the city's zone, and coordinates
+// need either --zone or --tz.
+TEST(TableArguments, TimeZones) {
+    EXPECT_EQ(Parse({"--tz", "Europe/London"}).TimeZone, "Europe/London");
+    EXPECT_EQ(Parse({"--city", "New York", "--tz", "auto"}).TimeZone, "America/New_York");
+    EXPECT_EQ(Parse({"--tz", "AUTO"}).TimeZone, "Asia/Riyadh");  // Mecca, the default place
+    const TableRequest coordinates =
+        Parse({"--lat", "52.52", "--lon", "13.405", "--tz", "Europe/Berlin"});
+    EXPECT_EQ(coordinates.TimeZone, "Europe/Berlin");
+    EXPECT_FALSE(coordinates.PlaceIsCity);
+    EXPECT_TRUE(Parse({}).TimeZone.empty());
+
+    // local: TZ when it is set, else /etc/localtime.
+    const char* saved = std::getenv("TZ");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("TZ", ":America/Santiago", 1);
+    EXPECT_EQ(Parse({"--tz", "local"}).TimeZone, "America/Santiago");
+    setenv("TZ", "Nowhere/Atlantis", 1);
+    EXPECT_THROW(Parse({"--tz", "local"}), EUsageError);
+    unsetenv("TZ");
+    EXPECT_FALSE(Parse({"--tz", "local"}).TimeZone.empty());
+    if (saved != nullptr) {
+        setenv("TZ", savedValue.c_str(), 1);
+    }
 }
 
 TEST(TableArguments, SunsetBasedShowsATwelveHourClock) {

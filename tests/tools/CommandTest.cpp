@@ -8,9 +8,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "platform/DateTime.h"
+#include "platform/Errors.h"
 #include "timetable/Timetable.h"
 #include "tools/OrvandelTableCommand.h"
 #include "tools/OrvandelTableOutput.h"
@@ -153,6 +156,18 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"sunset based as ics", {"--sunset-based", "--format", "ics"}, "ics"},
         {"safety both ways", {"--safety", "--no-safety"}, "--no-safety"},
         {"week and range", {"--date", "2024-04-10", "--days", "3"}, "--days"},
+        {"unknown time zone", {"--tz", "Mars/Olympus_Mons"}, "Mars/Olympus_Mons"},
+        {"time zone and zone",
+         {"--lat", "1", "--lon", "2", "--zone", "3", "--tz", "Asia/Riyadh"},
+         "Asia/Riyadh"},
+        {"coordinates without zone or time zone", {"--lat", "10", "--lon", "20"}, "--tz"},
+        {"city's time zone without a city", {"--lat", "1", "--lon", "2", "--tz", "auto"}, "auto"},
+        {"moment that does not parse", {"--next", "--at", "tomorrow 10:00"}, "tomorrow 10:00"},
+        {"moment on no date", {"--next", "--at", "2025-02-30 10:00"}, "2025-02-30 10:00"},
+        {"moment at 24:00", {"--next", "--at", "2025-02-01 24:00"}, "2025-02-01 24:00"},
+        {"moment without --next", {"--at", "2025-02-01 10:00"}, "--at"},
+        {"next as csv", {"--next", "--format", "csv"}, "--next"},
+        {"iso times in ics", {"--iso-times", "--format", "ics"}, "--iso-times"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -182,14 +197,16 @@ TEST(TableCommand, CsvOfMeccaWeekMatchesTheEngine) {
     const std::vector<std::string> lines = Split(r.Out, '\n');
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0],
-              "date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha");
+              "date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha,"
+              "utc_offset");
     const Timetable week = MeccaWeek();
     const char* weekdays[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
                               "Wednesday", "Thursday", "Friday"};
     for (size_t r7 = 0; r7 < 7; ++r7) {
         const TimetableDay& day = week.Days[r7];
         const std::vector<std::string> fields = Split(lines[r7 + 1], ',');
-        ASSERT_EQ(fields.size(), 11u) << lines[r7 + 1];
+        ASSERT_EQ(fields.size(), 12u) << lines[r7 + 1];
+        EXPECT_EQ(fields[11], "+03:00");
         EXPECT_EQ(fields[0], "2024-04-" + std::string(r7 < 4 ? "0" : "") + std::to_string(6 + r7));
         EXPECT_EQ(fields[1], weekdays[r7]);
         EXPECT_EQ(fields[2], std::to_string(day.HijriDay));
@@ -237,6 +254,7 @@ TEST(TableCommand, JsonHasTheCsvFields) {
     EXPECT_EQ(wednesday["hijri_day"], 1);
     EXPECT_EQ(wednesday["hijri_month"], 10);
     EXPECT_EQ(wednesday["hijri_year"], 1445);
+    EXPECT_EQ(wednesday["utc_offset"], "+03:00");
     const Timetable week = MeccaWeek();
     const char* names[] = {"fajr", "shrook", "dhuhr", "asr", "maghrib", "isha"};
     for (size_t p = 0; p < 6; ++p) {
@@ -275,7 +293,8 @@ TEST(TableCommand, TextColumnsCountCharacters) {
     TableRequest request;
     request.Settings = {};
     request.PlaceName = "Mecca";
-    const std::vector<std::string> lines = Split(RenderText(request, rows, -1), '\n');
+    const std::vector<RowTimes> times(rows.size());
+    const std::vector<std::string> lines = Split(RenderText(request, rows, times, -1), '\n');
     ASSERT_EQ(lines.size(), 11u);
     const auto characters = [](const std::string& text) {
         return std::count_if(text.begin(), text.end(),
@@ -385,6 +404,308 @@ TEST(TableCommand, IcsLeavesOutTimesThatDoNotHappen) {
     }
     EXPECT_EQ(fajrEvents, 7 - missingFajr);
     EXPECT_EQ(events, 42 - missingFajr);
+}
+
+// ---- Clocks: IANA zones, ISO date-times, the next prayer ----
+
+// An ISO 8601 date-time with its offset, "2025-03-30T04:46:00+01:00", read with std::chrono
+// (independent of the command's own calendar arithmetic).
+struct IsoInstant {
+    long long Utc = 0;  // seconds since 1970-01-01 00:00 UTC
+    int Offset = 0;     // seconds east
+};
+
+IsoInstant ReadIso(const std::string& text) {
+    EXPECT_EQ(text.size(), 25u) << text;
+    if (text.size() != 25u) {
+        return {};
+    }
+    const auto number = [&](size_t at, size_t length) {
+        return std::stoi(text.substr(at, length));
+    };
+    const std::chrono::year_month_day date{std::chrono::year{number(0, 4)},
+                                           std::chrono::month{static_cast<unsigned>(number(5, 2))},
+                                           std::chrono::day{static_cast<unsigned>(number(8, 2))}};
+    EXPECT_TRUE(date.ok()) << text;
+    const long long local =
+        static_cast<long long>(std::chrono::sys_days{date}.time_since_epoch().count()) * 86400 +
+        number(11, 2) * 3600 + number(14, 2) * 60 + number(17, 2);
+    const int offset = (text[19] == '-' ? -1 : 1) * (number(20, 2) * 3600 + number(23, 2) * 60);
+    return {local - offset, offset};
+}
+
+long long ReadUtcStamp(const std::string& text) {  // "2025-03-30T01:00:00Z"
+    return ReadIso(text.substr(0, 19) + "+00:00").Utc;
+}
+
+std::vector<std::string> Args(std::vector<std::string> base, std::vector<std::string> more) {
+    base.insert(base.end(), more.begin(), more.end());
+    return base;
+}
+
+// The rows of a csv output without its header, each split into fields.
+std::vector<std::vector<std::string>> CsvRows(const std::string& csv) {
+    std::vector<std::vector<std::string>> rows;
+    const std::vector<std::string> lines = Split(csv, '\n');
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::vector<std::string> fields = Split(lines[i], ',');
+        if (!lines[i].empty() && lines[i].back() == ',') {
+            fields.push_back("");
+        }
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+// London, New York, Sydney and Santiago around their changes of clock in 2024, 2025, 2050 and
+// 2100: every time's offset is the one tzdata gives at its instant (the transitions as Python's
+// zoneinfo reads them, tests/data/zone_transitions.csv), and each row's utc_offset is its
+// noon's.
+TEST(TableClock, OffsetsOnTheDaysTheClocksChangeAreThoseOfTzdata) {
+    struct Transition {
+        long long Utc;
+        int Before, After;
+    };
+    std::map<std::string, std::vector<Transition>> transitions;
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/zone_transitions.csv");
+    ASSERT_TRUE(in) << "zone_transitions.csv";
+    std::string line;
+    std::getline(in, line);  // header
+    while (std::getline(in, line)) {
+        const std::vector<std::string> f = Split(line, ',');
+        ASSERT_EQ(f.size(), 4u) << line;
+        transitions[f[0]].push_back({ReadUtcStamp(f[1]), std::stoi(f[2]), std::stoi(f[3])});
+    }
+    struct Place {
+        const char* Zone;
+        const char* Lat;
+        const char* Lon;
+    };
+    const Place places[] = {{"Europe/London", "51.5074", "-0.1278"},
+                            {"America/New_York", "40.7128", "-74.006"},
+                            {"Australia/Sydney", "-33.8688", "151.2093"},
+                            {"America/Santiago", "-33.4489", "-70.6693"}};
+    int checked = 0;
+    for (const Place& place : places) {
+        const std::vector<Transition>& list = transitions[place.Zone];
+        ASSERT_EQ(list.size(), 8u) << place.Zone;
+        const auto offsetAt = [&](long long utc) {
+            int offset = list.front().Before;
+            for (const Transition& t : list) {
+                if (utc >= t.Utc) {
+                    offset = t.After;
+                }
+            }
+            return offset;
+        };
+        for (const Transition& change : list) {
+            // From two days before the local date of the change to two days after.
+            const long long localDay = (change.Utc + change.After) / 86400;
+            const std::chrono::year_month_day first{
+                std::chrono::sys_days{std::chrono::days{localDay - 2}}};
+            char from[16];
+            std::snprintf(from, sizeof from, "%04d-%02u-%02u", int(first.year()),
+                          unsigned(first.month()), unsigned(first.day()));
+            SCOPED_TRACE(std::string(place.Zone) + " from " + from);
+            const RunResult r =
+                RunInProcess({"--lat", place.Lat, "--lon", place.Lon, "--tz", place.Zone, "--from",
+                              from, "--days", "5", "--iso-times", "--format", "csv"});
+            ASSERT_EQ(r.ExitCode, 0) << r.Err;
+            std::set<int> offsetsSeen;
+            for (const std::vector<std::string>& row : CsvRows(r.Out)) {
+                ASSERT_EQ(row.size(), 12u);
+                for (size_t p = 5; p < 11; ++p) {
+                    const IsoInstant time = ReadIso(row[p]);
+                    EXPECT_EQ(time.Offset, offsetAt(time.Utc)) << row[0] << " " << row[p];
+                    offsetsSeen.insert(time.Offset);
+                    ++checked;
+                }
+                // Dhuhr lies near 12:00, where the row's clock is read.
+                const IsoInstant dhuhr = ReadIso(row[7]);
+                EXPECT_EQ(row[11], row[7].substr(19)) << row[0];
+                EXPECT_EQ(dhuhr.Offset, offsetAt(dhuhr.Utc));
+            }
+            EXPECT_EQ(offsetsSeen, (std::set<int>{change.Before, change.After}));
+        }
+    }
+    EXPECT_EQ(checked, 4 * 8 * 5 * 6);
+}
+
+int ClockMinutes(const std::string& text) {  // "4:46" or "24:10"
+    const size_t colon = text.find(':');
+    return std::stoi(text.substr(0, colon)) * 60 + std::stoi(text.substr(colon + 1));
+}
+
+// The README's Berlin run over 2025: with --tz every summer-time day shows the times of a
+// fixed zone of +2 h and every other day those of +1 h. Against --zone 1 the summer times are
+// an hour later: exactly for the calendar astronomy (Shrook to Maghrib); the high-latitude
+// routine behind Fajr and Isha reads the sun at an hour that depends on the zone it is given,
+// which moves its times by a second or two, so there a minute may differ.
+TEST(TableClock, BerlinSummerTimeIsAnHourLaterThanTheFixedZone) {
+    const std::vector<std::string> run = {"--lat",      "52.52",  "--lon", "13.405",   "--from",
+                                          "2025-01-01", "--days", "365",   "--format", "csv"};
+    std::vector<std::vector<std::string>> winter, summer, zone;
+    for (auto [args, rows] :
+         {std::pair{std::vector<std::string>{"--zone", "1"}, &winter},
+          std::pair{std::vector<std::string>{"--zone", "2"}, &summer},
+          std::pair{std::vector<std::string>{"--tz", "Europe/Berlin"}, &zone}}) {
+        const RunResult r = RunInProcess(Args(run, args));
+        ASSERT_EQ(r.ExitCode, 0) << r.Err;
+        *rows = CsvRows(r.Out);
+        ASSERT_EQ(rows->size(), 365u);
+    }
+    int summerDays = 0;
+    int minutesOff = 0;
+    for (size_t d = 0; d < 365; ++d) {
+        const bool isSummer = zone[d][11] == "+02:00";
+        summerDays += isSummer;
+        EXPECT_TRUE(isSummer || zone[d][11] == "+01:00") << zone[d][0];
+        const std::vector<std::string>& same = isSummer ? summer[d] : winter[d];
+        for (size_t p = 5; p < 11; ++p) {
+            EXPECT_EQ(zone[d][p], same[p]) << zone[d][0] << " field " << p;
+            const int later = ClockMinutes(zone[d][p]) - ClockMinutes(winter[d][p]);
+            if (p == 5 || p == 10) {
+                minutesOff += later != (isSummer ? 60 : 0);
+                EXPECT_LE(std::abs(later - (isSummer ? 60 : 0)), 1) << zone[d][0] << " " << p;
+            } else {
+                EXPECT_EQ(later, isSummer ? 60 : 0) << zone[d][0] << " field " << p;
+            }
+        }
+    }
+    EXPECT_EQ(summerDays, 210);  // 30 March to 25 October
+    EXPECT_LT(minutesOff, 2 * 210 / 20);
+}
+
+// --iso-times and the ics output name the same instants: over a year at Bordeaux on the
+// Paris clock (summer time, and an Isha after midnight in June), and for weeks of far years.
+TEST(TableClock, IsoTimesAndIcsNameTheSameInstants) {
+    const std::vector<std::vector<std::string>> runs = {
+        {"--lat", "44.84", "--lon", "-0.58", "--tz", "Europe/Paris", "--from", "2024-01-01",
+         "--days", "366"},
+        {"--from", "3001-01-01", "--days", "7"},
+        {"--from", "9999-12-25", "--days", "7", "--seconds"},
+        {"--lat", "47.3", "--lon", "40", "--zone", "2", "--method", "ummalqura", "--from",
+         "2024-06-10", "--days", "20"},
+    };
+    for (const std::vector<std::string>& run : runs) {
+        SCOPED_TRACE(run[1] + " " + run[run.size() - 3]);
+        const RunResult iso = RunInProcess(Args(run, {"--iso-times", "--format", "csv"}));
+        const RunResult ics = RunInProcess(Args(run, {"--format", "ics"}));
+        ASSERT_EQ(iso.ExitCode, 0) << iso.Err;
+        ASSERT_EQ(ics.ExitCode, 0) << ics.Err;
+        const char* keys[] = {"fajr", "shrook", "dhuhr", "asr", "maghrib", "isha"};
+        std::map<std::string, long long> expected;  // "20240621-isha" -> instant
+        for (const std::vector<std::string>& row : CsvRows(iso.Out)) {
+            for (size_t p = 0; p < 6; ++p) {
+                if (!row[5 + p].empty()) {
+                    std::string day = row[0];
+                    day.erase(std::remove(day.begin(), day.end(), '-'), day.end());
+                    expected[day + "-" + keys[p]] = ReadIso(row[5 + p]).Utc;
+                }
+            }
+        }
+        std::unique_ptr<icalcomponent, IcalDeleter> calendar(
+            icalparser_parse_string(ics.Out.c_str()));
+        ASSERT_NE(calendar, nullptr);
+        EXPECT_EQ(icalcomponent_count_errors(calendar.get()), 0);
+        size_t events = 0;
+        for (icalcomponent* event =
+                 icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+             event != nullptr;
+             event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+            ++events;
+            EXPECT_EQ(icalcomponent_count_errors(event), 0);
+            const std::string uid = icalcomponent_get_uid(event);
+            const std::string key = uid.substr(0, uid.find('-', 9));
+            const icaltimetype start = icalcomponent_get_dtstart(event);
+            ASSERT_TRUE(icaltime_is_utc(start)) << uid;
+            const long long utc = static_cast<long long>(std::chrono::sys_days{
+                                      std::chrono::year{start.year} /
+                                      std::chrono::month{static_cast<unsigned>(start.month)} /
+                                      std::chrono::day{static_cast<unsigned>(start.day)}}
+                                                             .time_since_epoch()
+                                                             .count()) *
+                                      86400 +
+                                  start.hour * 3600 + start.minute * 60 + start.second;
+            ASSERT_TRUE(expected.count(key)) << uid;
+            EXPECT_EQ(utc, expected[key]) << uid;
+        }
+        EXPECT_EQ(events, expected.size());
+    }
+}
+
+// The iCalendar writer: TEXT escaping, lines folded at 75 octets between UTF-8 characters.
+TEST(TableClock, IcalendarTextIsEscapedAndFolded) {
+    EXPECT_EQ(EscapeIcalText("Dhuhr, Asr; a\\b\nc"), "Dhuhr\\, Asr\\; a\\\\b\\nc");
+    EXPECT_EQ(IcalUtcDateTime(0), "19700101T000000Z");
+    EXPECT_EQ(IcalUtcDateTime(32503680000LL), "30000101T000000Z");
+    EXPECT_EQ(IcalUtcDateTime(253402300799LL), "99991231T235959Z");
+    EXPECT_THROW(IcalUtcDateTime(253402300800LL), ERangeError);
+    const std::string lines[] = {"SUMMARY:short", "LOCATION:" + std::string(200, 'x'),
+                                 "LOCATION:" + std::string(65, 'a') + "\xD8\xA7\xD9\x84" +
+                                     std::string(3, 'b') + "\xE2\x80\x94\xF0\x9F\x95\x8C" +
+                                     std::string(80, 'c')};
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line.substr(0, 20));
+        const std::string folded = IcalContentLine(line);
+        std::string unfolded;
+        for (const std::string& physical : Split(folded, '\n')) {
+            ASSERT_FALSE(physical.empty());
+            ASSERT_EQ(physical.back(), '\r');
+            EXPECT_LE(physical.size() - 1, 75u);
+            // No physical line begins inside a UTF-8 character.
+            const std::string body = unfolded.empty() ? physical : physical.substr(1);
+            EXPECT_NE(static_cast<unsigned char>(body.front()) & 0xC0, 0x80);
+            unfolded += body.substr(0, body.size() - 1);
+        }
+        EXPECT_EQ(unfolded, line);
+    }
+}
+
+// --next for Mecca at fixed moments: before Fajr, before sunrise, between Dhuhr and Asr, and
+// after Isha, which gives the next day's Fajr.
+TEST(TableClock, NextPrayerForMecca) {
+    const RunResult days =
+        RunInProcess({"--city", "Mecca", "--from", "2025-06-01", "--days", "2", "--format", "csv"});
+    ASSERT_EQ(days.ExitCode, 0) << days.Err;
+    const auto rows = CsvRows(days.Out);
+    struct Row {
+        const char* At;
+        const char* Name;
+        size_t Day, Field;  // where the expected time is in the csv
+    };
+    const Row cases[] = {
+        {"2025-06-01 03:00", "Fajr", 0, 5}, {"2025-06-01 05:00", "Sunrise", 0, 6},
+        {"2025-06-01 13:00", "Asr", 0, 8},  {"2025-06-01 23:00", "Fajr", 1, 5},
+        {"2025-06-01 00:00", "Fajr", 0, 5},
+    };
+    for (const Row& row : cases) {
+        SCOPED_TRACE(row.At);
+        const std::string time = rows[row.Day][row.Field];
+        const int minutesLeft =
+            static_cast<int>(row.Day) * 1440 + ClockMinutes(time) - ClockMinutes(row.At + 11);
+        const RunResult text = RunInProcess({"--city", "Mecca", "--next", "--at", row.At});
+        ASSERT_EQ(text.ExitCode, 0) << text.Err;
+        char left[32];
+        if (minutesLeft >= 60) {
+            std::snprintf(left, sizeof left, "in %d h %02d min", minutesLeft / 60,
+                          minutesLeft % 60);
+        } else {
+            std::snprintf(left, sizeof left, "in %d min", minutesLeft);
+        }
+        EXPECT_EQ(text.Out, std::string(row.Name) + " " + time + " (" + left + ")\n");
+
+        const RunResult json =
+            RunInProcess({"--city", "Mecca", "--next", "--at", row.At, "--format", "json"});
+        ASSERT_EQ(json.ExitCode, 0) << json.Err;
+        const nlohmann::json next = nlohmann::json::parse(json.Out);
+        EXPECT_EQ(next["name"], row.Name);
+        EXPECT_EQ(next["minutes_left"], minutesLeft);
+        const std::string iso = next["time"];
+        EXPECT_EQ(iso.substr(0, 10), rows[row.Day][0]);
+        EXPECT_EQ(iso.substr(19), "+03:00");
+        EXPECT_EQ(ClockMinutes(iso.substr(11, 5)), ClockMinutes(time));
+    }
 }
 
 TEST(TableCommand, ListCitiesShowsTheVisibleCatalogueByGroup) {
