@@ -1,5 +1,7 @@
 #include "ui/EphemerisNoticeLine.h"
 
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -12,12 +14,12 @@ namespace {
 const QColor NoticeColor(0xA0, 0x00, 0x00);  // dark red: a fault of the installation
 }  // namespace
 
-QLabel* AddEphemerisNoticeLine(QWidget* form, const QLabel* footnote) {
+QLabel* AddEphemerisNoticeLine(QWidget* form, const QLabel* footnote, const QGroupBox* group) {
     const QString text = QString::fromStdString(EphemerisNotice());
     if (text.isEmpty()) {
         return nullptr;
     }
-    auto* label = new QLabel(text, form);
+    auto* label = new QLabel(form);
     label->setObjectName(QStringLiteral("lblEphemerisNotice"));
     label->setFont(footnote->font());
     label->setToolTip(text);
@@ -25,10 +27,16 @@ QLabel* AddEphemerisNoticeLine(QWidget* form, const QLabel* footnote) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, NoticeColor);
     label->setPalette(palette);
-    // One line, clipped at the window's edge like the footnote; the tool tip holds the rest.
-    const QRect above = footnote->geometry();
-    label->setGeometry(above.left(), above.bottom() + 1, form->width() - above.left(),
-                       label->sizeHint().height());
+    // Right of the group's caption, on its row: the band between the footnote and the group is
+    // too low for a line of text.
+    constexpr int gap = 12;  // pixels between the caption and the notice
+    const QRect box = group->geometry();
+    const int left =
+        box.left() + QFontMetrics(group->font()).horizontalAdvance(group->title()) + gap;
+    const int width = box.right() + 1 - left;
+    const QFontMetrics metrics(label->font());
+    label->setText(metrics.elidedText(text, Qt::ElideRight, width));
+    label->setGeometry(left, box.top(), width, metrics.height());
     label->raise();
     return label;
 }

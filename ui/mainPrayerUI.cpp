@@ -203,12 +203,12 @@ void TForm1::BuildControls() {
         p.setColor(QPalette::WindowText, GrayTextColor(palette()));
         RzLabel3->setPalette(p);
     }
-    AddEphemerisNoticeLine(this, RzLabel3);
 
     // The place typed by hand.
     RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
     RzGroupBox3->setFont(FormFont(8, true));
     RzGroupBox3->setGeometry(154, 366, 624, 52);
+    AddEphemerisNoticeLine(this, RzLabel3, RzGroupBox3);
     const QFont fieldFont(FixedFontName, 8, QFont::Normal);  // not the group's bold
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(-60.0, 60.0, 4, 0.1, 1.0, RzGroupBox3);
