@@ -298,10 +298,13 @@ std::string IcalContentLine(std::string_view line) {
 }
 
 std::string IcalUtcDateTime(int64_t utc) {
+    // Four digits: year 0 (1 BC of the proleptic calendar, where an early event of 1 January 1
+    // east of Greenwich lies in UTC) to 9999.
     const CivilTime t = CivilFromSeconds(utc);
-    if (t.Year < 1 || t.Year > 9999) {
-        throw ERangeError("orvandel-table: the instant " + std::to_string(utc) +
-                          " s lies outside years 1..9999 in UTC");
+    if (t.Year < 0 || t.Year > 9999) {
+        throw ERangeError("the UTC date-time " + std::to_string(t.Year) + "-" +
+                          std::to_string(t.Month) + "-" + std::to_string(t.Day) +
+                          " has no four-digit year");
     }
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02dZ", t.Year, t.Month, t.Day,
@@ -339,7 +342,13 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
             out += IcalContentLine("BEGIN:VEVENT");
             out += IcalContentLine("UID:" + uid);
             out += IcalContentLine("DTSTAMP:" + stamp);
-            out += IcalContentLine("DTSTART:" + IcalUtcDateTime(times[r].Utc[pi]));
+            std::string start;
+            try {
+                start = IcalUtcDateTime(times[r].Utc[pi]);
+            } catch (const ERangeError& e) {
+                throw ERangeError(name + " of " + isoDate + ": " + e.what());
+            }
+            out += IcalContentLine("DTSTART:" + start);
             out += IcalContentLine("SUMMARY:" + EscapeIcalText(name));
             out += IcalContentLine("LOCATION:" + location);
             out += IcalContentLine("TRANSP:TRANSPARENT");

@@ -58,15 +58,16 @@ std::string RenderJson(const TableRequest& request, std::span<const TimetableDay
 // iCalendar text: a TEXT value with backslash, semicolon and comma escaped and line breaks
 // written as \n; one content line ended by CRLF and folded so that no physical line exceeds
 // 75 octets, never inside a UTF-8 character; a UTC DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant
-// (seconds since 1970-01-01 00:00 UTC), ERangeError outside years 1..9999.
+// (seconds since 1970-01-01 00:00 UTC), ERangeError outside years 0..9999 (year 0 holds the
+// UTC instants of early events of 1 January 1 east of Greenwich).
 std::string EscapeIcalText(std::string_view text);
 std::string IcalContentLine(std::string_view line);
 std::string IcalUtcDateTime(int64_t utc);
 // An iCalendar object: one VEVENT per prayer and row whose event happens, SUMMARY the prayer's
 // name, DTSTART the instant of the time in UTC (on the event's own date), a UID that depends
 // only on the row's day, the prayer and the place, DTSTAMP `stampUtc`. EInvalidOp for
-// sunset-based rows (their times are not clock times) and ERangeError for an instant outside
-// years 1..9999 in UTC.
+// sunset-based rows (their times are not clock times) and ERangeError, naming the time, for an
+// instant outside years 0..9999 in UTC (an evening of 31 December 9999 west of Greenwich).
 std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay> rows,
                       std::span<const RowTimes> times, int64_t stampUtc);
 

@@ -187,6 +187,14 @@ TEST(TableCommand, AnErrorAfterTheArgumentsExitsWithOne) {
         "/dev/full");
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_EQ(r.Err, "orvandel-table: cannot write the output\n");
+    // An evening of 31 December 9999 west of Greenwich falls in year 10000 in UTC, which an
+    // iCalendar date-time cannot hold: no output, one line naming the time.
+    const RunResult ics = RunProgram({"--date", "9999-12-31", "--lat", "40", "--lon", "-120",
+                                      "--zone", "-8", "--format", "ics"});
+    EXPECT_EQ(ics.ExitCode, 1);
+    EXPECT_EQ(ics.Out, "");
+    EXPECT_EQ(ics.Err.find('\n'), ics.Err.size() - 1) << ics.Err;
+    EXPECT_NE(ics.Err.find("Maghrib of 9999-12-31"), std::string::npos) << ics.Err;
 }
 
 // The csv of the program for Mecca, the week of 10 April 2024, against the engine's week.
@@ -584,6 +592,7 @@ TEST(TableClock, IsoTimesAndIcsNameTheSameInstants) {
          "--days", "366"},
         {"--from", "3001-01-01", "--days", "7"},
         {"--from", "9999-12-25", "--days", "7", "--seconds"},
+        {"--city", "Bangkok", "--from", "0001-01-01", "--days", "7"},
         {"--lat", "47.3", "--lon", "40", "--zone", "2", "--method", "ummalqura", "--from",
          "2024-06-10", "--days", "20"},
     };
@@ -641,6 +650,7 @@ TEST(TableClock, IcalendarTextIsEscapedAndFolded) {
     EXPECT_EQ(IcalUtcDateTime(32503680000LL), "30000101T000000Z");
     EXPECT_EQ(IcalUtcDateTime(253402300799LL), "99991231T235959Z");
     EXPECT_THROW(IcalUtcDateTime(253402300800LL), ERangeError);
+    EXPECT_EQ(IcalUtcDateTime(-62135596800LL - 7200), "00001231T220000Z");
     const std::string lines[] = {"SUMMARY:short", "LOCATION:" + std::string(200, 'x'),
                                  "LOCATION:" + std::string(65, 'a') + "\xD8\xA7\xD9\x84" +
                                      std::string(3, 'b') + "\xE2\x80\x94\xF0\x9F\x95\x8C" +
