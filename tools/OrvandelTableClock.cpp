@@ -139,8 +139,8 @@ int TableClock::OffsetAt(int64_t utc) const {
     }
     if (utc >= rules_->RuleFrom) {
         if (!rules_->Rule) {
-            throw ERangeError("orvandel-table: the system's database has no rule for " + name_ +
-                              " after its last recorded change");
+            throw ERangeError("the time-zone library cannot read the rule of " + name_ +
+                              " for the years after its last recorded change");
         }
         return rules_->Rule->OffsetAt(utc);
     }

@@ -222,7 +222,7 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
         }
     }
     if (bestRow < 0) {
-        throw ERangeError("orvandel-table: no prayer time follows within two days");
+        throw ERangeError("no prayer time follows within two days");
     }
     const RowTimes& best = times[static_cast<size_t>(bestRow)];
     const auto p = static_cast<size_t>(bestPrayer);
