@@ -308,7 +308,7 @@ TEST(SolarEvents, TrialMomentsDecideAtTheEdgeOfTwilight) {
         Outcome outcome;
     };
     const Case cases[] = {
-        {"dawn, the 06:00 trial (earlier)", 74.799, 2024, 9, 22, true, Raises},
+        {"dawn, the 06:00 trial (earlier)", 74.4097, 2024, 9, 21, true, Moment},
         {"dawn, the 06:00 trial (later)", 72.860, 2024, 9, 17, true, Raises},
         {"dawn, the 10:48 trial (earlier)", -74.723, 2024, 3, 19, true, Raises},
         {"dawn, the 10:48 trial (later)", -74.743, 2024, 3, 19, true, None},
