@@ -65,7 +65,8 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
     // search run on through hundreds of days, or take a later evening for the month's start:
     // raise instead, which ends the conversion.
     const double eveJd = JulianDayOfMeccaMidnight(int64_t{Date} - 1, L);
-    if (!EphemerisRange().Covers(eveJd, eveJd + EveningSearchDays))
+    if (!EphemerisRangeToward(eveJd, eveJd + EveningSearchDays)
+             .Covers(eveJd, eveJd + EveningSearchDays))
         throw ERangeError("TSaudiIslamic.VisibleCrescent: the evening before fixed date " +
                           std::to_string(Date) + " lies outside the dates the ephemeris covers");
     const TSkyEvent sun = source.EventOnDay(BodySun, EventSet, eve, false, true);
@@ -86,10 +87,10 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
 
 bool UmAlQuraMayConvert(int32_t Fixed) noexcept {
     const TLocation& mecca = UmAlQuraSource().AstronomyLocation;
-    const TEphemerisRange range = EphemerisRange();
-    return JulianDayOfMeccaMidnight(int64_t{Fixed} + SearchDaysAfter, mecca) >= range.First &&
-           JulianDayOfMeccaMidnight(int64_t{Fixed} - SearchDaysBefore, mecca) + EveningSearchDays <=
-               range.Last;
+    const double first = JulianDayOfMeccaMidnight(int64_t{Fixed} - SearchDaysBefore, mecca);
+    const double last = JulianDayOfMeccaMidnight(int64_t{Fixed} + SearchDaysAfter, mecca);
+    const TEphemerisRange range = EphemerisRangeToward(first, last + EveningSearchDays);
+    return last >= range.First && first + EveningSearchDays <= range.Last;
 }
 
 int32_t FixedFromUmAlQura(int32_t Year, int32_t Month, int32_t Day) noexcept {

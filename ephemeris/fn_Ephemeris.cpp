@@ -77,6 +77,18 @@ char errorBuffer[EphemerisErrorSize] = {};
 uint64_t callCount = 0;
 TEphemerisRange range{};
 
+// The library's own files are probed block by block only as far as a date asked for needs
+// (each probe reads two files and computes with them): the run of good blocks found so far
+// around the checked one (terrestrial time), and the next blocks to try on either side.
+struct TSwissRun {
+    bool Active = false;  // the source is the library's own files
+    fs::path Folder;
+    TSpan Span{0.0, 0.0};
+    int NextLaterYear = 0;    // past HighestBlockYear when nothing later is left to try
+    int NextEarlierYear = 0;  // below LowestBlockYear when nothing earlier is left to try
+};
+TSwissRun swissRun;
+
 fs::path& CurrentFolder() {
     static fs::path folder;
     return folder;
@@ -216,25 +228,42 @@ std::optional<TSpan> ProbeBlock(const fs::path& folder, int startYear) {
     return span;
 }
 
-// The contiguous run of good blocks around the checked one. The checked block itself must
-// pass.
-std::optional<TSpan> SwissSpan(const fs::path& folder) {
-    std::optional<TSpan> run = ProbeBlock(folder, CheckedBlockYear);
-    if (!run)
-        return std::nullopt;
-    for (int year = CheckedBlockYear + BlockYears; year <= HighestBlockYear; year += BlockYears) {
-        const std::optional<TSpan> next = ProbeBlock(folder, year);
-        if (!next || next->First > run->Last)
+// Universal time of a terrestrial-time Julian day.
+double UniversalOf(double jdTt) {
+    return jdTt - swe_deltat(jdTt);
+}
+
+// The range of a span of terrestrial-time days, kept inside each end.
+TEphemerisRange RangeOf(const TSpan& span) {
+    return {UniversalOf(span.First) + RangeMargin, UniversalOf(span.Last) - RangeMargin};
+}
+
+// Extends the run of the library's own files block by block towards the universal days
+// [FromJdUt, ToJdUt], as far as good blocks join on: the range then equals the whole run's
+// wherever the whole run reaches those days.
+void ExtendSwissRunToward(double fromJdUt, double toJdUt) {
+    if (!swissRun.Active)
+        return;
+    while (range.Last < toJdUt && swissRun.NextLaterYear <= HighestBlockYear) {
+        const std::optional<TSpan> next = ProbeBlock(swissRun.Folder, swissRun.NextLaterYear);
+        if (!next || next->First > swissRun.Span.Last) {
+            swissRun.NextLaterYear = HighestBlockYear + 1;
             break;
-        run->Last = next->Last;
+        }
+        swissRun.Span.Last = next->Last;
+        swissRun.NextLaterYear += BlockYears;
+        range = RangeOf(swissRun.Span);
     }
-    for (int year = CheckedBlockYear - BlockYears; year >= LowestBlockYear; year -= BlockYears) {
-        const std::optional<TSpan> previous = ProbeBlock(folder, year);
-        if (!previous || previous->Last < run->First)
+    while (range.First > fromJdUt && swissRun.NextEarlierYear >= LowestBlockYear) {
+        const std::optional<TSpan> previous = ProbeBlock(swissRun.Folder, swissRun.NextEarlierYear);
+        if (!previous || previous->Last < swissRun.Span.First) {
+            swissRun.NextEarlierYear = LowestBlockYear - 1;
             break;
-        run->First = previous->First;
+        }
+        swissRun.Span.First = previous->First;
+        swissRun.NextEarlierYear -= BlockYears;
+        range = RangeOf(swissRun.Span);
     }
-    return run;
 }
 
 // The days the JPL file covers, as the library reports them after the check.
@@ -246,17 +275,13 @@ std::optional<TSpan> JplSpan() {
     return TSpan{first, last};
 }
 
-// Universal time of a terrestrial-time Julian day.
-double UniversalOf(double jdTt) {
-    return jdTt - swe_deltat(jdTt);
-}
-
 // Points the library at one source and checks it; on success sets `flag` and `range`. Empty
 // when the source passed, else the reason it did not.
 std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
     const std::string folderText = folder.string();
     if (sourceFlag != EphemerisBuiltIn && folderText.size() > MaxFolderBytes)
         return "the folder's path is longer than " + std::to_string(MaxFolderBytes) + " bytes";
+    swissRun = {};
     PointLibraryAt(folderText);
     if (std::string reason = CheckKnownPositions(sourceFlag); !reason.empty())
         return reason;
@@ -266,7 +291,11 @@ std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
             span = JplSpan();
             break;
         case EphemerisSwiss:
-            span = SwissSpan(folder);
+            // The checked block must pass; the blocks around it are probed when asked for.
+            span = ProbeBlock(folder, CheckedBlockYear);
+            if (span)
+                swissRun = {true, folder, *span, CheckedBlockYear + BlockYears,
+                            CheckedBlockYear - BlockYears};
             break;
         default:
             span = TSpan{BuiltInFirstJdTt, BuiltInLastJdTt};
@@ -275,7 +304,7 @@ std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
     if (!span)
         return "the library reports no usable date range for it";
     flag = sourceFlag;
-    range = {UniversalOf(span->First) + RangeMargin, UniversalOf(span->Last) - RangeMargin};
+    range = RangeOf(*span);
     return {};
 }
 
@@ -365,6 +394,7 @@ void StartEphemeris(const std::filesystem::path& Folder,
         chosen = sources.size() - 1;
         flag = EphemerisBuiltIn;
         range = {};
+        swissRun = {};
         notice = "Ephemeris: no source passed the start-up check (" + firstFailure +
                  "); no Hijri date can be computed.";
     } else if (chosen > 0) {
@@ -406,6 +436,13 @@ std::string EphemerisNotice() {
 
 TEphemerisRange EphemerisRange() {
     EnsureStarted();
+    ExtendSwissRunToward(-HUGE_VAL, HUGE_VAL);
+    return range;
+}
+
+TEphemerisRange EphemerisRangeToward(double FromJdUt, double ToJdUt) {
+    EnsureStarted();
+    ExtendSwissRunToward(FromJdUt, ToJdUt);
     return range;
 }
 

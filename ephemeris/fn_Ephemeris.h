@@ -46,7 +46,8 @@ extern const std::array<std::string_view, 11> EventNames;
 // order: the library's own files in Folder (after a failed de406.eph), the same choice in
 // FallbackFolder, the built-in theory; EphemerisNotice then says which source failed, why, and
 // which one is used. A folder path the library cannot hold (over 242 bytes) fails the check.
-// Finally the range of dates that the chosen source covers is taken (EphemerisRange). When the
+// Finally the range of dates that the chosen source covers is taken (EphemerisRange; for the
+// library's own files the blocks beyond the checked one are probed on demand). When the
 // library was already started it is closed first, so files added since then count.
 void StartEphemeris(const std::filesystem::path& Folder,
                     const std::filesystem::path& FallbackFolder);
@@ -86,6 +87,11 @@ struct TEphemerisRange {
 };
 // Starts the library with the default folder when it has not been started.
 TEphemerisRange EphemerisRange();
+// The range as far as the universal days [FromJdUt, ToJdUt] need it: where the whole range
+// reaches into those days, the answer reaches as far; elsewhere it may stop short of the
+// whole range. The library's own files are probed (read and computed with) only here and in
+// EphemerisRange, block by block, not at start-up.
+TEphemerisRange EphemerisRangeToward(double FromJdUt, double ToJdUt);
 
 // The ephemeris-selection flag of the current start-up (1, 2 or 4); starts the library with
 // the default folder when it has not been started.
