@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -240,10 +241,16 @@ class RememberCrescents {
 
 std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours) {
     const ClockTime clock = SplitHours(hours, roundMinutes);
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, " %s%lld:%02lld", clock.Negative ? "-" : "",
-                  twelveHours ? TwelveHourForm(clock.Hour) : clock.Hour, clock.Minute);
-    return buffer;
+    // " -h:mm", written directly: twelve of these per row.
+    char buffer[32] = {' ', '-'};
+    char* end = buffer + (clock.Negative ? 2 : 1);
+    end = std::to_chars(end, buffer + sizeof buffer - 3,
+                        twelveHours ? TwelveHourForm(clock.Hour) : clock.Hour)
+              .ptr;
+    *end++ = ':';
+    *end++ = static_cast<char>('0' + clock.Minute / 10);
+    *end++ = static_cast<char>('0' + clock.Minute % 10);
+    return std::string(buffer, end);
 }
 
 int ShownMinutesOf(double hours, bool roundMinutes) {
@@ -279,6 +286,9 @@ struct TimetableEngine::RowContext {
     int32_t MonthStart = 0;  // fixed date of day 1
     int32_t HijriYear = 0, HijriMonth = 0;
     std::map<int32_t, bool> Crescents;  // the criterion's answers of this recompute, by day
+    // The locale's abbreviated day names (Sunday first) and month names, taken once for a long
+    // run instead of twice per row; empty for a short one.
+    std::vector<std::string> DayNames, MonthNames;
 };
 
 TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic>()) {}
@@ -331,7 +341,24 @@ TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
 void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) const {
     const TimetableSettings& settings = context.Settings;
     const TLocation& location = *currentLocation_;
-    day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
+    if (context.DayNames.empty()) {
+        day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
+    } else {
+        // The same text from the names taken for the run.
+        const TCivilDate date = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
+        const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+        std::string& text = day.CivilDateText;
+        text = context.DayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
+        text += ' ';
+        text += digit(date.Day / 10);
+        text += digit(date.Day);
+        text += '-';
+        text += context.MonthNames[static_cast<size_t>(date.Month - 1)];
+        text += '-';
+        for (const int scale : {1000, 100, 10, 1}) {
+            text += digit(date.Year / scale);
+        }
+    }
 
     // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
     const bool highLatitude = !(std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad);
@@ -463,6 +490,14 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             }
         }
     };
+    if (rows >= ParallelRunDays) {
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            context.DayNames.push_back(ShortDayName(weekday));
+        }
+        for (int month = 1; month <= 12; ++month) {
+            context.MonthNames.push_back(ShortMonthName(month));
+        }
+    }
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const unsigned helperCount = rows >= ParallelRunDays ? std::min(cores, 8u) - 1 : 0;
     std::vector<std::jthread> helpers;
@@ -513,7 +548,7 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
     pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
     block[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
     block[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
-    return RowContext{settings, method, block, block[pt::SafetyOffset], false, 0, 0, 0, {}};
+    return RowContext{settings, method, block, block[pt::SafetyOffset], false, 0, 0, 0, {}, {}, {}};
 }
 
 Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {

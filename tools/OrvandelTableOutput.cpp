@@ -26,7 +26,10 @@ constexpr std::array<std::string_view, 5> CalcMethodNames = {
     "Karachi Islamic Sciences University", "Umm Al-Qura", "ISNA"};
 
 std::string Digits2(long long value) {
-    char buffer[8];
+    if (value >= 0 && value < 100) {  // every use but a bad one: one per time of a row
+        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    }
+    char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02lld", value);
     return buffer;
 }

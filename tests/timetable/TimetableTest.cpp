@@ -686,6 +686,7 @@ TEST(TimetableDays, RunsOfTenYearsEqualEveryDayComputedAlone) {
                     continue;
                 }
                 SCOPED_TRACE(day.CivilDateText);
+                EXPECT_EQ(day.CivilDateText, FormatDateTime("ddd dd-mmm-yyyy", day.Serial));
                 const std::vector<TimetableDay> single = alone.ComputeDays(settings, from + i, 1);
                 ASSERT_EQ(single.size(), 1u);
                 ExpectSameRow(day, single[0]);
