@@ -56,9 +56,12 @@ constexpr MethodRow Methods[] = {
 // clang-format on
 static_assert(std::size(Methods) == 5, "method lost or duplicated");
 
-// Runs at least this long are computed on more than one thread, in blocks of rows.
-constexpr int ParallelRunDays = 32;
-constexpr int RowsPerBlock = 16;
+// Runs at least this long (a week is one) are computed on more than one thread, in blocks of
+// at most MaxRowsPerBlock rows, at least two blocks per thread.
+constexpr int ParallelRunDays = 4;
+constexpr int MaxRowsPerBlock = 16;
+// Runs at least this long take the locale's names once for all their civil dates.
+constexpr int NamesTakenOnceDays = 32;
 
 constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
                                                          " Asr",  " Maghrib", " Isha"};
@@ -475,14 +478,17 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
     // among one thread per core. A block stops at its first error, and the error of the
     // earliest block is raised: the rows before it all completed.
     const auto rows = static_cast<int>(days.size());
-    const int blockCount = (rows + RowsPerBlock - 1) / RowsPerBlock;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const int threads = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
+    const int rowsPerBlock = std::clamp(rows / (2 * threads), 1, MaxRowsPerBlock);
+    const int blockCount = (rows + rowsPerBlock - 1) / rowsPerBlock;
     std::vector<std::exception_ptr> failures(static_cast<size_t>(blockCount));
     std::atomic<int> nextBlock{0};
     const auto finishBlocks = [&] {
         for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
-            const int end = std::min(rows, (block + 1) * RowsPerBlock);
+            const int end = std::min(rows, (block + 1) * rowsPerBlock);
             try {
-                for (int i = block * RowsPerBlock; i < end; ++i) {
+                for (int i = block * rowsPerBlock; i < end; ++i) {
                     FinishRow(context, days[static_cast<size_t>(i)]);
                 }
             } catch (...) {
@@ -490,7 +496,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             }
         }
     };
-    if (rows >= ParallelRunDays) {
+    if (rows >= NamesTakenOnceDays) {
         for (int weekday = 1; weekday <= 7; ++weekday) {
             context.DayNames.push_back(ShortDayName(weekday));
         }
@@ -498,11 +504,9 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             context.MonthNames.push_back(ShortMonthName(month));
         }
     }
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned helperCount = rows >= ParallelRunDays ? std::min(cores, 8u) - 1 : 0;
     std::vector<std::jthread> helpers;
     const auto startHelpers = [&] {
-        for (unsigned h = 0; h < helperCount; ++h) {
+        for (int h = 1; h < threads; ++h) {
             helpers.emplace_back(finishBlocks);
         }
     };
