@@ -98,7 +98,12 @@ std::string EphemerisSourceText() {
             source = "unknown source";
             break;
     }
-    return std::to_string(flag) + " (" + source + ") in " + EphemerisFolder().string();
+    std::string text = std::to_string(flag) + " (" + source + ") in " + EphemerisFolder().string();
+    // Why the start-up took another source than the files it found, when it did.
+    if (const std::string notice = EphemerisNotice(); !notice.empty()) {
+        text += "\n" + notice;
+    }
+    return text;
 }
 
 const std::string& OperatingSystem() {

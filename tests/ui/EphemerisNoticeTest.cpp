@@ -10,6 +10,7 @@
 
 #include "ephemeris/fn_Ephemeris.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/CrashReportDialog.h"
 
 namespace orvandel::test {
 
@@ -59,6 +60,9 @@ class EphemerisNoticeTest : public QObject {
                          qPrintable(other->objectName()));
             }
         }
+        // The crash report names it too.
+        QVERIFY(QString::fromStdString(FormatDetails(SystemDetails(form.get())))
+                    .contains(QString::fromStdString(notice)));
         // The week still has its Hijri dates, from the source used instead.
         QVERIFY(!form->HijriDateTexts[1].isEmpty());
     }
