@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -288,6 +289,7 @@ struct TimetableEngine::RowContext {
     bool MonthKnown = false;
     int32_t MonthStart = 0;  // fixed date of day 1
     int32_t HijriYear = 0, HijriMonth = 0;
+    bool HighLatitude;  // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
     std::map<int32_t, bool> Crescents;  // the criterion's answers of this recompute, by day
     // The locale's abbreviated day names (Sunday first) and month names, taken once for a long
     // run instead of twice per row; empty for a short one.
@@ -334,6 +336,14 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
     }
 }
 
+// The moments of one row's events and the high-latitude routine's times: the astronomy of a
+// row, which needs nothing of its Hijri date.
+struct TimetableEngine::RowEvents {
+    double Sunrise = 0.0, Sunset = 0.0, Asr = 0.0;
+    double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; Dusk not under Umm Al-Qura
+    pt::PrayerResults Results{};    // at 48 degrees and beyond
+};
+
 TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
     TimetableDay day;
     day.Serial = static_cast<TDateTime>(serialDay);
@@ -341,8 +351,8 @@ TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
     return day;
 }
 
-void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) const {
-    const TimetableSettings& settings = context.Settings;
+TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& context,
+                                                          TimetableDay& day) const {
     const TLocation& location = *currentLocation_;
     if (context.DayNames.empty()) {
         day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
@@ -364,20 +374,35 @@ void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) co
     }
 
     // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
-    const bool highLatitude = !(std::fabs(context.Parameters[pt::LatitudeRad]) < HighLatitudeRad);
-    pt::PrayerResults results{};
-    if (highLatitude) {
+    RowEvents events{};
+    if (context.HighLatitude) {
         const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
-        pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, results);
+        pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, events.Results);
     }
+    events.Sunrise = TProtoDate::Sunrise(day.Fixed, location);
+    events.Sunset = TProtoDate::Sunset(day.Fixed, location);
+    const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
+    events.Asr = TIslamic::Asr(day.Fixed, location, shadow);
+    if (!context.HighLatitude) {
+        events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
+        if (context.Settings.CalcMethod != UmmAlQura) {
+            events.Dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees);
+        }
+    }
+    return events;
+}
 
+void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& events,
+                                TimetableDay& day) const {
+    const TimetableSettings& settings = context.Settings;
+    const bool highLatitude = context.HighLatitude;
+    const pt::PrayerResults& results = events.Results;
+    const double sunrise = events.Sunrise;
+    const double sunset = events.Sunset;
+    const double asr = events.Asr;
     const double safety = context.SafetyOffset;
     std::array<double, 6>& t = day.Hours;  // t[0] Fajr ... t[5] Isha
     std::array<bool, 6>& occurs = day.Occurs;
-    const double sunrise = TProtoDate::Sunrise(day.Fixed, location);
-    const double sunset = TProtoDate::Sunset(day.Fixed, location);
-    const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
-    const double asr = TIslamic::Asr(day.Fixed, location, shadow);
     t[1] = 24.0 * Frac(sunrise) + safety;
     t[4] = 24.0 * Frac(sunset) + safety;
     t[3] = 24.0 * Frac(asr) + safety;
@@ -402,14 +427,11 @@ void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) co
     e[2] = occurs[2] ? (e[1] + e[4]) / 2.0 : t[2];
 
     const bool ummAlQura = settings.CalcMethod == UmmAlQura;
-    // The row's Hijri month is read under Umm Al-Qura only: for the other methods the times may
-    // be computed while the month is still being found.
-    const double ishaInterval = !ummAlQura                                    ? 0.0
-                                : day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours
-                                                                              : UmmAlQuraIshaHours;
+    const double ishaInterval =
+        day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours;
     const double ummAlQuraIsha = t[4] + ishaInterval;
     if (!highLatitude) {
-        const double dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
+        const double dawn = events.Dawn;
         t[0] = 24.0 * Frac(dawn) + safety;
         occurs[0] = dawn != 0.0;
         e[0] = eventHours(dawn, t[0]);
@@ -418,7 +440,7 @@ void TimetableEngine::FinishRow(const RowContext& context, TimetableDay& day) co
             occurs[5] = occurs[4];
             e[5] = e[4] + ishaInterval;
         } else {
-            const double dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees);
+            const double dusk = events.Dusk;
             t[5] = 24.0 * Frac(dusk) + safety;
             occurs[5] = dusk != 0.0;
             e[5] = eventHours(dusk, t[5]);
@@ -474,25 +496,58 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         }
     }
 
-    // The times are pure computations: a long run is shared out, a block of rows at a time,
-    // among one thread per core. A block stops at its first error, and the error of the
-    // earliest block is raised: the rows before it all completed.
+    // The times are pure computations, shared out a block of rows at a time among one thread
+    // per core: first the astronomy of every row, which needs no Hijri date and runs while
+    // this thread finds the dates, then each row's times and texts. A block stops at its first
+    // error and the error of the earliest block is raised: the rows before it all completed,
+    // as in a computation row by row.
     const auto rows = static_cast<int>(days.size());
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const int threads = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
     const int rowsPerBlock = std::clamp(rows / (2 * threads), 1, MaxRowsPerBlock);
     const int blockCount = (rows + rowsPerBlock - 1) / rowsPerBlock;
-    std::vector<std::exception_ptr> failures(static_cast<size_t>(blockCount));
-    std::atomic<int> nextBlock{0};
-    const auto finishBlocks = [&] {
-        for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
+    struct BlockFailure {
+        int Row = INT_MAX;  // the first row that failed
+        std::exception_ptr Error;
+    };
+    std::vector<BlockFailure> failures(static_cast<size_t>(blockCount));
+    std::vector<RowEvents> events(static_cast<size_t>(rows));
+    std::atomic<int> nextEventBlock{0};
+    std::atomic<int> nextFinishBlock{0};
+    std::atomic<int> blocksWithEvents{0};  // blocks whose astronomy is done
+    std::atomic<bool> datesKnown{false};
+    const auto work = [&] {
+        for (int block = nextEventBlock++; block < blockCount; block = nextEventBlock++) {
             const int end = std::min(rows, (block + 1) * rowsPerBlock);
-            try {
-                for (int i = block * rowsPerBlock; i < end; ++i) {
-                    FinishRow(context, days[static_cast<size_t>(i)]);
+            for (int i = block * rowsPerBlock; i < end; ++i) {
+                try {
+                    events[static_cast<size_t>(i)] =
+                        ComputeEvents(context, days[static_cast<size_t>(i)]);
+                } catch (...) {
+                    failures[static_cast<size_t>(block)] = {i, std::current_exception()};
+                    break;
                 }
-            } catch (...) {
-                failures[static_cast<size_t>(block)] = std::current_exception();
+            }
+            if (++blocksWithEvents == blockCount) {
+                blocksWithEvents.notify_all();
+            }
+        }
+        // Every row's events, and every Hijri date, before any row is finished.
+        for (int done = blocksWithEvents; done < blockCount; done = blocksWithEvents) {
+            blocksWithEvents.wait(done);
+        }
+        datesKnown.wait(false);
+        for (int block = nextFinishBlock++; block < blockCount; block = nextFinishBlock++) {
+            BlockFailure& failure = failures[static_cast<size_t>(block)];
+            const int end = std::min({rows, (block + 1) * rowsPerBlock, failure.Row});
+            for (int i = block * rowsPerBlock; i < end; ++i) {
+                try {
+                    FinishRow(context, events[static_cast<size_t>(i)],
+                              days[static_cast<size_t>(i)]);
+                } catch (...) {
+                    failure = {i, std::current_exception()};
+                    break;
+                }
             }
         }
     };
@@ -504,34 +559,32 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             context.MonthNames.push_back(ShortMonthName(month));
         }
     }
-    std::vector<std::jthread> helpers;
-    const auto startHelpers = [&] {
-        for (int h = 1; h < threads; ++h) {
-            helpers.emplace_back(finishBlocks);
-        }
-    };
-    // The Umm al-Qura dates, in order and on this thread: they use the ephemeris library,
-    // whose state is global, and the month found for one row serves the next. Under Umm
-    // Al-Qura the Isha needs the row's month, so the times wait for the dates; otherwise the
-    // helpers compute times meanwhile.
-    const bool timesNeedDates = settings.CalcMethod == UmmAlQura;
-    if (!timesNeedDates) {
-        startHelpers();
-    }
     {
-        const RememberCrescents remember(context.Crescents);
-        for (TimetableDay& day : days) {
-            SetHijriDate(context, day);
+        std::vector<std::jthread> helpers;
+        for (int h = 1; h < threads; ++h) {
+            helpers.emplace_back(work);
         }
-    }
-    if (timesNeedDates) {
-        startHelpers();
-    }
-    finishBlocks();
-    helpers.clear();  // joins them
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
+        {
+            // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
+            // library, whose state is global, and the month found for one row serves the next.
+            // However this ends, the helpers may then finish rows.
+            struct Announce {
+                std::atomic<bool>& Known;
+                ~Announce() {
+                    Known = true;
+                    Known.notify_all();
+                }
+            } announce{datesKnown};
+            const RememberCrescents remember(context.Crescents);
+            for (TimetableDay& day : days) {
+                SetHijriDate(context, day);
+            }
+        }
+        work();
+    }  // joins the helpers
+    for (const BlockFailure& failure : failures) {
+        if (failure.Error) {
+            std::rethrow_exception(failure.Error);
         }
     }
     if (stopped) {
@@ -552,7 +605,18 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
     pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
     block[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
     block[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
-    return RowContext{settings, method, block, block[pt::SafetyOffset], false, 0, 0, 0, {}, {}, {}};
+    return RowContext{settings,
+                      method,
+                      block,
+                      block[pt::SafetyOffset],
+                      false,
+                      0,
+                      0,
+                      0,
+                      !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
+                      {},
+                      {},
+                      {}};
 }
 
 Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {

@@ -147,9 +147,14 @@ class TimetableEngine {
                                           int count);
     // A row with its date serial and fixed date.
     static TimetableDay StartRow(int64_t serialDay);
-    // The civil date text and the times of a started row; reads only what the recompute holds
-    // fixed, so rows may be finished on several threads at once.
-    void FinishRow(const RowContext& context, TimetableDay& day) const;
+    struct RowEvents;
+    // The civil date text and the astronomy of a started row; reads only what the recompute
+    // holds fixed, so rows may be computed on several threads at once, also while the Hijri
+    // dates are found.
+    RowEvents ComputeEvents(const RowContext& context, TimetableDay& day) const;
+    // The times and their texts from the row's events, once its Hijri date is known (the Umm
+    // Al-Qura Isha depends on the month).
+    void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) const;
     void SetHijriDate(RowContext& context, TimetableDay& day);
 
     std::unique_ptr<TLocation> currentLocation_;
