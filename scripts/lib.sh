@@ -11,10 +11,13 @@ export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 # Debian packages, by purpose. Building and running the programs (scripts/run): compiler and
 # build tools, the libraries, the ephemeris files, the time-zone data, the window's font, and
 # the tools the build itself runs (rsvg-convert for the icons, help2man for a manual page).
+# "name>=version" asks for at least that version: the catalogue's offsets follow the time-zone
+# data of 2026f (Morocco on UTC+0 from 20 September 2026, British Columbia on UTC-7 from
+# 1 November 2026), and the tests compare them with the installed data.
 RUN_PACKAGES=(build-essential cmake pkg-config ccache
               qt6-base-dev libswe-dev swe-basic-data swe-standard-data
               libcli11-dev nlohmann-json3-dev
-              libhowardhinnant-date-dev tzdata fonts-liberation2
+              libhowardhinnant-date-dev "tzdata>=2026f" fonts-liberation2
               librsvg2-bin help2man)
 # The tests (scripts/test): GoogleTest and GoogleMock, libical to read back the iCalendar
 # output, a virtual X server for the start/quit test, the validators of the installed desktop
@@ -26,12 +29,19 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev
 # compare against, perf for profiles, and Python for the comparison script.
 BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)
 
-# ensure_packages <package...>: installs those of the packages that are missing.
+# ensure_packages <package[>=version]...>: installs (or upgrades) those of the packages that
+# are missing or older than the version asked for.
 ensure_packages() {
     local missing=()
-    local p
-    for p in "$@"; do
+    local spec p min
+    for spec in "$@"; do
+        p="${spec%%>=*}"
+        min=""
+        [ "$p" != "$spec" ] && min="${spec#*>=}"
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        elif [ -n "$min" ] &&
+            dpkg --compare-versions "$(dpkg-query -W -f='${Version}' "$p")" lt "$min"; then
             missing+=("$p")
         fi
     done

@@ -63,7 +63,7 @@ constexpr TCityEntry Entries[] = {
     {Africa,      "Djibouti",     45, true,  11.595,    43.1481,   3,  0, 0, 0, 0, "Africa/Djibouti"},
     {Africa,      "Khartoum",     43, true,  15.5833,   32.5333,   2,  0, 0, 0, 0, "Africa/Khartoum"},
     {Africa,      "Lagos",        38, true,   6.4531,    3.3958,   1,  0, 0, 0, 0, "Africa/Lagos"},
-    {Africa,      "Marrakech",    37, true,  31.6333,   -8.0,      1,  0, 0, 0, 0, "Africa/Casablanca"},
+    {Africa,      "Marrakech",    37, true,  31.6333,   -8.0,      0,  0, 0, 0, 0, "Africa/Casablanca"},
     {Africa,      "Mogadishu",    46, true,   2.0667,   45.3667,   3,  0, 0, 0, 0, "Africa/Mogadishu"},
     {Africa,      "Nouakchott",   41, true,  18.1,     -15.95,     0,  0, 0, 0, 0, "Africa/Nouakchott"},
     {Africa,      "Tripoli",      34, true,  32.8872,   13.1913,   2,  0, 0, 0, 0, "Africa/Tripoli"},
@@ -82,7 +82,7 @@ constexpr TCityEntry Entries[] = {
     {Americas,    "Santiago",     56, true, -33.45,    -70.6667,  -4,  0, 0, 0, 0, "America/Santiago"},
     {Americas,    "Sao Paulo",    57, true, -23.5505,  -46.6333,  -3,  0, 0, 0, 0, "America/Sao_Paulo"},
     {Americas,    "Toronto",      47, true,  43.7061,  -79.5152,  -5,  0, 0, 4, 0, "America/Toronto"},
-    {Americas,    "Vancouver",    49, true,  49.2814, -123.1203,  -8,  0, 0, 4, 0, "America/Vancouver"},
+    {Americas,    "Vancouver",    49, true,  49.2814, -123.1203,  -7,  0, 0, 4, 0, "America/Vancouver"},
 
     {Asia,        "Ashgabat",     71, true,  37.95,     58.3833,   5,  0, 0, 0, 0, "Asia/Ashgabat"},
     {Asia,        "Bangkok",      66, true,  13.75,    100.5167,   7,  0, 0, 0, 0, "Asia/Bangkok"},
