@@ -126,6 +126,12 @@ class TProtoDate {
     static double Aberration(double T);          // degrees
     static double SolarLongitude(double T);      // degrees in [0, 360)
     static double SiderealFromMoment(double T);  // degrees in [0, 360)
+    // The periodic sum of the solar longitude at C Julian centuries since J2000: 49 terms
+    // X sin(Y + Z C), in units of 1e-7 radian. SolarLongitudeSeries takes each term's angle at
+    // the nearest whole day of C and turns it by the rest; SolarLongitudeSeriesDirect takes one
+    // sine per term. They agree to a few units of the last place of the terms.
+    static long double SolarLongitudeSeries(long double C);
+    static long double SolarLongitudeSeriesDirect(long double C);
 
     // ---- Solar events ----
     // S moment of true noon of Date at L.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <optional>
 
@@ -103,6 +105,62 @@ constexpr SolarTerm SolarLongitudeTerms[] = {
     {10, 146.1, 90073.778},
 };
 static_assert(std::size(SolarLongitudeTerms) == 49, "row lost or duplicated");
+constexpr size_t SolarTermCount = std::size(SolarLongitudeTerms);
+
+constexpr long double RadiansPerDegree = 0.017453292519943295769236907684886127L;
+
+// The largest rate of the solar longitude terms, degrees per Julian century.
+constexpr double FastestSolarTerm = [] {
+    double fastest = 0.0;
+    for (const SolarTerm& term : SolarLongitudeTerms)
+        fastest = std::max(fastest, term.Z < 0 ? -term.Z : term.Z);
+    return fastest;
+}();
+
+// Sine and cosine of D radians for |D| <= 0.107 by their Taylor polynomials (through D^11 and
+// D^12). The first term left out is below |D|^13 / 13! <= 3.5e-23 for the sine and
+// |D|^14 / 14! <= 2.7e-25 for the cosine, far below the 5.4e-20 of a long double's last place
+// near 1; what remains is the rounding of a dozen products.
+void SinCosSmall(long double d, long double& sine, long double& cosine) {
+    const long double u = d * d;
+    sine = d * (1 - u / 6 * (1 - u / 20 * (1 - u / 42 * (1 - u / 72 * (1 - u / 110)))));
+    cosine = 1 - u / 2 * (1 - u / 12 * (1 - u / 30 * (1 - u / 56 * (1 - u / 90 * (1 - u / 132)))));
+}
+
+// Sine and cosine of every term's angle at one whole day of dynamical time since J2000 (the
+// grid point). A row's solar longitudes fall within one or two days, so the last few grid
+// points are kept per thread; they are pure values of the day and cannot go stale.
+struct SolarGridPoint {
+    int64_t Day = 0;
+    std::array<long double, SolarTermCount> Sine{};
+    std::array<long double, SolarTermCount> Cosine{};
+};
+
+// C Julian centuries of the grid point Day; the same value for the angles kept and for the
+// remainder turned by, so that the two add up to the term's angle at C.
+long double GridCenturies(int64_t day) {
+    return static_cast<long double>(day) / DaysPerJulianCentury;
+}
+
+const SolarGridPoint& SolarGridAt(int64_t day) {
+    constexpr int Slots = 4;
+    thread_local SolarGridPoint recent[Slots];
+    thread_local int used = 0;
+    thread_local int next = 0;
+    for (int i = 0; i < used; ++i)
+        if (recent[i].Day == day)
+            return recent[i];
+    SolarGridPoint& point = recent[next];
+    next = (next + 1) % Slots;
+    used = std::max(used, next == 0 ? Slots : next);
+    point.Day = day;
+    const long double c0 = GridCenturies(day);
+    for (size_t i = 0; i < SolarTermCount; ++i) {
+        const SolarTerm& term = SolarLongitudeTerms[i];
+        TProtoDate::SinCosDeg(term.Y + term.Z * c0, point.Sine[i], point.Cosine[i]);
+    }
+    return point;
+}
 
 // The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
 // try the same first moment of the day, and so do sunset, dusk and the afternoon prayer, so
@@ -291,11 +349,40 @@ double TProtoDate::Aberration(double T) {
     return AberrationAt(JulianCenturies(T));
 }
 
-double TProtoDate::SolarLongitude(double T) {
-    const long double c = JulianCenturies(T);
+long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
     long double sum = 0.0L;
     for (const SolarTerm& term : SolarLongitudeTerms)
-        sum += term.X * SinDeg(term.Y + term.Z * c);
+        sum += term.X * SinDeg(term.Y + term.Z * C);
+    return sum;
+}
+
+// sin(a + d) = sin a cos d + cos a sin d, with a a term's angle at the nearest whole day and
+// d the turn over the rest, at most half a day: |d| <= 445267.1117 deg/century * 0.5 day /
+// 36525 day/century = 6.10 deg = 0.1065 rad, within SinCosSmall's range.
+long double TProtoDate::SolarLongitudeSeries(long double C) {
+    const long double days = C * DaysPerJulianCentury;
+    // Days from J2000 of every 32-bit fixed date are far below 2^40; anything else (NaN,
+    // infinite) takes the direct sum.
+    if (!(std::fabs(days) < 1099511627776.0L))
+        return SolarLongitudeSeriesDirect(C);
+    const auto day = static_cast<int64_t>(std::floor(days + 0.5L));
+    const SolarGridPoint& point = SolarGridAt(day);
+    const long double rest = (C - GridCenturies(day)) * RadiansPerDegree;
+    static_assert(FastestSolarTerm * 0.5 / 36525 * 0.0174533 < 0.107, "outside SinCosSmall");
+    long double sum = 0.0L;
+    for (size_t i = 0; i < SolarTermCount; ++i) {
+        const SolarTerm& term = SolarLongitudeTerms[i];
+        long double sinRest;
+        long double cosRest;
+        SinCosSmall(term.Z * rest, sinRest, cosRest);
+        sum += term.X * (point.Sine[i] * cosRest + point.Cosine[i] * sinRest);
+    }
+    return sum;
+}
+
+double TProtoDate::SolarLongitude(double T) {
+    const long double c = JulianCenturies(T);
+    const long double sum = SolarLongitudeSeries(c);
     // The last factor is 180 / pi * 1e-7.
     const long double lambda = 282.7771834L + 36000.76953744L * c + 0.000005729577951308232L * sum;
     return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));
