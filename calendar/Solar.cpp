@@ -122,9 +122,14 @@ constexpr double FastestSolarTerm = [] {
 // |D|^14 / 14! <= 2.7e-25 for the cosine, far below the 5.4e-20 of a long double's last place
 // near 1; what remains is the rounding of a dozen products.
 void SinCosSmall(long double d, long double& sine, long double& cosine) {
+    // Coefficients in powers of d^2: (-1)^k / (2k+1)! and (-1)^k / (2k)!.
+    constexpr long double S3 = -1.0L / 6, S5 = 1.0L / 120, S7 = -1.0L / 5040, S9 = 1.0L / 362880,
+                          S11 = -1.0L / 39916800;
+    constexpr long double C2 = -1.0L / 2, C4 = 1.0L / 24, C6 = -1.0L / 720, C8 = 1.0L / 40320,
+                          C10 = -1.0L / 3628800, C12 = 1.0L / 479001600;
     const long double u = d * d;
-    sine = d * (1 - u / 6 * (1 - u / 20 * (1 - u / 42 * (1 - u / 72 * (1 - u / 110)))));
-    cosine = 1 - u / 2 * (1 - u / 12 * (1 - u / 30 * (1 - u / 56 * (1 - u / 90 * (1 - u / 132)))));
+    sine = d + d * u * (S3 + u * (S5 + u * (S7 + u * (S9 + u * S11))));
+    cosine = 1 + u * (C2 + u * (C4 + u * (C6 + u * (C8 + u * (C10 + u * C12)))));
 }
 
 // Sine and cosine of every term's angle at one whole day of dynamical time since J2000 (the
