@@ -129,8 +129,8 @@ class TProtoDate {
     // The periodic sum of the solar longitude at C Julian centuries since J2000: 49 terms
     // X sin(Y + Z C), in units of 1e-7 radian. SolarLongitudeSeries takes each term's angle at
     // the nearest whole day of C and turns it by the rest; SolarLongitudeSeriesDirect takes one
-    // sine per term. They differ by less than a tenth of the last place of the mean longitude
-    // (36000.77 C degrees) the sum is added to.
+    // sine per term. They differ by the rounding of the last few operations (below 1e-17
+    // degrees of longitude).
     static long double SolarLongitudeSeries(long double C);
     static long double SolarLongitudeSeriesDirect(long double C);
 

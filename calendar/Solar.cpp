@@ -137,15 +137,10 @@ void SinCosSmall(long double d, long double& sine, long double& cosine) {
 // points are kept per thread; they are pure values of the day and cannot go stale.
 struct SolarGridPoint {
     int64_t Day = 0;
+    std::array<long double, SolarTermCount> Angle{};  // degrees
     std::array<long double, SolarTermCount> Sine{};
     std::array<long double, SolarTermCount> Cosine{};
 };
-
-// C Julian centuries of the grid point Day; the same value for the angles kept and for the
-// remainder turned by, so that the two add up to the term's angle at C.
-long double GridCenturies(int64_t day) {
-    return static_cast<long double>(day) / DaysPerJulianCentury;
-}
 
 const SolarGridPoint& SolarGridAt(int64_t day) {
     constexpr int Slots = 4;
@@ -159,10 +154,11 @@ const SolarGridPoint& SolarGridAt(int64_t day) {
     next = (next + 1) % Slots;
     used = std::max(used, next == 0 ? Slots : next);
     point.Day = day;
-    const long double c0 = GridCenturies(day);
+    const long double c0 = static_cast<long double>(day) / DaysPerJulianCentury;
     for (size_t i = 0; i < SolarTermCount; ++i) {
         const SolarTerm& term = SolarLongitudeTerms[i];
-        TProtoDate::SinCosDeg(term.Y + term.Z * c0, point.Sine[i], point.Cosine[i]);
+        point.Angle[i] = term.Y + term.Z * c0;
+        TProtoDate::SinCosDeg(point.Angle[i], point.Sine[i], point.Cosine[i]);
     }
     return point;
 }
@@ -363,7 +359,9 @@ long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
 
 // sin(a + d) = sin a cos d + cos a sin d, with a a term's angle at the nearest whole day and
 // d the turn over the rest, at most half a day: |d| <= 445267.1117 deg/century * 0.5 day /
-// 36525 day/century = 6.10 deg = 0.1065 rad, within SinCosSmall's range.
+// 36525 day/century = 6.10 deg = 0.1065 rad, within SinCosSmall's range. d is the difference
+// of the term's angle at C, computed as the direct sum computes it, and the angle kept: two
+// nearby numbers, so the difference is exact and a + d is the direct sum's angle.
 long double TProtoDate::SolarLongitudeSeries(long double C) {
     const long double days = C * DaysPerJulianCentury;
     // Days from J2000 of every 32-bit fixed date are far below 2^40; anything else (NaN,
@@ -372,14 +370,14 @@ long double TProtoDate::SolarLongitudeSeries(long double C) {
         return SolarLongitudeSeriesDirect(C);
     const auto day = static_cast<int64_t>(std::floor(days + 0.5L));
     const SolarGridPoint& point = SolarGridAt(day);
-    const long double rest = (C - GridCenturies(day)) * RadiansPerDegree;
     static_assert(FastestSolarTerm * 0.5 / 36525 * 0.0174533 < 0.107, "outside SinCosSmall");
     long double sum = 0.0L;
     for (size_t i = 0; i < SolarTermCount; ++i) {
         const SolarTerm& term = SolarLongitudeTerms[i];
+        const long double angle = term.Y + term.Z * C;
         long double sinRest;
         long double cosRest;
-        SinCosSmall(term.Z * rest, sinRest, cosRest);
+        SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
         sum += term.X * (point.Sine[i] * cosRest + point.Cosine[i] * sinRest);
     }
     return sum;
