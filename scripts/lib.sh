@@ -29,33 +29,46 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev
 # compare against, perf for profiles, and Python for the comparison script.
 BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)
 
-# ensure_packages <package[>=version]...>: installs (or upgrades) those of the packages that
-# are missing or older than the version asked for.
-ensure_packages() {
-    local missing=()
+# unsatisfied_packages <package[>=version]...>: prints the names of the packages that are not
+# installed or older than the version asked for, one per line.
+unsatisfied_packages() {
     local spec p min
     for spec in "$@"; do
         p="${spec%%>=*}"
         min=""
         [ "$p" != "$spec" ] && min="${spec#*>=}"
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$p")
+            echo "$p"
         elif [ -n "$min" ] &&
             dpkg --compare-versions "$(dpkg-query -W -f='${Version}' "$p")" lt "$min"; then
-            missing+=("$p")
+            echo "$p"
         fi
     done
+}
+
+# ensure_packages <package[>=version]...>: installs (or upgrades) those of the packages that
+# are missing or older than the version asked for. The package lists are refreshed when the
+# first try fails or leaves a package too old (a new machine's lists may predate the update).
+ensure_packages() {
+    local missing=()
+    mapfile -t missing < <(unsatisfied_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
     local line="apt-get install -y --no-install-recommends ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        echo ">> installing: ${missing[*]}"
-        if ! DEBIAN_FRONTEND=noninteractive $line; then
-            DEBIAN_FRONTEND=noninteractive apt-get update
-            DEBIAN_FRONTEND=noninteractive $line
-        fi
-    else
-        echo "Missing Debian packages. Run as root:"
-        echo "  sudo $line"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing or outdated Debian packages. Run as root:"
+        echo "  sudo apt-get update && sudo $line"
+        exit 1
+    fi
+    echo ">> installing: ${missing[*]}"
+    if DEBIAN_FRONTEND=noninteractive $line; then
+        mapfile -t missing < <(unsatisfied_packages "$@")
+        [ ${#missing[@]} -eq 0 ] && return 0
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    mapfile -t missing < <(unsatisfied_packages "$@")
+    if [ ${#missing[@]} -ne 0 ]; then
+        echo "These Debian packages are still missing or older than needed: ${missing[*]}" >&2
         exit 1
     fi
 }
