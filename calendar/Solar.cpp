@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <exception>
 #include <optional>
+#include <tuple>
 
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
@@ -132,35 +133,91 @@ void SinCosSmall(long double d, long double& sine, long double& cosine) {
     cosine = 1 + u * (C2 + u * (C4 + u * (C6 + u * (C8 + u * (C10 + u * C12)))));
 }
 
-// Sine and cosine of every term's angle at one whole day of dynamical time since J2000 (the
-// grid point). A row's solar longitudes fall within one or two days, so the last few grid
-// points are kept per thread; they are pure values of the day and cannot go stale.
-struct SolarGridPoint {
+// The angles of the solar longitude terms at C Julian centuries, degrees.
+std::array<long double, SolarTermCount> SolarTermAngles(long double c) {
+    std::array<long double, SolarTermCount> angles;
+    for (size_t i = 0; i < SolarTermCount; ++i)
+        angles[i] = SolarLongitudeTerms[i].Y + SolarLongitudeTerms[i].Z * c;
+    return angles;
+}
+
+// The angles of the equation of time at C Julian centuries, degrees: twice and four times the
+// sun's mean longitude, its mean anomaly and twice that.
+struct EquationAngles {
+    static constexpr size_t TwoLambda = 0, Anomaly = 1, FourLambda = 2, TwoAnomaly = 3;
+};
+std::array<long double, 4> EquationOfTimeAngles(long double c) {
+    const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
+    const long double anomaly =
+        Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
+    return {2 * lambda, anomaly, 4 * lambda, 2 * anomaly};
+}
+
+// The nearest whole day of dynamical time since J2000 to C Julian centuries (a grid point),
+// or nothing for NaN, infinite or far values: the days of every 32-bit fixed date are far
+// below 2^40. Each angle evaluated on the grid turns by at most half a day from the grid
+// point: |d| <= 445267.1117 deg/century (the fastest solar term; the equation of time's
+// fastest angle turns 144003 deg/century) * 0.5 day / 36525 day/century = 6.10 deg
+// = 0.1065 rad, within SinCosSmall's range.
+std::optional<int64_t> GridDay(long double c) {
+    static_assert(FastestSolarTerm * 0.5 / 36525 * 0.0174533 < 0.107, "outside SinCosSmall");
+    const long double days = c * DaysPerJulianCentury;
+    if (!(std::fabs(days) < 1099511627776.0L))
+        return std::nullopt;
+    return static_cast<int64_t>(std::floor(days + 0.5L));
+}
+
+// The angles AnglesAt gives at one grid day, with their sines and cosines.
+template <size_t N>
+struct GridPoint {
     int64_t Day = 0;
-    std::array<long double, SolarTermCount> Angle{};  // degrees
-    std::array<long double, SolarTermCount> Sine{};
-    std::array<long double, SolarTermCount> Cosine{};
+    std::array<long double, N> Angle{};  // degrees
+    std::array<long double, N> Sine{};
+    std::array<long double, N> Cosine{};
 };
 
-const SolarGridPoint& SolarGridAt(int64_t day) {
+// The grid point of Day for AnglesAt. A row's moments fall within one or two days, so the last
+// few grid points are kept per thread (each AnglesAt its own); they are pure values of the
+// day and cannot go stale.
+template <auto AnglesAt>
+const auto& GridAt(int64_t day) {
+    constexpr size_t N = std::tuple_size_v<decltype(AnglesAt(0.0L))>;
     constexpr int Slots = 4;
-    thread_local SolarGridPoint recent[Slots];
+    thread_local GridPoint<N> recent[Slots];
     thread_local int used = 0;
     thread_local int next = 0;
     for (int i = 0; i < used; ++i)
         if (recent[i].Day == day)
             return recent[i];
-    SolarGridPoint& point = recent[next];
+    GridPoint<N>& point = recent[next];
     next = (next + 1) % Slots;
     used = std::max(used, next == 0 ? Slots : next);
     point.Day = day;
-    const long double c0 = static_cast<long double>(day) / DaysPerJulianCentury;
-    for (size_t i = 0; i < SolarTermCount; ++i) {
-        const SolarTerm& term = SolarLongitudeTerms[i];
-        point.Angle[i] = term.Y + term.Z * c0;
+    point.Angle = AnglesAt(static_cast<long double>(day) / DaysPerJulianCentury);
+    for (size_t i = 0; i < N; ++i)
         TProtoDate::SinCosDeg(point.Angle[i], point.Sine[i], point.Cosine[i]);
-    }
     return point;
+}
+
+// Sine (and cosine) of Angle degrees, the grid point's angle I evaluated at a moment of its
+// day: sin(a + d) = sin a cos d + cos a sin d. d is the difference of two nearby numbers, so
+// it is exact and a + d is Angle itself.
+template <size_t N>
+long double TurnedSine(const GridPoint<N>& point, size_t i, long double angle) {
+    long double sinRest;
+    long double cosRest;
+    SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
+    return point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
+}
+
+template <size_t N>
+void TurnedSinCos(const GridPoint<N>& point, size_t i, long double angle, long double& sine,
+                  long double& cosine) {
+    long double sinRest;
+    long double cosRest;
+    SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
+    sine = point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
+    cosine = point.Cosine[i] * cosRest - point.Sine[i] * sinRest;
 }
 
 // The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
@@ -324,20 +381,32 @@ double TProtoDate::Obliquity(double T) {
 
 double TProtoDate::EquationOfTime(double T) {
     const long double c = JulianCenturies(T);
-    const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
-    const long double anomaly =
-        Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
+    const std::array<long double, 4> angles = EquationOfTimeAngles(c);
+    using A = EquationAngles;
+    long double sin2Lambda;
+    long double cos2Lambda;
+    long double sinAnomaly;
+    long double sin4Lambda;
+    long double sin2Anomaly;
+    if (const std::optional<int64_t> day = GridDay(c)) {
+        const auto& point = GridAt<EquationOfTimeAngles>(*day);
+        TurnedSinCos(point, A::TwoLambda, angles[A::TwoLambda], sin2Lambda, cos2Lambda);
+        sinAnomaly = TurnedSine(point, A::Anomaly, angles[A::Anomaly]);
+        sin4Lambda = TurnedSine(point, A::FourLambda, angles[A::FourLambda]);
+        sin2Anomaly = TurnedSine(point, A::TwoAnomaly, angles[A::TwoAnomaly]);
+    } else {
+        SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
+        sinAnomaly = SinDeg(angles[A::Anomaly]);
+        sin4Lambda = SinDeg(angles[A::FourLambda]);
+        sin2Anomaly = SinDeg(angles[A::TwoAnomaly]);
+    }
     const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
     const long double tanHalf = TanDeg(ObliquityAt(c) / 2.0L);
     const long double y = tanHalf * tanHalf;
-    long double sin2Lambda;
-    long double cos2Lambda;
-    SinCosDeg(2 * lambda, sin2Lambda, cos2Lambda);
-    const long double sinAnomaly = SinDeg(anomaly);
     const long double e =
         InverseTwoPi *
         (y * sin2Lambda - 2 * ecc * sinAnomaly + 4 * ecc * y * sinAnomaly * cos2Lambda -
-         0.5L * y * y * SinDeg(4 * lambda) - 1.25L * ecc * ecc * SinDeg(2 * anomaly));
+         0.5L * y * y * sin4Lambda - 1.25L * ecc * ecc * sin2Anomaly);
     return static_cast<double>(Sign(static_cast<double>(e)) *
                                std::min(std::fabs(e), static_cast<long double>(HoursToDays(12))));
 }
@@ -357,29 +426,16 @@ long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
     return sum;
 }
 
-// sin(a + d) = sin a cos d + cos a sin d, with a a term's angle at the nearest whole day and
-// d the turn over the rest, at most half a day: |d| <= 445267.1117 deg/century * 0.5 day /
-// 36525 day/century = 6.10 deg = 0.1065 rad, within SinCosSmall's range. d is the difference
-// of the term's angle at C, computed as the direct sum computes it, and the angle kept: two
-// nearby numbers, so the difference is exact and a + d is the direct sum's angle.
+// Each term's angle turned from the nearest grid day.
 long double TProtoDate::SolarLongitudeSeries(long double C) {
-    const long double days = C * DaysPerJulianCentury;
-    // Days from J2000 of every 32-bit fixed date are far below 2^40; anything else (NaN,
-    // infinite) takes the direct sum.
-    if (!(std::fabs(days) < 1099511627776.0L))
+    const std::optional<int64_t> day = GridDay(C);
+    if (!day)
         return SolarLongitudeSeriesDirect(C);
-    const auto day = static_cast<int64_t>(std::floor(days + 0.5L));
-    const SolarGridPoint& point = SolarGridAt(day);
-    static_assert(FastestSolarTerm * 0.5 / 36525 * 0.0174533 < 0.107, "outside SinCosSmall");
+    const auto& point = GridAt<SolarTermAngles>(*day);
+    const std::array<long double, SolarTermCount> angles = SolarTermAngles(C);
     long double sum = 0.0L;
-    for (size_t i = 0; i < SolarTermCount; ++i) {
-        const SolarTerm& term = SolarLongitudeTerms[i];
-        const long double angle = term.Y + term.Z * C;
-        long double sinRest;
-        long double cosRest;
-        SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
-        sum += term.X * (point.Sine[i] * cosRest + point.Cosine[i] * sinRest);
-    }
+    for (size_t i = 0; i < SolarTermCount; ++i)
+        sum += SolarLongitudeTerms[i].X * TurnedSine(point, i, angles[i]);
     return sum;
 }
 
