@@ -32,11 +32,11 @@ BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)
 # unsatisfied_packages <package[>=version]...>: prints the names of the packages that are not
 # installed or older than the version asked for, one per line.
 unsatisfied_packages() {
-    local spec p min
-    for spec in "$@"; do
-        p="${spec%%>=*}"
+    local wanted p min
+    for wanted in "$@"; do
+        p="${wanted%%>=*}"
         min=""
-        [ "$p" != "$spec" ] && min="${spec#*>=}"
+        [ "$p" != "$wanted" ] && min="${wanted#*>=}"
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
             echo "$p"
         elif [ -n "$min" ] &&
