@@ -199,17 +199,9 @@ const auto& GridAt(int64_t day) {
     return point;
 }
 
-// Sine (and cosine) of Angle degrees, the grid point's angle I evaluated at a moment of its
-// day: sin(a + d) = sin a cos d + cos a sin d. d is the difference of two nearby numbers, so
-// it is exact and a + d is Angle itself.
-template <size_t N>
-long double TurnedSine(const GridPoint<N>& point, size_t i, long double angle) {
-    long double sinRest;
-    long double cosRest;
-    SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
-    return point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
-}
-
+// Sine and cosine of Angle degrees, the grid point's angle I evaluated at a moment of its day:
+// sin(a + d) = sin a cos d + cos a sin d. d is the difference of two nearby numbers, so it is
+// exact and a + d is Angle itself.
 template <size_t N>
 void TurnedSinCos(const GridPoint<N>& point, size_t i, long double angle, long double& sine,
                   long double& cosine) {
@@ -218,6 +210,14 @@ void TurnedSinCos(const GridPoint<N>& point, size_t i, long double angle, long d
     SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
     sine = point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
     cosine = point.Cosine[i] * cosRest - point.Sine[i] * sinRest;
+}
+
+template <size_t N>
+long double TurnedSine(const GridPoint<N>& point, size_t i, long double angle) {
+    long double sine;
+    long double cosine;  // inlined away where unused
+    TurnedSinCos(point, i, angle, sine, cosine);
+    return sine;
 }
 
 // The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn

@@ -155,10 +155,6 @@ ClockTime SplitHours(double hours, bool nearest) {
 
 constexpr int MinutesPerDay = 1440;
 
-int FloorDiv(int a, int b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
 // The shown minute of an event `hours` after the row's midnight, counted from that midnight
 // with its date: the minute rounding applies to the time of day on the event's own date, so
 // that a time before midnight is truncated toward the earlier minute like any other.
@@ -472,7 +468,7 @@ void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& even
 
     for (size_t p = 0; p < 6; ++p) {
         day.EventMinutes[p] = EventMinutesOf(e[p], settings.RoundMinutes);
-        day.DayOffset[p] = FloorDiv(day.EventMinutes[p], MinutesPerDay);
+        day.DayOffset[p] = TProtoDate::IntQuotient(day.EventMinutes[p], MinutesPerDay);
         day.ShownMinutes[p] = ShownMinutesOf(t[p], settings.RoundMinutes);
         day.TimeTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, settings.TwelveHours);
         day.GridTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, true);

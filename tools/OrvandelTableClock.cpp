@@ -21,10 +21,6 @@ constexpr int64_t SecondsPerDay = 86400;
 constexpr int32_t UnixEpochFixed = 719163;                       // fixed date of 1970-01-01
 constexpr std::string_view ZoneFolder = "/usr/share/zoneinfo/";  // the library's database
 
-int64_t FloorDiv(int64_t a, int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
 // The POSIX TZ string on the last line of a zone's file, empty when there is none.
 std::string FooterOf(const std::string& zoneName) {
     std::ifstream in(std::string(ZoneFolder) + zoneName, std::ios::binary);
@@ -48,7 +44,7 @@ struct TableClock::Rules {
 };
 
 CivilTime CivilFromSeconds(int64_t seconds) {
-    const int64_t days = FloorDiv(seconds, SecondsPerDay);
+    const int64_t days = TProtoDate::IntQuotient(seconds, SecondsPerDay);
     const auto secondOfDay = static_cast<int>(seconds - days * SecondsPerDay);  // [0, 86399]
     TGregorian date;
     date.SetFixed(NarrowToInt32(days + UnixEpochFixed, "CivilFromSeconds"));
@@ -61,7 +57,8 @@ int64_t SecondsOfFixed(int32_t fixed) {
 }
 
 int32_t FixedOfSeconds(int64_t seconds) {
-    return NarrowToInt32(FloorDiv(seconds, SecondsPerDay) + UnixEpochFixed, "FixedOfSeconds");
+    return NarrowToInt32(TProtoDate::IntQuotient(seconds, SecondsPerDay) + int64_t{UnixEpochFixed},
+                         "FixedOfSeconds");
 }
 
 std::string OffsetText(int offset) {

@@ -53,13 +53,16 @@ std::string PrayerName(int prayer) {
     return std::string(header.substr(1));  // without the leading blank
 }
 
+// A UTF-8 continuation byte (10xxxxxx): every character has exactly one byte that is not.
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 // The columns a UTF-8 text takes in a terminal, counted as characters: a locale's month name
 // with an umlaut takes three columns for its four bytes.
 size_t TextWidth(std::string_view text) {
-    // Every character of UTF-8 has exactly one byte that is not a continuation byte 10xxxxxx.
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsUtf8Continuation(c); }));
 }
 
 std::string PadRight(std::string_view text, size_t width) {
@@ -105,7 +108,7 @@ std::string TimeField(const TableRequest& request, const TimetableDay& day, cons
 
 long long FloorSeconds(double hours) {
     if (!std::isfinite(hours)) {
-        throw EInvalidOp("orvandel-table: time " + std::to_string(hours) + " h is not a number");
+        throw EInvalidOp("time " + std::to_string(hours) + " h is not a number");
     }
     double seconds = hours * 3600.0;
     const double nearest = std::round(seconds);
@@ -285,8 +288,7 @@ std::string IcalContentLine(std::string_view line) {
     for (size_t i = 0; i < line.size();) {
         // One character: a UTF-8 lead byte and its continuation bytes stay together.
         size_t length = 1;
-        while (i + length < line.size() &&
-               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
+        while (i + length < line.size() && IsUtf8Continuation(line[i + length])) {
             ++length;
         }
         if (width + length > maxOctets) {
@@ -319,7 +321,7 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
                       std::span<const RowTimes> times, int64_t stampUtc) {
     const TimetableSettings& s = request.Settings;
     if (s.SunsetBased) {
-        throw EInvalidOp("orvandel-table: sunset-based times are not clock times");
+        throw EInvalidOp("sunset-based times are not clock times");
     }
     const std::string stamp = IcalUtcDateTime(stampUtc);
     const std::string placeKey = PlaceKey(s);
