@@ -6,6 +6,7 @@
 // function to the next are double.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -110,14 +111,6 @@ constexpr size_t SolarTermCount = std::size(SolarLongitudeTerms);
 
 constexpr long double RadiansPerDegree = 0.017453292519943295769236907684886127L;
 
-// The largest rate of the solar longitude terms, degrees per Julian century.
-constexpr double FastestSolarTerm = [] {
-    double fastest = 0.0;
-    for (const SolarTerm& term : SolarLongitudeTerms)
-        fastest = std::max(fastest, term.Z < 0 ? -term.Z : term.Z);
-    return fastest;
-}();
-
 // Sine and cosine of D radians for |D| <= 0.107 by their Taylor polynomials (through D^11 and
 // D^12). The first term left out is below |D|^13 / 13! <= 3.5e-23 for the sine and
 // |D|^14 / 14! <= 2.7e-25 for the cosine, far below the 5.4e-20 of a long double's last place
@@ -141,31 +134,106 @@ std::array<long double, SolarTermCount> SolarTermAngles(long double c) {
     return angles;
 }
 
-// The angles of the equation of time at C Julian centuries, degrees: twice and four times the
-// sun's mean longitude, its mean anomaly and twice that.
-struct EquationAngles {
-    static constexpr size_t TwoLambda = 0, Anomaly = 1, FourLambda = 2, TwoAnomaly = 3;
+// The arguments of nutation and aberration, the obliquity and the sun's mean longitude (the
+// longitude without its periodic terms) at C Julian centuries, degrees.
+long double NutationFirstAngle(long double c) {
+    return Poly(c, std::array{124.90L, -1934.134L, 0.002063L});
+}
+long double NutationSecondAngle(long double c) {
+    return Poly(c, std::array{201.11L, 72001.5377L, 0.00057L});
+}
+long double AberrationAngle(long double c) {
+    return 177.63L + 35999.01848L * c;
+}
+double ObliquityAt(long double c);
+long double MeanSolarLongitude(long double c) {
+    return 282.7771834L + 36000.76953744L * c;
+}
+
+// Every angle of the sun's apparent longitude and declination at C Julian centuries: the 49
+// terms, then the rest. The mean longitude is reduced to [0, 360) so that a longitude near it
+// differs from it by a few degrees.
+struct SolarAngle {
+    static constexpr size_t NutationFirst = SolarTermCount, NutationSecond = SolarTermCount + 1,
+                            Aberration = SolarTermCount + 2, Obliquity = SolarTermCount + 3,
+                            MeanLongitude = SolarTermCount + 4, Count = SolarTermCount + 5;
 };
-std::array<long double, 4> EquationOfTimeAngles(long double c) {
+std::array<long double, SolarAngle::Count> SolarAngles(long double c) {
+    std::array<long double, SolarAngle::Count> angles{};
+    const std::array<long double, SolarTermCount> terms = SolarTermAngles(c);
+    std::copy(terms.begin(), terms.end(), angles.begin());
+    angles[SolarAngle::NutationFirst] = NutationFirstAngle(c);
+    angles[SolarAngle::NutationSecond] = NutationSecondAngle(c);
+    angles[SolarAngle::Aberration] = AberrationAngle(c);
+    angles[SolarAngle::Obliquity] = ObliquityAt(c);
+    angles[SolarAngle::MeanLongitude] = TProtoDate::Mod360(MeanSolarLongitude(c));
+    return angles;
+}
+
+// The angles of the equation of time at C Julian centuries, degrees: twice and four times the
+// sun's mean longitude, its mean anomaly and twice that, and half the obliquity.
+struct EquationAngles {
+    static constexpr size_t TwoLambda = 0, Anomaly = 1, FourLambda = 2, TwoAnomaly = 3,
+                            HalfObliquity = 4;
+};
+std::array<long double, 5> EquationOfTimeAngles(long double c) {
     const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
     const long double anomaly =
         Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
-    return {2 * lambda, anomaly, 4 * lambda, 2 * anomaly};
+    return {2 * lambda, anomaly, 4 * lambda, 2 * anomaly, ObliquityAt(c) / 2.0L};
 }
 
-// The nearest whole day of dynamical time since J2000 to C Julian centuries (a grid point),
-// or nothing for NaN, infinite or far values: the days of every 32-bit fixed date are far
-// below 2^40. Each angle evaluated on the grid turns by at most half a day from the grid
-// point: |d| <= 445267.1117 deg/century (the fastest solar term; the equation of time's
-// fastest angle turns 144003 deg/century) * 0.5 day / 36525 day/century = 6.10 deg
-// = 0.1065 rad, within SinCosSmall's range.
+// The last few values of a pure function, kept per thread by its caller: the moments, days and
+// angles a run of days asks for repeat within a row and from row to row. Pure values of their
+// keys, they cannot go stale.
+template <typename Key, typename Value, int Slots>
+class RecentValues {
+  public:
+    const Value* Find(const Key& key) const {
+        for (int i = 0; i < used_; ++i)
+            if (keys_[i] == key)
+                return &values_[i];
+        return nullptr;
+    }
+    Value& Put(const Key& key, const Value& value) {
+        const int slot = next_;
+        next_ = (next_ + 1) % Slots;
+        used_ = std::max(used_, next_ == 0 ? Slots : next_);
+        keys_[slot] = key;
+        values_[slot] = value;
+        return values_[slot];
+    }
+
+  private:
+    std::array<Key, Slots> keys_{};
+    std::array<Value, Slots> values_{};
+    int used_ = 0;
+    int next_ = 0;
+};
+
+// Grid points lie every Spacing whole days of dynamical time since J2000. The grid point of C
+// Julian centuries is the nearest one, or nothing for NaN, infinite or far values: the days of
+// every 32-bit fixed date are far below 2^40.
+template <int Spacing>
 std::optional<int64_t> GridDay(long double c) {
-    static_assert(FastestSolarTerm * 0.5 / 36525 * 0.0174533 < 0.107, "outside SinCosSmall");
     const long double days = c * DaysPerJulianCentury;
     if (!(std::fabs(days) < 1099511627776.0L))
         return std::nullopt;
-    return static_cast<int64_t>(std::floor(days + 0.5L));
+    return Spacing * static_cast<int64_t>(std::floor(days / Spacing + 0.5L));
 }
+
+// The equation of time's angles are turned by at most half a day from a point of their daily
+// grid, the fastest (four times the mean longitude, 144003 deg/century) by 1.97 deg. The
+// solar longitude's grid points lie four days apart: its other angles turn by at most two
+// days, the fastest (the second nutation argument, 72001.5 deg/century) by 3.94 deg, and the
+// mean longitude by 3.94 deg plus at most 2 deg of periodic terms to the apparent longitude.
+// Each turn stays within SinCosSmall's range.
+constexpr int EquationGridSpacing = 1;
+constexpr int SolarGridSpacing = 4;
+constexpr double TurnLimitRadians = 0.107;
+static_assert(144003.0 * EquationGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
+static_assert(72001.5377 * SolarGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
+static_assert((36000.77 * SolarGridSpacing / 2 / 36525 + 2.0) * 0.0174533 < TurnLimitRadians);
 
 // The angles AnglesAt gives at one grid day, with their sines and cosines.
 template <size_t N>
@@ -182,34 +250,35 @@ struct GridPoint {
 template <auto AnglesAt>
 const auto& GridAt(int64_t day) {
     constexpr size_t N = std::tuple_size_v<decltype(AnglesAt(0.0L))>;
-    constexpr int Slots = 4;
-    thread_local GridPoint<N> recent[Slots];
-    thread_local int used = 0;
-    thread_local int next = 0;
-    for (int i = 0; i < used; ++i)
-        if (recent[i].Day == day)
-            return recent[i];
-    GridPoint<N>& point = recent[next];
-    next = (next + 1) % Slots;
-    used = std::max(used, next == 0 ? Slots : next);
+    thread_local RecentValues<int64_t, GridPoint<N>, 4> recent;
+    if (const GridPoint<N>* known = recent.Find(day))
+        return *known;
+    GridPoint<N> point;
     point.Day = day;
     point.Angle = AnglesAt(static_cast<long double>(day) / DaysPerJulianCentury);
     for (size_t i = 0; i < N; ++i)
         TProtoDate::SinCosDeg(point.Angle[i], point.Sine[i], point.Cosine[i]);
-    return point;
+    return recent.Put(day, point);
 }
 
-// Sine and cosine of Angle degrees, the grid point's angle I evaluated at a moment of its day:
-// sin(a + d) = sin a cos d + cos a sin d. d is the difference of two nearby numbers, so it is
-// exact and a + d is Angle itself.
+// Sine and cosine of the grid point's angle I turned by Turn degrees:
+// sin(a + d) = sin a cos d + cos a sin d.
+template <size_t N>
+void TurnedBy(const GridPoint<N>& point, size_t i, long double turn, long double& sine,
+              long double& cosine) {
+    long double sinRest;
+    long double cosRest;
+    SinCosSmall(turn * RadiansPerDegree, sinRest, cosRest);
+    sine = point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
+    cosine = point.Cosine[i] * cosRest - point.Sine[i] * sinRest;
+}
+
+// Sine and cosine of Angle degrees, the grid point's angle I evaluated at a moment of its day.
+// The turn is the difference of two nearby numbers, so it is exact and a + d is Angle itself.
 template <size_t N>
 void TurnedSinCos(const GridPoint<N>& point, size_t i, long double angle, long double& sine,
                   long double& cosine) {
-    long double sinRest;
-    long double cosRest;
-    SinCosSmall((angle - point.Angle[i]) * RadiansPerDegree, sinRest, cosRest);
-    sine = point.Sine[i] * cosRest + point.Cosine[i] * sinRest;
-    cosine = point.Cosine[i] * cosRest - point.Sine[i] * sinRest;
+    TurnedBy(point, i, angle - point.Angle[i], sine, cosine);
 }
 
 template <size_t N>
@@ -218,6 +287,108 @@ long double TurnedSine(const GridPoint<N>& point, size_t i, long double angle) {
     long double cosine;  // inlined away where unused
     TurnedSinCos(point, i, angle, sine, cosine);
     return sine;
+}
+
+template <size_t N>
+long double TurnedCosine(const GridPoint<N>& point, size_t i, long double angle) {
+    long double sine;  // inlined away where unused
+    long double cosine;
+    TurnedSinCos(point, i, angle, sine, cosine);
+    return cosine;
+}
+
+using SolarGridPoint = GridPoint<SolarAngle::Count>;
+
+// The periodic sum of the solar longitude about a grid day as a polynomial in the centuries u
+// from it: sum_i X_i sin(a_i + w_i u) = sum_k u^k / k! sum_i X_i w_i^k sin(a_i + k pi / 2),
+// with a_i a term's angle at the grid day and w_i its rate in radians per century. Up to two
+// days from the grid day the fastest term turns by 0.426 rad; the first power left out adds
+// less than 1e-18 to the sum (in units of 1e-7 radian), far below its last place.
+constexpr size_t SeriesDegree = 16;
+constexpr double SeriesRemainder = [] {
+    double worst = 0.0;
+    for (const SolarTerm& term : SolarLongitudeTerms) {
+        const double turn =
+            (term.Z < 0 ? -term.Z : term.Z) * SolarGridSpacing / 2 / 36525 * 0.017453292519943295;
+        double bound = term.X;
+        for (size_t k = 1; k <= SeriesDegree + 1; ++k)
+            bound *= turn / static_cast<double>(k);
+        worst = std::max(worst, bound);
+    }
+    return worst;
+}();
+static_assert(SeriesRemainder < 1e-18, "raise SeriesDegree");
+struct SeriesPolynomial {
+    long double Center = 0.0L;  // the grid day, in Julian centuries
+    std::array<long double, SeriesDegree + 1> Coefficients{};
+};
+
+const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
+    thread_local RecentValues<int64_t, SeriesPolynomial, 4> recent;
+    if (const SeriesPolynomial* known = recent.Find(point.Day))
+        return *known;
+    SeriesPolynomial series;
+    series.Center = static_cast<long double>(point.Day) / DaysPerJulianCentury;
+    for (size_t i = 0; i < SolarTermCount; ++i) {
+        const long double rate = SolarLongitudeTerms[i].Z * RadiansPerDegree;
+        // X w^k / k! times sin, cos, -sin, -cos of the angle for k = 0, 1, 2, 3, ...
+        const long double derivatives[4] = {point.Sine[i], point.Cosine[i], -point.Sine[i],
+                                            -point.Cosine[i]};
+        long double factor = SolarLongitudeTerms[i].X;
+        for (size_t k = 0; k <= SeriesDegree; ++k) {
+            series.Coefficients[k] += factor * derivatives[k % 4];
+            factor *= rate / static_cast<long double>(k + 1);
+        }
+    }
+    return recent.Put(point.Day, series);
+}
+
+long double SeriesOnGrid(long double c, const SolarGridPoint& point) {
+    const SeriesPolynomial& series = SeriesAbout(point);
+    return Poly(c - series.Center, series.Coefficients);
+}
+
+// The sun's apparent longitude, degrees in [0, 360), at C Julian centuries on the grid point
+// of C's day.
+double SolarLongitudeOnGrid(long double c, const SolarGridPoint& point) {
+    const long double sum = SeriesOnGrid(c, point);
+    // Nutation and aberration enter as doubles, as their own functions give them.
+    const auto nutation = static_cast<double>(
+        -0.004778L * TurnedSine(point, SolarAngle::NutationFirst, NutationFirstAngle(c)) -
+        0.0003667L * TurnedSine(point, SolarAngle::NutationSecond, NutationSecondAngle(c)));
+    const auto aberration = static_cast<double>(
+        0.0000974L * TurnedCosine(point, SolarAngle::Aberration, AberrationAngle(c)) - 0.005575L);
+    // The last factor is 180 / pi * 1e-7.
+    const long double lambda = MeanSolarLongitude(c) + 0.000005729577951308232L * sum;
+    return static_cast<double>(TProtoDate::Mod360(lambda + aberration + nutation));
+}
+
+// Sine and cosine of a longitude in [0, 360) on the grid point of its moment: it lies within
+// 6 degrees of the point's mean longitude (two days' motion, the equation of the centre,
+// nutation and aberration), possibly on the other side of 0.
+void LongitudeSinCos(double longitude, const SolarGridPoint& point, long double& sine,
+                     long double& cosine) {
+    const long double mean = point.Angle[SolarAngle::MeanLongitude];
+    long double turn = longitude - mean;
+    if (mean >= 180 && longitude < 180)
+        turn = longitude + (360.0L - mean);
+    else if (mean < 180 && longitude >= 180)
+        turn = (longitude - 360.0L) - mean;
+    if (std::fabs(turn) <= 6.0L)
+        TurnedBy(point, SolarAngle::MeanLongitude, turn, sine, cosine);
+    else
+        TProtoDate::SinCosDeg(longitude, sine, cosine);
+}
+
+// F(X) for the last few X asked on this thread: the latitude and the depression angles of the
+// solar events stay the same over a run of days. Keys compare bit for bit (-0 is not 0).
+template <long double (*F)(long double)>
+long double Remembered(double x) {
+    thread_local RecentValues<uint64_t, long double, 4> recent;
+    const auto key = std::bit_cast<uint64_t>(x);
+    if (const long double* known = recent.Find(key))
+        return *known;
+    return recent.Put(key, F(x));
 }
 
 // The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
@@ -229,28 +400,31 @@ struct SunDeclination {
 };
 
 SunDeclination DeclinationAt(double t) {
-    struct Entry {
-        double Moment;
-        SunDeclination Value;
-    };
-    constexpr int Slots = 8;
-    thread_local Entry recent[Slots];
-    thread_local int used = 0;
-    thread_local int next = 0;
-    for (int i = 0; i < used; ++i)
-        if (recent[i].Moment == t)
-            return recent[i].Value;
+    thread_local RecentValues<double, SunDeclination, 8> recent;
+    if (const SunDeclination* known = recent.Find(t))
+        return *known;
     using P = TProtoDate;
-    const long double declination =
-        P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
-    long double sine;
-    long double cosine;
-    P::SinCosDeg(declination, sine, cosine);
-    const SunDeclination value{P::TanDeg(declination), cosine};
-    recent[next] = {t, value};
-    next = (next + 1) % Slots;
-    used = std::max(used, next == 0 ? Slots : next);
-    return value;
+    SunDeclination value;
+    const long double c = P::JulianCenturies(t);
+    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c)) {
+        // sin(declination) = sin(obliquity) sin(longitude); its cosine is positive.
+        const SolarGridPoint& point = GridAt<SolarAngles>(*day);
+        long double sinLongitude;
+        long double cosLongitude;
+        LongitudeSinCos(SolarLongitudeOnGrid(c, point), point, sinLongitude, cosLongitude);
+        const long double sine =
+            TurnedSine(point, SolarAngle::Obliquity, ObliquityAt(c)) * sinLongitude;
+        const long double cosine = std::sqrt(1.0L - sine * sine);
+        value = {sine / cosine, cosine};
+    } else {
+        const long double declination =
+            P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
+        long double sine;
+        long double cosine;
+        P::SinCosDeg(declination, sine, cosine);
+        value = {P::TanDeg(declination), cosine};
+    }
+    return recent.Put(t, value);
 }
 
 // The L moment of depression Alpha near Approx, or nothing when the sun never reaches Alpha
@@ -261,8 +435,9 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
     using P = TProtoDate;
     const double t = P::UniversalFromLocal(Approx, L);
     const SunDeclination declination = DeclinationAt(t);
-    const long double s = P::TanDeg(L.Latitude) * declination.Tan +
-                          P::SinDeg(Alpha) / (declination.Cos * P::CosDeg(L.Latitude));
+    const long double s =
+        Remembered<P::TanDeg>(L.Latitude) * declination.Tan +
+        Remembered<P::SinDeg>(Alpha) / (declination.Cos * Remembered<P::CosDeg>(L.Latitude));
     if (!(std::fabs(s) <= 1.0L))
         return std::nullopt;
     // The hour angle of the event as a day fraction in [-0.5, 0.5).
@@ -282,15 +457,12 @@ double ObliquityAt(long double c) {
 }
 
 double NutationAt(long double c) {
-    const long double a = Poly(c, std::array{124.90L, -1934.134L, 0.002063L});
-    const long double b = Poly(c, std::array{201.11L, 72001.5377L, 0.00057L});
-    return static_cast<double>(-0.004778L * TProtoDate::SinDeg(a) -
-                               0.0003667L * TProtoDate::SinDeg(b));
+    return static_cast<double>(-0.004778L * TProtoDate::SinDeg(NutationFirstAngle(c)) -
+                               0.0003667L * TProtoDate::SinDeg(NutationSecondAngle(c)));
 }
 
 double AberrationAt(long double c) {
-    return static_cast<double>(0.0000974L * TProtoDate::CosDeg(177.63L + 35999.01848L * c) -
-                               0.005575L);
+    return static_cast<double>(0.0000974L * TProtoDate::CosDeg(AberrationAngle(c)) - 0.005575L);
 }
 
 // The days of one Gregorian year and its ephemeris correction: every moment of a year has
@@ -381,27 +553,32 @@ double TProtoDate::Obliquity(double T) {
 
 double TProtoDate::EquationOfTime(double T) {
     const long double c = JulianCenturies(T);
-    const std::array<long double, 4> angles = EquationOfTimeAngles(c);
+    const std::array<long double, 5> angles = EquationOfTimeAngles(c);
     using A = EquationAngles;
     long double sin2Lambda;
     long double cos2Lambda;
     long double sinAnomaly;
     long double sin4Lambda;
     long double sin2Anomaly;
-    if (const std::optional<int64_t> day = GridDay(c)) {
+    long double tanHalf;
+    if (const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c)) {
         const auto& point = GridAt<EquationOfTimeAngles>(*day);
         TurnedSinCos(point, A::TwoLambda, angles[A::TwoLambda], sin2Lambda, cos2Lambda);
         sinAnomaly = TurnedSine(point, A::Anomaly, angles[A::Anomaly]);
         sin4Lambda = TurnedSine(point, A::FourLambda, angles[A::FourLambda]);
         sin2Anomaly = TurnedSine(point, A::TwoAnomaly, angles[A::TwoAnomaly]);
+        long double sinHalf;
+        long double cosHalf;
+        TurnedSinCos(point, A::HalfObliquity, angles[A::HalfObliquity], sinHalf, cosHalf);
+        tanHalf = sinHalf / cosHalf;
     } else {
         SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
         sinAnomaly = SinDeg(angles[A::Anomaly]);
         sin4Lambda = SinDeg(angles[A::FourLambda]);
         sin2Anomaly = SinDeg(angles[A::TwoAnomaly]);
+        tanHalf = TanDeg(angles[A::HalfObliquity]);
     }
     const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
-    const long double tanHalf = TanDeg(ObliquityAt(c) / 2.0L);
     const long double y = tanHalf * tanHalf;
     const long double e =
         InverseTwoPi *
@@ -428,20 +605,17 @@ long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
 
 // Each term's angle turned from the nearest grid day.
 long double TProtoDate::SolarLongitudeSeries(long double C) {
-    const std::optional<int64_t> day = GridDay(C);
+    const std::optional<int64_t> day = GridDay<SolarGridSpacing>(C);
     if (!day)
         return SolarLongitudeSeriesDirect(C);
-    const auto& point = GridAt<SolarTermAngles>(*day);
-    const std::array<long double, SolarTermCount> angles = SolarTermAngles(C);
-    long double sum = 0.0L;
-    for (size_t i = 0; i < SolarTermCount; ++i)
-        sum += SolarLongitudeTerms[i].X * TurnedSine(point, i, angles[i]);
-    return sum;
+    return SeriesOnGrid(C, GridAt<SolarAngles>(*day));
 }
 
 double TProtoDate::SolarLongitude(double T) {
     const long double c = JulianCenturies(T);
-    const long double sum = SolarLongitudeSeries(c);
+    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c))
+        return SolarLongitudeOnGrid(c, GridAt<SolarAngles>(*day));
+    const long double sum = SolarLongitudeSeriesDirect(c);
     // The last factor is 180 / pi * 1e-7.
     const long double lambda = 282.7771834L + 36000.76953744L * c + 0.000005729577951308232L * sum;
     return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));
