@@ -122,7 +122,11 @@ int32_t TProtoDate::Modulo(int32_t X, int32_t Y) {
 }
 
 long double TProtoDate::RealMod(long double X, long double Y) {
-    return X - Y * static_cast<long double>(FloorInt(X / Y));
+    const long double quotient = X / Y;
+    // The common quotients in [0, 2) take the same arithmetic without FloorInt's conversion.
+    if (quotient >= 0 && quotient < 2)
+        return X - Y * static_cast<long double>(quotient >= 1);
+    return X - Y * static_cast<long double>(FloorInt(quotient));
 }
 
 int32_t TProtoDate::AdjustedMod(int32_t X, int32_t Y) {

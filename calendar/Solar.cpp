@@ -170,17 +170,17 @@ std::array<long double, SolarAngle::Count> SolarAngles(long double c) {
     return angles;
 }
 
-// The angles of the equation of time at C Julian centuries, degrees: twice and four times the
-// sun's mean longitude, its mean anomaly and twice that, and half the obliquity.
+// The angles of the equation of time at C Julian centuries, degrees: twice the sun's mean
+// longitude, its mean anomaly and half the obliquity. The formula also takes the sines of
+// twice the first two.
 struct EquationAngles {
-    static constexpr size_t TwoLambda = 0, Anomaly = 1, FourLambda = 2, TwoAnomaly = 3,
-                            HalfObliquity = 4;
+    static constexpr size_t TwoLambda = 0, Anomaly = 1, HalfObliquity = 2;
 };
-std::array<long double, 5> EquationOfTimeAngles(long double c) {
+std::array<long double, 3> EquationOfTimeAngles(long double c) {
     const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
     const long double anomaly =
         Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
-    return {2 * lambda, anomaly, 4 * lambda, 2 * anomaly, ObliquityAt(c) / 2.0L};
+    return {2 * lambda, anomaly, ObliquityAt(c) / 2.0L};
 }
 
 // The last few values of a pure function, kept per thread by its caller: the moments, days and
@@ -222,16 +222,15 @@ std::optional<int64_t> GridDay(long double c) {
     return Spacing * static_cast<int64_t>(std::floor(days / Spacing + 0.5L));
 }
 
-// The equation of time's angles are turned by at most half a day from a point of their daily
-// grid, the fastest (four times the mean longitude, 144003 deg/century) by 1.97 deg. The
-// solar longitude's grid points lie four days apart: its other angles turn by at most two
-// days, the fastest (the second nutation argument, 72001.5 deg/century) by 3.94 deg, and the
-// mean longitude by 3.94 deg plus at most 2 deg of periodic terms to the apparent longitude.
-// Each turn stays within SinCosSmall's range.
-constexpr int EquationGridSpacing = 1;
+// Grid points lie four days apart: an angle turns by at most two days from its point. The
+// fastest angles turned are twice the mean longitude (72001.5 deg/century, the equation of
+// time) and the second nutation argument (72001.5377): 3.94 deg. The mean longitude turns by
+// 3.94 deg plus at most 2 deg of periodic terms to the apparent longitude. Each turn stays
+// within SinCosSmall's range.
+constexpr int EquationGridSpacing = 4;
 constexpr int SolarGridSpacing = 4;
 constexpr double TurnLimitRadians = 0.107;
-static_assert(144003.0 * EquationGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
+static_assert(72001.54 * EquationGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert(72001.5377 * SolarGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert((36000.77 * SolarGridSpacing / 2 / 36525 + 2.0) * 0.0174533 < TurnLimitRadians);
 
@@ -334,10 +333,16 @@ const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
         // X w^k / k! times sin, cos, -sin, -cos of the angle for k = 0, 1, 2, 3, ...
         const long double derivatives[4] = {point.Sine[i], point.Cosine[i], -point.Sine[i],
                                             -point.Cosine[i]};
+        // A power whose share within two days of the grid day stays below 1e-21 ends the term:
+        // the slow terms need only the first few.
+        const long double largestTurn =
+            std::fabs(rate) * SolarGridSpacing / 2 / DaysPerJulianCentury;
         long double factor = SolarLongitudeTerms[i].X;
-        for (size_t k = 0; k <= SeriesDegree; ++k) {
+        long double share = factor;
+        for (size_t k = 0; k <= SeriesDegree && share >= 1e-21L; ++k) {
             series.Coefficients[k] += factor * derivatives[k % 4];
             factor *= rate / static_cast<long double>(k + 1);
+            share *= largestTurn / static_cast<long double>(k + 1);
         }
     }
     return recent.Put(point.Day, series);
@@ -442,18 +447,23 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
         return std::nullopt;
     // The hour angle of the event as a day fraction in [-0.5, 0.5).
     const long double offset = P::RealMod(P::ArcSinDeg(s) / P::AsDegrees(360) + 0.5L, 1) - 0.5L;
-    const long double m =
-        static_cast<long double>(P::FloorInt(Approx)) + (Early ? 0.25L - offset : 0.75L + offset);
+    // The day of Approx: FloorInt's value, and its error for NaN and huge values, without its
+    // slow conversion.
+    const long double day = std::fabs(Approx) < 9.2e18
+                                ? std::floor(Approx)
+                                : static_cast<long double>(P::FloorInt(Approx));
+    const long double m = day + (Early ? 0.25L - offset : 0.75L + offset);
     return P::LocalFromApparent(static_cast<double>(m));
 }
 
 // The solar quantities at C Julian centuries (dynamical time) since J2000, so that one
 // moment's quantities share one C.
 double ObliquityAt(long double c) {
-    const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
-                                              TProtoDate::Angle(0, 0, -0.00059),
-                                              TProtoDate::Angle(0, 0, 0.001813)};
-    return static_cast<double>(TProtoDate::Angle(23, 26, 21.448) + Poly(c, terms));
+    static const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
+                                                     TProtoDate::Angle(0, 0, -0.00059),
+                                                     TProtoDate::Angle(0, 0, 0.001813)};
+    static const long double atJ2000 = TProtoDate::Angle(23, 26, 21.448);
+    return static_cast<double>(atJ2000 + Poly(c, terms));
 }
 
 double NutationAt(long double c) {
@@ -553,7 +563,7 @@ double TProtoDate::Obliquity(double T) {
 
 double TProtoDate::EquationOfTime(double T) {
     const long double c = JulianCenturies(T);
-    const std::array<long double, 5> angles = EquationOfTimeAngles(c);
+    const std::array<long double, 3> angles = EquationOfTimeAngles(c);
     using A = EquationAngles;
     long double sin2Lambda;
     long double cos2Lambda;
@@ -564,9 +574,10 @@ double TProtoDate::EquationOfTime(double T) {
     if (const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c)) {
         const auto& point = GridAt<EquationOfTimeAngles>(*day);
         TurnedSinCos(point, A::TwoLambda, angles[A::TwoLambda], sin2Lambda, cos2Lambda);
-        sinAnomaly = TurnedSine(point, A::Anomaly, angles[A::Anomaly]);
-        sin4Lambda = TurnedSine(point, A::FourLambda, angles[A::FourLambda]);
-        sin2Anomaly = TurnedSine(point, A::TwoAnomaly, angles[A::TwoAnomaly]);
+        long double cosAnomaly;
+        TurnedSinCos(point, A::Anomaly, angles[A::Anomaly], sinAnomaly, cosAnomaly);
+        sin4Lambda = 2 * sin2Lambda * cos2Lambda;
+        sin2Anomaly = 2 * sinAnomaly * cosAnomaly;
         long double sinHalf;
         long double cosHalf;
         TurnedSinCos(point, A::HalfObliquity, angles[A::HalfObliquity], sinHalf, cosHalf);
@@ -574,8 +585,8 @@ double TProtoDate::EquationOfTime(double T) {
     } else {
         SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
         sinAnomaly = SinDeg(angles[A::Anomaly]);
-        sin4Lambda = SinDeg(angles[A::FourLambda]);
-        sin2Anomaly = SinDeg(angles[A::TwoAnomaly]);
+        sin4Lambda = SinDeg(2 * angles[A::TwoLambda]);
+        sin2Anomaly = SinDeg(2 * angles[A::Anomaly]);
         tanHalf = TanDeg(angles[A::HalfObliquity]);
     }
     const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
