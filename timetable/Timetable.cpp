@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <mutex>
 #include <numbers>
 #include <string>
 #include <thread>
@@ -492,11 +493,11 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         }
     }
 
-    // The times are pure computations, shared out a block of rows at a time among one thread
-    // per core: first the astronomy of every row, which needs no Hijri date and runs while
-    // this thread finds the dates, then each row's times and texts. A block stops at its first
-    // error and the error of the earliest block is raised: the rows before it all completed,
-    // as in a computation row by row.
+    // The astronomy of every row needs no Hijri date: it is shared out a block of rows at a
+    // time among one thread per core while this thread finds the dates, and this thread joins
+    // in once they are known. A block stops at its first error. Then each row's times and
+    // texts, in order here; the earliest failing row's error is raised, as in a computation row
+    // by row.
     const auto rows = static_cast<int>(days.size());
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const int threads = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
@@ -508,12 +509,28 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
     };
     std::vector<BlockFailure> failures(static_cast<size_t>(blockCount));
     std::vector<RowEvents> events(static_cast<size_t>(rows));
-    std::atomic<int> nextEventBlock{0};
-    std::atomic<int> nextFinishBlock{0};
-    std::atomic<int> blocksWithEvents{0};  // blocks whose astronomy is done
-    std::atomic<bool> datesKnown{false};
-    const auto work = [&] {
-        for (int block = nextEventBlock++; block < blockCount; block = nextEventBlock++) {
+    std::atomic<int> nextBlock{0};
+    // The first thread at work takes the names of a long run's civil dates, the others wait.
+    // Should that fail, each row formats its own date and meets the failure itself.
+    std::once_flag namesTaken;
+    const auto takeNames = [&] {
+        try {
+            for (int weekday = 1; weekday <= 7; ++weekday) {
+                context.DayNames.push_back(ShortDayName(weekday));
+            }
+            for (int month = 1; month <= 12; ++month) {
+                context.MonthNames.push_back(ShortMonthName(month));
+            }
+        } catch (...) {
+            context.DayNames.clear();
+            context.MonthNames.clear();
+        }
+    };
+    const auto computeEvents = [&] {
+        if (rows >= NamesTakenOnceDays) {
+            std::call_once(namesTaken, takeNames);
+        }
+        for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
             const int end = std::min(rows, (block + 1) * rowsPerBlock);
             for (int i = block * rowsPerBlock; i < end; ++i) {
                 try {
@@ -524,61 +541,29 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
                     break;
                 }
             }
-            if (++blocksWithEvents == blockCount) {
-                blocksWithEvents.notify_all();
-            }
-        }
-        // Every row's events, and every Hijri date, before any row is finished.
-        for (int done = blocksWithEvents; done < blockCount; done = blocksWithEvents) {
-            blocksWithEvents.wait(done);
-        }
-        datesKnown.wait(false);
-        for (int block = nextFinishBlock++; block < blockCount; block = nextFinishBlock++) {
-            BlockFailure& failure = failures[static_cast<size_t>(block)];
-            const int end = std::min({rows, (block + 1) * rowsPerBlock, failure.Row});
-            for (int i = block * rowsPerBlock; i < end; ++i) {
-                try {
-                    FinishRow(context, events[static_cast<size_t>(i)],
-                              days[static_cast<size_t>(i)]);
-                } catch (...) {
-                    failure = {i, std::current_exception()};
-                    break;
-                }
-            }
         }
     };
-    if (rows >= NamesTakenOnceDays) {
-        for (int weekday = 1; weekday <= 7; ++weekday) {
-            context.DayNames.push_back(ShortDayName(weekday));
-        }
-        for (int month = 1; month <= 12; ++month) {
-            context.MonthNames.push_back(ShortMonthName(month));
-        }
-    }
     {
         std::vector<std::jthread> helpers;
         for (int h = 1; h < threads; ++h) {
-            helpers.emplace_back(work);
+            helpers.emplace_back(computeEvents);
         }
         {
             // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
             // library, whose state is global, and the month found for one row serves the next.
-            // However this ends, the helpers may then finish rows.
-            struct Announce {
-                std::atomic<bool>& Known;
-                ~Announce() {
-                    Known = true;
-                    Known.notify_all();
-                }
-            } announce{datesKnown};
             const RememberCrescents remember(context.Crescents);
             for (TimetableDay& day : days) {
                 SetHijriDate(context, day);
             }
         }
-        work();
+        computeEvents();
     }  // joins the helpers
-    for (const BlockFailure& failure : failures) {
+    for (int block = 0; block < blockCount; ++block) {
+        BlockFailure& failure = failures[static_cast<size_t>(block)];
+        const int end = std::min({rows, (block + 1) * rowsPerBlock, failure.Row});
+        for (int i = block * rowsPerBlock; i < end; ++i) {
+            FinishRow(context, events[static_cast<size_t>(i)], days[static_cast<size_t>(i)]);
+        }
         if (failure.Error) {
             std::rethrow_exception(failure.Error);
         }
