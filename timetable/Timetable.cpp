@@ -351,7 +351,9 @@ TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
 TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& context,
                                                           TimetableDay& day) const {
     const TLocation& location = *currentLocation_;
-    if (context.DayNames.empty()) {
+    if (!context.Settings.CivilDateTexts) {
+        DecodeDate(day.Serial);  // EConvertError outside years 1..9999, as the text would raise
+    } else if (context.DayNames.empty()) {
         day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
     } else {
         // The same text from the names taken for the run.
@@ -527,7 +529,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         }
     };
     const auto computeEvents = [&] {
-        if (rows >= NamesTakenOnceDays) {
+        if (rows >= NamesTakenOnceDays && settings.CivilDateTexts) {
             std::call_once(namesTaken, takeNames);
         }
         for (int block = nextBlock++; block < blockCount; block = nextBlock++) {

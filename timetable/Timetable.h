@@ -44,6 +44,9 @@ struct TimetableSettings {
     bool TwelveHours = true;
     bool RightToLeft = true;
     bool SunsetBased = false;
+    // Whether each day gets its CivilDateText (the locale's names); an output that writes the
+    // date itself leaves it empty.
+    bool CivilDateTexts = true;
 };
 
 // One day of the table. Index p of the per-prayer arrays is the prayer (0 Fajr ... 5 Isha).

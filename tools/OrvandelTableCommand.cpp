@@ -504,6 +504,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     if (*formatOption) {
         request.Format = static_cast<OutputFormat>(LookUpKey("--format", format, FormatKeys));
     }
+    // Only the text table shows the locale's date.
+    s.CivilDateTexts = request.Format == OutputFormat::Text;
     if (request.Format == OutputFormat::Ics && sunset) {
         Reject("--format", format, "ics cannot hold sunset-based times");
     }
