@@ -87,8 +87,8 @@ TDateTime TTvkLocation::UniversalToLocal(bool IsUniversal, TDateTime T) const {
     return T + (Zone + d) / HoursPerDay;
 }
 
-TSkyEvent TTvkLocation::ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime T,
-                                     bool IsUniversal) const {
+TSkyEvent TTvkLocation::ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime T, bool IsUniversal,
+                                     bool WithPosition) const {
     try {
         CheckRange(EventKind, 0, 3, "ComputeEvent: event kind");
         const TGeoPosition geopos = {Longitude, Latitude, static_cast<double>(Elevation)};
@@ -111,7 +111,8 @@ TSkyEvent TTvkLocation::ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime 
             return {};
         std::array<double, 6> xx{};
         CheckLibraryFlag(EphemerisCalcUt(eventJd, Body, xx));
-        const TSkyEvent pos = ComputePosition(Body, IsUniversal, eventJd, true);
+        const TSkyEvent pos =
+            WithPosition ? ComputePosition(Body, IsUniversal, eventJd, true) : TSkyEvent{};
 
         const TJulDayParts parts = EphemerisRevJul(eventJd);
         CheckRange(parts.Year, 0, 65535, "ComputeEvent: year");
@@ -130,14 +131,14 @@ TSkyEvent TTvkLocation::ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime 
 }
 
 TSkyEvent TTvkLocation::EventOnDay(int32_t Body, uint8_t EventKind, TDateTime Day, bool IsUniversal,
-                                   bool WholeDay) const {
+                                   bool WholeDay, bool WithPosition) const {
     try {
         // The civil day is the floor of the serial, also before 1900 where truncation toward
         // zero would name the following day.
         if (WholeDay)
             Day = std::floor(Day);
         const TDateTime u = LocalToUniversal(IsUniversal, Day);
-        TSkyEvent event = ComputeEvent(Body, EventKind, u, true);
+        TSkyEvent event = ComputeEvent(Body, EventKind, u, true, WithPosition);
         event.Time = UniversalToLocal(IsUniversal, event.Time);
         if (event.IsEmpty() || SerialDay(event.Time) != SerialDay(Day))
             return {};

@@ -79,14 +79,16 @@ class TTvkLocation {
     // after moment T (local, or universal when IsUniversal), with the body's position at it;
     // Time is given on the same clock as T. Never raises: any library failure, any answer on
     // another ephemeris than EphemerisFlag, an event kind outside 0..3 and any date outside
-    // years 1 to 9999 give the empty record.
-    TSkyEvent ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime T, bool IsUniversal) const;
+    // years 1 to 9999 give the empty record. Without WithPosition the position fields stay 0
+    // (one ephemeris computation less, for callers that need only the time).
+    TSkyEvent ComputeEvent(int32_t Body, uint8_t EventKind, TDateTime T, bool IsUniversal,
+                           bool WithPosition = true) const;
     // The event of that kind on the civil day of Day (local, or universal when IsUniversal),
     // searched from 00:00 of Day when WholeDay (else from Day itself). The empty record when
     // the first event after that start falls on another civil day or is missing. Days before
     // 30 December 1899 are taken by their floor. Never raises.
     TSkyEvent EventOnDay(int32_t Body, uint8_t EventKind, TDateTime Day, bool IsUniversal,
-                         bool WholeDay) const;
+                         bool WholeDay, bool WithPosition = true) const;
     // Azimuth, true and apparent altitude of Body at moment T: T is a universal Julian day
     // when IsJulianDay, else a date serial (local, or universal when IsUniversal). Time of
     // the result is 0. Never raises; failures give the empty record.

@@ -69,7 +69,8 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
              .Covers(eveJd, eveJd + EveningSearchDays))
         throw ERangeError("TSaudiIslamic.VisibleCrescent: the evening before fixed date " +
                           std::to_string(Date) + " lies outside the dates the ephemeris covers");
-    const TSkyEvent sun = source.EventOnDay(BodySun, EventSet, eve, false, true);
+    // Only the times of the two settings decide, not where the bodies stand.
+    const TSkyEvent sun = source.EventOnDay(BodySun, EventSet, eve, false, true, false);
     // Without a sunset there is no evening to judge: the ephemeris failed.
     if (sun.IsEmpty())
         return false;
@@ -78,7 +79,7 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
     if (!PhaseInWindow(LunarPhase(UniversalFromStandard(sunset, L))))
         return false;
 
-    const TSkyEvent moon = source.EventOnDay(BodyMoon, EventSet, eve, false, true);
+    const TSkyEvent moon = source.EventOnDay(BodyMoon, EventSet, eve, false, true, false);
     if (moon.IsEmpty())
         return false;  // no moonset on that local day
     const double moonset = moon.Time + DateDelta;
