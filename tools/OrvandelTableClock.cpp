@@ -1,18 +1,16 @@
 #include "tools/OrvandelTableClock.h"
 
-#include <date/tz.h>
+#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "calendar/Gregorian.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 #include "tools/OrvandelTableOutput.h"
-#include "tools/PosixZoneRule.h"
+#include "tools/ZoneModule.h"
 
 namespace orvandel::table {
 namespace {
@@ -21,26 +19,59 @@ constexpr int64_t SecondsPerDay = 86400;
 constexpr int32_t UnixEpochFixed = 719163;                       // fixed date of 1970-01-01
 constexpr std::string_view ZoneFolder = "/usr/share/zoneinfo/";  // the library's database
 
-// The POSIX TZ string on the last line of a zone's file, empty when there is none.
-std::string FooterOf(const std::string& zoneName) {
-    std::ifstream in(std::string(ZoneFolder) + zoneName, std::ios::binary);
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (data.size() < 2 || data.back() != '\n') {
-        return {};
+// The time-zone module's functions, loaded on the first call and kept for the whole process. A
+// module that cannot be loaded is an error of the installation, reported as such (not as an
+// unknown zone); the next call tries again.
+struct ZoneModule {
+    decltype(&orvandel_zone_open) Open;
+    decltype(&orvandel_zone_close) Close;
+    decltype(&orvandel_zone_name) Name;
+    decltype(&orvandel_zone_offset) Offset;
+    decltype(&orvandel_zone_system) System;
+};
+
+template <typename Function>
+void Bind(void* handle, const char* symbol, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(handle, symbol));
+    if (function == nullptr) {
+        throw std::runtime_error(
+            std::string("the time-zone module " ORVANDEL_ZONE_MODULE " lacks ") + symbol);
     }
-    const size_t start = data.rfind('\n', data.size() - 2);
-    return start == std::string::npos ? std::string()
-                                      : data.substr(start + 1, data.size() - start - 2);
 }
+
+ZoneModule LoadZoneModule() {
+    void* handle = dlopen(ORVANDEL_ZONE_MODULE, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        const char* reason = dlerror();
+        throw std::runtime_error("cannot load the time-zone module " ORVANDEL_ZONE_MODULE " (" +
+                                 std::string(reason != nullptr ? reason : "no reason given") + ")");
+    }
+    ZoneModule module{};
+    Bind(handle, "orvandel_zone_open", module.Open);
+    Bind(handle, "orvandel_zone_close", module.Close);
+    Bind(handle, "orvandel_zone_name", module.Name);
+    Bind(handle, "orvandel_zone_offset", module.Offset);
+    Bind(handle, "orvandel_zone_system", module.System);
+    return module;
+}
+
+const ZoneModule& Zones() {
+    static const ZoneModule module = LoadZoneModule();
+    return module;
+}
+
+// Room for a zone's name and for the module's messages.
+constexpr size_t TextSize = 512;
 
 }  // namespace
 
-// The library's zone for the changes its files record, and the zone's POSIX rule for the
-// times after the last of them.
+// The module's zone, given back when the last clock on it goes.
 struct TableClock::Rules {
-    const date::time_zone* Zone = nullptr;
-    int64_t RuleFrom = 0;  // start of the last recorded period
-    std::shared_ptr<const PosixZoneRule> Rule;
+    explicit Rules(OrvandelZone* zone) : Zone(zone) {}
+    ~Rules() { Zones().Close(Zone); }
+    Rules(const Rules&) = delete;
+    Rules& operator=(const Rules&) = delete;
+    OrvandelZone* Zone;
 };
 
 CivilTime CivilFromSeconds(int64_t seconds) {
@@ -89,24 +120,26 @@ TableClock TableClock::Fixed(int offset) {
 }
 
 TableClock TableClock::Zone(std::string_view name) {
-    auto rules = std::make_shared<Rules>();
-    try {
-        rules->Zone = date::locate_zone(std::string(name));
-    } catch (const std::exception&) {
+    const ZoneModule& zones = Zones();
+    OrvandelZone* zone = nullptr;
+    char error[TextSize] = {};
+    const int status = zones.Open(std::string(name).c_str(), &zone, error, sizeof error);
+    if (status == OrvandelZoneUnknown) {
         throw std::invalid_argument("unknown time zone");
     }
-    // The last period the file records reaches to the library's end of time; from its start
-    // on the zone's rule decides.
-    const date::sys_info last = rules->Zone->get_info(date::sys_days{date::year{9999} / 12 / 31});
-    rules->RuleFrom = last.begin.time_since_epoch().count();
-    rules->Rule = PosixZoneRule::Parse(FooterOf(rules->Zone->name()));
+    if (status != OrvandelZoneOk) {
+        throw std::runtime_error(error);
+    }
     TableClock clock;
-    clock.rules_ = std::move(rules);
+    clock.rules_ = std::make_shared<const Rules>(zone);
     clock.name_ = std::string(name);
     return clock;
 }
 
 std::string TableClock::SystemZoneName() {
+    const ZoneModule& zones = Zones();
+    char text[TextSize] = {};
+    char error[TextSize] = {};
     const char* tz = std::getenv("TZ");
     if (tz != nullptr && *tz != '\0') {
         std::string_view name = tz;
@@ -116,33 +149,39 @@ std::string TableClock::SystemZoneName() {
         if (name.starts_with(ZoneFolder)) {
             name.remove_prefix(ZoneFolder.size());
         }
-        try {
-            return date::locate_zone(std::string(name))->name();
-        } catch (const std::exception&) {
+        OrvandelZone* zone = nullptr;
+        int status = zones.Open(std::string(name).c_str(), &zone, error, sizeof error);
+        if (status == OrvandelZoneOk) {
+            status = zones.Name(zone, text, sizeof text, error, sizeof error);
+            zones.Close(zone);
+        }
+        if (status != OrvandelZoneOk) {
             throw std::invalid_argument("TZ '" + std::string(tz) +
                                         "' names no zone of the system's database");
         }
+        return text;
     }
-    try {
-        return date::current_zone()->name();
-    } catch (const std::exception& e) {
-        throw std::invalid_argument(std::string("the system's zone is unknown: ") + e.what());
+    if (zones.System(text, sizeof text, error, sizeof error) != OrvandelZoneOk) {
+        throw std::invalid_argument(std::string("the system's zone is unknown: ") + error);
     }
+    return text;
 }
 
 int TableClock::OffsetAt(int64_t utc) const {
     if (!rules_) {
         return offset_;
     }
-    if (utc >= rules_->RuleFrom) {
-        if (!rules_->Rule) {
+    int offset = 0;
+    char error[TextSize] = {};
+    switch (Zones().Offset(rules_->Zone, utc, &offset, error, sizeof error)) {
+        case OrvandelZoneOk:
+            return offset;
+        case OrvandelZoneNoRule:
             throw ERangeError("the time-zone library cannot read the rule of " + name_ +
                               " for the years after its last recorded change");
-        }
-        return rules_->Rule->OffsetAt(utc);
+        default:
+            throw std::runtime_error(error);
     }
-    const date::sys_seconds instant{std::chrono::seconds{utc}};
-    return static_cast<int>(rules_->Zone->get_info(instant).offset.count());
 }
 
 int64_t TableClock::UtcOf(int64_t local) const {
