@@ -188,10 +188,14 @@ bool Plausible(int32_t body, const double (&xx)[6]) {
     return within(xx[1], -5.5, 5.5) && within(xx[2], 0.0023, 0.0028);
 }
 
-// Sets the library's data folder and JPL file name.
-void PointLibraryAt(const std::string& folderText) {
+// Sets the library's data folder and, for the JPL source, the JPL file name. Setting the folder
+// opens the library's own files there (the library reads its Moon file's ephemeris number);
+// naming the JPL file closes every file again, so the library's own files, when they are the
+// source, are spared that and are read once at start-up.
+void PointLibraryAt(const std::string& folderText, int32_t sourceFlag) {
     swe_set_ephe_path(folderText.c_str());
-    swe_set_jpl_file(std::string(JplFileName).c_str());
+    if (sourceFlag != EphemerisSwiss)
+        swe_set_jpl_file(std::string(JplFileName).c_str());
 }
 
 // The days the library's own files of the block starting in StartYear serve (terrestrial
@@ -210,7 +214,7 @@ std::optional<TSpan> ProbeBlock(const fs::path& folder, int startYear) {
             // After reading a damaged file the library fails on good files too, until it is
             // closed.
             swe_close();
-            PointLibraryAt(folder.string());
+            PointLibraryAt(folder.string(), EphemerisSwiss);
             return std::nullopt;
         }
     }
@@ -282,7 +286,7 @@ std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
     if (sourceFlag != EphemerisBuiltIn && folderText.size() > MaxFolderBytes)
         return "the folder's path is longer than " + std::to_string(MaxFolderBytes) + " bytes";
     swissRun = {};
-    PointLibraryAt(folderText);
+    PointLibraryAt(folderText, sourceFlag);
     if (std::string reason = CheckKnownPositions(sourceFlag); !reason.empty())
         return reason;
     std::optional<TSpan> span;

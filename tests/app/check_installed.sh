@@ -9,6 +9,8 @@
 #   man       every manual page renders with man --warnings without a warning; orvandel-table(1)
 #             lists every option of orvandel-table --help, the exit status and each example
 #             line of the README given as argument
+#   zones     the installed orvandel-table finds its time-zone module: a summer day in
+#             Europe/Berlin is on +02:00
 #   version   orvandel-table --version prints "orvandel-table <argument>" and exits with 0; the
 #             metainfo's newest release and the manual pages name the same version
 set -uo pipefail
@@ -107,6 +109,12 @@ version)
         grep -q "^\.TH .*$argument" "$page" || fail "$(basename "$page") does not name $argument"
     done
     echo "PASS: orvandel-table --version printed \"$printed\"; metainfo and manual pages agree"
+    ;;
+zones)
+    row=$("$table" --lat 52.52 --lon 13.405 --tz Europe/Berlin --from 2024-07-10 --days 1 \
+          --format csv) || fail "orvandel-table --tz Europe/Berlin exited with $?: $row"
+    grep -q "^2024-07-10,.*,+02:00$" <<<"$row" || fail "no summer-time row for Berlin: $row"
+    echo "PASS: the installed orvandel-table read Europe/Berlin: $(tail -1 <<<"$row")"
     ;;
 *)
     fail "unknown check $check"
