@@ -188,13 +188,13 @@ bool Plausible(int32_t body, const double (&xx)[6]) {
     return within(xx[1], -5.5, 5.5) && within(xx[2], 0.0023, 0.0028);
 }
 
-// Sets the library's data folder and, for the JPL source, the JPL file name. Setting the folder
-// opens the library's own files there (the library reads its Moon file's ephemeris number);
-// naming the JPL file closes every file again, so the library's own files, when they are the
-// source, are spared that and are read once at start-up.
-void PointLibraryAt(const std::string& folderText, int32_t sourceFlag) {
+// Sets the library's data folder and, unless `keepFilesOpen`, the JPL file name. Setting the
+// folder opens the library's own files there (the library reads its Moon file's ephemeris
+// number); naming the JPL file closes every file again. Left open, the library's own files are
+// read once at start-up.
+void PointLibraryAt(const std::string& folderText, bool keepFilesOpen = false) {
     swe_set_ephe_path(folderText.c_str());
-    if (sourceFlag != EphemerisSwiss)
+    if (!keepFilesOpen)
         swe_set_jpl_file(std::string(JplFileName).c_str());
 }
 
@@ -214,7 +214,7 @@ std::optional<TSpan> ProbeBlock(const fs::path& folder, int startYear) {
             // After reading a damaged file the library fails on good files too, until it is
             // closed.
             swe_close();
-            PointLibraryAt(folder.string(), EphemerisSwiss);
+            PointLibraryAt(folder.string());
             return std::nullopt;
         }
     }
@@ -286,8 +286,16 @@ std::string TrySource(const fs::path& folder, int32_t sourceFlag) {
     if (sourceFlag != EphemerisBuiltIn && folderText.size() > MaxFolderBytes)
         return "the folder's path is longer than " + std::to_string(MaxFolderBytes) + " bytes";
     swissRun = {};
-    PointLibraryAt(folderText, sourceFlag);
-    if (std::string reason = CheckKnownPositions(sourceFlag); !reason.empty())
+    PointLibraryAt(folderText, sourceFlag == EphemerisSwiss);
+    std::string reason = CheckKnownPositions(sourceFlag);
+    if (!reason.empty() && sourceFlag == EphemerisSwiss) {
+        // A damaged file read when the folder was set leaves the library failing on good files
+        // too: the check is repeated from closed files, so that the reason names the file at
+        // fault.
+        PointLibraryAt(folderText);
+        reason = CheckKnownPositions(sourceFlag);
+    }
+    if (!reason.empty())
         return reason;
     std::optional<TSpan> span;
     switch (sourceFlag) {

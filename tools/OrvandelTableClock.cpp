@@ -2,9 +2,13 @@
 
 #include <dlfcn.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "calendar/Gregorian.h"
 #include "platform/CheckedInt.h"
@@ -39,12 +43,45 @@ void Bind(void* handle, const char* symbol, Function& function) {
     }
 }
 
+// The folders the dynamic loader searches for the program's own libraries, its run path first.
+std::vector<std::string> ProgramSearchPath() {
+    std::vector<std::string> folders;
+    void* program = dlopen(nullptr, RTLD_LAZY);
+    Dl_serinfo size{};
+    if (program == nullptr || dlinfo(program, RTLD_DI_SERINFOSIZE, &size) != 0) {
+        return folders;
+    }
+    const auto storage = std::make_unique<max_align_t[]>(size.dls_size / sizeof(max_align_t) + 1);
+    auto* info = reinterpret_cast<Dl_serinfo*>(storage.get());
+    *info = size;
+    if (dlinfo(program, RTLD_DI_SERINFOSIZE, info) == 0 &&
+        dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
+        for (unsigned i = 0; i < info->dls_cnt; ++i) {
+            folders.emplace_back(info->dls_serpath[i].dls_name);
+        }
+    }
+    return folders;
+}
+
 ZoneModule LoadZoneModule() {
     void* handle = dlopen(ORVANDEL_ZONE_MODULE, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* reason = dlerror();
-        throw std::runtime_error("cannot load the time-zone module " ORVANDEL_ZONE_MODULE " (" +
-                                 std::string(reason != nullptr ? reason : "no reason given") + ")");
+        const std::string message = "cannot load the time-zone module " ORVANDEL_ZONE_MODULE " (" +
+                                    std::string(reason != nullptr ? reason : "no reason given") +
+                                    ")";
+        // A loader that stands between the program and the C library's dlopen (as the address
+        // sanitizer's does) makes the search start from its own run path: the program's folders
+        // are then tried by name.
+        for (const std::string& folder : ProgramSearchPath()) {
+            handle = dlopen((folder + "/" ORVANDEL_ZONE_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (handle != nullptr) {
+                break;
+            }
+        }
+        if (handle == nullptr) {
+            throw std::runtime_error(message);
+        }
     }
     ZoneModule module{};
     Bind(handle, "orvandel_zone_open", module.Open);
