@@ -4,10 +4,12 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <iomanip>
 #include <locale>
 #include <sstream>
+#include <string_view>
 
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
@@ -26,8 +28,24 @@ std::optional<TDateTime>& ClockOverride() {
     return value;
 }
 
+// The locale that names the time category of the environment: LC_ALL, else LC_TIME, else LANG.
+std::string_view TimeLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return value;
+    }
+    return "C";
+}
+
+// The user's locale, for the names of days and months and the short date; only its time
+// category is used. The C locale's names are built in: when the environment asks for them (C,
+// POSIX, or C.UTF-8, whose time category is the C locale's), no locale files are read.
 const std::locale& UserLocale() {
     static const std::locale locale = [] {
+        const std::string_view name = TimeLocaleName();
+        if (name == "C" || name == "POSIX" || name == "C.UTF-8" || name == "C.utf8")
+            return std::locale::classic();
         try {
             return std::locale("");
         } catch (const std::runtime_error&) {
