@@ -1,6 +1,8 @@
 // orvandel-table: prints the prayer timetable of a week or of a run of days. Starts the
-// ephemeris and the observer places around the run, ephemeris first up and last down.
+// ephemeris and the observer places around the run, ephemeris first up and last down; a run
+// that computes nothing (--help, --version, --list-cities, a bad input) starts neither.
 #include <iostream>
+#include <optional>
 
 #include "Classes/cTvkLocation.h"
 #include "ephemeris/fn_Ephemeris.h"
@@ -27,8 +29,9 @@ class EphemerisSession {
 
 int main(int argc, char** argv) {
     try {
-        const EphemerisSession session;
-        return orvandel::table::RunTableCommand(argc, argv, std::cout, std::cerr);
+        std::optional<EphemerisSession> session;
+        return orvandel::table::RunTableCommand(argc, argv, std::cout, std::cerr,
+                                                [&session] { session.emplace(); });
     } catch (const std::exception& e) {
         std::cerr << "orvandel-table: " << e.what() << '\n';
         return 1;

@@ -557,7 +557,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     return request;
 }
 
-int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    const std::function<void()>& beforeComputing) {
     TableRequest request;
     try {
         request = ParseTableArguments(argc, argv, Now());
@@ -573,6 +574,8 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         } else if (request.ListCities) {
             text = RenderCityList();
         } else {
+            if (beforeComputing)
+                beforeComputing();
             const TableClock clock =
                 request.TimeZone.empty()
                     ? TableClock::Fixed(60 * ZoneOffsetMinutes(request.Settings.GmtHours,

@@ -5,6 +5,7 @@
 // RunTableCommand.
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -75,7 +76,10 @@ std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_
 // bad input and 1 after an error in the computation; each error is one line on `err`. A computed
 // table may add warning lines on `err` ("orvandel-table: warning: ..."): the ephemeris
 // start-up notice (EphemerisNotice) and the dates whose Hijri date could not be computed,
-// written after the output.
-int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// written after the output. `beforeComputing`, when given, is called once before anything is
+// computed (not for --help, --version, --list-cities or a bad input): the program starts the
+// ephemeris there.
+int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    const std::function<void()>& beforeComputing = {});
 
 }  // namespace orvandel::table

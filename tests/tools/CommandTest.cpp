@@ -731,6 +731,32 @@ TEST(TableCommand, ListCitiesShowsTheVisibleCatalogueByGroup) {
     EXPECT_EQ(lines[7 + 80 - 7], "Oceania");
 }
 
+// The program starts the ephemeris through the hook: once for a run that computes, never for a
+// run that prints fixed text or refuses its arguments.
+TEST(TableCommand, OnlyARunThatComputesAsksForTheEphemeris) {
+    const std::pair<std::vector<const char*>, int> rows[] = {
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+        {{"--list-cities"}, 0},
+        {{"--city", "Atlantis"}, 0},
+        {{"--date", "2024-04-10", "--format", "csv"}, 1},
+        {{"--next", "--at", "2024-04-10 12:00"}, 1},
+    };
+    for (const auto& [args, expected] : rows) {
+        SCOPED_TRACE(args.front());
+        std::vector<const char*> argv = {"orvandel-table"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::ostringstream out, err;
+        int calls = 0;
+        const int status = RunTableCommand(static_cast<int>(argv.size()), argv.data(), out, err,
+                                           [&calls] { ++calls; });
+        EXPECT_EQ(calls, expected);
+        if (expected == 1) {
+            EXPECT_EQ(status, 0) << err.str();
+        }
+    }
+}
+
 TEST(TableCommand, DamagedEphemerisBesideTheProgramGivesWayWithOneWarning) {
     // The program linked into a folder of its own, with a truncated planet file in
     // ephemeris/data beside it: the packaged files are used instead, and stderr says so.
