@@ -565,6 +565,10 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
     } catch (const EUsageError& e) {
         err << e.what() << '\n';
         return 2;
+    } catch (const std::exception& e) {
+        // Not the input: the installation (a time-zone module that cannot be loaded).
+        err << Program << ": " << OneLine(e.what()) << '\n';
+        return 1;
     }
     std::string text;
     std::vector<std::string> warnings;  // one line each on `err`
