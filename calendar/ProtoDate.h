@@ -128,7 +128,7 @@ class TProtoDate {
     static double SiderealFromMoment(double T);  // degrees in [0, 360)
     // The periodic sum of the solar longitude at C Julian centuries since J2000: 49 terms
     // X sin(Y + Z C), in units of 1e-7 radian. SolarLongitudeSeries evaluates the sum's Taylor
-    // polynomial about the nearest grid point (one every four days of dynamical time);
+    // polynomial about the nearest grid point (one every eight days of dynamical time);
     // SolarLongitudeSeriesDirect takes one sine per term. They differ by the rounding of their
     // angles, below 1e-17 + 1.8e-16 |C| degrees of longitude (1e-17 degrees near 2000).
     static long double SolarLongitudeSeries(long double C);

@@ -111,19 +111,19 @@ constexpr size_t SolarTermCount = std::size(SolarLongitudeTerms);
 
 constexpr long double RadiansPerDegree = 0.017453292519943295769236907684886127L;
 
-// Sine and cosine of D radians for |D| <= 0.107 by their Taylor polynomials (through D^11 and
-// D^12). The first term left out is below |D|^13 / 13! <= 3.5e-23 for the sine and
-// |D|^14 / 14! <= 2.7e-25 for the cosine, far below the 5.4e-20 of a long double's last place
+// Sine and cosine of D radians for |D| <= 0.18 by their Taylor polynomials (through D^13 and
+// D^14). The first term left out is below |D|^15 / 15! <= 5e-24 for the sine and
+// |D|^16 / 16! <= 6e-26 for the cosine, far below the 5.4e-20 of a long double's last place
 // near 1; what remains is the rounding of a dozen products.
 void SinCosSmall(long double d, long double& sine, long double& cosine) {
     // Coefficients in powers of d^2: (-1)^k / (2k+1)! and (-1)^k / (2k)!.
     constexpr long double S3 = -1.0L / 6, S5 = 1.0L / 120, S7 = -1.0L / 5040, S9 = 1.0L / 362880,
-                          S11 = -1.0L / 39916800;
+                          S11 = -1.0L / 39916800, S13 = 1.0L / 6227020800;
     constexpr long double C2 = -1.0L / 2, C4 = 1.0L / 24, C6 = -1.0L / 720, C8 = 1.0L / 40320,
-                          C10 = -1.0L / 3628800, C12 = 1.0L / 479001600;
+                          C10 = -1.0L / 3628800, C12 = 1.0L / 479001600, C14 = -1.0L / 87178291200;
     const long double u = d * d;
-    sine = d + d * u * (S3 + u * (S5 + u * (S7 + u * (S9 + u * S11))));
-    cosine = 1 + u * (C2 + u * (C4 + u * (C6 + u * (C8 + u * (C10 + u * C12)))));
+    sine = d + d * u * (S3 + u * (S5 + u * (S7 + u * (S9 + u * (S11 + u * S13)))));
+    cosine = 1 + u * (C2 + u * (C4 + u * (C6 + u * (C8 + u * (C10 + u * (C12 + u * C14))))));
 }
 
 // The angles of the solar longitude terms at C Julian centuries, degrees.
@@ -222,14 +222,14 @@ std::optional<int64_t> GridDay(long double c) {
     return Spacing * static_cast<int64_t>(std::floor(days / Spacing + 0.5L));
 }
 
-// Grid points lie four days apart: an angle turns by at most two days from its point. The
+// Grid points lie eight days apart: an angle turns by at most four days from its point. The
 // fastest angles turned are twice the mean longitude (72001.5 deg/century, the equation of
-// time) and the second nutation argument (72001.5377): 3.94 deg. The mean longitude turns by
+// time) and the second nutation argument (72001.5377): 7.89 deg. The mean longitude turns by
 // 3.94 deg plus at most 2 deg of periodic terms to the apparent longitude. Each turn stays
 // within SinCosSmall's range.
-constexpr int EquationGridSpacing = 4;
-constexpr int SolarGridSpacing = 4;
-constexpr double TurnLimitRadians = 0.107;
+constexpr int EquationGridSpacing = 8;
+constexpr int SolarGridSpacing = 8;
+constexpr double TurnLimitRadians = 0.18;
 static_assert(72001.54 * EquationGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert(72001.5377 * SolarGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert((36000.77 * SolarGridSpacing / 2 / 36525 + 2.0) * 0.0174533 < TurnLimitRadians);
@@ -300,10 +300,10 @@ using SolarGridPoint = GridPoint<SolarAngle::Count>;
 
 // The periodic sum of the solar longitude about a grid day as a polynomial in the centuries u
 // from it: sum_i X_i sin(a_i + w_i u) = sum_k u^k / k! sum_i X_i w_i^k sin(a_i + k pi / 2),
-// with a_i a term's angle at the grid day and w_i its rate in radians per century. Up to two
-// days from the grid day the fastest term turns by 0.426 rad; the first power left out adds
+// with a_i a term's angle at the grid day and w_i its rate in radians per century. Up to four
+// days from the grid day the fastest term turns by 0.851 rad; the first power left out adds
 // less than 1e-18 to the sum (in units of 1e-7 radian), far below its last place.
-constexpr size_t SeriesDegree = 16;
+constexpr size_t SeriesDegree = 20;
 constexpr double SeriesRemainder = [] {
     double worst = 0.0;
     for (const SolarTerm& term : SolarLongitudeTerms) {
@@ -333,7 +333,7 @@ const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
         // X w^k / k! times sin, cos, -sin, -cos of the angle for k = 0, 1, 2, 3, ...
         const long double derivatives[4] = {point.Sine[i], point.Cosine[i], -point.Sine[i],
                                             -point.Cosine[i]};
-        // A power whose share within two days of the grid day stays below 1e-21 ends the term:
+        // A power whose share within four days of the grid day stays below 1e-21 ends the term:
         // the slow terms need only the first few.
         const long double largestTurn =
             std::fabs(rate) * SolarGridSpacing / 2 / DaysPerJulianCentury;
@@ -369,7 +369,7 @@ double SolarLongitudeOnGrid(long double c, const SolarGridPoint& point) {
 }
 
 // Sine and cosine of a longitude in [0, 360) on the grid point of its moment: it lies within
-// 6 degrees of the point's mean longitude (two days' motion, the equation of the centre,
+// 6 degrees of the point's mean longitude (four days' motion, the equation of the centre,
 // nutation and aberration), possibly on the other side of 0.
 void LongitudeSinCos(double longitude, const SolarGridPoint& point, long double& sine,
                      long double& cosine) {
@@ -379,17 +379,18 @@ void LongitudeSinCos(double longitude, const SolarGridPoint& point, long double&
         turn = longitude + (360.0L - mean);
     else if (mean < 180 && longitude >= 180)
         turn = (longitude - 360.0L) - mean;
-    if (std::fabs(turn) <= 6.0L)
+    if (std::fabs(turn) <= 8.0L)
         TurnedBy(point, SolarAngle::MeanLongitude, turn, sine, cosine);
     else
         TProtoDate::SinCosDeg(longitude, sine, cosine);
 }
 
 // F(X) for the last few X asked on this thread: the latitude and the depression angles of the
-// solar events stay the same over a run of days. Keys compare bit for bit (-0 is not 0).
+// solar events (rise and set, dawn, dusk) stay the same over a run of days, beside one new
+// angle a day for the afternoon prayer. Keys compare bit for bit (-0 is not 0).
 template <long double (*F)(long double)>
 long double Remembered(double x) {
-    thread_local RecentValues<uint64_t, long double, 4> recent;
+    thread_local RecentValues<uint64_t, long double, 8> recent;
     const auto key = std::bit_cast<uint64_t>(x);
     if (const long double* known = recent.Find(key))
         return *known;

@@ -132,7 +132,7 @@ TEST(SolarQuantities, ValuesAtJ2000) {
 namespace {
 
 // The series about its grid point against the direct sum at moments on a grid point (one every
-// four days), a hair before and after it, and up to two days away (the largest turn): the
+// eight days), a hair before and after it, and up to four days away (the largest turn): the
 // worst difference in degrees of longitude, as a share of what the rounding of the two sums'
 // arguments allows. Each of the 49 angles Y + Z C carries up to 2^-64 of its size; with
 // sum(X |Z|) = 1.6e10 that is 8.8e-17 |C| degrees of longitude in either sum, plus the
@@ -145,9 +145,9 @@ long double WorstGridShare(double moment) {
         return difference * 0.000005729577951308232L / allowed;  // 1e-7 radian in degrees
     };
     const long double c = P::JulianCenturies(moment);
-    const long double gridDay = 4 * std::floor(c * 36525.0L / 4 + 0.5L);
+    const long double gridDay = 8 * std::floor(c * 36525.0L / 8 + 0.5L);
     const long double offsets[] = {0.0L, 1e-12L, -1e-12L,        1e-6L,           -1e-6L,
-                                   1.0L, -1.0L,  1.99999999999L, -1.99999999999L, 2.0L};
+                                   2.0L, -2.0L,  3.99999999999L, -3.99999999999L, 4.0L};
     long double worst = share(c);
     for (const long double offset : offsets)
         worst = std::max(worst, share((gridDay + offset) / 36525.0L));
