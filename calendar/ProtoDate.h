@@ -120,8 +120,11 @@ class TProtoDate {
     static double JulianCenturies(double T);
 
     // ---- Solar quantities at U moment T ----
-    static double Obliquity(double T);           // degrees
-    static double EquationOfTime(double T);      // days, |result| <= 0.5
+    static double Obliquity(double T);       // degrees
+    static double EquationOfTime(double T);  // days, |result| <= 0.5
+    // The same formula with each sine taken on its own instead of from the power series about
+    // the nearest grid point: the two differ by the rounding of their angles.
+    static double EquationOfTimeDirect(double T);
     static double Nutation(double T);            // degrees
     static double Aberration(double T);          // degrees
     static double SolarLongitude(double T);      // degrees in [0, 360)

@@ -146,6 +146,7 @@ long double AberrationAngle(long double c) {
     return 177.63L + 35999.01848L * c;
 }
 double ObliquityAt(long double c);
+const std::array<long double, 4>& ObliquityTerms();
 long double MeanSolarLongitude(long double c) {
     return 282.7771834L + 36000.76953744L * c;
 }
@@ -176,10 +177,12 @@ std::array<long double, SolarAngle::Count> SolarAngles(long double c) {
 struct EquationAngles {
     static constexpr size_t TwoLambda = 0, Anomaly = 1, HalfObliquity = 2;
 };
+constexpr std::array MeanLongitudeTerms = {280.46645L, 36000.76983L, 0.0003032L};
+constexpr std::array MeanAnomalyTerms = {357.5291L, 35999.0503L, -0.0001559L, -0.00000048L};
+constexpr std::array EccentricityTerms = {0.016708617L, -0.000042037L, -0.0000001236L};
 std::array<long double, 3> EquationOfTimeAngles(long double c) {
-    const long double lambda = Poly(c, std::array{280.46645L, 36000.76983L, 0.0003032L});
-    const long double anomaly =
-        Poly(c, std::array{357.5291L, 35999.0503L, -0.0001559L, -0.00000048L});
+    const long double lambda = Poly(c, MeanLongitudeTerms);
+    const long double anomaly = Poly(c, MeanAnomalyTerms);
     return {2 * lambda, anomaly, ObliquityAt(c) / 2.0L};
 }
 
@@ -223,14 +226,13 @@ std::optional<int64_t> GridDay(long double c) {
 }
 
 // Grid points lie eight days apart: an angle turns by at most four days from its point. The
-// fastest angles turned are twice the mean longitude (72001.5 deg/century, the equation of
-// time) and the second nutation argument (72001.5377): 7.89 deg. The mean longitude turns by
-// 3.94 deg plus at most 2 deg of periodic terms to the apparent longitude. Each turn stays
-// within SinCosSmall's range.
+// fastest angle turned by SinCosSmall is the second nutation argument (72001.5377
+// deg/century): 7.89 deg; the mean longitude turns by 3.94 deg plus at most 2 deg of periodic
+// terms to the apparent longitude. Both stay within SinCosSmall's range. (The equation of
+// time and the longitude's series take power series about their grid points instead.)
 constexpr int EquationGridSpacing = 8;
 constexpr int SolarGridSpacing = 8;
 constexpr double TurnLimitRadians = 0.18;
-static_assert(72001.54 * EquationGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert(72001.5377 * SolarGridSpacing / 2 / 36525 * 0.0174533 < TurnLimitRadians);
 static_assert((36000.77 * SolarGridSpacing / 2 / 36525 + 2.0) * 0.0174533 < TurnLimitRadians);
 
@@ -298,6 +300,85 @@ long double TurnedCosine(const GridPoint<N>& point, size_t i, long double angle)
 
 using SolarGridPoint = GridPoint<SolarAngle::Count>;
 
+// ---- Power series in the centuries u from a grid point ----
+// Up to four days from its grid point the equation of time's fastest angle, four times the
+// mean longitude, turns by 0.276 rad: the first power left out, 0.276^15 / 15!, is 3e-21 of
+// its amplitude.
+constexpr size_t PowerTerms = 15;
+using PowerSeries = std::array<long double, PowerTerms>;
+
+// P(c0 + u) - P(c0) for the polynomial P (coefficients in increasing powers of c): the turn of
+// an angle from its value at the grid point. A Taylor shift by synthetic division.
+template <size_t N>
+PowerSeries TurnSeries(const std::array<long double, N>& p, long double c0) {
+    static_assert(N <= PowerTerms);
+    std::array<long double, N> a = p;
+    for (size_t k = 0; k < N; ++k)
+        for (size_t i = N - 1; i-- > k;)
+            a[i] += c0 * a[i + 1];
+    PowerSeries turn{};
+    std::copy(a.begin() + 1, a.end(), turn.begin() + 1);
+    return turn;
+}
+
+// P(c0 + u) in full.
+template <size_t N>
+PowerSeries ShiftedSeries(const std::array<long double, N>& p, long double c0) {
+    PowerSeries shifted = TurnSeries(p, c0);
+    shifted[0] = Poly(c0, p);
+    return shifted;
+}
+
+PowerSeries Scaled(PowerSeries a, long double factor) {
+    for (long double& x : a)
+        x *= factor;
+    return a;
+}
+
+PowerSeries Product(const PowerSeries& a, const PowerSeries& b) {
+    PowerSeries product{};
+    for (size_t i = 0; i < PowerTerms; ++i)
+        for (size_t j = 0; i + j < PowerTerms; ++j)
+            product[i + j] += a[i] * b[j];
+    return product;
+}
+
+// Sine and cosine of a + t(u) for an angle a given by its sine and cosine and a turn t in
+// degrees: s = sin t and c = cos t follow from s' = c t' and c' = -s t'.
+void SinCosSeries(long double sinA, long double cosA, const PowerSeries& turnDegrees,
+                  PowerSeries& sine, PowerSeries& cosine) {
+    const PowerSeries t = Scaled(turnDegrees, RadiansPerDegree);
+    PowerSeries s{};
+    PowerSeries c{};
+    c[0] = 1.0L;
+    for (size_t k = 1; k < PowerTerms; ++k) {
+        long double ds = 0.0L;
+        long double dc = 0.0L;
+        for (size_t j = 1; j <= k; ++j) {
+            ds += static_cast<long double>(j) * t[j] * c[k - j];
+            dc -= static_cast<long double>(j) * t[j] * s[k - j];
+        }
+        s[k] = ds / static_cast<long double>(k);
+        c[k] = dc / static_cast<long double>(k);
+    }
+    for (size_t k = 0; k < PowerTerms; ++k) {
+        sine[k] = sinA * c[k] + cosA * s[k];
+        cosine[k] = cosA * c[k] - sinA * s[k];
+    }
+}
+
+// A / B for B with a non-zero constant term.
+PowerSeries Quotient(const PowerSeries& a, const PowerSeries& b) {
+    PowerSeries q{};
+    for (size_t k = 0; k < PowerTerms; ++k) {
+        long double rest = a[k];
+        for (size_t j = 1; j <= k; ++j)
+            rest -= b[j] * q[k - j];
+        q[k] = rest / b[0];
+    }
+    return q;
+}
+
 // The periodic sum of the solar longitude about a grid day as a polynomial in the centuries u
 // from it: sum_i X_i sin(a_i + w_i u) = sum_k u^k / k! sum_i X_i w_i^k sin(a_i + k pi / 2),
 // with a_i a term's angle at the grid day and w_i its rate in radians per century. Up to four
@@ -351,6 +432,57 @@ const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
 long double SeriesOnGrid(long double c, const SolarGridPoint& point) {
     const SeriesPolynomial& series = SeriesAbout(point);
     return Poly(c - series.Center, series.Coefficients);
+}
+
+// The equation of time of E days, at most half a day either way.
+double ClampedEquation(long double e) {
+    return static_cast<double>(
+        TProtoDate::Sign(static_cast<double>(e)) *
+        std::min(std::fabs(e), static_cast<long double>(TProtoDate::HoursToDays(12))));
+}
+
+// The equation of time about a grid point as a power series in the centuries u from it, in
+// days: the same formula as the direct evaluation, y sin 2L - 2 e sin M + 4 e y sin M cos 2L
+// - y^2 / 2 sin 4L - 5/4 e^2 sin 2M over 2 pi, with every quantity a series.
+struct EquationSeries {
+    long double Center = 0.0L;  // the grid day, in Julian centuries
+    PowerSeries Days{};
+};
+
+const EquationSeries& EquationAbout(const GridPoint<3>& point) {
+    thread_local RecentValues<int64_t, EquationSeries, 4> recent;
+    if (const EquationSeries* known = recent.Find(point.Day))
+        return *known;
+    EquationSeries series;
+    const long double c0 = static_cast<long double>(point.Day) / DaysPerJulianCentury;
+    series.Center = c0;
+    using A = EquationAngles;
+    const auto sinAndCos = [&](size_t angle, const PowerSeries& turn, PowerSeries& sine,
+                               PowerSeries& cosine) {
+        SinCosSeries(point.Sine[angle], point.Cosine[angle], turn, sine, cosine);
+    };
+    PowerSeries sin2Lambda, cos2Lambda, sinAnomaly, cosAnomaly, sinHalf, cosHalf;
+    sinAndCos(A::TwoLambda, Scaled(TurnSeries(MeanLongitudeTerms, c0), 2), sin2Lambda, cos2Lambda);
+    sinAndCos(A::Anomaly, TurnSeries(MeanAnomalyTerms, c0), sinAnomaly, cosAnomaly);
+    sinAndCos(A::HalfObliquity, Scaled(TurnSeries(ObliquityTerms(), c0), 0.5L), sinHalf, cosHalf);
+    const PowerSeries tanHalf = Quotient(sinHalf, cosHalf);
+    const PowerSeries y = Product(tanHalf, tanHalf);
+    const PowerSeries ecc = ShiftedSeries(EccentricityTerms, c0);
+    const PowerSeries sin4Lambda = Scaled(Product(sin2Lambda, cos2Lambda), 2);
+    const PowerSeries sin2Anomaly = Scaled(Product(sinAnomaly, cosAnomaly), 2);
+    const PowerSeries eccSinAnomaly = Product(ecc, sinAnomaly);
+    const PowerSeries parts[] = {
+        Product(y, sin2Lambda),
+        Scaled(eccSinAnomaly, -2),
+        Scaled(Product(Product(eccSinAnomaly, y), cos2Lambda), 4),
+        Scaled(Product(Product(y, y), sin4Lambda), -0.5L),
+        Scaled(Product(Product(ecc, ecc), sin2Anomaly), -1.25L),
+    };
+    for (const PowerSeries& part : parts)
+        for (size_t k = 0; k < PowerTerms; ++k)
+            series.Days[k] += part[k];
+    series.Days = Scaled(series.Days, InverseTwoPi);
+    return recent.Put(point.Day, series);
 }
 
 // The sun's apparent longitude, degrees in [0, 360), at C Julian centuries on the grid point
@@ -459,12 +591,17 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
 
 // The solar quantities at C Julian centuries (dynamical time) since J2000, so that one
 // moment's quantities share one C.
-double ObliquityAt(long double c) {
+// The obliquity's change since J2000 in centuries, degrees.
+const std::array<long double, 4>& ObliquityTerms() {
     static const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
                                                      TProtoDate::Angle(0, 0, -0.00059),
                                                      TProtoDate::Angle(0, 0, 0.001813)};
+    return terms;
+}
+
+double ObliquityAt(long double c) {
     static const long double atJ2000 = TProtoDate::Angle(23, 26, 21.448);
-    return static_cast<double>(atJ2000 + Poly(c, terms));
+    return static_cast<double>(atJ2000 + Poly(c, ObliquityTerms()));
 }
 
 double NutationAt(long double c) {
@@ -564,40 +701,30 @@ double TProtoDate::Obliquity(double T) {
 
 double TProtoDate::EquationOfTime(double T) {
     const long double c = JulianCenturies(T);
+    const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c);
+    if (!day)
+        return EquationOfTimeDirect(T);
+    const EquationSeries& series = EquationAbout(GridAt<EquationOfTimeAngles>(*day));
+    return ClampedEquation(Poly(c - series.Center, series.Days));
+}
+
+double TProtoDate::EquationOfTimeDirect(double T) {
+    const long double c = JulianCenturies(T);
     const std::array<long double, 3> angles = EquationOfTimeAngles(c);
     using A = EquationAngles;
     long double sin2Lambda;
     long double cos2Lambda;
-    long double sinAnomaly;
-    long double sin4Lambda;
-    long double sin2Anomaly;
-    long double tanHalf;
-    if (const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c)) {
-        const auto& point = GridAt<EquationOfTimeAngles>(*day);
-        TurnedSinCos(point, A::TwoLambda, angles[A::TwoLambda], sin2Lambda, cos2Lambda);
-        long double cosAnomaly;
-        TurnedSinCos(point, A::Anomaly, angles[A::Anomaly], sinAnomaly, cosAnomaly);
-        sin4Lambda = 2 * sin2Lambda * cos2Lambda;
-        sin2Anomaly = 2 * sinAnomaly * cosAnomaly;
-        long double sinHalf;
-        long double cosHalf;
-        TurnedSinCos(point, A::HalfObliquity, angles[A::HalfObliquity], sinHalf, cosHalf);
-        tanHalf = sinHalf / cosHalf;
-    } else {
-        SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
-        sinAnomaly = SinDeg(angles[A::Anomaly]);
-        sin4Lambda = SinDeg(2 * angles[A::TwoLambda]);
-        sin2Anomaly = SinDeg(2 * angles[A::Anomaly]);
-        tanHalf = TanDeg(angles[A::HalfObliquity]);
-    }
-    const long double ecc = Poly(c, std::array{0.016708617L, -0.000042037L, -0.0000001236L});
+    SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
+    const long double sinAnomaly = SinDeg(angles[A::Anomaly]);
+    const long double sin4Lambda = SinDeg(2 * angles[A::TwoLambda]);
+    const long double sin2Anomaly = SinDeg(2 * angles[A::Anomaly]);
+    const long double tanHalf = TanDeg(angles[A::HalfObliquity]);
+    const long double ecc = Poly(c, EccentricityTerms);
     const long double y = tanHalf * tanHalf;
-    const long double e =
-        InverseTwoPi *
-        (y * sin2Lambda - 2 * ecc * sinAnomaly + 4 * ecc * y * sinAnomaly * cos2Lambda -
-         0.5L * y * y * sin4Lambda - 1.25L * ecc * ecc * sin2Anomaly);
-    return static_cast<double>(Sign(static_cast<double>(e)) *
-                               std::min(std::fabs(e), static_cast<long double>(HoursToDays(12))));
+    return ClampedEquation(InverseTwoPi *
+                           (y * sin2Lambda - 2 * ecc * sinAnomaly +
+                            4 * ecc * y * sinAnomaly * cos2Lambda - 0.5L * y * y * sin4Lambda -
+                            1.25L * ecc * ecc * sin2Anomaly));
 }
 
 double TProtoDate::Nutation(double T) {
