@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string_view>
 
 #include "calendar/Islamic.h"
@@ -135,8 +136,8 @@ std::string ShownTime(const TimetableDay& day, int prayer, bool seconds) {
     return text.empty() || text.front() != ' ' ? text : text.substr(1);
 }
 
-std::string EnglishWeekday(const TimetableDay& day) {
-    return std::string(EnglishDayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)]);
+std::string_view EnglishWeekday(const TimetableDay& day) {
+    return EnglishDayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
 }
 
 std::string IsoDate(const TimetableDay& day) {
@@ -213,19 +214,36 @@ std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay>
         out += field;
     }
     out += ",utc_offset\n";
+    out.reserve(out.size() + rows.size() * 96);  // a row with seconds and ISO times fits
+    // Appended piece by piece; a run of rows on one offset writes its text once.
+    std::optional<int> offset;
+    std::string offsetText;
     for (size_t r = 0; r < rows.size(); ++r) {
         const TimetableDay& day = rows[r];
-        out += IsoDate(day) + ',' + EnglishWeekday(day) + ',';
+        out += IsoDate(day);
+        out += ',';
+        out += EnglishWeekday(day);
+        out += ',';
         if (day.HijriValid) {
-            out += std::to_string(day.HijriDay) + ',' + std::to_string(day.HijriMonth) + ',' +
-                   std::to_string(day.HijriYear);
+            for (const int value : {day.HijriDay, day.HijriMonth}) {
+                out += std::to_string(value);
+                out += ',';
+            }
+            out += std::to_string(day.HijriYear);
         } else {
             out += ",,";
         }
         for (int p = 0; p < 6; ++p) {
-            out += ',' + TimeField(request, day, times[r], p);
+            out += ',';
+            out += TimeField(request, day, times[r], p);
         }
-        out += ',' + OffsetText(times[r].Offset) + '\n';
+        if (offset != times[r].Offset) {
+            offset = times[r].Offset;
+            offsetText = OffsetText(*offset);
+        }
+        out += ',';
+        out += offsetText;
+        out += '\n';
     }
     return out;
 }

@@ -31,7 +31,7 @@ std::string FormatHoursWithSeconds(double hours);
 std::string ShownTime(const TimetableDay& day, int prayer, bool seconds);
 
 // "Saturday" ... "Friday" of a row; "2024-04-10" of a row.
-std::string EnglishWeekday(const TimetableDay& day);
+std::string_view EnglishWeekday(const TimetableDay& day);
 std::string IsoDate(const TimetableDay& day);
 
 // "GMT +3:00", "GMT -3:30" from the hours and minutes fields.
