@@ -25,6 +25,7 @@
 #include "calendar/SaudiIslamic.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
+#include "platform/HelperThreads.h"
 #include "prayer/PrayerTimes.h"
 
 namespace orvandel {
@@ -547,10 +548,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         }
     };
     {
-        std::vector<std::jthread> helpers;
-        for (int h = 1; h < threads; ++h) {
-            helpers.emplace_back(computeEvents);
-        }
+        const HelperThreads helpers(threads - 1, computeEvents);
         {
             // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
             // library, whose state is global, and the month found for one row serves the next.
