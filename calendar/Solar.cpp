@@ -145,8 +145,17 @@ long double NutationSecondAngle(long double c) {
 long double AberrationAngle(long double c) {
     return 177.63L + 35999.01848L * c;
 }
-double ObliquityAt(long double c);
-const std::array<long double, 4>& ObliquityTerms();
+// The obliquity's change since J2000 in centuries, degrees.
+const std::array<long double, 4>& ObliquityTerms() {
+    static const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
+                                                     TProtoDate::Angle(0, 0, -0.00059),
+                                                     TProtoDate::Angle(0, 0, 0.001813)};
+    return terms;
+}
+double ObliquityAt(long double c) {
+    static const long double atJ2000 = TProtoDate::Angle(23, 26, 21.448);
+    return static_cast<double>(atJ2000 + Poly(c, ObliquityTerms()));
+}
 long double MeanSolarLongitude(long double c) {
     return 282.7771834L + 36000.76953744L * c;
 }
@@ -591,19 +600,6 @@ std::optional<double> EvaluateDepression(double Approx, const TLocation& L, doub
 
 // The solar quantities at C Julian centuries (dynamical time) since J2000, so that one
 // moment's quantities share one C.
-// The obliquity's change since J2000 in centuries, degrees.
-const std::array<long double, 4>& ObliquityTerms() {
-    static const std::array<long double, 4> terms = {0.0L, TProtoDate::Angle(0, 0, -46.815),
-                                                     TProtoDate::Angle(0, 0, -0.00059),
-                                                     TProtoDate::Angle(0, 0, 0.001813)};
-    return terms;
-}
-
-double ObliquityAt(long double c) {
-    static const long double atJ2000 = TProtoDate::Angle(23, 26, 21.448);
-    return static_cast<double>(atJ2000 + Poly(c, ObliquityTerms()));
-}
-
 double NutationAt(long double c) {
     return static_cast<double>(-0.004778L * TProtoDate::SinDeg(NutationFirstAngle(c)) -
                                0.0003667L * TProtoDate::SinDeg(NutationSecondAngle(c)));
@@ -742,7 +738,7 @@ long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
     return sum;
 }
 
-// Each term's angle turned from the nearest grid day.
+// The sum's polynomial about the nearest grid point.
 long double TProtoDate::SolarLongitudeSeries(long double C) {
     const std::optional<int64_t> day = GridDay<SolarGridSpacing>(C);
     if (!day)
@@ -756,7 +752,7 @@ double TProtoDate::SolarLongitude(double T) {
         return SolarLongitudeOnGrid(c, GridAt<SolarAngles>(*day));
     const long double sum = SolarLongitudeSeriesDirect(c);
     // The last factor is 180 / pi * 1e-7.
-    const long double lambda = 282.7771834L + 36000.76953744L * c + 0.000005729577951308232L * sum;
+    const long double lambda = MeanSolarLongitude(c) + 0.000005729577951308232L * sum;
     return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));
 }
 

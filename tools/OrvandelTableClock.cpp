@@ -20,8 +20,8 @@ namespace orvandel::table {
 namespace {
 
 constexpr int64_t SecondsPerDay = 86400;
-constexpr int32_t UnixEpochFixed = 719163;                       // fixed date of 1970-01-01
-constexpr std::string_view ZoneFolder = "/usr/share/zoneinfo/";  // the library's database
+constexpr int32_t UnixEpochFixed = 719163;                     // fixed date of 1970-01-01
+constexpr std::string_view ZoneFolder = ORVANDEL_ZONE_FOLDER;  // the module's database
 
 // The time-zone module's functions, loaded on the first call and kept for the whole process. A
 // module that cannot be loaded is an error of the installation, reported as such (not as an

@@ -21,8 +21,6 @@ struct OrvandelZone {
 
 namespace {
 
-constexpr const char* ZoneFolder = "/usr/share/zoneinfo/";  // the library's database
-
 // Copies `text` into `buffer`, cut to its size, always NUL-terminated.
 int Put(const std::string& text, char* buffer, size_t size, int status) {
     if (buffer != nullptr && size > 0) {
@@ -35,7 +33,7 @@ int Put(const std::string& text, char* buffer, size_t size, int status) {
 
 // The POSIX TZ string on the last line of a zone's file, empty when there is none.
 std::string FooterOf(const std::string& zoneName) {
-    std::ifstream in(ZoneFolder + zoneName, std::ios::binary);
+    std::ifstream in(ORVANDEL_ZONE_FOLDER + zoneName, std::ios::binary);
     const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (data.size() < 2 || data.back() != '\n') {
         return {};
@@ -45,11 +43,33 @@ std::string FooterOf(const std::string& zoneName) {
                                       : data.substr(start + 1, data.size() - start - 2);
 }
 
+// A name into the caller's buffer whole, or a failure when it does not fit.
+int PutName(const std::string& text, char* name, size_t nameSize, char* error, size_t errorSize) {
+    if (text.size() >= nameSize) {
+        return Put("the zone's name is longer than " + std::to_string(nameSize - 1) + " bytes",
+                   error, errorSize, OrvandelZoneFailed);
+    }
+    return Put(text, name, nameSize, OrvandelZoneOk);
+}
+
+// Runs `body`, turning anything it throws into a failure with its message: nothing thrown
+// leaves the module.
+template <typename Body>
+int Guarded(char* error, size_t errorSize, Body body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        return Put(e.what(), error, errorSize, OrvandelZoneFailed);
+    } catch (...) {
+        return Put("the time-zone library failed", error, errorSize, OrvandelZoneFailed);
+    }
+}
+
 }  // namespace
 
 int orvandel_zone_open(const char* name, OrvandelZone** zone, char* error, size_t errorSize) {
     *zone = nullptr;
-    try {
+    return Guarded(error, errorSize, [&] {
         auto opened = std::make_unique<OrvandelZone>();
         try {
             opened->Zone = date::locate_zone(name);
@@ -63,12 +83,8 @@ int orvandel_zone_open(const char* name, OrvandelZone** zone, char* error, size_
         opened->RuleFrom = last.begin.time_since_epoch().count();
         opened->Rule = orvandel::table::PosixZoneRule::Parse(FooterOf(opened->Zone->name()));
         *zone = opened.release();
-        return OrvandelZoneOk;
-    } catch (const std::exception& e) {
-        return Put(e.what(), error, errorSize, OrvandelZoneFailed);
-    } catch (...) {
-        return Put("the time-zone library failed", error, errorSize, OrvandelZoneFailed);
-    }
+        return static_cast<int>(OrvandelZoneOk);
+    });
 }
 
 void orvandel_zone_close(OrvandelZone* zone) {
@@ -77,45 +93,28 @@ void orvandel_zone_close(OrvandelZone* zone) {
 
 int orvandel_zone_name(const OrvandelZone* zone, char* name, size_t nameSize, char* error,
                        size_t errorSize) {
-    const std::string& text = zone->Zone->name();
-    if (text.size() >= nameSize) {
-        return Put("the zone's name is longer than " + std::to_string(nameSize - 1) + " bytes",
-                   error, errorSize, OrvandelZoneFailed);
-    }
-    return Put(text, name, nameSize, OrvandelZoneOk);
+    return Guarded(error, errorSize,
+                   [&] { return PutName(zone->Zone->name(), name, nameSize, error, errorSize); });
 }
 
 int orvandel_zone_offset(const OrvandelZone* zone, int64_t utc, int* offset, char* error,
                          size_t errorSize) {
-    try {
+    return Guarded(error, errorSize, [&] {
         if (utc >= zone->RuleFrom) {
             if (!zone->Rule) {
-                return OrvandelZoneNoRule;
+                return static_cast<int>(OrvandelZoneNoRule);
             }
             *offset = zone->Rule->OffsetAt(utc);
-            return OrvandelZoneOk;
+            return static_cast<int>(OrvandelZoneOk);
         }
         const date::sys_seconds instant{std::chrono::seconds{utc}};
         *offset = static_cast<int>(zone->Zone->get_info(instant).offset.count());
-        return OrvandelZoneOk;
-    } catch (const std::exception& e) {
-        return Put(e.what(), error, errorSize, OrvandelZoneFailed);
-    } catch (...) {
-        return Put("the time-zone library failed", error, errorSize, OrvandelZoneFailed);
-    }
+        return static_cast<int>(OrvandelZoneOk);
+    });
 }
 
 int orvandel_zone_system(char* name, size_t nameSize, char* error, size_t errorSize) {
-    try {
-        const std::string text = date::current_zone()->name();
-        if (text.size() >= nameSize) {
-            return Put("the zone's name is longer than " + std::to_string(nameSize - 1) + " bytes",
-                       error, errorSize, OrvandelZoneFailed);
-        }
-        return Put(text, name, nameSize, OrvandelZoneOk);
-    } catch (const std::exception& e) {
-        return Put(e.what(), error, errorSize, OrvandelZoneFailed);
-    } catch (...) {
-        return Put("the time-zone library failed", error, errorSize, OrvandelZoneFailed);
-    }
+    return Guarded(error, errorSize, [&] {
+        return PutName(date::current_zone()->name(), name, nameSize, error, errorSize);
+    });
 }

@@ -40,4 +40,6 @@ ORVANDEL_ZONE_API int orvandel_zone_system(char* name, size_t nameSize, char* er
 
 // The module's file name, found through the command's library search path.
 #define ORVANDEL_ZONE_MODULE "orvandel-zones.so"
+// The folder of the system's time-zone database that the module reads.
+#define ORVANDEL_ZONE_FOLDER "/usr/share/zoneinfo/"
 }
