@@ -13,7 +13,10 @@ constexpr double DegToRad = 0.017453292519943295;        // rad per degree
 constexpr double HoursPerRadian = 3.819718634205488;     // 12 / pi: hours of hour angle per rad
 constexpr double FifteenPi = 47.1238898038469;           // 15 pi: hours = rad * 180 / this
 constexpr double FixedObliquityRad = 0.409138046482128;  // 23.441884 deg * 0.017453292
-constexpr double J2000 = 2451545.0;                      // Julian day of 2000 January 1.5
+// The mean elements below (longitude 279.6966778 deg, anomaly 358.47583 deg, eccentricity
+// 0.01675104, obliquity 23.452294 deg) belong to this epoch; counting T from another one puts
+// the sun's longitude 0.77 deg behind and its declination up to 0.3 deg off.
+constexpr double ElementsEpoch = 2415020.0;  // Julian day of 1900 January 0.5
 constexpr double DaysPerJulianCentury = 36525.0;
 
 // The rising altitude differs in its last digit between the two routines that use it.
@@ -35,7 +38,7 @@ constexpr double NoNightHours = 1e-9;  // reference nights shorter than this hav
 
 // Brings degrees into 0..360 the way "subtract 360 while above 360, add 360 while below 0"
 // does, bit for bit (a whole multiple of 360 above 360 ends at 360), without a loop whose
-// length grows with the distance from J2000.
+// length grows with the distance from the epoch.
 double ReduceDegrees(double degrees) {
     if (degrees > 360.0) {
         degrees = std::fmod(degrees, 360.0);  // exact, like repeated subtraction
@@ -157,8 +160,8 @@ double SolveKepler(double Eccentricity, double MeanAnomaly) {
 TSolarDay SolarDay(int Year, int Month, int Day, double LongitudeRad, double LatitudeRad,
                    double ZoneOffset) {
     const double jd = JulianDay(Year, Month, Day);
-    // Julian centuries from J2000 to local midnight, in universal time.
-    const double t = (jd - ZoneOffset / 24.0 - J2000) / DaysPerJulianCentury;
+    // Julian centuries from the elements' epoch to local midnight, in universal time.
+    const double t = (jd - ZoneOffset / 24.0 - ElementsEpoch) / DaysPerJulianCentury;
 
     const double meanLongitude =
         ReduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t * t) * DegToRad;
