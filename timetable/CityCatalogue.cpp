@@ -35,7 +35,7 @@ constexpr TCityEntry Entries[] = {
     {SaudiArabia, "Buraidah",     11, true,  26.3317,   43.9717,   3,  0, 0, 3, 0, "Asia/Riyadh"},
     {SaudiArabia, "Dammam",       12, true,  26.44,     50.1,      3,  0, 0, 3, 0, "Asia/Riyadh"},
     {SaudiArabia, "Jeddah",       13, true,  21.5169,   39.2192,   3,  0, 0, 3, 0, "Asia/Riyadh"},
-    {SaudiArabia, "Madina",       14, true,  25.6667,   39.6667,   3,  0, 0, 3, 0, "Asia/Riyadh"},
+    {SaudiArabia, "Madina",       14, true,  24.4686,   39.6142,   3,  0, 0, 3, 0, "Asia/Riyadh"},
     {SaudiArabia, "Mecca",        15, true,  21.42,     39.83,     3,  0, 0, 3, 0, "Asia/Riyadh"},
     {SaudiArabia, "Riyadh",       16, true,  24.67,     46.69,     3,  0, 0, 3, 0, "Asia/Riyadh"},
     {SaudiArabia, "Tabouk",       17, true,  28.3833,   36.5833,   3,  0, 0, 3, 0, "Asia/Riyadh"},

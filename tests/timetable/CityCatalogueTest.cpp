@@ -102,6 +102,7 @@ TEST(CityCatalogue, CorrectedPlacesAndOffsets) {
         {"Damascus", 33.5, 36.3, 3, 0},
         {"Mecca", 21.42, 39.83, 3, 0},
         {"New Delhi", 28.6, 77.2, 5, 30},
+        {"Madina", 24.4686, 39.6142, 3, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Caption);
@@ -123,9 +124,51 @@ double Iso6709Degrees(const std::string& field, int degreeDigits) {
     return (field[0] == '-' ? -1 : 1) * (degrees + minutes / 60.0 + seconds / 3600.0);
 }
 
-// Every entry against the system's time-zone database: the offset is the zone's present
-// standard offset, and a city that is its zone's reference point lies within 50 km of it.
-TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabase) {
+// The farthest of the entries checked against a point each.
+struct Farthest {
+    double Km = 0;
+    std::string City;
+
+    // Expects the entry within limitKm of the point [deg] along a great circle (radius 6371 km).
+    void Check(const TCityEntry& e, std::pair<double, double> point, double limitKm) {
+        constexpr double rad = std::numbers::pi / 180;
+        const auto [lat, lon] = point;
+        const double cosAngle =
+            std::sin(lat * rad) * std::sin(e.Latitude * rad) +
+            std::cos(lat * rad) * std::cos(e.Latitude * rad) * std::cos((lon - e.Longitude) * rad);
+        const double km = 6371.0 * std::acos(std::min(cosAngle, 1.0));
+        EXPECT_LT(km, limitKm) << "from " << lat << ", " << lon;
+        if (km > Km) {
+            Km = km;
+            City = e.Caption;
+        }
+    }
+};
+
+// The gazetteer's point of every catalogue caption (tests/data/gazetteer_places.csv).
+std::map<std::string, std::pair<double, double>> GazetteerPlaces() {
+    std::map<std::string, std::pair<double, double>> places;
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/gazetteer_places.csv");
+    EXPECT_TRUE(in) << "gazetteer_places.csv";
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string caption, name, country, latitude, longitude;
+        std::getline(fields, caption, ',');
+        std::getline(fields, name, ',');
+        std::getline(fields, country, ',');
+        std::getline(fields, latitude, ',');
+        std::getline(fields, longitude, ',');
+        places[caption] = {std::stod(latitude), std::stod(longitude)};
+    }
+    return places;
+}
+
+// Every entry against the system's time-zone database and a gazetteer: the offset is the zone's
+// present standard offset, a city that is its zone's reference point lies within 50 km of it,
+// and every city lies within 30 km of its place in the gazetteer.
+TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabaseAndAGazetteer) {
     std::map<std::string, std::pair<double, double>> points;  // zone -> latitude, longitude
     std::ifstream tab("/usr/share/zoneinfo/zone1970.tab");
     ASSERT_TRUE(tab) << "zone1970.tab";
@@ -142,9 +185,10 @@ TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabase) {
     const std::map<std::string, std::string> spelling = {
         {"Bucarest", "Bucharest"}, {"Kiev", "Kyiv"}, {"Rangoon", "Yangon"}};
     const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::map<std::string, std::pair<double, double>> gazetteer = GazetteerPlaces();
+    EXPECT_EQ(gazetteer.size(), CityCatalogue().size());
     int placesChecked = 0;
-    double worstKm = 0;
-    std::string worstCity;
+    Farthest fromZonePoint, fromGazetteer;
     for (const TCityEntry& e : CityCatalogue()) {
         const std::string zoneName(e.IanaZone);
         SCOPED_TRACE(std::string(e.Caption) + " " + zoneName);
@@ -168,21 +212,19 @@ TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabase) {
         if ((city == e.Caption || (alias != spelling.end() && alias->second == city)) &&
             point != points.end()) {
             ++placesChecked;
-            constexpr double rad = std::numbers::pi / 180;
-            const auto [lat, lon] = point->second;
-            const double cosAngle = std::sin(lat * rad) * std::sin(e.Latitude * rad) +
-                                    std::cos(lat * rad) * std::cos(e.Latitude * rad) *
-                                        std::cos((lon - e.Longitude) * rad);
-            const double km = 6371.0 * std::acos(std::min(cosAngle, 1.0));
-            EXPECT_LT(km, 50.0) << "from " << lat << ", " << lon;
-            if (km > worstKm) {
-                worstKm = km;
-                worstCity = e.Caption;
-            }
+            fromZonePoint.Check(e, point->second, 50.0);
         }
+        const auto place = gazetteer.find(std::string(e.Caption));
+        if (place == gazetteer.end()) {
+            ADD_FAILURE() << "not in gazetteer_places.csv";
+            continue;
+        }
+        fromGazetteer.Check(e, place->second, 30.0);
     }
     std::printf("%d catalogue places are their zone's reference point; farthest %s, %.1f km\n",
-                placesChecked, worstCity.c_str(), worstKm);
+                placesChecked, fromZonePoint.City.c_str(), fromZonePoint.Km);
+    std::printf("farthest from its gazetteer place: %s, %.1f km\n", fromGazetteer.City.c_str(),
+                fromGazetteer.Km);
     EXPECT_GE(placesChecked, 40);
 }
 
