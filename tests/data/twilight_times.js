@@ -1,8 +1,10 @@
-// Writes twilight_times.csv: prayer times from an accurate sun, mostly Fajr and Isha at places
-// of 48 degrees and beyond, for the prayer routine's reference test (see README.md).
+// Writes the prayer routine's reference times from an accurate sun (see README.md):
+// twilight_times.csv, mostly Fajr and Isha at places of 48 degrees and beyond on chosen days, and
+// twilight_year.csv, Fajr and Isha on every day of a year at London, Paris and Oslo.
 //
 //   npm install astronomy-engine@2.1.19     (in a scratch folder)
 //   NODE_PATH=<scratch>/node_modules node twilight_times.js > twilight_times.csv
+//   NODE_PATH=<scratch>/node_modules node twilight_times.js year 2024 > twilight_year.csv
 //
 // Moments are found with SearchAltitude: the centre of the sun, geometric altitude (no
 // refraction), observer at 0 m. Hours are on the zone clock, counted from the date's midnight.
@@ -10,6 +12,10 @@
 // which a shadow is the noon shadow plus one object height.
 'use strict';
 const A = require('astronomy-engine');
+const path = require('path');
+
+const packageFile = path.join(path.dirname(require.resolve('astronomy-engine')), 'package.json');
+const version = JSON.parse(require('fs').readFileSync(packageFile, 'utf8')).version;
 
 const FajrDeg = -18;     // Muslim World League
 const IshaDeg = -17;
@@ -35,7 +41,8 @@ const Places = [
 ];
 
 // Hours after the date's midnight (zone clock) at which the sun passes altitudeDeg: rising
-// (+1) in the 24 hours before the date's noon, setting (-1) in the 24 hours after it.
+// (+1) in the 24 hours before the date's noon, setting (-1) in the 24 hours after it; null where
+// it does not.
 function MidnightUt(zone, date) {
   return A.MakeTime(new Date(date + 'T00:00:00Z')).ut - zone / 24;
 }
@@ -44,8 +51,12 @@ function Crossing(latitude, longitude, zone, date, direction, altitudeDeg) {
   const start = direction > 0 ? midnightUt - 0.5 : midnightUt + 0.5;
   const found = A.SearchAltitude(A.Body.Sun, new A.Observer(latitude, longitude, 0), direction,
                                  A.MakeTime(start), 1, altitudeDeg);
-  if (!found) throw new Error(`no crossing of ${altitudeDeg} deg at ${latitude} on ${date}`);
-  return (found.ut - midnightUt) * 24;
+  return found ? (found.ut - midnightUt) * 24 : null;
+}
+function RequiredCrossing(latitude, longitude, zone, date, direction, altitudeDeg) {
+  const hours = Crossing(latitude, longitude, zone, date, direction, altitudeDeg);
+  if (hours === null) throw new Error(`no crossing of ${altitudeDeg} deg at ${latitude} on ${date}`);
+  return hours;
 }
 
 // Fajr and Isha by the night-fraction rule: the shares of the night before sunrise and after
@@ -54,8 +65,8 @@ function Crossing(latitude, longitude, zone, date, direction, altitudeDeg) {
 function ByFraction(latitude, longitude, zone, date) {
   const sign = latitude >= 0 ? 1 : -1;
   const solstice = date.slice(0, 4) + (sign > 0 ? '-06-21' : '-12-21');
-  const ref = (dir, alt) => Crossing(sign * ReferenceDeg, longitude, zone, solstice, dir, alt);
-  const here = (dir, alt) => Crossing(latitude, longitude, zone, date, dir, alt);
+  const ref = (dir, alt) => RequiredCrossing(sign * ReferenceDeg, longitude, zone, solstice, dir, alt);
+  const here = (dir, alt) => RequiredCrossing(latitude, longitude, zone, date, dir, alt);
   const refRise = ref(+1, HorizonDeg), refSet = ref(-1, HorizonDeg);
   const refNight = 24 - (refSet - refRise);
   const fajrShare = (refRise - ref(+1, FajrDeg)) / refNight;
@@ -65,9 +76,6 @@ function ByFraction(latitude, longitude, zone, date) {
   return {fajr: rise - night * fajrShare, isha: set + night * ishaShare};
 }
 
-const packageFile = require('path').join(require('path').dirname(require.resolve('astronomy-engine')),
-                                         'package.json');
-const version = JSON.parse(require('fs').readFileSync(packageFile, 'utf8')).version;
 // Dhuhr (the transit) and Asr of the standard rule.
 function NoonAndAsr(latitude, longitude, zone, date) {
   const observer = new A.Observer(latitude, longitude, 0);
@@ -81,23 +89,51 @@ function NoonAndAsr(latitude, longitude, zone, date) {
 }
 
 function Times(latitude, longitude, zone, date, rule) {
-  const at = (direction, altitudeDeg) => Crossing(latitude, longitude, zone, date, direction,
-                                                  altitudeDeg);
+  const at = (direction, altitudeDeg) => RequiredCrossing(latitude, longitude, zone, date,
+                                                          direction, altitudeDeg);
   const times = {shrook: at(+1, HorizonDeg), maghrib: at(-1, HorizonDeg),
                  ...NoonAndAsr(latitude, longitude, zone, date)};
   if (rule === 'fraction') return {...times, ...ByFraction(latitude, longitude, zone, date)};
   return {...times, fajr: at(+1, FajrDeg), isha: at(-1, IshaDeg)};
 }
 
-console.log('# astronomy-engine ' + version +
-            ', SearchAltitude, sun centre, no refraction, 0 m; Fajr 18 deg, Isha 17 deg');
-console.log('# place,latitude_deg,longitude_deg,zone_h,date,prayer,rule,hours');
-for (const [name, latitude, longitude, zone, rows] of Places) {
-  for (const [date, prayers, rule] of rows) {
-    const times = Times(latitude, longitude, zone, date, rule);
-    for (const prayer of prayers.split(' ')) {
-      console.log([name, latitude, longitude, zone, date, prayer, rule, times[prayer].toFixed(5)]
+const Source = '# astronomy-engine ' + version +
+               ', SearchAltitude, sun centre, no refraction, 0 m; Fajr 18 deg, Isha 17 deg';
+
+// Every day of the year: Fajr and Isha where the sun reaches the angle, else 'none'.
+function WriteYear(year) {
+  console.log(Source);
+  console.log('# place,latitude_deg,longitude_deg,zone_h,date,fajr_hours,isha_hours');
+  for (const [name, latitude, longitude, zone] of Places.slice(2)) {
+    for (let day = Date.UTC(year, 0, 1); new Date(day).getUTCFullYear() === year;
+         day += 86400000) {
+      const date = new Date(day).toISOString().slice(0, 10);
+      const hours = (direction, altitudeDeg) => {
+        const found = Crossing(latitude, longitude, zone, date, direction, altitudeDeg);
+        return found === null ? 'none' : found.toFixed(5);
+      };
+      console.log([name, latitude, longitude, zone, date, hours(+1, FajrDeg), hours(-1, IshaDeg)]
                       .join(','));
     }
   }
+}
+
+function WriteChosenDays() {
+  console.log(Source);
+  console.log('# place,latitude_deg,longitude_deg,zone_h,date,prayer,rule,hours');
+  for (const [name, latitude, longitude, zone, rows] of Places) {
+    for (const [date, prayers, rule] of rows) {
+      const times = Times(latitude, longitude, zone, date, rule);
+      for (const prayer of prayers.split(' ')) {
+        console.log([name, latitude, longitude, zone, date, prayer, rule, times[prayer].toFixed(5)]
+                        .join(','));
+      }
+    }
+  }
+}
+
+if (process.argv[2] === 'year') {
+  WriteYear(Number(process.argv[3]));
+} else {
+  WriteChosenDays();
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,27 @@ PrayerResults Compute(int y, int m, int d, const PrayerParameters& p) {
     PrayerResults t{};
     PrayerTimes(y, m, d, p, t);
     return t;
+}
+
+// Whether the prayer comes from the night-fraction rule: only that rule moves with the
+// reference latitude.
+bool ByNightFraction(int y, int m, int d, const PrayerParameters& p, PrayerNumber prayer) {
+    PrayerParameters otherReference = p;
+    otherReference[ReferenceLatitude] = 40.0 * Deg;
+    return Compute(y, m, d, otherReference)[prayer] != Compute(y, m, d, p)[prayer];
+}
+
+// The rows of a reference file in tests/data, without comment lines.
+std::vector<std::string> DataRows(const char* name) {
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(in) << "cannot read " << name;
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#') {
+            rows.push_back(line);
+        }
+    }
+    return rows;
 }
 
 TEST(JulianDay, KnownDaysAndJanuaryFebruaryAsMonths13And14) {
@@ -119,14 +141,9 @@ TEST(PrayerTimes, AgreeWithAnAccurateSun) {
     const Prayer prayers[] = {{"fajr", Fajr, 1.0},        {"shrook", Shrook, 0.25},
                               {"dhuhr", Dhuhr, 0.25},     {"asr", Asr, 0.25},
                               {"maghrib", Maghrib, 0.25}, {"isha", Isha, 6.0}};
-    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/twilight_times.csv");
-    ASSERT_TRUE(in) << "twilight_times.csv";
     double worst[7] = {};
     int rows = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
+    for (const std::string& line : DataRows("twilight_times.csv")) {
         char place[32], prayerName[16], rule[16];
         double latitude, longitude, zone, hours;
         int y, m, d;
@@ -141,13 +158,9 @@ TEST(PrayerTimes, AgreeWithAnAccurateSun) {
         ASSERT_NE(prayer, std::end(prayers)) << line;
         const PrayerParameters p = Place(latitude, longitude, zone);
         const double t = Compute(y, m, d, p)[prayer->number];
-        // The night-fraction rule, and only it, moves with the reference latitude: the row must
-        // reach the rule it names.
-        PrayerParameters otherReference = p;
-        otherReference[ReferenceLatitude] = 40.0 * Deg;
-        const bool byFraction = Compute(y, m, d, otherReference)[prayer->number] != t;
+        // The row must reach the rule it names.
         if ((prayer->number == Fajr || prayer->number == Isha) &&
-            byFraction != (std::string(rule) == "fraction")) {
+            ByNightFraction(y, m, d, p, prayer->number) != (std::string(rule) == "fraction")) {
             ADD_FAILURE() << line << ": the other rule applies";
             continue;
         }
@@ -161,6 +174,55 @@ TEST(PrayerTimes, AgreeWithAnAccurateSun) {
         "against an accurate sun: worst Fajr %.2f, Shrook %.2f, Dhuhr %.2f, Asr %.2f, "
         "Maghrib %.2f, Isha %.2f min\n",
         worst[Fajr], worst[Shrook], worst[Dhuhr], worst[Asr], worst[Maghrib], worst[Isha]);
+}
+
+// Every day of 2024 at London, Paris and Oslo (tests/data/twilight_year.csv): wherever Fajr or
+// Isha comes from the twilight angle, the sun reaches that angle and the time lies within 1 minute
+// (Fajr) or 6 minutes (Isha) of the accurate sun's.
+TEST(PrayerTimes, AngleFajrAndIshaOverAYear) {
+    struct Worst {
+        int days[2] = {};
+        double minutes[2] = {};
+    };
+    std::map<std::string, Worst> places;
+    for (const std::string& line : DataRows("twilight_year.csv")) {
+        char place[32], fajr[16], isha[16];
+        double latitude, longitude, zone;
+        int y, m, d;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%31[^,],%lf,%lf,%lf,%d-%d-%d,%15[^,],%15s", place,
+                              &latitude, &longitude, &zone, &y, &m, &d, fajr, isha),
+                  9)
+            << line;
+        const PrayerParameters p = Place(latitude, longitude, zone);
+        const PrayerResults t = Compute(y, m, d, p);
+        Worst& worst = places[place];
+        const std::pair<PrayerNumber, const char*> prayers[] = {{Fajr, fajr}, {Isha, isha}};
+        for (size_t i = 0; i < 2; ++i) {
+            const auto [prayer, reference] = prayers[i];
+            if (ByNightFraction(y, m, d, p, prayer)) {
+                continue;
+            }
+            if (std::string(reference) == "none") {
+                ADD_FAILURE() << line << ": by the angle, which the sun does not reach";
+                continue;
+            }
+            const double minutes = (t[prayer] - std::stod(reference)) * 60.0;
+            EXPECT_LE(std::fabs(minutes), i == 0 ? 1.0 : 6.0) << line;
+            ++worst.days[i];
+            if (std::fabs(minutes) > std::fabs(worst.minutes[i])) {
+                worst.minutes[i] = minutes;
+            }
+        }
+    }
+    ASSERT_EQ(places.size(), 3u);
+    for (const auto& [place, worst] : places) {
+        // A row that silently left the angle rule would escape; most days keep it.
+        EXPECT_GE(worst.days[0], 200) << place;
+        EXPECT_GE(worst.days[1], 200) << place;
+        std::printf(
+            "%s, 2024: Fajr by the angle on %d days, worst %+.2f min; Isha on %d, %+.2f min\n",
+            place.c_str(), worst.days[0], worst.minutes[0], worst.days[1], worst.minutes[1]);
+    }
 }
 
 TEST(NightFractions, FiftyFiveNorthOnTheSolstice) {
