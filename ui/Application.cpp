@@ -70,7 +70,7 @@ void ReportToStandardError(const char* what) {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a close of every window, handled by the loop like a click
 // on the close button: the signal handler only writes a byte that a socket notifier reads. While no
-// watcher exists the signals keep their default action.
+// watcher exists the signals keep their default action; a signal ignored at start stays ignored.
 class TApplication::TTerminationWatcher : public QObject {
   public:
     explicit TTerminationWatcher(QObject* parent) : QObject(parent) {
@@ -87,11 +87,17 @@ class TApplication::TTerminationWatcher : public QObject {
         });
         terminationWriteFd.store(FSockets[0]);
         for (std::size_t i = 0; i < std::size(TerminationSignals); ++i) {
+            // A signal ignored when the program started stays ignored: whoever started it
+            // (`nohup`, a shell's background job) asked for the program to outlive it.
+            ::sigaction(TerminationSignals[i], nullptr, &FPrevious[i]);
+            if ((FPrevious[i].sa_flags & SA_SIGINFO) == 0 && FPrevious[i].sa_handler == SIG_IGN) {
+                continue;
+            }
             struct sigaction action {};
             action.sa_handler = &OnTerminationSignal;
             sigemptyset(&action.sa_mask);
             action.sa_flags = SA_RESTART;
-            ::sigaction(TerminationSignals[i], &action, &FPrevious[i]);
+            ::sigaction(TerminationSignals[i], &action, nullptr);
         }
     }
 

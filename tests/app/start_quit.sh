@@ -4,7 +4,9 @@
 # <ephemeris-folder>, asks it to quit with SIGTERM as a session manager would (or with the
 # signal named, e.g. HUP as when its terminal goes away), and checks that
 # it ends with exit code 0 and without a sanitizer or crash report. The window must carry the
-# program's icon, and the class ORVANDEL_WM_CLASS when that is set.
+# program's icon, and the class ORVANDEL_WM_CLASS when that is set. The signal HUP-ignored
+# starts the program with SIGHUP ignored, as `nohup` does, checks that it still ignores
+# SIGHUP once its window is shown, and then asks it to quit with SIGTERM.
 # Usage: start_quit.sh <Orvandel> <ephemeris-folder> [lsan-suppressions] [signal]
 # Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run or xwininfo).
 set -uo pipefail
@@ -31,7 +33,11 @@ fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
-"$program" 2>"$log" &
+if [ "$signal" = HUP-ignored ]; then
+    (trap '' HUP && exec "$program") 2>"$log" &
+else
+    "$program" 2>"$log" &
+fi
 pid=$!
 
 fail() {
@@ -74,6 +80,14 @@ open_files=$(ls -l "/proc/$pid/fd" 2>/dev/null)
 grep -q -- "-> $ephedir/semo_18.se1" <<<"$open_files" ||
     fail "the program has no $ephedir/semo_18.se1 open: $open_files"
 
+if [ "$signal" = HUP-ignored ]; then
+    # Bit 0 of the masks is SIGHUP: ignored, and no handler of the program's own.
+    ignored=$(awk '/^SigIgn:/ { print $2 }' "/proc/$pid/status")
+    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status")
+    (( (0x$ignored & 1) == 1 && (0x$caught & 1) == 0 )) ||
+        fail "SIGHUP is no longer ignored (SigIgn $ignored, SigCgt $caught)"
+    signal=TERM
+fi
 kill -"$signal" "$pid"
 for _ in $(seq 1 200); do  # 20 s at most
     kill -0 "$pid" 2>/dev/null || break
