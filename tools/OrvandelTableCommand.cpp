@@ -65,6 +65,18 @@ std::string Quoted(std::string_view text) {
                       ": " + std::string(why));
 }
 
+// "2024-04-10" for a day of years 1..9999, else "a day outside years 1..9999".
+std::string IsoDateOfSerial(TDateTime day) {
+    try {
+        const TCivilDate date = DecodeDate(day);
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+        return text;
+    } catch (const EPlatformError&) {
+        return "a day outside years 1..9999";
+    }
+}
+
 [[noreturn]] void RejectOption(std::string_view option, std::string_view why) {
     throw EUsageError(std::string(Program) + ": " + std::string(option) + ": " + std::string(why));
 }
@@ -222,6 +234,10 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
         }
     }
     if (bestRow < 0) {
+        if (last == lastAllowed) {
+            throw ERangeError("no prayer time follows before the end of 9999-12-31, where the "
+                              "computed range ends");
+        }
         throw ERangeError("no prayer time follows within two days");
     }
     const RowTimes& best = times[static_cast<size_t>(bestRow)];
@@ -231,7 +247,8 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
     if (request.Format == OutputFormat::Json) {
         nlohmann::ordered_json object;
         object["name"] = name;
-        object["time"] = IsoDateTime(best.Utc[p], best.OffsetAt[p]);
+        object["time"] = EventIsoDateTime(name, rows[static_cast<size_t>(bestRow)], best.Utc[p],
+                                          best.OffsetAt[p]);
         object["minutes_left"] = minutesLeft;
         return object.dump() + "\n";
     }
@@ -542,14 +559,20 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         if (request.DayCount - 1 > lastAllowed - request.FirstFixed) {
             Reject("--days", *daysOption ? days : std::string("7"), "runs past 9999-12-31");
         }
+    } else if (next) {
+        // The rows of --next follow its moment, clipped to years 1..9999.
+        s.Date = std::floor(today);
     } else {
         s.Date = *dateOption ? ParseIsoDate("--date", date) : std::floor(today);
         const int dow = DayOfWeek(s.Date);  // 1 Sunday ... 7 Saturday
         const int32_t chosen = FixedFromDateTime(s.Date);
         const int32_t weekStart = chosen - (dow == 7 ? 0 : dow);  // the Saturday
         if (weekStart < firstAllowed || weekStart + 6 > lastAllowed) {
-            Reject("--date", *dateOption ? date : std::string("today"),
-                   "its week (Saturday to Friday) leaves years 1..9999");
+            if (!*dateOption) {
+                RejectOption("today's date by the clock (" + IsoDateOfSerial(s.Date) + ")",
+                             "its week (Saturday to Friday) leaves years 1..9999; give --date");
+            }
+            Reject("--date", date, "its week (Saturday to Friday) leaves years 1..9999");
         }
         request.FirstFixed = weekStart;
         request.DayCount = 7;

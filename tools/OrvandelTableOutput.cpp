@@ -59,6 +59,41 @@ bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// The bytes of the well-formed UTF-8 character at the start of `text` (1 to 4), or 0 when it
+// does not begin with one (a stray continuation byte, an overlong form, a surrogate, a code
+// point beyond U+10FFFF or a character cut short).
+size_t Utf8CharLength(std::string_view text) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (size_t i = 2; i < length; ++i) {
+        if (!IsUtf8Continuation(text[i])) {
+            return 0;
+        }
+    }
+    return length;
+}
+
 // The columns a UTF-8 text takes in a terminal, counted as characters: a locale's month name
 // with an umlaut takes three columns for its four bytes.
 size_t TextWidth(std::string_view text) {
@@ -102,7 +137,8 @@ std::string TimeField(const TableRequest& request, const TimetableDay& day, cons
     if (!request.IsoTimes) {
         return ShownTime(day, prayer, request.Seconds);
     }
-    return day.Occurs[p] ? IsoDateTime(times.Utc[p], times.OffsetAt[p]) : std::string();
+    return day.Occurs[p] ? EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], times.OffsetAt[p])
+                         : std::string();
 }
 
 }  // namespace
@@ -134,6 +170,18 @@ std::string ShownTime(const TimetableDay& day, int prayer, bool seconds) {
     }
     const std::string& text = day.TimeTexts[p];
     return text.empty() || text.front() != ' ' ? text : text.substr(1);
+}
+
+std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
+                             int offset) {
+    const CivilTime local = CivilFromSeconds(utc + offset);
+    if (local.Year < 0 || local.Year > 9999) {
+        throw ERangeError(std::string(name) + " of " + IsoDate(day) + ": the local date-time " +
+                          std::to_string(local.Year) + "-" + Digits2(local.Month) + "-" +
+                          Digits2(local.Day) + "T" + Digits2(local.Hour) + ":" +
+                          Digits2(local.Minute) + " has no four-digit year");
+    }
+    return IsoDateTime(utc, offset);
 }
 
 std::string_view EnglishWeekday(const TimetableDay& day) {
@@ -279,7 +327,14 @@ std::string RenderJson(const TableRequest& request, std::span<const TimetableDay
 
 std::string EscapeIcalText(std::string_view text) {
     std::string out;
-    for (char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        const size_t length = Utf8CharLength(text.substr(i));
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";  // U+FFFD for a byte that begins no UTF-8 character
+            ++i;
+            continue;
+        }
         switch (c) {
             case '\\':
             case ';':
@@ -290,11 +345,16 @@ std::string EscapeIcalText(std::string_view text) {
             case '\n':
                 out += "\\n";
                 break;
-            case '\r':
+            case '\t':
+                out += c;
                 break;
             default:
-                out += c;
+                // Other control characters have no place in a TEXT value.
+                if (length > 1 || (static_cast<unsigned char>(c) >= 0x20 && c != '\x7f')) {
+                    out.append(text.substr(i, length));
+                }
         }
+        i += length;
     }
     return out;
 }
@@ -304,11 +364,8 @@ std::string IcalContentLine(std::string_view line) {
     std::string out;
     size_t width = 0;  // octets on the current physical line
     for (size_t i = 0; i < line.size();) {
-        // One character: a UTF-8 lead byte and its continuation bytes stay together.
-        size_t length = 1;
-        while (i + length < line.size() && IsUtf8Continuation(line[i + length])) {
-            ++length;
-        }
+        // One character stays on one line; a byte that begins none counts as one.
+        const size_t length = std::max<size_t>(Utf8CharLength(line.substr(i)), 1);
         if (width + length > maxOctets) {
             out += "\r\n ";
             width = 1;  // the blank that continues the line

@@ -55,9 +55,16 @@ std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay>
 std::string RenderJson(const TableRequest& request, std::span<const TimetableDay> rows,
                        std::span<const RowTimes> times);
 
-// iCalendar text: a TEXT value with backslash, semicolon and comma escaped and line breaks
-// written as \n; one content line ended by CRLF and folded so that no physical line exceeds
-// 75 octets, never inside a UTF-8 character; a UTC DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant
+// The local ISO 8601 date-time of an event of `day` (IsoDateTime); ERangeError naming it
+// ("Isha of 9999-12-31") when its local date lies outside years 0..9999, which the form cannot
+// hold.
+std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
+                             int offset);
+
+// iCalendar text: a TEXT value with backslash, semicolon and comma escaped, line breaks
+// written as \n, every other control character but tab (0x00-0x1f, 0x7f) dropped and each byte
+// that begins no well-formed UTF-8 character replaced by U+FFFD; one content line ended by CRLF
+// and folded so that no physical line exceeds 75 octets, never inside a UTF-8 character; a UTC DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant
 // (seconds since 1970-01-01 00:00 UTC), ERangeError outside years 0..9999 (year 0 holds the
 // UTC instants of early events of 1 January 1 east of Greenwich).
 std::string EscapeIcalText(std::string_view text);

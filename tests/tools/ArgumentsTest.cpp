@@ -236,6 +236,16 @@ TEST(TableArguments, RunsOfDays) {
     // The week of 1 January 1 begins in year 0; the week ending 31 December 9999 is whole.
     EXPECT_THROW(Parse({"--date", "0001-01-01"}), EUsageError);
     EXPECT_TRUE(Parse({"--date", "9999-12-31"}).WeekMode);
+    // A clock on the first day: --next needs no week, and the week's refusal names the clock.
+    EXPECT_TRUE(Parse({"--next"}, EncodeDate(1, 1, 1)).Next);
+    try {
+        Parse({}, EncodeDate(1, 1, 1) + 0.5);
+        ADD_FAILURE() << "the week of 0001-01-01 was accepted";
+    } catch (const EUsageError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("clock (0001-01-01)"), std::string::npos) << message;
+        EXPECT_EQ(message.find("--date"), message.find("give --date") + 5) << message;
+    }
 }
 
 TEST(TableArguments, HelpIsNotAnError) {

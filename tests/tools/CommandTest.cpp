@@ -195,6 +195,23 @@ TEST(TableCommand, AnErrorAfterTheArgumentsExitsWithOne) {
     EXPECT_EQ(ics.Out, "");
     EXPECT_EQ(ics.Err.find('\n'), ics.Err.size() - 1) << ics.Err;
     EXPECT_NE(ics.Err.find("Maghrib of 9999-12-31"), std::string::npos) << ics.Err;
+    // The same instants as local ISO date-times, and a --next whose range ends: one line each.
+    const struct {
+        std::vector<std::string> Args;
+        const char* Names;
+    } rows[] = {
+        {{"--lat", "0", "--lon", "-170", "--zone", "14", "--from", "9999-12-31", "--days", "1",
+          "--iso-times", "--format", "csv"},
+         "Fajr of 9999-12-31: the local date-time 10000-01-01T06:04"},
+        {{"--next", "--at", "9999-12-31 23:00"}, "before the end of 9999-12-31"},
+    };
+    for (const auto& row : rows) {
+        const RunResult r = RunProgram(row.Args);
+        EXPECT_EQ(r.ExitCode, 1) << row.Names;
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
+        EXPECT_NE(r.Err.find(row.Names), std::string::npos) << r.Err;
+    }
 }
 
 // The csv of the program for Mecca, the week of 10 April 2024, against the engine's week.
@@ -647,6 +664,12 @@ TEST(TableClock, IsoTimesAndIcsNameTheSameInstants) {
 // The iCalendar writer: TEXT escaping, lines folded at 75 octets between UTF-8 characters.
 TEST(TableClock, IcalendarTextIsEscapedAndFolded) {
     EXPECT_EQ(EscapeIcalText("Dhuhr, Asr; a\\b\nc"), "Dhuhr\\, Asr\\; a\\\\b\\nc");
+    // Control characters but tab are dropped; a byte that begins no UTF-8 character becomes
+    // U+FFFD, well-formed characters stay.
+    EXPECT_EQ(EscapeIcalText(std::string("a\0b\x01\x1f\r\x7f\tc", 9)), "ab\tc");
+    EXPECT_EQ(EscapeIcalText("\xD8\xA7 \x80 \xC0\xAF \xED\xA0\x80 \xF0\x9F\x95\x8C \xE2\x80"),
+              "\xD8\xA7 \xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD "
+              "\xF0\x9F\x95\x8C \xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(IcalUtcDateTime(0), "19700101T000000Z");
     EXPECT_EQ(IcalUtcDateTime(32503680000LL), "30000101T000000Z");
     EXPECT_EQ(IcalUtcDateTime(253402300799LL), "99991231T235959Z");
