@@ -19,12 +19,17 @@ RUN_PACKAGES=(build-essential cmake pkg-config ccache
               libcli11-dev nlohmann-json3-dev
               libhowardhinnant-date-dev "tzdata>=2026f" fonts-liberation2
               librsvg2-bin help2man)
+# The Debian package (scripts/package, and a test that builds it): Debian's build tools and
+# lintian, which checks the package.
+PACKAGE_PACKAGES=(dpkg-dev debhelper lintian)
 # The tests (scripts/test): GoogleTest and GoogleMock, libical to read back the iCalendar
 # output, a virtual X server for the start/quit test, the validators of the installed desktop
-# files and manual pages, and pdftotext to read the crash report printed to a PDF file.
+# files and manual pages, pdftotext to read the crash report printed to a PDF file, and the
+# package tools.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev
                xvfb xauth x11-utils
-               desktop-file-utils appstream man-db poppler-utils)
+               desktop-file-utils appstream man-db poppler-utils
+               "${PACKAGE_PACKAGES[@]}")
 # The benchmarks (scripts/bench): Google Benchmark, the independent prayer-time library they
 # compare against, perf for profiles, and Python for the comparison script.
 BENCH_PACKAGES=(libbenchmark-dev libitl-dev linux-perf python3)

@@ -25,7 +25,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 entry=share/applications/org.example.orvandel.desktop
 pieces=(bin/orvandel-table share/man/man1/orvandel-table.1)
 if [ "$with_window" = ON ]; then
-    pieces=(bin/Orvandel share/man/man1/orvandel.1 "$entry"
+    pieces=(bin/Orvandel share/man/man1/Orvandel.1 "$entry"
             share/metainfo/org.example.orvandel.metainfo.xml
             share/icons/hicolor/scalable/apps/orvandel.svg
             share/icons/hicolor/48x48/apps/orvandel.png "${pieces[@]}")
