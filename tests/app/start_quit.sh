@@ -63,8 +63,11 @@ done
 grep -q "Width: 792" <<<"$info" && grep -q "Height: 520" <<<"$info" ||
     fail "the window is not 792 x 520: $info"
 
-# The icon the window gives the window manager, in several sizes, and its class.
-properties=$(xprop -name "$title" _NET_WM_ICON WM_CLASS 2>&1)
+# The icon the window gives the window manager, in several sizes, and its class. xprop reads
+# no more than about 500 kB of a property unless told: the icon of every size is larger, and
+# the theme's order (the installed program's icon comes from the hicolor theme) may put a
+# small size after the 256 px one.
+properties=$(xprop -len 16777216 -name "$title" _NET_WM_ICON WM_CLASS 2>&1)
 for size in 16 32 48; do
     grep -q "Icon ($size x $size)" <<<"$properties" ||
         fail "the window has no $size px icon: $(grep -v '^ ' <<<"$properties")"
