@@ -28,6 +28,7 @@ namespace {
 
 constexpr std::string_view Program = "orvandel-table";
 constexpr int MaxDayCount = 3660;
+constexpr int MaxAlarmMinutes = 1440;  // a reminder at most a day ahead
 
 struct NamedIndex {
     std::string_view Name;
@@ -38,6 +39,14 @@ constexpr std::array<NamedIndex, 5> MethodKeys = {{{"mwl", MuslimWorldLeague},
                                                    {"karachi", KarachiUniversity},
                                                    {"ummalqura", UmmAlQura},
                                                    {"isna", Isna}}};
+// The six times by their csv names; sunrise as the --next output names it.
+constexpr std::array<NamedIndex, 7> EventKeys = {{{"fajr", 0},
+                                                  {"shrook", 1},
+                                                  {"sunrise", 1},
+                                                  {"dhuhr", 2},
+                                                  {"asr", 3},
+                                                  {"maghrib", 4},
+                                                  {"isha", 5}}};
 constexpr std::array<NamedIndex, 2> AsrKeys = {{{"standard", 0}, {"hanafi", 1}}};
 constexpr std::array<NamedIndex, 4> FormatKeys = {{{"text", int(OutputFormat::Text)},
                                                    {"csv", int(OutputFormat::Csv)},
@@ -139,6 +148,20 @@ double RangedDecimal(std::string_view option, std::string_view text, double low,
     return value;
 }
 
+// A whole number low..high written in decimal digits (leading zeros allowed).
+int RangedWhole(std::string_view option, std::string_view text, int low, int high) {
+    if (!AllDigits(text)) {
+        Reject(option, text, "not a whole number");
+    }
+    const std::string_view significant =
+        text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    const int value = significant.size() > 9 ? -1 : DigitsValue(significant);
+    if (value < low || value > high) {
+        Reject(option, text, "outside " + std::to_string(low) + ".." + std::to_string(high));
+    }
+    return value;
+}
+
 std::string CoordinatesName(double latitude, double longitude) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.4f %c  %.4f %c", std::fabs(latitude),
@@ -199,6 +222,11 @@ constexpr std::string_view HelpFooter =
     "/etc/localtime): each time is then the wall-clock reading at its instant, daylight\n"
     "saving included; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
     "--next prints the next of the six times after now, or after --at on the place's clock.\n"
+    "--12h writes csv and json times with AM or PM. --iso-times writes the instants as\n"
+    "date-times with their offsets, --iso-times=utc in UTC (2026-03-29T03:47:00Z).\n"
+    "--format ics: one event of 15 minutes per time, with the Hijri date, the method and\n"
+    "the place in its description; --events keeps only the times named, --alarm adds a\n"
+    "reminder before each; a new import of the same days replaces the events.\n"
     "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
     "Exit status: 0 done, 1 error in the computation, 2 bad input.\n";
 
@@ -380,26 +408,42 @@ std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_
 }
 
 int ParseDayCount(std::string_view text) {
-    constexpr std::string_view option = "--days";
-    if (!AllDigits(text)) {
-        Reject(option, text, "not a whole number");
+    return RangedWhole("--days", text, 1, MaxDayCount);
+}
+
+int ParseAlarmMinutes(std::string_view text) {
+    return RangedWhole("--alarm", text, 0, MaxAlarmMinutes);
+}
+
+std::array<bool, 6> ParseEventList(std::string_view text) {
+    std::array<bool, 6> chosen{};
+    std::string_view rest = text;
+    while (true) {
+        const size_t comma = rest.find(',');
+        const std::string name = Lower(rest.substr(0, comma));
+        const auto found = std::find_if(EventKeys.begin(), EventKeys.end(),
+                                        [&](const NamedIndex& key) { return key.Name == name; });
+        if (found == EventKeys.end()) {
+            Reject("--events", text,
+                   (name.empty() ? std::string("an empty name") : Quoted(name)) +
+                       " is not one of fajr, shrook (or sunrise), dhuhr, asr, maghrib, isha");
+        }
+        chosen[static_cast<size_t>(found->Index)] = true;
+        if (comma == std::string_view::npos) {
+            return chosen;
+        }
+        rest.remove_prefix(comma + 1);
     }
-    const std::string_view significant =
-        text.substr(std::min(text.find_first_not_of('0'), text.size()));
-    if (significant.size() > 4 || DigitsValue(significant) < 1 ||
-        DigitsValue(significant) > MaxDayCount) {
-        Reject(option, text, "outside 1..3660");
-    }
-    return DigitsValue(significant);
 }
 
 TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime today) {
     CLI::App app{"Prayer times of one week (Saturday to Friday) or of a run of days.",
                  std::string(Program)};
     app.footer(std::string(HelpFooter));
-    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format, tz, at;
+    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format, tz, at,
+        isoTimes, alarm, events;
     bool safety = false, noSafety = false, nearest = false, twelve = false, sunset = false,
-         seconds = false, listCities = false, isoTimes = false, next = false;
+         seconds = false, listCities = false, next = false;
 
     auto* cityOption =
         app.add_option("--city", city, "a catalogue city, any case")->type_name("NAME");
@@ -436,7 +480,15 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         app.add_option("--format", format, "output format")->type_name("text|csv|json|ics");
     app.add_flag("--seconds", seconds, "times as H:MM:SS from the unrounded hours");
     app.add_flag("--list-cities", listCities, "print the catalogue, group by group");
-    app.add_flag("--iso-times", isoTimes, "times as ISO 8601 date-times with their offsets");
+    auto* isoTimesFlag = app.add_flag("--iso-times{local}", isoTimes,
+                                      "times as ISO 8601 date-times with their offsets; "
+                                      "--iso-times=utc: the instants in UTC");
+    auto* alarmOption =
+        app.add_option("--alarm", alarm, "ics: a reminder this many minutes before, 0..1440")
+            ->type_name("MINUTES");
+    auto* eventsOption =
+        app.add_option("--events", events, "ics: only these of the six, comma-separated")
+            ->type_name("fajr,shrook,dhuhr,asr,maghrib,isha");
     auto* nextFlag = app.add_flag("--next", next, "the next prayer time after now (or --at)");
     auto* atOption = app.add_option("--at", at, "the moment for --next, on the place's clock")
                          ->type_name("\"YYYY-MM-DD HH:MM\"");
@@ -469,7 +521,14 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     s.SunsetBased = sunset;
     request.Seconds = seconds;
     request.ListCities = listCities;
-    request.IsoTimes = isoTimes;
+    if (*isoTimesFlag) {
+        const std::string mode = Lower(isoTimes);
+        if (mode != "local" && mode != "utc") {
+            Reject("--iso-times", isoTimes, "not one of local|utc");
+        }
+        request.IsoTimes = true;
+        request.IsoTimesUtc = mode == "utc";
+    }
     request.Next = next;
 
     const TCityEntry* cityEntry = nullptr;
@@ -529,7 +588,18 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     if (*tzOption) {
         request.TimeZone = ResolveTimeZone(tz, zoneOption->count() > 0, base);
     }
-    if (isoTimes && (request.Format == OutputFormat::Ics || sunset)) {
+    if (*alarmOption || *eventsOption) {
+        if (request.Format != OutputFormat::Ics) {
+            RejectOption(*alarmOption ? "--alarm" : "--events", "needs --format ics");
+        }
+        if (*alarmOption) {
+            request.AlarmMinutes = ParseAlarmMinutes(alarm);
+        }
+        if (*eventsOption) {
+            request.Events = ParseEventList(events);
+        }
+    }
+    if (request.IsoTimes && (request.Format == OutputFormat::Ics || sunset)) {
         RejectOption("--iso-times", "cannot be combined with --format ics or --sunset-based");
     }
     if (*atOption && !next) {

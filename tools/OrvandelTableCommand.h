@@ -4,9 +4,11 @@
 // it; OrvandelTableOutput renders the rows; main() only starts and stops the ephemeris around
 // RunTableCommand.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,11 +41,16 @@ struct TableRequest {
     // --tz: the IANA zone the times are shown on ("auto" and "local" resolved to a name);
     // empty: the fixed zone of Settings.
     std::string TimeZone;
-    bool IsoTimes = false;  // times as local ISO 8601 date-times with their offsets
-    bool Next = false;      // only the next time after now or after At
-    bool HasAt = false;     // --at given: At is a reading of the place's clock
-    int32_t AtFixed = 0;    // its fixed date
-    int AtMinute = 0;       // its minute of the day, 0..1439
+    bool IsoTimes = false;     // times as local ISO 8601 date-times with their offsets
+    bool IsoTimesUtc = false;  // with IsoTimes: the instants in UTC ("...Z") instead
+    // The ics output: which of the six times become events (index p, 0 Fajr ... 5 Isha), and
+    // a reminder that many minutes before each event (none when empty).
+    std::array<bool, 6> Events{true, true, true, true, true, true};
+    std::optional<int> AlarmMinutes;
+    bool Next = false;    // only the next time after now or after At
+    bool HasAt = false;   // --at given: At is a reading of the place's clock
+    int32_t AtFixed = 0;  // its fixed date
+    int AtMinute = 0;     // its minute of the day, 0..1439
     bool ListCities = false;
     bool Help = false;     // --help or --version: print HelpText alone
     std::string HelpText;  // filled when Help is set
@@ -67,6 +74,11 @@ std::pair<int, int> ParseZone(std::string_view text);
 TDateTime ParseIsoDate(std::string_view option, std::string_view text);
 // A whole number of days 1..3660.
 int ParseDayCount(std::string_view text);
+// --alarm: a whole number of minutes 0..1440 (a day).
+int ParseAlarmMinutes(std::string_view text);
+// --events: a comma-separated list of fajr, shrook (or sunrise), dhuhr, asr, maghrib, isha in
+// any case and order; at least one. Index p is set for each prayer named.
+std::array<bool, 6> ParseEventList(std::string_view text);
 // "YYYY-MM-DD HH:MM" (or with a T between date and time), a real date of years 1..9999 and a
 // time 00:00..23:59: its fixed date and minute of the day.
 std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_view text);

@@ -120,6 +120,17 @@ std::string PadLeft(std::string_view text, size_t width) {
     return result;
 }
 
+// Every event lasts a quarter of an hour: a calendar program then draws it as a short block
+// at its time, about as long as the prayer, that never reaches into the next time (the
+// closest two times, Dhuhr and Asr at 60 degrees in December, lie 51 minutes apart). Without
+// an end some programs draw an hour and others nothing.
+constexpr std::string_view EventDuration = "DURATION:PT15M";
+
+// "51.5074 N 0.1278 W".
+std::string CoordinatesText(double latitude, double longitude) {
+    return DegreesText(latitude, 'N', 'S') + " " + DegreesText(longitude, 'E', 'W');
+}
+
 // "21.4200N-39.8300E": the place part of the events' UIDs.
 std::string PlaceKey(const TimetableSettings& settings) {
     char buffer[64];
@@ -130,15 +141,27 @@ std::string PlaceKey(const TimetableSettings& settings) {
 }
 
 // The text of time p of a row as the table, csv and json show it: the time as shown, or with
-// --iso-times the wall-clock date-time of its instant, empty for an event that does not happen.
+// --iso-times the date-time of its instant (on the wall clock with its offset, or in UTC),
+// empty for an event that does not happen. `withMeridiem` (the data formats) writes a time
+// on the 12-hour clock with AM or PM; the text table keeps the window's form.
 std::string TimeField(const TableRequest& request, const TimetableDay& day, const RowTimes& times,
-                      int prayer) {
+                      int prayer, bool withMeridiem) {
     const auto p = static_cast<size_t>(prayer);
     if (!request.IsoTimes) {
+        const TimetableSettings& s = request.Settings;
+        if (withMeridiem && s.TwelveHours && !s.SunsetBased && !request.Seconds) {
+            return TwelveHourTime(day.ShownMinutes[p]);
+        }
         return ShownTime(day, prayer, request.Seconds);
     }
-    return day.Occurs[p] ? EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], times.OffsetAt[p])
-                         : std::string();
+    if (!day.Occurs[p]) {
+        return {};
+    }
+    if (request.IsoTimesUtc) {
+        const std::string text = EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], 0);
+        return text.substr(0, text.size() - 6) + "Z";  // in place of "+00:00"
+    }
+    return EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], times.OffsetAt[p]);
 }
 
 }  // namespace
@@ -182,6 +205,13 @@ std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int
                           Digits2(local.Minute) + " has no four-digit year");
     }
     return IsoDateTime(utc, offset);
+}
+
+std::string TwelveHourTime(int minutes) {
+    const int ofDay = (minutes % 1440 + 1440) % 1440;  // [0, 1439]
+    const int hour = ofDay / 60;                       // [0, 23]
+    return std::to_string(hour % 12 == 0 ? 12 : hour % 12) + ":" + Digits2(ofDay % 60) +
+           (hour < 12 ? " AM" : " PM");
 }
 
 std::string_view EnglishWeekday(const TimetableDay& day) {
@@ -231,7 +261,7 @@ std::string RenderText(const TableRequest& request, std::span<const TimetableDay
         hijriWidth = std::max(hijriWidth, TextWidth(day.HijriDateText));
         for (int p = 0; p < 6; ++p) {
             auto& w = timeWidth[static_cast<size_t>(p)];
-            w = std::max(w, TextWidth(TimeField(request, day, times[r], p)));
+            w = std::max(w, TextWidth(TimeField(request, day, times[r], p, false)));
         }
     }
 
@@ -246,8 +276,8 @@ std::string RenderText(const TableRequest& request, std::span<const TimetableDay
         out +=
             PadRight(day.CivilDateText, dateWidth) + "  " + PadRight(day.HijriDateText, hijriWidth);
         for (int p = 0; p < 6; ++p) {
-            out += "  " +
-                   PadLeft(TimeField(request, day, times[r], p), timeWidth[static_cast<size_t>(p)]);
+            out += "  " + PadLeft(TimeField(request, day, times[r], p, false),
+                                  timeWidth[static_cast<size_t>(p)]);
         }
         out += '\n';
     }
@@ -283,7 +313,7 @@ std::string RenderCsv(const TableRequest& request, std::span<const TimetableDay>
         }
         for (int p = 0; p < 6; ++p) {
             out += ',';
-            out += TimeField(request, day, times[r], p);
+            out += TimeField(request, day, times[r], p, true);
         }
         if (offset != times[r].Offset) {
             offset = times[r].Offset;
@@ -315,7 +345,7 @@ std::string RenderJson(const TableRequest& request, std::span<const TimetableDay
         }
         for (int p = 0; p < 6; ++p) {
             row[std::string(CsvTimeFields[static_cast<size_t>(p)])] =
-                TimeField(request, day, times[r], p);
+                TimeField(request, day, times[r], p, true);
         }
         row["utc_offset"] = OffsetText(times[r].Offset);
         out += r == 0 ? "\n  " : ",\n  ";
@@ -401,18 +431,36 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
     const std::string stamp = IcalUtcDateTime(stampUtc);
     const std::string placeKey = PlaceKey(s);
     const std::string location = EscapeIcalText(request.PlaceName);
+    // What every event's description says after its Hijri date: the method and the place.
+    const std::string methodAndPlace =
+        MethodName(s.CalcMethod) + ", Asr " + (s.Juristic == 0 ? "Standard" : "Hanafi") + "\n" +
+        (request.PlaceIsCity ? request.PlaceName + ", " + CoordinatesText(s.Latitude, s.Longitude)
+                             : request.PlaceName);
+    const std::string calendarName = EscapeIcalText("Prayer times (" + request.PlaceName + ")");
+    std::string alarm;
+    if (request.AlarmMinutes) {
+        const int minutes = *request.AlarmMinutes;
+        alarm = IcalContentLine("BEGIN:VALARM") + IcalContentLine("ACTION:DISPLAY") +
+                IcalContentLine(minutes == 0 ? std::string("TRIGGER:PT0S")
+                                             : "TRIGGER:-PT" + std::to_string(minutes) + "M");
+    }
 
     std::string out = IcalContentLine("BEGIN:VCALENDAR") + IcalContentLine("VERSION:2.0") +
                       IcalContentLine("PRODID:-//Orvandel//orvandel-table//EN") +
-                      IcalContentLine("CALSCALE:GREGORIAN");
+                      IcalContentLine("CALSCALE:GREGORIAN") +
+                      IcalContentLine("NAME:" + calendarName) +
+                      IcalContentLine("X-WR-CALNAME:" + calendarName);
     for (size_t r = 0; r < rows.size(); ++r) {
         const TimetableDay& day = rows[r];
         const std::string isoDate = IsoDate(day);
         const std::string compactDate =
             isoDate.substr(0, 4) + isoDate.substr(5, 2) + isoDate.substr(8, 2);
+        const std::string description = EscapeIcalText(
+            (day.HijriValid ? day.HijriDateText + " AH" : std::string("no Hijri date")) + "\n" +
+            methodAndPlace);
         for (int p = 0; p < 6; ++p) {
             const auto pi = static_cast<size_t>(p);
-            if (!day.Occurs[pi]) {
+            if (!day.Occurs[pi] || !request.Events[pi]) {
                 continue;  // no calendar event for a time that does not happen that day
             }
             const std::string name = PrayerName(p);
@@ -429,9 +477,15 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
                 throw ERangeError(name + " of " + isoDate + ": " + e.what());
             }
             out += IcalContentLine("DTSTART:" + start);
+            out += IcalContentLine(EventDuration);
             out += IcalContentLine("SUMMARY:" + EscapeIcalText(name));
+            out += IcalContentLine("DESCRIPTION:" + description);
             out += IcalContentLine("LOCATION:" + location);
             out += IcalContentLine("TRANSP:TRANSPARENT");
+            if (!alarm.empty()) {
+                out += alarm + IcalContentLine("DESCRIPTION:" + EscapeIcalText(name)) +
+                       IcalContentLine("END:VALARM");
+            }
             out += IcalContentLine("END:VEVENT");
         }
     }

@@ -30,6 +30,11 @@ std::string FormatHoursWithSeconds(double hours);
 // `seconds`.
 std::string ShownTime(const TimetableDay& day, int prayer, bool seconds);
 
+// A shown time in minutes after the row's midnight (ShownMinutes) on the 12-hour clock with
+// its half of the day, the date left out: 270 -> "4:30 AM", 0 -> "12:00 AM", 750 -> "12:30 PM",
+// 1455 (24:15) -> "12:15 AM", -30 -> "11:30 PM".
+std::string TwelveHourTime(int minutes);
+
 // "Saturday" ... "Friday" of a row; "2024-04-10" of a row.
 std::string_view EnglishWeekday(const TimetableDay& day);
 std::string IsoDate(const TimetableDay& day);

@@ -1,6 +1,7 @@
 // Reading orvandel-table's arguments: the value parsers and the request they build.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -90,6 +91,59 @@ TEST(TableArguments, Numbers) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseDayCount(bad), EUsageError);
     }
+    EXPECT_EQ(ParseAlarmMinutes("0"), 0);
+    EXPECT_EQ(ParseAlarmMinutes("015"), 15);
+    EXPECT_EQ(ParseAlarmMinutes("1440"), 1440);
+    for (const char* bad : {"1441", "-5", "2.5", "ten", "", "4294967306"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseAlarmMinutes(bad), EUsageError);
+    }
+}
+
+TEST(TableArguments, EventLists) {
+    using Chosen = std::array<bool, 6>;
+    const struct {
+        const char* Text;
+        Chosen Events;  // Fajr, Shrook, Dhuhr, Asr, Maghrib, Isha
+    } rows[] = {
+        {"fajr", {true, false, false, false, false, false}},
+        {"ISHA,fajr", {true, false, false, false, false, true}},
+        {"sunrise,Maghrib,maghrib", {false, true, false, false, true, false}},
+        {"fajr,shrook,dhuhr,asr,maghrib,isha", {true, true, true, true, true, true}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(ParseEventList(row.Text), row.Events);
+    }
+    for (const char* bad : {"", "fajr,", ",isha", "fajr,,isha", "tahajjud", "fajr isha"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseEventList(bad), EUsageError);
+    }
+    const TableRequest ics = Parse({"--format", "ics", "--events", "asr", "--alarm", "10"});
+    EXPECT_EQ(ics.Events, (Chosen{false, false, false, true, false, false}));
+    EXPECT_EQ(ics.AlarmMinutes, 10);
+    EXPECT_EQ(Parse({"--format", "ics"}).Events, Chosen({true, true, true, true, true, true}));
+    EXPECT_FALSE(Parse({"--format", "ics"}).AlarmMinutes.has_value());
+}
+
+// --iso-times alone keeps the offsets; =utc (any case) asks for UTC.
+TEST(TableArguments, IsoTimesModes) {
+    const struct {
+        const char* Arg;
+        bool Iso, Utc;
+    } rows[] = {
+        {"--seconds", false, false},
+        {"--iso-times", true, false},
+        {"--iso-times=local", true, false},
+        {"--iso-times=UTC", true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Arg);
+        const TableRequest r = Parse({row.Arg, "--format", "csv"});
+        EXPECT_EQ(r.IsoTimes, row.Iso);
+        EXPECT_EQ(r.IsoTimesUtc, row.Utc);
+    }
+    EXPECT_THROW(Parse({"--iso-times=gmt"}), EUsageError);
 }
 
 TEST(TableArguments, Dates) {

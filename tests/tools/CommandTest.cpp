@@ -107,6 +107,11 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
+std::vector<std::string> Args(std::vector<std::string> base, std::vector<std::string> more) {
+    base.insert(base.end(), more.begin(), more.end());
+    return base;
+}
+
 // The engine's week for Mecca containing 10 April 2024, with the command's defaults.
 Timetable MeccaWeek() {
     TimetableSettings s;
@@ -168,6 +173,13 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"moment without --next", {"--at", "2025-02-01 10:00"}, "--at"},
         {"next as csv", {"--next", "--format", "csv"}, "--next"},
         {"iso times in ics", {"--iso-times", "--format", "ics"}, "--iso-times"},
+        {"iso times on no clock", {"--iso-times=gmt", "--format", "csv"}, "gmt"},
+        {"alarm a day and a minute ahead", {"--format", "ics", "--alarm", "1441"}, "1441"},
+        {"alarm after the time", {"--format", "ics", "--alarm", "-5"}, "-5"},
+        {"alarm outside ics", {"--alarm", "10"}, "--alarm"},
+        {"unknown event", {"--format", "ics", "--events", "fajr,tahajjud"}, "tahajjud"},
+        {"empty event name", {"--format", "ics", "--events", "fajr,,isha"}, "fajr,,isha"},
+        {"events outside ics", {"--format", "csv", "--events", "fajr"}, "--events"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -280,12 +292,40 @@ TEST(TableCommand, JsonHasTheCsvFields) {
     EXPECT_EQ(wednesday["hijri_month"], 10);
     EXPECT_EQ(wednesday["hijri_year"], 1445);
     EXPECT_EQ(wednesday["utc_offset"], "+03:00");
+    // --12h: each time on the 12-hour clock with its half of the day, read back as the
+    // engine's minute of the day.
     const Timetable week = MeccaWeek();
     const char* names[] = {"fajr", "shrook", "dhuhr", "asr", "maghrib", "isha"};
     for (size_t p = 0; p < 6; ++p) {
-        EXPECT_EQ(" " + wednesday[names[p]].get<std::string>(),
-                  FormatTimeText(week.Days[4].Hours[p], false, true));
+        const std::string text = wednesday[names[p]].get<std::string>();
+        SCOPED_TRACE(text);
+        const size_t colon = text.find(':');
+        ASSERT_EQ(text.size(), colon + 6);
+        const int hour = std::stoi(text.substr(0, colon));
+        ASSERT_TRUE(hour >= 1 && hour <= 12);
+        const std::string half = text.substr(colon + 3);
+        ASSERT_TRUE(half == " AM" || half == " PM");
+        const int minutes =
+            (hour % 12 + (half == " PM" ? 12 : 0)) * 60 + std::stoi(text.substr(colon + 1, 2));
+        EXPECT_EQ(minutes, week.Days[4].ShownMinutes[p]);
     }
+    EXPECT_EQ(wednesday["fajr"].get<std::string>().substr(0, 2), "4:");
+    // The edges of the two halves, and times that fall on another date than the row's.
+    const std::pair<int, const char*> edges[] = {
+        {0, "12:00 AM"},   {59, "12:59 AM"},  {719, "11:59 AM"},  {720, "12:00 PM"},
+        {779, "12:59 PM"}, {780, "1:00 PM"},  {1439, "11:59 PM"}, {1455, "12:15 AM"},
+        {-30, "11:30 PM"}, {1500, "1:00 AM"},
+    };
+    for (const auto& [minutes, text] : edges) {
+        EXPECT_EQ(TwelveHourTime(minutes), text) << minutes;
+    }
+    // The text table keeps the window's form, and sunset-based counts get no half of the day.
+    EXPECT_EQ(RunInProcess({"--date", "2024-04-10", "--12h"}).Out.find(" AM"), std::string::npos);
+    const RunResult sunset =
+        RunInProcess({"--date", "2024-04-10", "--sunset-based", "--format", "csv"});
+    ASSERT_EQ(sunset.ExitCode, 0) << sunset.Err;
+    EXPECT_EQ(sunset.Out.find(" AM"), std::string::npos);
+    EXPECT_EQ(sunset.Out.find(" PM"), std::string::npos);
 }
 
 TEST(TableCommand, TextMarksTheChosenDay) {
@@ -355,9 +395,19 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
     EXPECT_EQ(icalcomponent_isa(calendar.get()), ICAL_VCALENDAR_COMPONENT);
     EXPECT_EQ(icalcomponent_count_errors(calendar.get()), 0);
     EXPECT_EQ(icalrestriction_check(calendar.get()), 1);
+    // The calendar's name, under the standard's property and the one most programs read.
+    std::map<std::string, std::string> names;
+    for (icalproperty* p = icalcomponent_get_first_property(calendar.get(), ICAL_ANY_PROPERTY);
+         p != nullptr; p = icalcomponent_get_next_property(calendar.get(), ICAL_ANY_PROPERTY)) {
+        names[icalproperty_isa(p) == ICAL_X_PROPERTY ? icalproperty_get_x_name(p)
+                                                     : icalproperty_get_property_name(p)] =
+            icalproperty_get_value_as_string(p);
+    }
+    EXPECT_EQ(names["NAME"], "Prayer times (Mecca)");
+    EXPECT_EQ(names["X-WR-CALNAME"], "Prayer times (Mecca)");
 
     const Timetable week = MeccaWeek();
-    const char* names[] = {"Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha"};
+    const char* prayerNames[] = {"Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha"};
     std::set<std::string> uids;
     int events = 0;
     for (icalcomponent* event =
@@ -368,7 +418,7 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
         const size_t prayer = static_cast<size_t>(events % 6);
         ++events;
         ASSERT_LT(day, 7u);
-        EXPECT_STREQ(icalcomponent_get_summary(event), names[prayer]);
+        EXPECT_STREQ(icalcomponent_get_summary(event), prayerNames[prayer]);
         uids.insert(icalcomponent_get_uid(event));
         const icaltimetype start = icalcomponent_get_dtstart(event);
         EXPECT_TRUE(icaltime_is_utc(start));
@@ -376,23 +426,69 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
         const long long expected = (static_cast<long long>(week.Days[day].Fixed) - 719163) * 86400 +
                                    60LL * week.Days[day].EventMinutes[prayer] - 3 * 3600;
         EXPECT_EQ(static_cast<long long>(icaltime_as_timet(start)), expected)
-            << names[prayer] << " of " << week.Days[day].CivilDateText;
+            << prayerNames[prayer] << " of " << week.Days[day].CivilDateText;
+        // A quarter of an hour that does not block the calendar; the Hijri date, the method
+        // and the place in the description.
+        EXPECT_EQ(icaltime_as_timet(icalcomponent_get_dtend(event)) - icaltime_as_timet(start),
+                  15 * 60);
+        EXPECT_EQ(
+            icalproperty_get_transp(icalcomponent_get_first_property(event, ICAL_TRANSP_PROPERTY)),
+            ICAL_TRANSP_TRANSPARENT);
+        EXPECT_EQ(std::string(icalcomponent_get_description(event)),
+                  week.Days[day].HijriDateText +
+                      " AH\nUmm Al-Qura, Asr Standard\nMecca, 21.4200 N 39.8300 E");
+        EXPECT_EQ(icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT), nullptr);
     }
     EXPECT_EQ(events, 42);
     EXPECT_EQ(uids.size(), 42u);
 
-    // A second run names the same events again.
-    const RunResult again = RunInProcess({"--date", "2024-04-10", "--format", "ics"});
-    std::unique_ptr<icalcomponent, IcalDeleter> second(icalparser_parse_string(again.Out.c_str()));
-    ASSERT_NE(second, nullptr);
-    std::set<std::string> secondUids;
-    for (icalcomponent* event =
-             icalcomponent_get_first_component(second.get(), ICAL_VEVENT_COMPONENT);
-         event != nullptr;
-         event = icalcomponent_get_next_component(second.get(), ICAL_VEVENT_COMPONENT)) {
-        secondUids.insert(icalcomponent_get_uid(event));
+    // Another run names the same events again, also when it keeps only some of them; each
+    // kept event then carries its reminder.
+    const struct {
+        std::vector<std::string> Options;
+        size_t Events;
+        const char* Summary;  // the one summary kept, or null for all six
+        int Trigger;          // seconds relative to the start; 1 for no reminder
+    } reruns[] = {
+        {{}, 42, nullptr, 1},
+        {{"--events", "Maghrib", "--alarm", "10"}, 7, "Maghrib", -600},
+        {{"--events", "sunrise", "--alarm", "0"}, 7, "Shrook", 0},
+    };
+    for (const auto& rerun : reruns) {
+        SCOPED_TRACE(rerun.Events);
+        const RunResult again =
+            RunInProcess(Args({"--date", "2024-04-10", "--format", "ics"}, rerun.Options));
+        ASSERT_EQ(again.ExitCode, 0) << again.Err;
+        std::unique_ptr<icalcomponent, IcalDeleter> second(
+            icalparser_parse_string(again.Out.c_str()));
+        ASSERT_NE(second, nullptr);
+        EXPECT_EQ(icalcomponent_count_errors(second.get()), 0);
+        EXPECT_EQ(icalrestriction_check(second.get()), 1);
+        std::set<std::string> secondUids;
+        for (icalcomponent* event =
+                 icalcomponent_get_first_component(second.get(), ICAL_VEVENT_COMPONENT);
+             event != nullptr;
+             event = icalcomponent_get_next_component(second.get(), ICAL_VEVENT_COMPONENT)) {
+            secondUids.insert(icalcomponent_get_uid(event));
+            if (rerun.Summary != nullptr) {
+                EXPECT_STREQ(icalcomponent_get_summary(event), rerun.Summary);
+            }
+            icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT);
+            ASSERT_EQ(alarm != nullptr, rerun.Trigger != 1);
+            if (alarm == nullptr) {
+                continue;
+            }
+            EXPECT_EQ(icalproperty_get_action(
+                          icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY)),
+                      ICAL_ACTION_DISPLAY);
+            const icaltriggertype trigger = icalproperty_get_trigger(
+                icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY));
+            EXPECT_EQ(icaldurationtype_as_int(trigger.duration), rerun.Trigger);
+            EXPECT_STREQ(icalcomponent_get_description(alarm), rerun.Summary);
+        }
+        EXPECT_EQ(secondUids.size(), rerun.Events);
+        EXPECT_TRUE(std::includes(uids.begin(), uids.end(), secondUids.begin(), secondUids.end()));
     }
-    EXPECT_EQ(secondUids, uids);
 }
 
 // At 47.6 N the Egyptian 19.5 deg dawn does not happen around 3 July 2024: the table shows
@@ -461,11 +557,6 @@ IsoInstant ReadIso(const std::string& text) {
 
 long long ReadUtcStamp(const std::string& text) {  // "2025-03-30T01:00:00Z"
     return ReadIso(text.substr(0, 19) + "+00:00").Utc;
-}
-
-std::vector<std::string> Args(std::vector<std::string> base, std::vector<std::string> more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
 }
 
 // The rows of a csv output without its header, each split into fields.
@@ -618,12 +709,29 @@ TEST(TableClock, IsoTimesAndIcsNameTheSameInstants) {
         SCOPED_TRACE(run[1] + " " + run[run.size() - 3]);
         const RunResult iso = RunInProcess(Args(run, {"--iso-times", "--format", "csv"}));
         const RunResult ics = RunInProcess(Args(run, {"--format", "ics"}));
+        const RunResult utc = RunInProcess(Args(run, {"--iso-times=utc", "--format", "csv"}));
         ASSERT_EQ(iso.ExitCode, 0) << iso.Err;
         ASSERT_EQ(ics.ExitCode, 0) << ics.Err;
+        ASSERT_EQ(utc.ExitCode, 0) << utc.Err;
         const char* keys[] = {"fajr", "shrook", "dhuhr", "asr", "maghrib", "isha"};
         std::map<std::string, long long> expected;  // "20240621-isha" -> instant
-        for (const std::vector<std::string>& row : CsvRows(iso.Out)) {
+        const std::vector<std::vector<std::string>> utcRows = CsvRows(utc.Out);
+        const std::vector<std::vector<std::string>> isoRows = CsvRows(iso.Out);
+        ASSERT_EQ(utcRows.size(), isoRows.size());
+        for (size_t r = 0; r < isoRows.size(); ++r) {
+            const std::vector<std::string>& row = isoRows[r];
+            ASSERT_EQ(utcRows[r].size(), row.size());
+            EXPECT_EQ(utcRows[r][11], row[11]);  // the row's clock stays
             for (size_t p = 0; p < 6; ++p) {
+                // The same instant written in UTC, empty where the event does not happen.
+                const std::string& inUtc = utcRows[r][5 + p];
+                if (row[5 + p].empty()) {
+                    EXPECT_EQ(inUtc, "");
+                } else {
+                    ASSERT_EQ(inUtc.size(), 20u) << inUtc;
+                    EXPECT_EQ(inUtc.back(), 'Z');
+                    EXPECT_EQ(ReadUtcStamp(inUtc), ReadIso(row[5 + p]).Utc) << inUtc;
+                }
                 if (!row[5 + p].empty()) {
                     std::string day = row[0];
                     day.erase(std::remove(day.begin(), day.end(), '-'), day.end());
