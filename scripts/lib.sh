@@ -17,7 +17,7 @@ export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 RUN_PACKAGES=(build-essential cmake pkg-config ccache
               qt6-base-dev libswe-dev swe-basic-data swe-standard-data
               libcli11-dev nlohmann-json3-dev
-              libhowardhinnant-date-dev "tzdata>=2026f" fonts-liberation2
+              "tzdata>=2026f" fonts-liberation2
               librsvg2-bin help2man)
 # The Debian package (scripts/package, and a test that builds it): Debian's build tools and
 # lintian, which checks the package.
@@ -26,7 +26,7 @@ PACKAGE_PACKAGES=(dpkg-dev debhelper lintian)
 # output, a virtual X server for the start/quit test, the validators of the installed desktop
 # files and manual pages, pdftotext to read the crash report printed to a PDF file, and the
 # package tools.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev
+TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev python3
                xvfb xauth x11-utils
                desktop-file-utils appstream man-db poppler-utils
                "${PACKAGE_PACKAGES[@]}")

@@ -436,6 +436,12 @@ void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& even
         t[0] = 24.0 * Frac(dawn) + safety;
         occurs[0] = dawn != 0.0;
         e[0] = eventHours(dawn, t[0]);
+        // A dawn just before midnight on the evening before that the safety time or the
+        // rounding carries to midnight is shown at 0:00 of the row's own day, where its event
+        // lies, not as 24:00.
+        if (ShownMinutesOf(t[0], settings.RoundMinutes) >= MinutesPerDay) {
+            t[0] -= 24.0;
+        }
         if (ummAlQura) {
             t[5] = ummAlQuraIsha;
             occurs[5] = occurs[4];
@@ -601,7 +607,7 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
                       {}};
 }
 
-Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
+Timetable TimetableEngine::WeekFrame(const TimetableSettings& settings, int64_t& firstSerial) {
     Timetable table;
     table.DateColumnOnRight = settings.RightToLeft;
     for (int p = 0; p < 6; ++p) {
@@ -616,8 +622,14 @@ Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
     const int dow = DayOfWeek(settings.Date);  // 1 Sunday ... 7 Saturday
     const int64_t lastFriday = chosen - (dow == 7 ? 1 : dow + 1);
     table.CurrentDayRow = static_cast<int>(chosen - lastFriday);  // [1, 7]
+    firstSerial = lastFriday + 1;
+    return table;
+}
 
-    std::vector<TimetableDay> days = ComputeRows(settings, lastFriday + 1, 7);
+Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
+    int64_t firstSerial = 0;
+    Timetable table = WeekFrame(settings, firstSerial);
+    std::vector<TimetableDay> days = ComputeRows(settings, firstSerial, 7);
     std::move(days.begin(), days.end(), table.Days.begin());
     return table;
 }

@@ -135,6 +135,9 @@ class TimetableEngine {
     // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
     // calculation method outside 0..4.
     Timetable ComputeWeek(const TimetableSettings& settings);
+    // The week of settings.Date without its rows: the headers, the date column's side and the
+    // chosen day's row; `firstSerial` receives the date serial day of its Saturday.
+    static Timetable WeekFrame(const TimetableSettings& settings, int64_t& firstSerial);
     // `count` (>= 0) consecutive days from the fixed date `firstFixed`, each row exactly as the
     // week would show it; settings.Date is not used. ERangeError for a negative count; errors
     // as ComputeWeek.

@@ -20,7 +20,8 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
-#include "tools/OrvandelTableClock.h"
+#include "platform/TimeZone.h"
+#include "timetable/TableClock.h"
 #include "tools/OrvandelTableOutput.h"
 
 namespace orvandel::table {
@@ -55,18 +56,7 @@ constexpr std::array<NamedIndex, 4> FormatKeys = {{{"text", int(OutputFormat::Te
 
 // The text as it may appear inside a one-line message: quoted, control characters escaped.
 std::string Quoted(std::string_view text) {
-    std::string result = "'";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7f) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\x%02x", u);
-            result += buffer;
-        } else {
-            result += c;
-        }
-    }
-    return result + "'";
+    return "'" + EscapeControls(text) + "'";
 }
 
 [[noreturn]] void Reject(std::string_view option, std::string_view text, std::string_view why) {
@@ -183,32 +173,34 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-// The zone of --tz: a name of the system's database, "auto" for the city's zone or "local" for
-// the system's.
-std::string ResolveTimeZone(const std::string& text, bool zoneGiven, const TCityEntry* city) {
+// The clock of --tz: a zone of the system's database, "auto" for the city's zone or "local" for
+// the computer's own clock. A damaged zone file or a missing database is no bad input: its
+// EZoneFileError passes on.
+TableClock ResolveTimeZone(const std::string& text, bool zoneGiven, const TCityEntry* city) {
     if (zoneGiven) {
         Reject("--tz", text, "--tz and --zone exclude each other");
     }
-    std::string name = text;
     const std::string key = Lower(text);
+    if (key == "local") {
+        try {
+            return TableClock::System();
+        } catch (const EUnknownZone& e) {
+            const char* tz = std::getenv("TZ");
+            Reject("--tz", text, "TZ " + Quoted(tz != nullptr ? tz : "") + ": " + e.what());
+        }
+    }
+    std::string name = text;
     if (key == "auto") {
         if (city == nullptr) {
             Reject("--tz", text, "auto needs --city");
         }
         name = std::string(city->IanaZone);
-    } else if (key == "local") {
-        try {
-            name = TableClock::SystemZoneName();
-        } catch (const std::invalid_argument& e) {
-            Reject("--tz", text, e.what());
-        }
     }
     try {
-        (void)TableClock::Zone(name);
-    } catch (const std::invalid_argument&) {
-        Reject("--tz", name, "unknown time zone");
+        return TableClock::Zone(name);
+    } catch (const EUnknownZone& e) {
+        Reject("--tz", name, e.what());
     }
-    return name;
 }
 
 constexpr std::string_view HelpFooter =
@@ -218,17 +210,22 @@ constexpr std::string_view HelpFooter =
     "--date gives the week, Saturday to Friday, containing that date (default today);\n"
     "--from/--days gives N consecutive days (1 to 3660) from that date; --from alone gives\n"
     "7 days, --days alone starts today.\n"
-    "--tz gives an IANA zone (Europe/London), auto (the city's zone) or local (TZ, else\n"
-    "/etc/localtime): each time is then the wall-clock reading at its instant, daylight\n"
-    "saving included; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
-    "--next prints the next of the six times after now, or after --at on the place's clock.\n"
+    "Clocks: --city shows the times on the city's own clock (its IANA zone, daylight saving\n"
+    "included), also with --lat/--lon; --zone gives a fixed offset from GMT instead (with\n"
+    "--city or with --lat/--lon); Mecca without --city keeps its fixed offset, +3.\n"
+    "--tz gives an IANA zone (Europe/London), auto (the city's zone) or local (TZ: a zone,\n"
+    "a POSIX rule or a file; else /etc/localtime): each time is the wall-clock reading at\n"
+    "its instant; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
+    "--next prints the next of the six times after now, or after --at on the place's clock;\n"
+    "a reading the clock skips is bad input, one it shows twice is the first.\n"
     "--12h writes csv and json times with AM or PM. --iso-times writes the instants as\n"
     "date-times with their offsets, --iso-times=utc in UTC (2026-03-29T03:47:00Z).\n"
     "--format ics: one event of 15 minutes per time, with the Hijri date, the method and\n"
     "the place in its description; --events keeps only the times named, --alarm adds a\n"
     "reminder before each; a new import of the same days replaces the events.\n"
     "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
-    "Exit status: 0 done, 1 error in the computation, 2 bad input.\n";
+    "Exit status: 0 done, 1 error in the computation or a damaged time-zone database, 2 bad\n"
+    "input.\n";
 
 constexpr std::array<std::string_view, 6> NextNames = {"Fajr", "Sunrise", "Dhuhr",
                                                        "Asr",  "Maghrib", "Isha"};
@@ -455,7 +452,6 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
                            ->type_name("ZONE");
     latOption->needs(lonOption);
     lonOption->needs(latOption);
-    zoneOption->needs(latOption)->needs(lonOption);
     auto* tzOption =
         app.add_option("--tz", tz, "IANA time zone, auto (the city's) or local")->type_name("ZONE");
     auto* elevationOption =
@@ -558,13 +554,18 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     if (coordinates) {
         s.Latitude = RangedDecimal("--lat", lat, -60.0, 60.0, "latitude");
         s.Longitude = RangedDecimal("--lon", lon, -180.0, 180.0, "longitude");
-        if (*zoneOption) {
-            std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
-        } else if (!*tzOption) {
-            Reject("--lat", lat, "needs --zone or --tz");
+        if (!*zoneOption && !*tzOption && cityEntry == nullptr) {
+            Reject("--lat", lat, "needs --zone, --tz or --city");
         }
         request.PlaceName = CoordinatesName(s.Latitude, s.Longitude);
         request.PlaceIsCity = false;
+    }
+    if (*zoneOption) {
+        if (!coordinates && cityEntry == nullptr) {
+            Reject("--zone", zone, "needs --lat and --lon, or --city");
+        }
+        // A fixed offset in place of the city's clock or with coordinates.
+        std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
     }
     if (*elevationOption) {
         // The elevation field holds whole metres; a typed fraction is rounded.
@@ -586,8 +587,12 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         Reject("--format", format, "ics cannot hold sunset-based times");
     }
     if (*tzOption) {
-        request.TimeZone = ResolveTimeZone(tz, zoneOption->count() > 0, base);
+        request.Clock = ResolveTimeZone(tz, zoneOption->count() > 0, base);
+    } else if (cityEntry != nullptr && !*zoneOption) {
+        // A city's times are on its own clock, also where --lat/--lon move the place.
+        request.Clock = ResolveTimeZone("auto", false, cityEntry);
     }
+    request.TimeZone = EscapeControls(request.Clock.Name());
     if (*alarmOption || *eventsOption) {
         if (request.Format != OutputFormat::Ics) {
             RejectOption(*alarmOption ? "--alarm" : "--events", "needs --format ics");
@@ -615,6 +620,10 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         if (*atOption) {
             request.HasAt = true;
             std::tie(request.AtFixed, request.AtMinute) = ParseDateTimeOfDay("--at", at);
+            if (request.Clock.Skips(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)) {
+                Reject("--at", at, "does not exist on the clock of " + request.TimeZone +
+                                       " (the clocks go forward over it)");
+            }
         }
     }
     (void)nextFlag;
@@ -659,7 +668,7 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         err << e.what() << '\n';
         return 2;
     } catch (const std::exception& e) {
-        // Not the input: the installation (a time-zone module that cannot be loaded).
+        // Not the input: the installation (a damaged time-zone file, a missing database).
         err << Program << ": " << OneLine(e.what()) << '\n';
         return 1;
     }
@@ -674,10 +683,10 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
             if (beforeComputing)
                 beforeComputing();
             const TableClock clock =
-                request.TimeZone.empty()
-                    ? TableClock::Fixed(60 * ZoneOffsetMinutes(request.Settings.GmtHours,
-                                                               request.Settings.GmtMinutes))
-                    : TableClock::Zone(request.TimeZone);
+                request.Clock.IsZone()
+                    ? request.Clock
+                    : TableClock::Fixed(60 * ZoneOffsetMinutes(request.Settings.GmtHours,
+                                                               request.Settings.GmtMinutes));
             TimetableEngine engine;
             if (request.Next) {
                 text = RunNext(request, clock, engine);

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/DateTime.h"
+#include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
 
 namespace orvandel::table {
@@ -38,8 +39,10 @@ struct TableRequest {
     int DayCount = 7;            // 1..3660 (range mode)
     OutputFormat Format = OutputFormat::Text;
     bool Seconds = false;  // times as H:MM:SS from the unrounded hours
-    // --tz: the IANA zone the times are shown on ("auto" and "local" resolved to a name);
-    // empty: the fixed zone of Settings.
+    // The zone the times are shown on (--tz, or the city's zone): not IsZone() for the fixed
+    // zone of Settings. TimeZone is its name as shown, control characters escaped; empty for
+    // the fixed zone.
+    TableClock Clock;
     std::string TimeZone;
     bool IsoTimes = false;     // times as local ISO 8601 date-times with their offsets
     bool IsoTimesUtc = false;  // with IsoTimes: the instants in UTC ("...Z") instead

@@ -13,7 +13,7 @@
 #include "calendar/Islamic.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
-#include "tools/OrvandelTableClock.h"
+#include "timetable/TableClock.h"
 
 namespace orvandel::table {
 namespace {
@@ -165,18 +165,6 @@ std::string TimeField(const TableRequest& request, const TimetableDay& day, cons
 }
 
 }  // namespace
-
-long long FloorSeconds(double hours) {
-    if (!std::isfinite(hours)) {
-        throw EInvalidOp("time " + std::to_string(hours) + " h is not a number");
-    }
-    double seconds = hours * 3600.0;
-    const double nearest = std::round(seconds);
-    if (std::fabs(seconds - nearest) < 1e-6) {
-        seconds = nearest;
-    }
-    return static_cast<long long>(std::floor(seconds));
-}
 
 std::string FormatHoursWithSeconds(double hours) {
     const long long total = FloorSeconds(std::fabs(hours));  // seconds of |hours|, truncated

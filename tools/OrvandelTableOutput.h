@@ -9,15 +9,10 @@
 #include <string_view>
 
 #include "timetable/Timetable.h"
-#include "tools/OrvandelTableClock.h"
+#include "timetable/TableClock.h"
 #include "tools/OrvandelTableCommand.h"
 
 namespace orvandel::table {
-
-// Seconds of a time in decimal hours, toward minus infinity. A value within a microsecond of a
-// whole second counts as that second: the hours carry rounding noise of about 1e-11 s, which
-// must not turn 4:35:00 into 4:34:59. EInvalidOp for NaN or infinity.
-long long FloorSeconds(double hours);
 
 // Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");
 // a negative time gets a leading "-". A value within a microsecond below a whole second counts

@@ -9,8 +9,8 @@
 #   man       every manual page renders with man --warnings without a warning; orvandel-table(1)
 #             lists every option of orvandel-table --help, the exit status and each example
 #             line of the README given as argument
-#   zones     the installed orvandel-table finds its time-zone module: a summer day in
-#             Europe/Berlin is on +02:00
+#   zones     the installed orvandel-table reads the system's time-zone database: a summer day
+#             in Europe/Berlin is on +02:00
 #   version   orvandel-table --version prints "orvandel-table <argument>" and exits with 0; the
 #             metainfo's newest release and the manual pages name the same version
 set -uo pipefail

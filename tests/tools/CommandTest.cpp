@@ -171,6 +171,11 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"moment on no date", {"--next", "--at", "2025-02-30 10:00"}, "2025-02-30 10:00"},
         {"moment at 24:00", {"--next", "--at", "2025-02-01 24:00"}, "2025-02-01 24:00"},
         {"moment without --next", {"--at", "2025-02-01 10:00"}, "--at"},
+        {"moment the city's clock skips",
+         {"--city", "London", "--next", "--at", "2026-03-29 01:30"},
+         "2026-03-29 01:30"},
+        {"zone without a place", {"--zone", "3"}, "--zone"},
+        {"time zone with control characters", {"--tz", "Mars/\x1b[2J\n"}, "Mars/\\x1b[2J\\x0a"},
         {"next as csv", {"--next", "--format", "csv"}, "--next"},
         {"iso times in ics", {"--iso-times", "--format", "ics"}, "--iso-times"},
         {"iso times on no clock", {"--iso-times=gmt", "--format", "csv"}, "gmt"},
@@ -224,6 +229,46 @@ TEST(TableCommand, AnErrorAfterTheArgumentsExitsWithOne) {
         EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
         EXPECT_NE(r.Err.find(row.Names), std::string::npos) << r.Err;
     }
+}
+
+// A damaged zone file or a missing database is a fault of the installation: exit 1, one line
+// naming the file. A TZ value that is no zone is bad input, shown escaped on one line.
+TEST(TableCommand, DamagedZoneFilesExitWithOneNamingTheFile) {
+    const fs::path db = fs::temp_directory_path() / ("orvandel-zones-" + std::to_string(::getpid()));
+    fs::create_directories(db / "Europe");
+    const std::string berlin = ReadFile("/usr/share/zoneinfo/Europe/Berlin");
+    ASSERT_GT(berlin.size(), 2235u);
+    std::string flipped = berlin;
+    flipped[2234] ^= 0x10;
+    const std::string damages[] = {"", berlin.substr(0, 5) + std::string(berlin.size() - 5, '\0'),
+                                   "TZif" + berlin.substr(4, 40), berlin.substr(0, 1000)};
+    const char* saved = std::getenv("TZDIR");
+    setenv("TZDIR", db.c_str(), 1);
+    const std::vector<std::string> run = {"--lat", "52.5", "--lon", "13.4", "--tz",
+                                          "Europe/Berlin", "--days", "1"};
+    for (const std::string& bytes : damages) {
+        std::ofstream(db / "Europe/Berlin", std::ios::binary) << bytes;
+        const RunResult r = RunProgram(run);
+        EXPECT_EQ(r.ExitCode, 1) << r.Err;
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
+        EXPECT_NE(r.Err.find((db / "Europe/Berlin").string()), std::string::npos) << r.Err;
+    }
+    fs::remove_all(db);
+    const RunResult missing = RunProgram(run);
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_EQ(missing.Err, "orvandel-table: the time-zone database " + db.string() +
+                               " is missing\n");
+    saved != nullptr ? setenv("TZDIR", saved, 1) : unsetenv("TZDIR");
+
+    const char* savedTz = std::getenv("TZ");
+    const std::string savedTzValue = savedTz != nullptr ? savedTz : "";
+    setenv("TZ", "Bad\rZone\n", 1);
+    const RunResult tz = RunProgram({"--tz", "local"});
+    savedTz != nullptr ? setenv("TZ", savedTzValue.c_str(), 1) : unsetenv("TZ");
+    EXPECT_EQ(tz.ExitCode, 2);
+    EXPECT_EQ(tz.Err.find('\n'), tz.Err.size() - 1) << tz.Err;
+    EXPECT_NE(tz.Err.find("'Bad\\x0dZone\\x0a'"), std::string::npos) << tz.Err;
 }
 
 // The csv of the program for Mecca, the week of 10 April 2024, against the engine's week.
@@ -701,7 +746,7 @@ TEST(TableClock, IsoTimesAndIcsNameTheSameInstants) {
          "--days", "366"},
         {"--from", "3001-01-01", "--days", "7"},
         {"--from", "9999-12-25", "--days", "7", "--seconds"},
-        {"--city", "Bangkok", "--from", "0001-01-01", "--days", "7"},
+        {"--city", "Bangkok", "--zone", "7", "--from", "0001-01-01", "--days", "7"},
         {"--lat", "47.3", "--lon", "40", "--zone", "2", "--method", "ummalqura", "--from",
          "2024-06-10", "--days", "20"},
     };
@@ -802,6 +847,58 @@ TEST(TableClock, IcalendarTextIsEscapedAndFolded) {
         }
         EXPECT_EQ(unfolded, line);
     }
+}
+
+// A city's times are on its own clock: London's summer is on BST, as with --tz Europe/London,
+// also where --lat/--lon move the place; --zone gives the fixed offset back. --at is read on
+// the city's clock, the first of the two 01:30s of the night the clocks go back.
+TEST(TableClock, ACityIsOnItsOwnClock) {
+    const RunResult city = RunInProcess({"--city", "London", "--date", "2027-05-08"});
+    const RunResult zone =
+        RunInProcess({"--city", "London", "--date", "2027-05-08", "--tz", "Europe/London"});
+    ASSERT_EQ(city.ExitCode, 0) << city.Err;
+    EXPECT_EQ(city.Out, zone.Out);
+    EXPECT_NE(city.Out.find("zone Europe/London"), std::string::npos) << city.Out;
+
+    const RunResult next = RunInProcess({"--city", "London", "--next", "--at", "2026-07-01 12:30"});
+    ASSERT_EQ(next.ExitCode, 0) << next.Err;
+    EXPECT_TRUE(next.Out.starts_with("Dhuhr 13:")) << next.Out;
+    EXPECT_TRUE(next.Out.ends_with("(in 35 min)\n")) << next.Out;
+
+    struct Row {
+        std::vector<std::string> Args;
+        const char* Offset;  // the row's utc_offset on 1 July 2026
+    };
+    const Row rows[] = {
+        {{"--city", "London"}, "+01:00"},
+        {{"--city", "London", "--lat", "51.6", "--lon", "-0.3"}, "+01:00"},
+        {{"--city", "London", "--zone", "0"}, "+00:00"},
+        {{"--city", "Sydney"}, "+10:00"},
+        {{"--city", "Mecca"}, "+03:00"},
+        {{"--lat", "59", "--lon", "-51.7", "--tz", "America/Nuuk", "--from", "2040-07-01"},
+         "-01:00"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Args[1] + " " + row.Args.back());
+        std::vector<std::string> args = row.Args;
+        if (args.back() != "2040-07-01") {
+            args = Args(args, {"--from", "2026-07-01"});
+        }
+        const RunResult r = RunInProcess(Args(args, {"--days", "1", "--format", "csv"}));
+        ASSERT_EQ(r.ExitCode, 0) << r.Err;
+        const auto csv = CsvRows(r.Out);
+        ASSERT_EQ(csv.size(), 1u);
+        EXPECT_EQ(csv[0][11], row.Offset);
+    }
+
+    std::map<std::string, long long> left;
+    for (const char* at : {"2026-10-25 00:30", "2026-10-25 01:30"}) {
+        const RunResult r =
+            RunInProcess({"--city", "London", "--next", "--at", at, "--format", "json"});
+        ASSERT_EQ(r.ExitCode, 0) << r.Err;
+        left[at] = nlohmann::json::parse(r.Out)["minutes_left"];
+    }
+    EXPECT_EQ(left["2026-10-25 00:30"] - left["2026-10-25 01:30"], 60);
 }
 
 // --next for Mecca at fixed moments: before Fajr, before sunrise, between Dhuhr and Asr, and

@@ -1,6 +1,7 @@
 #pragma once
-// The clock on which orvandel-table shows its times: a fixed offset from GMT (the zone fields,
-// or a city's zone) or an IANA time zone of the system's database, with its daylight saving.
+// The clock on which a timetable is read: a fixed offset from GMT (the zone fields) or a time
+// zone of the system's database (a city's IANA zone, the computer's own), with its daylight
+// saving. Shared by the window and orvandel-table.
 // Instants are whole seconds since 1970-01-01 00:00 UTC; the calendar of every date is the
 // proleptic Gregorian one of the calendar library, for any year.
 
@@ -12,9 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TimeZone.h"
 #include "timetable/Timetable.h"
 
-namespace orvandel::table {
+namespace orvandel {
 
 // A date and time of day on some clock.
 struct CivilTime {
@@ -35,23 +37,37 @@ int32_t FixedOfSeconds(int64_t seconds);
 std::string IsoDateTime(int64_t utc, int offset);
 // "+01:00", "-03:30", "+00:00"; +HH:MM:SS when the offset has seconds.
 std::string OffsetText(int offset);
+// Seconds of a time in decimal hours, toward minus infinity. A value within a microsecond of a
+// whole second counts as that second: the hours carry rounding noise of about 1e-11 s, which
+// must not turn 4:35:00 into 4:34:59. EInvalidOp for NaN or infinity.
+long long FloorSeconds(double hours);
 
 class TableClock {
   public:
     // A fixed offset, in seconds east of UTC.
     static TableClock Fixed(int offset);
-    // An IANA zone of the system's database ("Europe/Berlin"). std::invalid_argument, naming
-    // the text, for a name the database does not know.
+    // A zone of the system's database ("Europe/Berlin"). EUnknownZone for a name the database
+    // does not hold, EZoneFileError for a damaged file or a missing database.
     static TableClock Zone(std::string_view name);
-    // The name of the system's zone: TZ when it is set (a leading ':' dropped), else the zone
-    // of /etc/localtime. std::invalid_argument when that names no zone of the database.
-    static std::string SystemZoneName();
+    // The computer's own clock (TimeZoneRules::System), named by its zone or TZ value.
+    static TableClock System();
 
     bool IsZone() const { return rules_ != nullptr; }
     // The zone's name, empty for a fixed offset.
     const std::string& Name() const { return name_; }
     // The offset in force at an instant, seconds east of UTC.
-    int OffsetAt(int64_t utc) const;
+    int OffsetAt(int64_t utc) const { return rules_ ? rules_->OffsetAt(utc) : offset_; }
+    // The offset without daylight saving at an instant.
+    int StandardOffsetAt(int64_t utc) const {
+        return rules_ ? rules_->StandardOffsetAt(utc) : offset_;
+    }
+    // Every change of the offset in [from, to); none on a fixed offset.
+    std::vector<TimeZoneRules::Change> Changes(int64_t from, int64_t to) const {
+        return rules_ ? rules_->Changes(from, to) : std::vector<TimeZoneRules::Change>{};
+    }
+    // Whether the reading `local` is one the clock skips (the hour a change forward passes
+    // over).
+    bool Skips(int64_t local) const;
     // The instant at which the clock reads `local` (seconds after 1970-01-01 00:00 on the
     // clock). A reading that occurs twice (the hour after a change back) is the earlier; a
     // reading that a change forward skips is taken on the offset before the change (02:30
@@ -60,10 +76,8 @@ class TableClock {
     // The offset in force at 12:00 of the fixed date on this clock.
     int OffsetAtNoon(int32_t fixed) const;
 
-    struct Rules;
-
   private:
-    std::shared_ptr<const Rules> rules_;
+    std::shared_ptr<const TimeZoneRules> rules_;
     std::string name_;
     int offset_ = 0;
 };
@@ -87,4 +101,10 @@ std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
                                              const TableClock& clock, int32_t firstFixed, int count,
                                              bool seconds, std::vector<RowTimes>& times);
 
-}  // namespace orvandel::table
+// The week of settings.Date as TimetableEngine::ComputeWeek gives it, every row on the clock as
+// ComputeClockedDays computes it; `times` receives each row's clock. On a fixed clock the
+// week of the settings' own zone.
+Timetable ComputeClockedWeek(TimetableEngine& engine, const TimetableSettings& settings,
+                             const TableClock& clock, std::vector<RowTimes>& times);
+
+}  // namespace orvandel
