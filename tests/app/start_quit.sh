@@ -23,7 +23,10 @@ if [ -z "${ORVANDEL_TEST_UNDER_XVFB:-}" ]; then
             exit 77
         fi
     done
-    ORVANDEL_TEST_UNDER_XVFB=1 exec xvfb-run -a "$0" "$@"
+    # xvfb-run -a takes the first display number without a lock file, from 99 unless told:
+    # two runs at once (other checkouts on the same machine) could both take 99, and one
+    # program would then talk to the other's server. Each run starts its search elsewhere.
+    ORVANDEL_TEST_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + $$ % 800)) "$0" "$@"
 fi
 
 unset QT_QPA_PLATFORM  # the real X11 platform, not the offscreen one the unit tests use
