@@ -10,11 +10,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
+#include <optional>
 
-#include "timetable/CityCatalogue.h"
+#include "platform/CheckedInt.h"
+#include "platform/TimeZone.h"
 #include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
@@ -124,6 +128,26 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// "UTC+1", "UTC+5:30", "UTC-3:30", "UTC+6:42:04" (a local mean time of the 19th century).
+QString ClockOffsetText(int offset) {
+    const int magnitude = std::abs(offset);
+    QString text = QStringLiteral("UTC") + (offset < 0 ? u'-' : u'+') +
+                   QString::number(magnitude / 3600);
+    if (magnitude % 3600 != 0) {
+        text += u':' + QStringLiteral("%1").arg(magnitude / 60 % 60, 2, 10, QChar(u'0'));
+    }
+    if (magnitude % 60 != 0) {
+        text += u':' + QStringLiteral("%1").arg(magnitude % 60, 2, 10, QChar(u'0'));
+    }
+    return text;
+}
+
+// The first word of a row's civil date, its day's name ("Sun").
+QString DayName(const TimetableDay& day) {
+    const QString civil = FromUtf8(day.CivilDateText);
+    return civil.left(civil.indexOf(u' '));
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -189,6 +213,13 @@ void TForm1::BuildControls() {
     Grid = new TDrawGrid(GridColumns, GridRows, GridColWidth, RowHeight, RzPanel1);
     Grid->setFont(QFont(FixedFontName, 9, QFont::Normal));
     Grid->setEnabled(false);
+    // Over the date column's header cell, which the grid leaves empty.
+    cbLocalClock = new QCheckBox(RzPanel1);
+    cbLocalClock->setObjectName(QStringLiteral("cbLocalClock"));
+    cbLocalClock->setFont(FormFont(8));
+    cbLocalClock->setChecked(true);
+    cbLocalClock->setAttribute(Qt::WA_TranslucentBackground);
+    cbLocalClock->hide();
     PlaceDateColumn(true);
 
     RzLabel3 = new QLabel(
@@ -275,9 +306,10 @@ void TForm1::BuildControls() {
     RzURLLabel1->move(RzPanel1->geometry().right() + 1 - RzURLLabel1->width(), 497);
 
     // Keyboard order; the grids' panel takes no focus.
-    QWidget* order[] = {edCalendar,  cbRightToLeft,   cbRoundMinutes, cb12hours,     spinDegLat,
-                        spinDegLong, spinHrsGmt,      spinMinutGmt,   spinElevation, nullptr,
-                        nullptr,     cbAddSafetyTime, CityList,       cbSunsetBased};
+    QWidget* order[] = {edCalendar,   cbRightToLeft, cbRoundMinutes,  cbLocalClock,
+                        cb12hours,    spinDegLat,    spinDegLong,     spinHrsGmt,
+                        spinMinutGmt, spinElevation, cbAddSafetyTime, CityList,
+                        cbSunsetBased};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (w == nullptr) {
@@ -332,6 +364,7 @@ void TForm1::ConnectHandlers() {
     connect(cbAddSafetyTime, &QCheckBox::toggled, this,
             Guarded([this] { cbAddSafetyTimeClick(); }));
     connect(cbSunsetBased, &QCheckBox::toggled, this, Guarded([this] { cbSunsetBasedClick(); }));
+    connect(cbLocalClock, &QCheckBox::toggled, this, Guarded([this] { cbLocalClockClick(); }));
     connect(rgCalcMethod, &TRadioGroup::Click, this, Guarded([this] { rgCalcMethodClick(); }));
     connect(rgJuristic, &TRadioGroup::Click, this, Guarded([this] { rgJuristicClick(); }));
     connect(spinDegLat, &QDoubleSpinBox::valueChanged, this,
@@ -424,7 +457,11 @@ void TForm1::RefreshTimetable() {
     if (FRefreshFault != nullptr) {
         FRefreshFault();
     }
-    StoreTimetable(FEngine.ComputeWeek(settings));
+    const TableClock clock = ChooseClock(settings);
+    std::vector<RowTimes> times;
+    const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);
+    StoreTimetable(table);
+    ShowClock(table, times);
     Grid->update();
     ColCities->update();
 }
@@ -461,12 +498,90 @@ void TForm1::PlaceDateColumn(bool onRight) {
         ColCities->setGeometry(PanelBorder, PanelBorder, dateWidth, height);
         Grid->setGeometry(PanelBorder + dateWidth, PanelBorder, inner - dateWidth, height);
     }
+    constexpr int clockMargin = 3;  // pixels around the box in the header cell
+    cbLocalClock->setGeometry(ColCities->x() + clockMargin, ColCities->y() + clockMargin,
+                              DateColWidth - 2 * clockMargin, RowHeight / 2 - clockMargin);
+}
+
+TableClock TForm1::ChooseClock(const TimetableSettings& settings) {
+    const int fixed = 60 * ZoneOffsetMinutes(settings.GmtHours, settings.GmtMinutes);
+    int64_t firstSerial = 0;
+    (void)TimetableEngine::WeekFrame(settings, firstSerial);
+    const int32_t first = NarrowToInt32(firstSerial + DateDelta, "ChooseClock");
+    constexpr int64_t day = 86400;  // seconds
+    std::optional<TableClock> zone;
+    FClockProblem.clear();
+    try {
+        if (FCity != nullptr && 60 * ZoneOffsetMinutes(FCity->GmtHours, FCity->GmtMinutes) == fixed) {
+            zone = TableClock::Zone(FCity->IanaZone);
+        } else {
+            // A place typed by hand is on the computer's clock when the fields hold its
+            // standard offset that week.
+            TableClock system = TableClock::System();
+            if (system.StandardOffsetAt(SecondsOfFixed(first + 3) + day / 2 - fixed) == fixed) {
+                zone = std::move(system);
+            }
+        }
+    } catch (const EPlatformError& e) {
+        FClockProblem = FromUtf8(e.what());
+    }
+    // The zone matters where it changes its clock within half a year of the week, or where it
+    // differs from the fields during it (a local mean time of old).
+    bool matters = false;
+    if (zone) {
+        matters = !zone->Changes(SecondsOfFixed(first) - 183 * day,
+                                 SecondsOfFixed(first) + 190 * day)
+                       .empty();
+        for (int d = 0; d < 7 && !matters; ++d) {
+            matters = zone->OffsetAtNoon(first + d) != fixed;
+        }
+    }
+    FClockShown = matters || !FClockProblem.isEmpty();
+    cbLocalClock->setVisible(FClockShown);
+    cbLocalClock->setEnabled(FClockProblem.isEmpty());
+    const QString name =
+        zone ? FromUtf8(EscapeControls(zone->Name()))
+             : (FCity != nullptr ? FromUtf8(std::string(FCity->IanaZone)) : QStringLiteral("zone"));
+    const int textWidth = cbLocalClock->width() -
+                          cbLocalClock->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr,
+                                                             cbLocalClock) -
+                          2 * CaptionGap;
+    cbLocalClock->setText(
+        QFontMetrics(cbLocalClock->font()).elidedText(name, Qt::ElideMiddle, textWidth));
+    cbLocalClock->setToolTip(FClockProblem.isEmpty()
+                                 ? name + QStringLiteral(": times on this zone's clock, daylight "
+                                                         "saving included; unchecked, on the "
+                                                         "fixed GMT offset")
+                                 : FClockProblem);
+    FClockInUse = matters && cbLocalClock->isChecked();
+    return FClockInUse ? *zone : TableClock::Fixed(fixed);
+}
+
+void TForm1::ShowClock(const Timetable& table, const std::vector<RowTimes>& times) {
+    if (!FClockShown) {
+        ClockText.clear();
+    } else if (!FClockProblem.isEmpty()) {
+        ClockText = QStringLiteral("unreadable: fixed GMT");
+    } else if (!FClockInUse) {
+        ClockText = QStringLiteral("fixed ") + ClockOffsetText(times.at(0).Offset).replace(
+                                                   QStringLiteral("UTC"), QStringLiteral("GMT"));
+    } else {
+        ClockText = ClockOffsetText(times.at(0).Offset);
+        for (size_t r = 1; r < times.size(); ++r) {
+            if (times[r].Offset != times[0].Offset) {
+                ClockText += QStringLiteral(", ") + DayName(table.Days.at(r)) +
+                             QStringLiteral(": ") + ClockOffsetText(times[r].Offset);
+                break;
+            }
+        }
+    }
 }
 
 void TForm1::SelectCity(int tag) {
     {
         const TUpdatingScope updating(FUpdating, false);
         if (const TCityEntry* city = FindCityByTag(tag)) {
+            FCity = city;
             spinDegLat->setValue(city->Latitude);
             spinDegLong->setValue(city->Longitude);
             spinHrsGmt->setValue(city->GmtHours);
@@ -513,6 +628,9 @@ void TForm1::spinMinutGmtChange() {
     RefreshTimetable();
 }
 void TForm1::spinElevationChange() {
+    RefreshTimetable();
+}
+void TForm1::cbLocalClockClick() {
     RefreshTimetable();
 }
 
@@ -599,7 +717,16 @@ void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rec
 // Right-aligned next to the times when the column is on the left, at 5 pixels when on the right.
 void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rect) {
     canvas.fillRect(Rect, FormBackground);
-    if (ARow < 1 || ARow > 7) {
+    if (ARow == 0) {
+        // Under the clock's check box: the offset the table is read on.
+        canvas.setFont(FDateFont);
+        canvas.setPen(WindowTextColor(palette()));
+        const int room = Rect.width() - 2 * DateMarginLeft;
+        TextOut(canvas, Rect, Rect.left() + DateMarginLeft, Rect.top() + RowHeight / 2,
+                canvas.fontMetrics().elidedText(ClockText, Qt::ElideRight, room));
+        return;
+    }
+    if (ARow > 7) {
         return;
     }
     const int C = ColCities->DefaultColWidth();

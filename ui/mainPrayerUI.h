@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <array>
 
+#include "timetable/CityCatalogue.h"
+#include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
 #include "ui/ImageList.h"
 
@@ -53,6 +55,11 @@ class TForm1 : public QWidget {
     QCheckBox* cbAddSafetyTime;
     QCheckBox* cbRoundMinutes;
     QCheckBox* cbRightToLeft;
+    // The place's own clock: checked, the table is read on the zone of the chosen city (or on
+    // the computer's own zone for a place typed with its standard offset); unchecked, on the
+    // fixed offset of the GMT fields. Shown, with the zone's name, only where that clock has
+    // daylight saving or differs from the fields, over the date column's header.
+    QCheckBox* cbLocalClock;
     QFrame* RzPanel1;
     TDrawGrid* ColCities;
     TDrawGrid* Grid;
@@ -84,6 +91,10 @@ class TForm1 : public QWidget {
     std::array<QString, GridRows> HijriDateTexts;                // [row 1..7]
     std::array<bool, GridRows> HijriDateValid{};  // [row 1..7], false: the text says there is none
     int CurrentDayRow = 0;                        // 1..7, 0 before the first
+    // Under cbLocalClock: the offset the table is read on ("UTC+1"), the day of a change
+    // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the box is unchecked, or
+    // why the zone could not be read. Empty while the box is hidden.
+    QString ClockText;
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
@@ -106,6 +117,7 @@ class TForm1 : public QWidget {
     void spinHrsGmtChange();
     void spinMinutGmtChange();
     void spinElevationChange();
+    void cbLocalClockClick();
     void GroupItemClick(int group, int item);
     void GroupOpen(int group);
     void GroupClose(int group);
@@ -131,10 +143,19 @@ class TForm1 : public QWidget {
     void FormShow();
     void StoreTimetable(const Timetable& table);
     void PlaceDateColumn(bool onRight);
+    // The clock of the place in the fields: the chosen city's zone while the GMT fields hold
+    // its offset, else the computer's own zone when the fields hold its standard offset, else
+    // none (the fixed offset). Sets up cbLocalClock; returns the clock to read the table on.
+    TableClock ChooseClock(const TimetableSettings& settings);
+    void ShowClock(const Timetable& table, const std::vector<RowTimes>& times);
 
     bool FUpdating = false;
     bool FShown = false;
     bool FDateColumnOnRight = false;
+    const TCityEntry* FCity = nullptr;  // the city last chosen in the catalogue
+    bool FClockInUse = false;           // the last recompute read the table on a zone
+    bool FClockShown = false;           // cbLocalClock is shown
+    QString FClockProblem;              // why the place's zone could not be read
     int FRefreshCount = 0;
     TimetableEngine FEngine;
     QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;

@@ -2,6 +2,7 @@
 // recomputes, the "Sunset based" rule, the city list and the web link.
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -357,6 +358,128 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->edCalendar->Value(), date);
     }
 
+    // A catalogue city's table is on its own clock that week: London's summer on BST, an
+    // hour after the GMT of its fields, which the box gives back when Space unchecks it; a
+    // week with a change shows both offsets and the day. A place typed by hand follows the
+    // computer's zone (TZ here) when the fields hold its standard offset. Shrook to Maghrib
+    // move by exactly the clock's change.
+    void placeClock_data() {
+        QTest::addColumn<int>("tag");  // 0: a place typed by hand with GMT `typedZone`
+        QTest::addColumn<int>("typedZone");
+        QTest::addColumn<double>("date");
+        QTest::addColumn<QString>("zone");   // the box's text, empty: no box
+        QTest::addColumn<QString>("clock");  // the text under it
+        QTest::addColumn<QList<int>>("later");  // minutes each row is later than on GMT
+        const QList<int> none(7, 0), hour(7, 60);
+        QTest::newRow("London in July: BST") << 76 << 0 << EncodeDate(2026, 7, 1)
+                                             << QStringLiteral("Europe/London")
+                                             << QStringLiteral("UTC+1") << hour;
+        QTest::newRow("London in January: GMT")
+            << 76 << 0 << EncodeDate(2026, 1, 7) << QStringLiteral("Europe/London")
+            << QStringLiteral("UTC+0") << none;
+        QTest::newRow("London, the week the clocks go back")
+            << 76 << 0 << EncodeDate(2026, 10, 27) << QStringLiteral("Europe/London")
+            << QStringLiteral("UTC+1, Sun: UTC+0") << QList<int>{60, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Sydney in its winter") << 92 << 0 << EncodeDate(2026, 7, 1)
+                                              << QStringLiteral("Australia/Sydney")
+                                              << QStringLiteral("UTC+10") << none;
+        QTest::newRow("Santiago in its summer")
+            << 56 << 0 << EncodeDate(2027, 1, 6) << QStringLiteral("America/Santiago")
+            << QStringLiteral("UTC-3") << hour;
+        QTest::newRow("Mecca: no box, as ever")
+            << 15 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+        QTest::newRow("Tehran: no box, as ever")
+            << 24 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+        QTest::newRow("typed on the computer's standard offset")
+            << 0 << 0 << EncodeDate(2026, 7, 1) << QStringLiteral("Europe/London")
+            << QStringLiteral("UTC+1") << hour;
+        QTest::newRow("typed on another offset: fixed")
+            << 0 << 2 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+    }
+    void placeClock() {
+        QFETCH(int, tag);
+        QFETCH(int, typedZone);
+        QFETCH(double, date);
+        QFETCH(QString, zone);
+        QFETCH(QString, clock);
+        QFETCH(QList<int>, later);
+        const QByteArray savedTz = qgetenv("TZ");
+        const bool hadTz = qEnvironmentVariableIsSet("TZ");
+        qputenv("TZ", "Europe/London");
+        const auto restore = qScopeGuard([&] {
+            hadTz ? qputenv("TZ", savedTz) : qunsetenv("TZ");
+        });
+        const auto form = ShowForm();
+        form->cb12hours->setChecked(false);
+        if (tag != 0) {
+            form->SelectCity(tag);
+        } else {
+            form->spinDegLat->setValue(51.75);
+            form->spinDegLong->setValue(-1.25);
+            form->spinHrsGmt->setValue(typedZone);
+        }
+        form->edCalendar->SetValue(date);
+        QCOMPARE(form->cbLocalClock->isVisible(), !zone.isEmpty());
+        QCOMPARE(form->cbLocalClock->text(), zone.isEmpty() ? form->cbLocalClock->text() : zone);
+        QCOMPARE(form->ClockText, clock);
+        const auto texts = form->TimeTexts;
+
+        // Off: the fixed offset of the GMT fields, the week the engine computes from them.
+        if (!zone.isEmpty()) {
+            form->cbLocalClock->setFocus();
+            QTest::keyClick(form->cbLocalClock, Qt::Key_Space);
+            QVERIFY(!form->cbLocalClock->isChecked());
+            QCOMPARE(form->ClockText,
+                     QStringLiteral("fixed GMT") + (form->spinHrsGmt->value() < 0 ? "" : "+") +
+                         QString::number(form->spinHrsGmt->value()));
+        }
+        TimetableEngine engine;
+        const Timetable week = engine.ComputeWeek(form->ReadSettings());
+        for (int row = 1; row <= 7; ++row) {
+            for (int prayer = 0; prayer < 6; ++prayer) {
+                const int col = week.ColumnOf(prayer);
+                const QString gmt = QString::fromStdString(week.Days[row - 1].TimeTexts[prayer]);
+                QCOMPARE(form->TimeTexts[col][row], gmt);
+                if (prayer >= 1 && prayer <= 4) {
+                    const auto minutes = [](const QString& text) {
+                        const QStringList parts = text.trimmed().split(u':');
+                        return parts[0].toInt() * 60 + parts[1].toInt();
+                    };
+                    QCOMPARE(minutes(texts[col][row]) - minutes(gmt), later[row - 1]);
+                }
+            }
+        }
+    }
+
+    // Every catalogue city without daylight saving looks as before: no box, and the week of
+    // its GMT fields; those whose clocks change show the box (1 July 2026).
+    void citiesWithoutDaylightSavingAreUnchanged() {
+        const auto form = ShowForm();
+        form->edCalendar->SetValue(EncodeDate(2026, 7, 1));
+        int shown = 0, hidden = 0;
+        TimetableEngine engine;
+        for (const TCityEntry& city : CityCatalogue()) {
+            form->SelectCity(city.Tag);
+            if (form->cbLocalClock->isVisible()) {
+                ++shown;
+                continue;
+            }
+            ++hidden;
+            const Timetable week = engine.ComputeWeek(form->ReadSettings());
+            for (int row = 1; row <= 7; ++row) {
+                for (int prayer = 0; prayer < 6; ++prayer) {
+                    QCOMPARE(form->TimeTexts[week.ColumnOf(prayer)][row],
+                             QString::fromStdString(week.Days[row - 1].TimeTexts[prayer]));
+                }
+            }
+            QVERIFY(form->ClockText.isEmpty());
+        }
+        qInfo("%d cities on a clock with daylight saving, %d without", shown, hidden);
+        // The 28 cities whose countries change their clocks, and Marrakech, on UTC+1 until
+        // Morocco moves to UTC+0 on 20 September 2026.
+        QCOMPARE(shown, 29);
+    }
+
     void webLinkTurnsPurpleAfterOpening() {
         const auto form = ShowForm();
         QVERIFY(form->RzURLLabel1->Address().host().endsWith(QStringLiteral("example.org")));
@@ -373,10 +496,26 @@ class MainWindowTest : public QObject {
 
     // Every caption fits its control: the control is as wide as the caption wants, the drawn
     // text leaves its last device pixel column clear (it is clipped otherwise), and nothing
-    // runs into the control to its right or out of the window. ctest runs this at scales 1,
-    // 1.25, 1.5 and 2. The city group's caption has the font of the other group captions.
+    // runs into the control to its right or out of the window, also the clock's box of a city
+    // with daylight saving. ctest runs this at scales 1, 1.25, 1.5 and 2. The city group's
+    // caption has the font of the other group captions.
+    void captionsFit_data() {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<double>("date");
+        QTest::newRow("Mecca") << 15 << EncodeDate(2026, 7, 1);
+        QTest::newRow("Los Angeles, the week its clocks go back")
+            << 50 << EncodeDate(2026, 11, 1);
+    }
     void captionsFit() {
+        QFETCH(int, tag);
+        QFETCH(double, date);
         const auto form = ShowForm();
+        form->SelectCity(tag);
+        form->edCalendar->SetValue(date);
+        // The clock's text under its box fits the date column's header cell.
+        QVERIFY2(QFontMetrics(form->cbLocalClock->font()).horizontalAdvance(form->ClockText) + 5 <=
+                     form->ColCities->DefaultColWidth(),
+                 qPrintable(form->ClockText));
         int captions = 0;
         for (QWidget* w : form->findChildren<QWidget*>()) {
             auto* label = qobject_cast<QLabel*>(w);
@@ -490,6 +629,7 @@ class MainWindowTest : public QObject {
         const QList<QWidget*> expected{form->edCalendar,
                                        form->cbRightToLeft,
                                        form->cbRoundMinutes,
+                                       form->cbLocalClock,
                                        form->cb12hours,
                                        form->spinDegLat,
                                        form->spinDegLong,

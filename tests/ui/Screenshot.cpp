@@ -1,17 +1,22 @@
 // Writes a picture of the main window to the PNG file named by the first argument (default
 // "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
-// Wednesday 10 April 2024), at 14:30. A third argument "dark" shows it on a desktop with a dark
-// palette (Fusion's style of dark themes). The scale comes from QT_SCALE_FACTOR, as for any Qt
-// program; the picture has the scaled size. Runs offscreen unless a platform is chosen.
+// Wednesday 10 April 2024), at 14:30. Further arguments: "dark" shows it on a desktop with a
+// dark palette (Fusion's style of dark themes); "city=NAME" chooses that catalogue city as a
+// click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset. The scale
+// comes from QT_SCALE_FACTOR, as for any Qt program; the picture has the scaled size. Runs
+// offscreen unless a platform is chosen.
 #include <QApplication>
+#include <QCheckBox>
 #include <QPalette>
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "Classes/cTvkLocation.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
+#include "ui/CityList.h"
 #include "ui/mainPrayerUI.h"
 
 int main(int argc, char* argv[]) {
@@ -31,7 +36,17 @@ int main(int argc, char* argv[]) {
     bool saved = false;
     {
         QApplication application(argc, argv);
-        if (argc > 3 && std::strcmp(argv[3], "dark") == 0) {
+        std::string_view city;
+        bool dark = false, fixed = false;
+        for (int i = 3; i < argc; ++i) {
+            const std::string_view option = argv[i];
+            dark |= option == "dark";
+            fixed |= option == "fixed";
+            if (option.starts_with("city=")) {
+                city = option.substr(5);
+            }
+        }
+        if (dark) {
             QPalette dark(QColor(0x35, 0x35, 0x35));  // white text on dark grey
             dark.setColor(QPalette::PlaceholderText, QColor(0xB0, 0xB0, 0xB0));
             dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
@@ -40,6 +55,25 @@ int main(int argc, char* argv[]) {
         }
         orvandel::TForm1 form;
         form.show();
+        QApplication::processEvents();
+        bool found = city.empty();
+        for (int g = 0; g < form.CityList->GroupCount() && !found; ++g) {
+            for (int i = 0; i < form.CityList->ItemCount(g) && !found; ++i) {
+                if (form.CityList->Item(g, i).Caption == city) {
+                    found = true;
+                    form.CityList->Open(g);
+                    form.GroupItemClick(g, i);
+                }
+            }
+        }
+        if (!found) {
+            std::fprintf(stderr, "no catalogue city %.*s\n", static_cast<int>(city.size()),
+                         city.data());
+            return 2;
+        }
+        if (fixed) {
+            form.cbLocalClock->setChecked(false);
+        }
         QApplication::processEvents();
         saved = form.grab().save(QString::fromLocal8Bit(path), "PNG");
     }
