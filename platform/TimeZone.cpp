@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -135,7 +136,9 @@ struct TimeZoneRules::PosixRule {
     }
 
     bool InDst(int64_t utc) const {
-        const int year = YearOfSeconds(utc + StdOffset);
+        // Halved range first, so that adding the offset cannot overflow.
+        const int year =
+            YearOfSeconds(std::clamp<int64_t>(utc, INT64_MIN / 2, INT64_MAX / 2) + StdOffset);
         bool dst = false;
         int64_t latest = INT64_MIN;
         // Changes may lie up to a week from their day (hours -167..167): the years around.
@@ -628,6 +631,9 @@ std::vector<TimeZoneRules::Change> TimeZoneRules::Changes(int64_t from, int64_t 
     candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
     std::vector<Change> changes;
     for (int64_t t : candidates) {
+        if (t == INT64_MIN) {
+            continue;  // nothing comes before it
+        }
         const int before = OffsetAt(t - 1);
         const int after = OffsetAt(t);
         if (before != after) {

@@ -149,6 +149,12 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
         SCOPED_TRACE(std::string(row.Rule) + " at " + row.At);
         EXPECT_EQ(TimeZoneRules::FromPosixRule(row.Rule)->OffsetAt(Utc(row.At)), row.Offset);
     }
+    // Instants far outside the calendar still answer one of the rule's offsets.
+    const auto berlin = TimeZoneRules::FromPosixRule("CET-1CEST,M3.5.0,M10.5.0/3");
+    for (int64_t far : {INT64_MIN, INT64_MAX}) {
+        const int offset = berlin->OffsetAt(far);
+        EXPECT_TRUE(offset == 3600 || offset == 7200) << offset;
+    }
     for (const char* bad :
          {"", "C", "CET", "CE1", "CET-25", "CET-1:60", "CET-1CEST,M3.5.0", "<+03-3", "<+0>-3",
           "CET-1CEST,M13.5.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0", "CET-1CEST,M3.5.7,M10.5.0",
