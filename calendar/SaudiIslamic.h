@@ -25,6 +25,18 @@ int32_t FixedFromUmAlQura(int32_t Year, int32_t Month, int32_t Day) noexcept;
 // not promise success: a conversion that needs an evening outside the covered dates fails.
 bool UmAlQuraMayConvert(int32_t Fixed) noexcept;
 
+// How far an ephemeris answer for the Umm al-Qura reference place lies from the calendar
+// library's own sun and moon, which need no data files: minutes of time, positive when the
+// ephemeris's event is the later. SunsetDisagreement takes the sunset of the evening of fixed
+// date Eve as a standard-time moment (fixed-date scale), and compares it with
+// TProtoDate::Sunset without the dip of the horizon; MoonsetDisagreement takes the moonset of
+// an evening on which the moon is less than 25 degrees east of the sun the same way, and
+// turns the library's moon's altitude then, less the altitude of a setting moon (its parallax
+// less refraction and semi-diameter), into minutes at the rate the moon sets at Mecca (within
+// 9 per cent). SunsetDisagreement is infinity when the library has no sunset that day.
+double SunsetDisagreement(int32_t Eve, double Sunset);
+double MoonsetDisagreement(double Moonset);
+
 class TSaudiIslamic final : public TObservationalIslamic {
   public:
     // Criterion TSaudiIslamic::VisibleCrescent, place MeccaLocation, and a criterion that
@@ -42,10 +54,16 @@ class TSaudiIslamic final : public TObservationalIslamic {
     // published departures decide their days; the lunar phase at 00:00 Mecca standard time of
     // Date must lie strictly between 0 and 25 degrees (no ephemeris call is made otherwise);
     // the sunset of Date - 1 must exist and the phase at it lie strictly between 0 and 25
-    // degrees; the moon must set strictly after the sun that evening. A missing sunset or
-    // moonset (the ephemeris failed, or the moon does not set that day) gives false.
-    // EIntOverflow when Date - 1 has no date serial; ERangeError when the evening passes the
-    // first phase test but lies outside the dates the ephemeris covers (EphemerisRange).
+    // degrees; the moon must set strictly after the sun that evening. Each setting is checked
+    // against the calendar's own sun and moon (SunsetDisagreement, MoonsetDisagreement): a
+    // missing one (the sun sets every day at Mecca, and a moon past conjunction by less than
+    // 25 degrees sets within hours of it) or one further off than the two sources differ on
+    // good files (a sunset by 0.5 minutes, a moonset by 2 minutes near 2000, more in distant
+    // centuries) gives the ephemeris source up (EphemerisSourceFailed) and judges the evening
+    // again on the next. EIntOverflow when Date - 1 has no date serial; ERangeError when the
+    // evening passes the first phase test but lies outside the dates the ephemeris covers
+    // (EphemerisRange); EInvalidOp when the last source too gives a setting that fails the
+    // check.
     static bool VisibleCrescent(int32_t Date, const TLocation& Location);
     // TIslamic::MeccaLocation(). The criterion ignores its place, so this changes no result.
     static const TLocation& VisibilityLocation();

@@ -89,6 +89,19 @@ struct TSwissRun {
 };
 TSwissRun swissRun;
 
+// The sources of the current start-up in the order they are tried, and the one in use.
+struct TSource {
+    fs::path Folder;
+    int32_t Flag;
+};
+std::vector<TSource>& Sources() {
+    static std::vector<TSource> sources;
+    return sources;
+}
+std::size_t chosenSource = 0;
+uint64_t sourceChanges = 0;
+bool lastSourceFailed = false;  // the source in use failed and none was left to take its place
+
 fs::path& CurrentFolder() {
     static fs::path folder;
     return folder;
@@ -369,11 +382,8 @@ void StartEphemeris(const std::filesystem::path& Folder,
     // from the environment, so the variable must not steer it.
     unsetenv("SE_EPHE_PATH");
 
-    struct TSource {
-        fs::path Folder;
-        int32_t Flag;
-    };
-    std::vector<TSource> sources;
+    std::vector<TSource>& sources = Sources();
+    sources.clear();
     const auto addFilesOf = [&sources](const fs::path& folder) {
         const int32_t files = FlagOfFiles(folder);
         if (files == EphemerisBuiltIn)
@@ -416,7 +426,47 @@ void StartEphemeris(const std::filesystem::path& Folder,
     }
     std::memset(errorBuffer, 0, sizeof errorBuffer);
     CurrentFolder() = sources[chosen].Folder;
+    chosenSource = chosen;
+    ++sourceChanges;
+    lastSourceFailed = false;
     started = true;
+}
+
+bool EphemerisSourceFailed(const std::string& Reason) {
+    EnsureStarted();
+    if (lastSourceFailed)
+        return false;  // said once
+    std::vector<TSource>& sources = Sources();
+    const TSource failed = sources[chosenSource];
+    std::string& notice = CurrentNotice();
+    if (!notice.empty())
+        notice += ' ';
+    notice += "Ephemeris: " + SourceText(failed.Folder, failed.Flag) +
+              " failed the check of its answers (it " + Reason + ")";
+    swe_close();
+    for (std::size_t next = chosenSource + 1; next < sources.size(); ++next) {
+        if (TrySource(sources[next].Folder, sources[next].Flag).empty()) {
+            notice +=
+                "; using " + SourceText(sources[next].Folder, sources[next].Flag) + " instead.";
+            std::memset(errorBuffer, 0, sizeof errorBuffer);
+            CurrentFolder() = sources[next].Folder;
+            chosenSource = next;
+            ++sourceChanges;
+            return true;
+        }
+        swe_close();
+    }
+    // Nothing is left to fall back on: the library stays on the last source, whose answers the
+    // caller no longer believes.
+    notice += "; no other source is left.";
+    lastSourceFailed = true;
+    // Back to the source in use, for the answers that still pass.
+    TrySource(failed.Folder, failed.Flag);
+    return false;
+}
+
+uint64_t EphemerisSourceChanges() {
+    return sourceChanges;
 }
 
 void StartEphemeris(const std::filesystem::path& Folder) {

@@ -73,6 +73,17 @@ std::filesystem::path EphemerisFolder();
 // when the first choice passed (or before the first start-up).
 std::string EphemerisNotice();
 
+// Gives up the source in use after it gave an answer that cannot be right, and falls back to
+// the next source of the current start-up that passes the start-up check (the library's own
+// files after de406.eph, the same choice in the fallback folder, the built-in theory).
+// EphemerisNotice then ends with a sentence naming the source given up, Reason (what it
+// answered: "gave no sunset at ...") and the source used instead. Returns false, once, when no
+// later source passes (the library then stays on the source in use), and at once after that.
+bool EphemerisSourceFailed(const std::string& Reason);
+// How many times a source was chosen (each start-up and each fallback counts one): answers
+// kept from before a change may come from the source given up.
+uint64_t EphemerisSourceChanges();
+
 // The universal Julian days inside which the current source answers: from the first to the
 // last day of the contiguous run of data files around the year 2000 that pass a check (for the
 // library's own files, blocks of 600 years, each file computed once at start-up), of the JPL

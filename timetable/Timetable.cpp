@@ -16,6 +16,7 @@
 #include <map>
 #include <mutex>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -23,6 +24,7 @@
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
 #include "calendar/SaudiIslamic.h"
+#include "ephemeris/fn_Ephemeris.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 #include "platform/HelperThreads.h"
@@ -299,6 +301,41 @@ TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic
 
 TimetableEngine::~TimetableEngine() = default;
 
+namespace {
+
+std::string IsoDateOfFixed(int32_t fixed) {
+    const TCivilDate date = DecodeDate(DateTimeFromFixed(fixed));
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text;
+}
+
+std::string HijriMonthText(int32_t month, int32_t year) {
+    return TProtoDate::MonthName(month, IslamicMonthNames) + " " + std::to_string(year);
+}
+
+}  // namespace
+
+void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
+                     const std::optional<THijriMonth>& Previous) {
+    const auto fail = [&](const std::string& what) {
+        throw EInvalidOp("Umm al-Qura date of " + IsoDateOfFixed(Fixed) + ": " + what +
+                         "; a Hijri month has 29 or 30 days");
+    };
+    if (Day < 1 || Day > 30) {
+        fail("the crescent search gives day " + std::to_string(Day) + " of " +
+             HijriMonthText(Month, Year));
+    }
+    if (Previous &&
+        int64_t{Year} * 12 + Month == int64_t{Previous->Year} * 12 + Previous->Month + 1) {
+        const int64_t length = int64_t{Fixed} - (Day - 1) - Previous->Start;
+        if (length != 29 && length != 30) {
+            fail(HijriMonthText(Previous->Month, Previous->Year) + " would have " +
+                 std::to_string(length) + " days");
+        }
+    }
+}
+
 void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
     const int32_t offset = day.Fixed - context.MonthStart;  // day of month - 1 when known
     if (context.MonthKnown && offset >= 0 && offset < 29) {
@@ -311,6 +348,11 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
                islamicDate_->Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
+        CheckHijriMonth(day.Fixed, islamicDate_->Year, islamicDate_->Month, islamicDate_->Day,
+                        context.MonthKnown
+                            ? std::optional<THijriMonth>(THijriMonth{
+                                  context.HijriYear, context.HijriMonth, context.MonthStart})
+                            : std::nullopt);
         day.HijriValid = true;
         day.HijriYear = islamicDate_->Year;
         day.HijriMonth = islamicDate_->Month;
@@ -559,8 +601,18 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
             // library, whose state is global, and the month found for one row serves the next.
             const RememberCrescents remember(context.Crescents);
-            for (TimetableDay& day : days) {
-                SetHijriDate(context, day);
+            // A source of the ephemeris given up on the way may have answered some evenings
+            // already: then the dates are found again, from the source used instead.
+            for (;;) {
+                const uint64_t sources = EphemerisSourceChanges();
+                for (TimetableDay& day : days) {
+                    SetHijriDate(context, day);
+                }
+                if (EphemerisSourceChanges() == sources) {
+                    break;
+                }
+                context.Crescents.clear();
+                context.MonthKnown = false;
             }
         }
         computeEvents();

@@ -116,6 +116,17 @@ struct Timetable {
     int ColumnOf(int prayer) const { return DateColumnOnRight ? 5 - prayer : prayer; }
 };
 
+// An Umm al-Qura month: its year, its month (1..12) and the fixed date of its day 1.
+struct THijriMonth {
+    int32_t Year = 0, Month = 0, Start = 0;
+};
+// An Umm al-Qura month has 29 or 30 days. EInvalidOp naming the civil date of Fixed when the
+// date found for it (Year, Month, Day) is not day 1 to 30 of its month, or when its month
+// follows Previous (the month known before it, if any) after other than 29 or 30 days: the
+// crescent search went wrong, and no date of it may be shown.
+void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
+                     const std::optional<THijriMonth>& Previous);
+
 // Computes timetables. Keeps the current place (replaced by every recompute) and one Umm
 // al-Qura date object for its whole life.
 class TimetableEngine {
@@ -133,7 +144,9 @@ class TimetableEngine {
     // (TimetableDay::EventHours, EventMinutes, DayOffset). A row whose Umm al-Qura
     // conversion does not complete has HijriValid false and no Hijri text. Errors of the
     // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
-    // calculation method outside 0..4.
+    // calculation method outside 0..4, EInvalidOp for an Umm al-Qura month found to have other
+    // than 29 or 30 days. The Hijri dates come from the ephemeris source in use when they are
+    // done: a source given up on the way (EphemerisSourceFailed) answers none of them.
     Timetable ComputeWeek(const TimetableSettings& settings);
     // The week of settings.Date without its rows: the headers, the date column's side and the
     // chosen day's row; `firstSerial` receives the date serial day of its Saturday.

@@ -14,19 +14,29 @@ namespace {
 const QColor NoticeColor(0xA0, 0x00, 0x00);  // dark red: a fault of the installation
 }  // namespace
 
-QLabel* AddEphemerisNoticeLine(QWidget* form, const QLabel* footnote, const QGroupBox* group) {
+QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupBox* group) {
+    const QString name = QStringLiteral("lblEphemerisNotice");
+    auto* label = form->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
     const QString text = QString::fromStdString(EphemerisNotice());
     if (text.isEmpty()) {
-        return nullptr;
+        if (label != nullptr) {
+            label->hide();
+        }
+        return label;
     }
-    auto* label = new QLabel(form);
-    label->setObjectName(QStringLiteral("lblEphemerisNotice"));
-    label->setFont(footnote->font());
+    if (label != nullptr && label->toolTip() == text) {
+        return label;
+    }
+    if (label == nullptr) {
+        label = new QLabel(form);
+        label->setObjectName(name);
+        label->setFont(footnote->font());
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, NoticeColor);
+        label->setPalette(palette);
+    }
     label->setToolTip(text);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, NoticeColor);
-    label->setPalette(palette);
     // Right of the group's caption, on its row: the band between the footnote and the group is
     // too low for a line of text.
     constexpr int gap = 12;  // pixels between the caption and the notice
@@ -38,6 +48,7 @@ QLabel* AddEphemerisNoticeLine(QWidget* form, const QLabel* footnote, const QGro
     label->setText(metrics.elidedText(text, Qt::ElideRight, width));
     label->setGeometry(left, box.top(), width, metrics.height());
     label->raise();
+    label->show();  // a line added after the window was shown
     return label;
 }
 

@@ -239,7 +239,7 @@ void TForm1::BuildControls() {
     RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
     RzGroupBox3->setFont(FormFont(8, true));
     RzGroupBox3->setGeometry(154, 366, 624, 52);
-    AddEphemerisNoticeLine(this, RzLabel3, RzGroupBox3);
+    ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     const QFont fieldFont(FixedFontName, 8, QFont::Normal);  // not the group's bold
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(-60.0, 60.0, 4, 0.1, 1.0, RzGroupBox3);
@@ -462,6 +462,7 @@ void TForm1::RefreshTimetable() {
     const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);
     StoreTimetable(table);
     ShowClock(table, times);
+    ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     Grid->update();
     ColCities->update();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -160,6 +161,49 @@ TEST(UmAlQuraCriterion, RejectionsAndTheirEphemerisCost) {
         EXPECT_EQ(TSaudiIslamic::VisibleCrescent(day, LosAngeles()), r.expected);
         EXPECT_EQ(EphemerisCallCount() - before, r.calls);
     }
+}
+
+TEST(UmAlQuraCriterion, EphemerisSettingsAgreeWithTheCalendarsOwnSunAndMoon) {
+    // The evenings the criterion judges with the moon's setting, every 20th month from AH 1 to
+    // 1500: the packaged files' sunset and moonset against the calendar library's own sun and
+    // moon. Over every such evening the two differ by -0.03 to +0.14 minutes (sunset) and -0.77
+    // to +0.48 minutes (moonset); a damaged file is told by more than 0.5 and 2 minutes.
+    StartEphemeris(PackagedEphemerisFolder());
+    const TTvkLocation& mecca = UmAlQuraSource();
+    double sunLow = 0, sunHigh = 0, moonLow = 0, moonHigh = 0;
+    int evenings = 0;
+    for (int32_t day = Fixed(622, 7, 14); day < Fixed(2077, 11, 17); ++day) {
+        if (!(PhaseAtMidnight(day) > 0 && PhaseAtMidnight(day) < 25))
+            continue;
+        const TDateTime eve = DateTimeFromFixed(day - 1);
+        const double sunset = mecca.EventOnDay(BodySun, EventSet, eve, false, true).Time;
+        const double moonset = mecca.EventOnDay(BodyMoon, EventSet, eve, false, true).Time;
+        ASSERT_NE(sunset, 0.0) << Text(day - 1);
+        ASSERT_NE(moonset, 0.0) << Text(day - 1);
+        const double sun = SunsetDisagreement(day - 1, sunset + DateDelta);
+        const double moon = MoonsetDisagreement(moonset + DateDelta);
+        sunLow = std::min(sunLow, sun), sunHigh = std::max(sunHigh, sun);
+        moonLow = std::min(moonLow, moon), moonHigh = std::max(moonHigh, moon);
+        ++evenings;
+        if (PhaseAtMidnight(day + 1) >= 25)
+            day += 20 * 29;  // on to a month 20 months later
+    }
+    std::printf("%d evenings: sunset %+.3f to %+.3f min, moonset %+.3f to %+.3f min\n", evenings,
+                sunLow, sunHigh, moonLow, moonHigh);
+    EXPECT_GT(evenings, 1500 * 12 / 20);
+    EXPECT_GE(sunLow, -0.1);
+    EXPECT_LE(sunHigh, 0.2);
+    EXPECT_GE(moonLow, -1.0);
+    EXPECT_LE(moonHigh, 0.7);
+    // A setting an hour off is far outside, either way.
+    const int32_t eve = Fixed(1881, 10, 19);
+    const double sunset =
+        mecca.EventOnDay(BodySun, EventSet, DateTimeFromFixed(eve), false, true).Time;
+    EXPECT_NEAR(SunsetDisagreement(eve, sunset + DateDelta + 1.0 / 24), 60.0, 0.5);
+    const double moonset =
+        mecca.EventOnDay(BodyMoon, EventSet, DateTimeFromFixed(eve), false, true).Time;
+    EXPECT_LT(MoonsetDisagreement(moonset + DateDelta - 1.0 / 24), -50.0);
+    StartEphemeris();
 }
 
 TEST(UmAlQuraCalendar, PublishedFirstDaysOfMonths) {

@@ -291,3 +291,53 @@ TEST_F(EphemerisStartUp, FirstUseStartsTheLibraryAndEveryCallIsCounted) {
     EphemerisAzAlt(jd, Mecca, {xx[0], xx[1], xx[2]});
     EXPECT_EQ(EphemerisCallCount() - before, 4u);
 }
+
+TEST_F(EphemerisStartUp, SourceGivenUpDuringARunGivesWayInTheStartUpOrder) {
+    // Good library files beside the program: given up, the packaged folder's take over, then the
+    // built-in theory; after that nothing is left, which is said once.
+    TempFolder folder;
+    PutFile(folder.Path(), "sepl_18.se1", Content::Linked);
+    PutFile(folder.Path(), "semo_18.se1", Content::Linked);
+    StartEphemeris(folder.Path());
+    ASSERT_EQ(EphemerisNotice(), "");
+    const uint64_t changes = EphemerisSourceChanges();
+    struct Row {
+        bool replaced;
+        int32_t flag;
+        std::string folder;
+        std::string noticeEnd;
+    };
+    const std::string packaged = PackagedEphemerisFolder().string();
+    const Row rows[] = {
+        {true, EphemerisSwiss, packaged,
+         "Ephemeris: sepl_18.se1 and semo_18.se1 in " + folder.Path().string() +
+             " failed the check of its answers (it gave no sunset at X); using sepl_18.se1 and "
+             "semo_18.se1 in " +
+             packaged + " instead."},
+        {true, EphemerisBuiltIn, folder.Path().string(),
+         " Ephemeris: sepl_18.se1 and semo_18.se1 in " + packaged +
+             " failed the check of its answers (it gave no sunset at X); using the built-in "
+             "theory of the ephemeris library instead."},
+        {false, EphemerisBuiltIn, folder.Path().string(),
+         " Ephemeris: the built-in theory of the ephemeris library failed the check of its "
+         "answers (it gave no sunset at X); no other source is left."},
+        {false, EphemerisBuiltIn, folder.Path().string(), "; no other source is left."},
+    };
+    std::string before;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.noticeEnd);
+        EXPECT_EQ(EphemerisSourceFailed("gave no sunset at X"), row.replaced);
+        EXPECT_EQ(EphemerisFlag(), row.flag);
+        EXPECT_EQ(EphemerisFolder().string(), row.folder);
+        EXPECT_TRUE(EphemerisNotice().ends_with(row.noticeEnd)) << EphemerisNotice();
+        EXPECT_EQ(EphemerisNotice().find('\n'), std::string::npos);
+        if (&row == &rows[3]) {
+            EXPECT_EQ(EphemerisNotice(), before) << "said once";
+        }
+        before = EphemerisNotice();
+        // The source in use answers on its own flag.
+        std::array<double, 6> xx{};
+        EXPECT_EQ(EphemerisCalcUt(Jd20240409, 1, xx), row.flag) << EphemerisErrorText();
+    }
+    EXPECT_EQ(EphemerisSourceChanges() - changes, 2u);
+}

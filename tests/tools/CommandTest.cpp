@@ -987,37 +987,63 @@ TEST(TableCommand, OnlyARunThatComputesAsksForTheEphemeris) {
 }
 
 TEST(TableCommand, DamagedEphemerisBesideTheProgramGivesWayWithOneWarning) {
-    // The program linked into a folder of its own, with a truncated planet file in
-    // ephemeris/data beside it: the packaged files are used instead, and stderr says so.
-    const fs::path dir =
-        fs::temp_directory_path() / ("orvandel-table-ephe-" + std::to_string(::getpid()));
-    const fs::path data = dir / "ephemeris" / "data";
-    fs::create_directories(data);
-    const fs::path program = dir / "orvandel-table";
-    fs::create_hard_link(ORVANDEL_TABLE_PROGRAM, program);
+    // The program linked into a folder of its own, with a damaged file in ephemeris/data
+    // beside it: the packaged files are used instead, and stderr says so in one line. A
+    // truncated planet file fails the start-up check; one byte changed in the moon file passes
+    // it, and its answers for 1881 fail the check against the calendar's own sun and moon (it
+    // gave 51 to 57 Shawwal 1298 without a word).
     const fs::path packaged = "/usr/share/libswe/ephe";
-    fs::copy_file(packaged / "sepl_18.se1", data / "sepl_18.se1");
-    fs::resize_file(data / "sepl_18.se1", fs::file_size(packaged / "sepl_18.se1") / 2);
-    fs::create_symlink(packaged / "semo_18.se1", data / "semo_18.se1");
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Check;     // what the notice says failed
+        const char* HijriDay;  // a row of the output
+    } rows[] = {
+        {"truncated planet file",
+         {"--from", "2024-03-08", "--days", "5", "--format", "csv"},
+         "the start-up check (Ephemeris file ",
+         "2024-03-11,Monday,1,9,1445,"},
+        {"moon file byte 3996 set to 0x09",
+         {"--date", "1881-10-20", "--format", "csv"},
+         "the check of its answers (it gave ",
+         "1881-10-20,Thursday,26,11,1298,"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const fs::path dir =
+            fs::temp_directory_path() / ("orvandel-table-ephe-" + std::to_string(::getpid()));
+        const fs::path data = dir / "ephemeris" / "data";
+        fs::create_directories(data);
+        const fs::path program = dir / "orvandel-table";
+        fs::create_hard_link(ORVANDEL_TABLE_PROGRAM, program);
+        fs::copy_file(packaged / "sepl_18.se1", data / "sepl_18.se1");
+        fs::copy_file(packaged / "semo_18.se1", data / "semo_18.se1");
+        if (&row == &rows[0]) {
+            fs::resize_file(data / "sepl_18.se1", fs::file_size(packaged / "sepl_18.se1") / 2);
+        } else {
+            std::fstream moon(data / "semo_18.se1",
+                              std::ios::in | std::ios::out | std::ios::binary);
+            moon.seekp(3996);
+            moon.put('\x09');
+        }
 
-    const std::vector<std::string> args = {"--from", "2024-03-08", "--days",
-                                           "5",      "--format",   "csv"};
-    const RunResult r = RunProgram(args, nullptr, program.string());
-    fs::remove_all(dir);
-    EXPECT_EQ(r.ExitCode, 0);
-    EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;  // exactly one line
-    EXPECT_TRUE(
-        r.Err.starts_with("orvandel-table: warning: Ephemeris: sepl_18.se1 and "
-                          "semo_18.se1 in " +
-                          data.string() + " failed the start-up check (Ephemeris file "))
-        << r.Err;
-    EXPECT_TRUE(r.Err.ends_with("; using sepl_18.se1 and semo_18.se1 in " + packaged.string() +
-                                " instead.\n"))
-        << r.Err;
-    // Every Hijri date is there, Ramadan's longer Isha with it: the same output as with the
-    // packaged files alone.
-    EXPECT_EQ(r.Out, RunProgram(args).Out);
-    EXPECT_NE(r.Out.find("2024-03-11,Monday,1,9,1445,"), std::string::npos) << r.Out;
+        const RunResult r = RunProgram(row.Args, nullptr, program.string());
+        fs::remove_all(dir);
+        EXPECT_EQ(r.ExitCode, 0);
+        EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;  // exactly one line
+        EXPECT_TRUE(
+            r.Err.starts_with("orvandel-table: warning: Ephemeris: sepl_18.se1 and "
+                              "semo_18.se1 in " +
+                              data.string() + " failed " + row.Check))
+            << r.Err;
+        EXPECT_TRUE(r.Err.ends_with("; using sepl_18.se1 and semo_18.se1 in " + packaged.string() +
+                                    " instead.\n"))
+            << r.Err;
+        // Every Hijri date is there, Ramadan's longer Isha with it: the same output as with the
+        // packaged files alone.
+        EXPECT_EQ(r.Out, RunProgram(row.Args).Out);
+        EXPECT_NE(r.Out.find(row.HijriDay), std::string::npos) << r.Out;
+    }
 }
 
 TEST(TableCommand, DaysWithoutHijriDateAreNamedInOneWarning) {

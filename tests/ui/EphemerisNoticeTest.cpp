@@ -11,6 +11,7 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/CrashReportDialog.h"
+#include "ui/DateField.h"
 
 namespace orvandel::test {
 
@@ -65,6 +66,34 @@ class EphemerisNoticeTest : public QObject {
                     .contains(QString::fromStdString(notice)));
         // The week still has its Hijri dates, from the source used instead.
         QVERIFY(!form->HijriDateTexts[1].isEmpty());
+    }
+
+    // A moon file that passes the start-up check and answers wrongly for 1881: the week that
+    // reaches it gives the file up, shows the dates of the packaged files and names the fault.
+    void lineAppearsWhenARecomputeGivesUpAFile() {
+        std::string pattern = (fs::temp_directory_path() / "orvandel-ui-XXXXXX").string();
+        QVERIFY(mkdtemp(pattern.data()) != nullptr);
+        const fs::path folder(pattern);
+        for (const char* name : {"sepl_18.se1", "semo_18.se1"}) {
+            fs::copy_file(PackagedEphemerisFolder() / name, folder / name);
+        }
+        std::fstream moon(folder / "semo_18.se1", std::ios::in | std::ios::out | std::ios::binary);
+        moon.seekp(3996);
+        moon.put('\x09');
+        moon.close();
+        StartEphemeris(folder);
+        QCOMPARE(EphemerisNotice(), std::string());
+
+        const auto form = ShowForm();
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("lblEphemerisNotice")), nullptr);
+        form->edCalendar->SetValue(EncodeDate(1881, 10, 20));
+        fs::remove_all(folder);
+        const auto* line = form->findChild<QLabel*>(QStringLiteral("lblEphemerisNotice"));
+        QVERIFY(line != nullptr);
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->toolTip().toStdString(), EphemerisNotice());
+        QVERIFY(line->toolTip().contains(QStringLiteral("failed the check of its answers")));
+        QCOMPARE(form->HijriDateTexts[6], QStringLiteral("26 Dhu al-Qa`da 1298"));
     }
 };
 
