@@ -1,6 +1,7 @@
 #include "platform/HelperThreads.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 #ifdef __linux__
@@ -54,12 +55,18 @@ HelperThreads::HelperThreads(int count, std::function<void()> work)
     : placement_(std::make_unique<const Placement>()), work_(std::move(work)) {
     threads_.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
-        threads_.emplace_back([this, i] {
-            for (int placed = placed_; placed <= i; placed = placed_)
-                placed_.wait(placed);
-            placement_->Release();
-            work_();
-        });
+        try {
+            threads_.emplace_back([this, i] {
+                for (int placed = placed_; placed <= i; placed = placed_)
+                    placed_.wait(placed);
+                placement_->Release();
+                work_();
+            });
+        } catch (const std::system_error&) {
+            // The system refused a thread (no memory for its stack, a process limit): the
+            // helpers started so far, or the creator alone, do the work.
+            return;
+        }
         placement_->Start(threads_.back(), i);
         ++placed_;
         placed_.notify_all();

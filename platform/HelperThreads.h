@@ -13,7 +13,9 @@
 
 namespace orvandel {
 
-// Starts `count` threads running `work` and joins them when it goes out of scope.
+// Starts up to `count` threads running `work` and joins them when it goes out of scope. A
+// thread the system cannot start is left out, so the creator must itself run the work until
+// none is left: helpers only share it.
 class HelperThreads {
   public:
     HelperThreads(int count, std::function<void()> work);

@@ -547,7 +547,8 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
 
     // The astronomy of every row needs no Hijri date: it is shared out a block of rows at a
     // time among one thread per core while this thread finds the dates, and this thread joins
-    // in once they are known. A block stops at its first error. Then each row's times and
+    // in once they are known and takes every block left, also all of them should the system
+    // start no helper. A block stops at its first error. Then each row's times and
     // texts, in order here; the earliest failing row's error is raised, as in a computation row
     // by row.
     const auto rows = static_cast<int>(days.size());

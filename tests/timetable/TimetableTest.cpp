@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
 #include "prayer/PrayerTimes.h"
+#include "tests/support/ThreadsRefused.h"
 #include "timetable/CityCatalogue.h"
 
 namespace orvandel {
@@ -706,6 +708,26 @@ TEST(TimetableDays, RunsOfTenYearsEqualEveryDayComputedAlone) {
         }
         ++place;
     }
+}
+
+// When the system refuses every helper thread, a run long enough to share out among threads is
+// computed on the calling thread alone, with the same rows.
+TEST(TimetableDaysDeathTest, RunWithoutHelperThreadsEqualsTheSharedRun) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const TimetableSettings settings = Place(59.91, 10.75, 1, 0, 0, 0.0);
+    const int32_t first = FixedFromDateTime(EncodeDate(2024, 1, 1));
+    const std::vector<TimetableDay> shared = TimetableEngine().ComputeDays(settings, first, 366);
+    EXPECT_EXIT(
+        {
+            if (!test::RefuseNewThreads())
+                std::_Exit(2);  // threads still start: nothing would be shown
+            const std::vector<TimetableDay> alone =
+                TimetableEngine().ComputeDays(settings, first, 366);
+            for (size_t i = 0; i < shared.size(); ++i)
+                ExpectSameRow(shared[i], alone.at(i));
+            std::_Exit(alone.size() == shared.size() && !::testing::Test::HasFailure() ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(TimetableDays, WeekRowsEqualTheSameDaysOfARun) {
