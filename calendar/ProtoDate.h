@@ -120,22 +120,12 @@ class TProtoDate {
     static double JulianCenturies(double T);
 
     // ---- Solar quantities at U moment T ----
-    static double Obliquity(double T);       // degrees
-    static double EquationOfTime(double T);  // days, |result| <= 0.5
-    // The same formula with each sine taken on its own instead of from the power series about
-    // the nearest grid point: the two differ by the rounding of their angles.
-    static double EquationOfTimeDirect(double T);
+    static double Obliquity(double T);           // degrees
+    static double EquationOfTime(double T);      // days, |result| <= 0.5
     static double Nutation(double T);            // degrees
     static double Aberration(double T);          // degrees
     static double SolarLongitude(double T);      // degrees in [0, 360)
     static double SiderealFromMoment(double T);  // degrees in [0, 360)
-    // The periodic sum of the solar longitude at C Julian centuries since J2000: 49 terms
-    // X sin(Y + Z C), in units of 1e-7 radian. SolarLongitudeSeries evaluates the sum's Taylor
-    // polynomial about the nearest grid point (one every eight days of dynamical time);
-    // SolarLongitudeSeriesDirect takes one sine per term. They differ by the rounding of their
-    // angles, below 1e-17 + 1.8e-16 |C| degrees of longitude (1e-17 degrees near 2000).
-    static long double SolarLongitudeSeries(long double C);
-    static long double SolarLongitudeSeriesDirect(long double C);
 
     // ---- Solar events ----
     // S moment of true noon of Date at L.

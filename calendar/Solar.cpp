@@ -17,6 +17,7 @@
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
+#include "calendar/SolarSeries.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -699,22 +700,23 @@ double TProtoDate::EquationOfTime(double T) {
     const long double c = JulianCenturies(T);
     const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c);
     if (!day)
-        return EquationOfTimeDirect(T);
+        return solar::EquationOfTimeDirect(T);
     const EquationSeries& series = EquationAbout(GridAt<EquationOfTimeAngles>(*day));
     return ClampedEquation(Poly(c - series.Center, series.Days));
 }
 
-double TProtoDate::EquationOfTimeDirect(double T) {
-    const long double c = JulianCenturies(T);
+double solar::EquationOfTimeDirect(double T) {
+    using P = TProtoDate;
+    const long double c = P::JulianCenturies(T);
     const std::array<long double, 3> angles = EquationOfTimeAngles(c);
     using A = EquationAngles;
     long double sin2Lambda;
     long double cos2Lambda;
-    SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
-    const long double sinAnomaly = SinDeg(angles[A::Anomaly]);
-    const long double sin4Lambda = SinDeg(2 * angles[A::TwoLambda]);
-    const long double sin2Anomaly = SinDeg(2 * angles[A::Anomaly]);
-    const long double tanHalf = TanDeg(angles[A::HalfObliquity]);
+    P::SinCosDeg(angles[A::TwoLambda], sin2Lambda, cos2Lambda);
+    const long double sinAnomaly = P::SinDeg(angles[A::Anomaly]);
+    const long double sin4Lambda = P::SinDeg(2 * angles[A::TwoLambda]);
+    const long double sin2Anomaly = P::SinDeg(2 * angles[A::Anomaly]);
+    const long double tanHalf = P::TanDeg(angles[A::HalfObliquity]);
     const long double ecc = Poly(c, EccentricityTerms);
     const long double y = tanHalf * tanHalf;
     return ClampedEquation(InverseTwoPi *
@@ -731,15 +733,15 @@ double TProtoDate::Aberration(double T) {
     return AberrationAt(JulianCenturies(T));
 }
 
-long double TProtoDate::SolarLongitudeSeriesDirect(long double C) {
+long double solar::SolarLongitudeSeriesDirect(long double C) {
     long double sum = 0.0L;
     for (const SolarTerm& term : SolarLongitudeTerms)
-        sum += term.X * SinDeg(term.Y + term.Z * C);
+        sum += term.X * TProtoDate::SinDeg(term.Y + term.Z * C);
     return sum;
 }
 
 // The sum's polynomial about the nearest grid point.
-long double TProtoDate::SolarLongitudeSeries(long double C) {
+long double solar::SolarLongitudeSeries(long double C) {
     const std::optional<int64_t> day = GridDay<SolarGridSpacing>(C);
     if (!day)
         return SolarLongitudeSeriesDirect(C);
@@ -750,7 +752,7 @@ double TProtoDate::SolarLongitude(double T) {
     const long double c = JulianCenturies(T);
     if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c))
         return SolarLongitudeOnGrid(c, GridAt<SolarAngles>(*day));
-    const long double sum = SolarLongitudeSeriesDirect(c);
+    const long double sum = solar::SolarLongitudeSeriesDirect(c);
     // The last factor is 180 / pi * 1e-7.
     const long double lambda = MeanSolarLongitude(c) + 0.000005729577951308232L * sum;
     return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));

@@ -13,6 +13,7 @@
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
+#include "calendar/SolarSeries.h"
 #include "platform/Errors.h"
 
 using namespace orvandel;
@@ -142,9 +143,10 @@ long double WorstGridShare(double moment) {
     const auto share = [](long double c, double t) {
         const long double allowedSeries = 1e-17L + 2 * 8.8e-17L * std::fabs(c);
         const long double series =
-            std::fabs(P::SolarLongitudeSeries(c) - P::SolarLongitudeSeriesDirect(c));
+            std::fabs(solar::SolarLongitudeSeries(c) - solar::SolarLongitudeSeriesDirect(c));
         const long double allowedEquation = 5e-18L + 2.5e-18L * std::fabs(c);
-        const long double equation = std::fabs(P::EquationOfTime(t) - P::EquationOfTimeDirect(t));
+        const long double equation =
+            std::fabs(P::EquationOfTime(t) - solar::EquationOfTimeDirect(t));
         return std::max(series * 0.000005729577951308232L / allowedSeries,  // 1e-7 rad in deg
                         equation / allowedEquation);
     };
