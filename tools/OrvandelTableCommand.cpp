@@ -22,6 +22,7 @@
 #include "timetable/CityCatalogue.h"
 #include "platform/TimeZone.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableText.h"
 #include "tools/OrvandelTableOutput.h"
 
 namespace orvandel::table {
@@ -152,13 +153,6 @@ int RangedWhole(std::string_view option, std::string_view text, int low, int hig
     return value;
 }
 
-std::string CoordinatesName(double latitude, double longitude) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.4f %c  %.4f %c", std::fabs(latitude),
-                  latitude < 0 ? 'S' : 'N', std::fabs(longitude), longitude < 0 ? 'W' : 'E');
-    return buffer;
-}
-
 // Seconds since 1970-01-01 00:00 UTC now.
 int64_t UtcNow() {
     return SystemClockNow().Seconds;
@@ -260,8 +254,9 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
     }
     if (bestRow < 0) {
         if (last == lastAllowed) {
-            throw ERangeError("no prayer time follows before the end of 9999-12-31, where the "
-                              "computed range ends");
+            throw ERangeError(
+                "no prayer time follows before the end of 9999-12-31, where the "
+                "computed range ends");
         }
         throw ERangeError("no prayer time follows within two days");
     }

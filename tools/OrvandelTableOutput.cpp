@@ -14,6 +14,7 @@
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableText.h"
 
 namespace orvandel::table {
 namespace {
@@ -22,9 +23,6 @@ constexpr std::array<std::string_view, 7> EnglishDayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 constexpr std::array<std::string_view, 6> CsvTimeFields = {"fajr", "shrook",  "dhuhr",
                                                            "asr",  "maghrib", "isha"};
-constexpr std::array<std::string_view, 5> CalcMethodNames = {
-    "Muslim World League", "Egyptian General Authority of Survey",
-    "Karachi Islamic Sciences University", "Umm Al-Qura", "ISNA"};
 
 std::string Digits2(long long value) {
     if (value >= 0 && value < 100) {  // every use but a bad one: one per time of a row
@@ -33,20 +31,6 @@ std::string Digits2(long long value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02lld", value);
     return buffer;
-}
-
-std::string DegreesText(double value, char positive, char negative) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4f %c", std::fabs(value),
-                  value < 0 ? negative : positive);
-    return buffer;
-}
-
-std::string MethodName(int index) {
-    if (index >= 0 && index < static_cast<int>(CalcMethodNames.size())) {
-        return std::string(CalcMethodNames[static_cast<size_t>(index)]);
-    }
-    return "method " + std::to_string(index);
 }
 
 std::string PrayerName(int prayer) {
@@ -126,11 +110,6 @@ std::string PadLeft(std::string_view text, size_t width) {
 // an end some programs draw an hour and others nothing.
 constexpr std::string_view EventDuration = "DURATION:PT15M";
 
-// "51.5074 N 0.1278 W".
-std::string CoordinatesText(double latitude, double longitude) {
-    return DegreesText(latitude, 'N', 'S') + " " + DegreesText(longitude, 'E', 'W');
-}
-
 // "21.4200N-39.8300E": the place part of the events' UIDs.
 std::string PlaceKey(const TimetableSettings& settings) {
     char buffer[64];
@@ -148,11 +127,8 @@ std::string TimeField(const TableRequest& request, const TimetableDay& day, cons
                       int prayer, bool withMeridiem) {
     const auto p = static_cast<size_t>(prayer);
     if (!request.IsoTimes) {
-        const TimetableSettings& s = request.Settings;
-        if (withMeridiem && s.TwelveHours && !s.SunsetBased && !request.Seconds) {
-            return TwelveHourTime(day.ShownMinutes[p]);
-        }
-        return ShownTime(day, prayer, request.Seconds);
+        return withMeridiem && !request.Seconds ? DataTimeText(request.Settings, day, prayer)
+                                                : ShownTime(day, prayer, request.Seconds);
     }
     if (!day.Occurs[p]) {
         return {};
@@ -195,13 +171,6 @@ std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int
     return IsoDateTime(utc, offset);
 }
 
-std::string TwelveHourTime(int minutes) {
-    const int ofDay = (minutes % 1440 + 1440) % 1440;  // [0, 1439]
-    const int hour = ofDay / 60;                       // [0, 23]
-    return std::to_string(hour % 12 == 0 ? 12 : hour % 12) + ":" + Digits2(ofDay % 60) +
-           (hour < 12 ? " AM" : " PM");
-}
-
 std::string_view EnglishWeekday(const TimetableDay& day) {
     return EnglishDayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
 }
@@ -213,29 +182,12 @@ std::string IsoDate(const TimetableDay& day) {
     return buffer;
 }
 
-std::string ZoneText(int gmtHours, int gmtMinutes) {
-    const int minutes = ZoneOffsetMinutes(gmtHours, gmtMinutes);
-    const int magnitude = std::abs(minutes);
-    return std::string("GMT ") + (minutes < 0 ? "-" : "+") + std::to_string(magnitude / 60) + ":" +
-           Digits2(magnitude % 60);
-}
-
 std::string RenderText(const TableRequest& request, std::span<const TimetableDay> rows,
                        std::span<const RowTimes> times, int markedRow) {
-    const TimetableSettings& s = request.Settings;
-    std::string out = (request.PlaceIsCity ? request.PlaceName + "  " : std::string()) +
-                      DegreesText(s.Latitude, 'N', 'S') + "  " +
-                      DegreesText(s.Longitude, 'E', 'W') + "  " +
-                      (request.TimeZone.empty() ? ZoneText(s.GmtHours, s.GmtMinutes)
-                                                : "zone " + request.TimeZone) +
-                      "  elevation " + std::to_string(s.Elevation) + " m\n";
-    out += MethodName(s.CalcMethod) + ", Asr " + (s.Juristic == 0 ? "Standard" : "Hanafi") +
-           (s.AddSafetyTime ? ", safety time added" : ", no safety time") +
-           (s.RoundMinutes ? ", nearest minute" : ", minutes truncated") +
-           (request.Seconds ? ", times with seconds"
-            : s.TwelveHours ? ", 12-hour clock"
-                            : ", 24-hour clock") +
-           (s.SunsetBased ? ", sunset based" : "") + "\n\n";
+    std::string out =
+        PlaceLine(request.Settings, request.PlaceIsCity ? request.PlaceName : std::string(),
+                  request.TimeZone) +
+        "\n" + OptionsLine(request.Settings, request.Seconds) + "\n\n";
 
     size_t dateWidth = 4;   // "Date"
     size_t hijriWidth = 5;  // "Hijri"
@@ -422,7 +374,7 @@ std::string RenderIcs(const TableRequest& request, std::span<const TimetableDay>
     // What every event's description says after its Hijri date: the method and the place.
     const std::string methodAndPlace =
         MethodName(s.CalcMethod) + ", Asr " + (s.Juristic == 0 ? "Standard" : "Hanafi") + "\n" +
-        (request.PlaceIsCity ? request.PlaceName + ", " + CoordinatesText(s.Latitude, s.Longitude)
+        (request.PlaceIsCity ? request.PlaceName + ", " + CoordinatesName(s.Latitude, s.Longitude)
                              : request.PlaceName);
     const std::string calendarName = EscapeIcalText("Prayer times (" + request.PlaceName + ")");
     std::string alarm;

@@ -25,17 +25,9 @@ std::string FormatHoursWithSeconds(double hours);
 // `seconds`.
 std::string ShownTime(const TimetableDay& day, int prayer, bool seconds);
 
-// A shown time in minutes after the row's midnight (ShownMinutes) on the 12-hour clock with
-// its half of the day, the date left out: 270 -> "4:30 AM", 0 -> "12:00 AM", 750 -> "12:30 PM",
-// 1455 (24:15) -> "12:15 AM", -30 -> "11:30 PM".
-std::string TwelveHourTime(int minutes);
-
 // "Saturday" ... "Friday" of a row; "2024-04-10" of a row.
 std::string_view EnglishWeekday(const TimetableDay& day);
 std::string IsoDate(const TimetableDay& day);
-
-// "GMT +3:00", "GMT -3:30" from the hours and minutes fields.
-std::string ZoneText(int gmtHours, int gmtMinutes);
 
 // Each renderer takes the rows and, for each row, where its times lie (ComputeClockedDays).
 // With request.IsoTimes every time is the wall-clock date-time of its instant with its offset
@@ -64,9 +56,10 @@ std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int
 // iCalendar text: a TEXT value with backslash, semicolon and comma escaped, line breaks
 // written as \n, every other control character but tab (0x00-0x1f, 0x7f) dropped and each byte
 // that begins no well-formed UTF-8 character replaced by U+FFFD; one content line ended by CRLF
-// and folded so that no physical line exceeds 75 octets, never inside a UTF-8 character; a UTC DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant
-// (seconds since 1970-01-01 00:00 UTC), ERangeError outside years 0..9999 (year 0 holds the
-// UTC instants of early events of 1 January 1 east of Greenwich).
+// and folded so that no physical line exceeds 75 octets, never inside a UTF-8 character; a UTC
+// DATE-TIME "YYYYMMDDTHHMMSSZ" of an instant (seconds since 1970-01-01 00:00 UTC), ERangeError
+// outside years 0..9999 (year 0 holds the UTC instants of early events of 1 January 1 east of
+// Greenwich).
 std::string EscapeIcalText(std::string_view text);
 std::string IcalContentLine(std::string_view line);
 std::string IcalUtcDateTime(int64_t utc);

@@ -28,6 +28,7 @@
 #include "ui/EphemerisNoticeLine.h"
 #include "ui/NumericField.h"
 #include "ui/RadioGroup.h"
+#include "ui/TimetableMenu.h"
 #include "ui/UrlLabel.h"
 
 namespace orvandel {
@@ -161,6 +162,7 @@ TForm1::TForm1(QWidget* parent)
       FDateFont(FormFont(8)) {
     BuildControls();
     ConnectHandlers();
+    TimetableMenu = new TTimetableMenu(*this);
     FormCreate();
 }
 
@@ -205,7 +207,8 @@ void TForm1::BuildControls() {
     RzPanel1 = new QFrame(this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
     RzPanel1->setGeometry(158, 47, 620, 297);
-    RzPanel1->setFocusPolicy(Qt::NoFocus);
+    // The panel takes the focus for the timetable's menu keys; the grids take no input.
+    RzPanel1->setFocusPolicy(Qt::StrongFocus);
     ColCities = new TDrawGrid(1, DateColumnRows, DateColWidth, RowHeight, RzPanel1);
     ColCities->SetBackground(DateColumnBackground);
     ColCities->setFont(FormFont(9));
@@ -305,11 +308,11 @@ void TForm1::BuildControls() {
     // Ends where the panels above end, whatever the width of the address.
     RzURLLabel1->move(RzPanel1->geometry().right() + 1 - RzURLLabel1->width(), 497);
 
-    // Keyboard order; the grids' panel takes no focus.
-    QWidget* order[] = {edCalendar,   cbRightToLeft, cbRoundMinutes,  cbLocalClock,
-                        cb12hours,    spinDegLat,    spinDegLong,     spinHrsGmt,
-                        spinMinutGmt, spinElevation, cbAddSafetyTime, CityList,
-                        cbSunsetBased};
+    // Keyboard order; the timetable's panel takes the focus for its menu keys.
+    QWidget* order[] = {edCalendar,   RzPanel1,      cbRightToLeft,   cbRoundMinutes,
+                        cbLocalClock, cb12hours,     spinDegLat,      spinDegLong,
+                        spinHrsGmt,   spinMinutGmt,  spinElevation,   cbAddSafetyTime,
+                        CityList,     cbSunsetBased};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (w == nullptr) {
@@ -343,6 +346,7 @@ void TForm1::BuildControls() {
         "QCheckBox { spacing: 3px; }"
         "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
         " border-right: none; border-bottom: none; background: #E0D9BE; }"
+        "QFrame#RzPanel1:focus { border-left-color: #FF0000; border-top-color: #FF0000; }"
         "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
         "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
     // Captions measured with the style sheet's spacing.
@@ -468,6 +472,7 @@ void TForm1::RefreshTimetable() {
 }
 
 void TForm1::StoreTimetable(const Timetable& table) {
+    FWeek = table;
     for (int col = 0; col < GridColumns; ++col) {
         Grid->SetCell(col, 0, FromUtf8(table.HeaderTexts[col]));
     }

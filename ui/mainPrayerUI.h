@@ -31,6 +31,7 @@ class TDrawGrid;
 class TFloatSpinEdit;
 class TRadioGroup;
 class TSpinEdit;
+class TTimetableMenu;
 class TUrlLabel;
 
 class TForm1 : public QWidget {
@@ -85,6 +86,7 @@ class TForm1 : public QWidget {
     TUrlLabel* RzURLLabel1;
     const TImageList imgArabicNumbers;
     const TImageList imgArabicNumbers_RED;
+    TTimetableMenu* TimetableMenu;  // the timetable's context menu and its shortcuts
 
     // Display data, written by RefreshTimetable and read by the draw handlers.
     std::array<std::array<QString, TimeTextRows>, 6> TimeTexts;  // [column 0..5][row 1..10]
@@ -95,6 +97,8 @@ class TForm1 : public QWidget {
     // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the box is unchecked, or
     // why the zone could not be read. Empty while the box is hidden.
     QString ClockText;
+    // The week of the last recompute, as the core computed it.
+    const Timetable& Week() const { return FWeek; }
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
@@ -158,6 +162,7 @@ class TForm1 : public QWidget {
     QString FClockProblem;              // why the place's zone could not be read
     int FRefreshCount = 0;
     TimetableEngine FEngine;
+    Timetable FWeek;
     QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;
 
     // Called by every recompute once the settings are read, before the week is computed;

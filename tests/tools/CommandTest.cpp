@@ -22,6 +22,7 @@
 
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
+#include "timetable/TableText.h"
 #include "timetable/Timetable.h"
 #include "tools/OrvandelTableCommand.h"
 #include "tools/OrvandelTableOutput.h"
@@ -481,7 +482,7 @@ TEST(TableCommand, IcsIsACalendarWithOneEventPerPrayerAndDay) {
             ICAL_TRANSP_TRANSPARENT);
         EXPECT_EQ(std::string(icalcomponent_get_description(event)),
                   week.Days[day].HijriDateText +
-                      " AH\nUmm Al-Qura, Asr Standard\nMecca, 21.4200 N 39.8300 E");
+                      " AH\nUmm Al-Qura, Asr Standard\nMecca, 21.4200 N  39.8300 E");
         EXPECT_EQ(icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT), nullptr);
     }
     EXPECT_EQ(events, 42);

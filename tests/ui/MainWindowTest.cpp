@@ -627,6 +627,7 @@ class MainWindowTest : public QObject {
             w = w->nextInFocusChain();
         }
         const QList<QWidget*> expected{form->edCalendar,
+                                       form->RzPanel1,  // the timetable, for its menu keys
                                        form->cbRightToLeft,
                                        form->cbRoundMinutes,
                                        form->cbLocalClock,

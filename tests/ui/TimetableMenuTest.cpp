@@ -1,0 +1,247 @@
+// The timetable's context menu as a user reaches it: a right click or the menu keys, the moves
+// by a week, the copied week against the command's csv, and the printed week and month read
+// back from a PDF.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "tests/ui/UiTestSupport.h"
+#include "timetable/TableText.h"
+#include "tools/OrvandelTableCommand.h"
+#include "ui/DateField.h"
+#include "ui/DrawGrid.h"
+#include "ui/TimetableMenu.h"
+
+namespace orvandel::test {
+
+namespace {
+
+QMenu* OpenMenu() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The command's standard output for the arguments.
+QString RunCommand(std::vector<std::string> args) {
+    args.insert(args.begin(), "orvandel-table");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    std::ostringstream out, err;
+    const int code = table::RunTableCommand(static_cast<int>(argv.size()), argv.data(), out, err);
+    if (code != 0) {
+        qWarning("orvandel-table exited with %d: %s", code, err.str().c_str());
+    }
+    return QString::fromStdString(out.str());
+}
+
+// The text of a PDF file, pages ended by form feeds.
+QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished()) {
+        qWarning("pdftotext (poppler-utils) did not run");
+    }
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TimetableMenuTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() {
+        SetClockOverride(std::nullopt);
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+    }
+
+    // Each move, through the menu opened by a right click on the grid and through its
+    // shortcut: the date field and the shown week follow.
+    void movesByWeeks_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("fromDays");  // the shown date before, from today
+        QTest::addColumn<int>("toDays");    // after
+        QTest::newRow("previous week") << "Previous week" << int(Qt::Key_Left) << 0 << -7;
+        QTest::newRow("next week") << "Next week" << int(Qt::Key_Right) << 0 << 7;
+        QTest::newRow("this week") << "This week" << int(Qt::Key_Home) << 23 << 0;
+    }
+    void movesByWeeks() {
+        QFETCH(QString, item);
+        QFETCH(int, key);
+        QFETCH(int, fromDays);
+        QFETCH(int, toDays);
+        const auto form = ShowForm();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const int32_t today = FixedFromDateTime(FixedToday());
+        const auto check = [&] {
+            QCOMPARE(FixedFromDateTime(form->edCalendar->Value()), today + toDays);
+            const int32_t saturday = form->Week().Days[0].Fixed;
+            QVERIFY(saturday <= today + toDays && today + toDays < saturday + 7);
+        };
+
+        form->edCalendar->SetValue(FixedToday() + fromDays);
+        const QPoint at = form->Grid->CellRect(2, 3).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->Grid->mapToGlobal(at));
+        QApplication::sendEvent(form->Grid, &click);
+        QMenu* menu = OpenMenu();
+        QVERIFY(menu != nullptr && menu == form->TimetableMenu->Menu());
+        QAction* action = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->text() == item) {
+                action = a;
+            }
+        }
+        QVERIFY(action != nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        check();
+
+        form->edCalendar->SetValue(FixedToday() + fromDays);
+        form->RzPanel1->setFocus();
+        QTest::keyClick(form->RzPanel1, Qt::Key(key), Qt::AltModifier);
+        check();
+    }
+
+    // The Menu key and Shift+F10 open the menu on the focused table.
+    void menuKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void menuKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const auto form = ShowForm();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->RzPanel1->setFocus();
+        QVERIFY(OpenMenu() == nullptr);
+        QTest::keyClick(form->RzPanel1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(OpenMenu() == form->TimetableMenu->Menu());
+        // At the shown date's row.
+        const QRect row = form->Grid->CellRect(0, form->CurrentDayRow);
+        QCOMPARE(form->Grid->mapFromGlobal(OpenMenu()->pos()).y(), row.center().y());
+    }
+
+    // Copy puts the place, the options, a header row and the week, one field a tab; the times
+    // are the command's csv fields for the same settings, on either clock.
+    void copiesTheWeek_data() {
+        QTest::addColumn<bool>("twelveHours");
+        QTest::newRow("12-hour clock") << true;
+        QTest::newRow("24-hour clock") << false;
+    }
+    void copiesTheWeek() {
+        QFETCH(bool, twelveHours);
+        const auto form = ShowForm();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->cb12hours->setChecked(twelveHours);
+        QGuiApplication::clipboard()->clear();
+        form->RzPanel1->setFocus();
+        QTest::keyClick(form->RzPanel1, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+
+        std::vector<std::string> args = {"--city", "Mecca", "--date", "2024-04-10"};
+        if (twelveHours) {
+            args.push_back("--12h");
+        }
+        const QStringList text = RunCommand(args).split(u'\n');
+        args.insert(args.end(), {"--format", "csv"});
+        const QStringList csv = RunCommand(args).split(u'\n');
+        QCOMPARE(lines.size(), 2 + 1 + 7 + 1);  // ends with a line break
+        QCOMPARE(lines[0], text[0]);
+        QCOMPARE(lines[1], text[1]);
+        QCOMPARE(lines[2], QStringLiteral("Date\tHijri\tFajr\tShrook\tDhuhr\tAsr\tMaghrib\tIsha"));
+        for (int d = 0; d < 7; ++d) {
+            const QStringList fields = lines[3 + d].split(u'\t');
+            const QStringList expected = csv[1 + d].split(u',');
+            QCOMPARE(fields.size(), 8);
+            QCOMPARE(fields[0], QString::fromStdString(form->Week().Days[d].CivilDateText));
+            QCOMPARE(fields.mid(2), expected.mid(5, 6));
+            QCOMPARE(fields[2].endsWith(QStringLiteral(" AM")), twelveHours);
+        }
+        QCOMPARE(lines[3 + 4].split(u'\t')[1], QStringLiteral("1 Shawwal 1445"));
+    }
+
+    // Print... and Print month... on a "Print to File (PDF)" printer, on one page: the header,
+    // and the week as the window draws it (one picture of the panel's shape) or the month's
+    // rows as text.
+    void printsToPdf_data() {
+        QTest::addColumn<bool>("month");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("rows");  // lines that carry a civil date of April 2024
+        QTest::addColumn<int>("pictures");
+        QTest::newRow("week") << false << "Prayer times, Sat 06-Apr-2024 to Fri 12-Apr-2024" << 0
+                              << 1;
+        QTest::newRow("month") << true << "Prayer times, April 2024" << 30 << 0;
+    }
+    void printsToPdf() {
+        QFETCH(bool, month);
+        QFETCH(QString, title);
+        QFETCH(int, rows);
+        QFETCH(int, pictures);
+        const auto form = ShowForm();
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
+        const TDialogAnswer<QPrintDialog> answer([&](QPrintDialog* print) {
+            auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(printers != nullptr && file != nullptr);
+            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+            file->setText(pdf);
+            print->accept();
+        });
+        TTimetableMenu& menu = *form->TimetableMenu;
+        (month ? menu.PrintMonthAction : menu.PrintAction)->trigger();
+        QVERIFY(answer.Answered());
+        const QString printed = PdfText(pdf);
+        QVERIFY2(printed.contains(title), qPrintable(printed));
+        // The text's runs of blanks come back as one.
+        QVERIFY(
+            printed.simplified().contains(QString::fromStdString(menu.PlaceLine()).simplified()));
+        QVERIFY(printed.simplified().contains(QString::fromStdString(menu.OptionsLine())));
+        QCOMPARE(printed.count(u'\f'), 1);  // one page
+        const QString april = QString::fromStdString(form->Week().Days[4].CivilDateText).mid(6);
+        int dated = 0;
+        for (const QString& line : printed.split(u'\n')) {
+            dated += line.contains(april) && !line.contains(QStringLiteral("Prayer times")) ? 1 : 0;
+        }
+        QCOMPARE(dated, rows);
+        if (month) {  // the Maghrib of 10 April as a data time
+            QVERIFY(printed.contains(QString::fromStdString(
+                DataTimeText(form->ReadSettings(), menu.MonthRows()[9], 4))));
+        }
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY(images.waitForFinished());
+        const QStringList listed =
+            QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(listed.size() - 2, pictures);  // after two heading lines
+        if (pictures > 0) {
+            const QStringList columns = listed[2].simplified().split(u' ');
+            const double shape = columns[3].toDouble() / columns[4].toDouble();  // width / height
+            QVERIFY2(
+                std::abs(shape - double(form->RzPanel1->width()) / form->RzPanel1->height()) < 0.01,
+                qPrintable(listed[2]));
+        }
+    }
+};
+
+ORVANDEL_UI_TEST(TimetableMenuTest);
+
+}  // namespace orvandel::test
+
+#include "TimetableMenuTest.moc"

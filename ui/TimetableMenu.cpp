@@ -1,0 +1,307 @@
+#include "ui/TimetableMenu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <algorithm>
+#include <cmath>
+
+#include "calendar/Gregorian.h"
+#include "timetable/TableText.h"
+#include "ui/Application.h"
+#include "ui/CityList.h"
+#include "ui/DateField.h"
+#include "ui/DrawGrid.h"
+#include "ui/mainPrayerUI.h"
+
+namespace orvandel {
+namespace {
+
+constexpr double MonthDateColumn = 0.20;   // of the page's width
+constexpr double MonthHijriColumn = 0.23;  // of the page's width; the six times share the rest
+constexpr int BodyPointSize = 9;
+constexpr int TitlePointSize = 14;
+const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString PrayerName(int prayer) {
+    return FromUtf8(std::string(PrayerHeaderText(prayer).substr(1)));  // without the blank
+}
+
+QString HijriText(const TimetableDay& day) {
+    return day.HijriValid ? FromUtf8(day.HijriDateText) : QStringLiteral("no Hijri date");
+}
+
+QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
+    QFont font = base;
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+TTimetableMenu::TTimetableMenu(TForm1& form)
+    : QObject(&form), FForm(form), FMenu(new QMenu(&form)) {
+    const auto add = [this](const QString& text, const QKeySequence& keys, auto handler) {
+        auto* action = new QAction(text, &FForm);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, Guarded(handler));
+        FForm.addAction(action);
+        FMenu->addAction(action);
+        return action;
+    };
+    PreviousWeekAction =
+        add(QStringLiteral("Previous week"), QKeySequence::Back, [this] { MoveWeeks(-1); });
+    NextWeekAction =
+        add(QStringLiteral("Next week"), QKeySequence::Forward, [this] { MoveWeeks(1); });
+    ThisWeekAction = add(QStringLiteral("This week"), QKeySequence(Qt::ALT | Qt::Key_Home),
+                         [this] { ShowThisWeek(); });
+    FMenu->addSeparator();
+    CopyAction = add(QStringLiteral("Copy"), QKeySequence::Copy, [this] { CopyWeek(); });
+    FMenu->addSeparator();
+    PrintAction = add(QStringLiteral("Print…"), QKeySequence::Print, [this] { PrintWeek(); });
+    PrintMonthAction =
+        add(QStringLiteral("Print month…"), QKeySequence(), [this] { PrintMonth(); });
+
+    // The grids take no input; a right click or the Menu key reaches their panel.
+    QFrame* panel = FForm.RzPanel1;
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel, &QWidget::customContextMenuRequested, this,
+            [this, panel](const QPoint& at) { FMenu->popup(panel->mapToGlobal(at)); });
+    // Where the platform turns the Menu key into a context menu event, the open menu takes
+    // the key before this shortcut sees it.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, panel);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] { Popup(); });
+    }
+}
+
+// From the keyboard: at the shown date's row.
+void TTimetableMenu::Popup() {
+    if (FMenu->isVisible()) {
+        return;
+    }
+    const TDrawGrid* grid = FForm.Grid;
+    const QRect row = grid->CellRect(0, std::max(FForm.CurrentDayRow, 1));
+    FMenu->popup(grid->mapToGlobal(QPoint(grid->width() / 2, row.center().y())));
+}
+
+void TTimetableMenu::MoveWeeks(int weeks) {
+    if (const std::optional<TDateTime> date = IncDays(FForm.edCalendar->Value(), 7 * weeks)) {
+        FForm.edCalendar->SetValue(*date);
+    }
+}
+
+void TTimetableMenu::ShowThisWeek() {
+    FForm.edCalendar->SetValue(Now());
+}
+
+std::string TTimetableMenu::CityName() const {
+    const TCityList& list = *FForm.CityList;
+    const TimetableSettings s = FForm.ReadSettings();
+    for (int group = 0; group < list.GroupCount(); ++group) {
+        for (int item = 0; item < list.ItemCount(group); ++item) {
+            const TCityEntry& city = list.Item(group, item);
+            // The fields hold four decimals, as the catalogue does.
+            if (list.IsSelected(group, item) && std::fabs(city.Latitude - s.Latitude) < 5e-5 &&
+                std::fabs(city.Longitude - s.Longitude) < 5e-5) {
+                return std::string(city.Caption);
+            }
+        }
+    }
+    return {};
+}
+
+std::string TTimetableMenu::PlaceName() const {
+    const std::string city = CityName();
+    const TimetableSettings s = FForm.ReadSettings();
+    return city.empty() ? CoordinatesName(s.Latitude, s.Longitude) : city;
+}
+
+std::string TTimetableMenu::PlaceLine() const {
+    return orvandel::PlaceLine(FForm.ReadSettings(), CityName(), "");
+}
+
+std::string TTimetableMenu::OptionsLine() const {
+    return orvandel::OptionsLine(FForm.ReadSettings(), false);
+}
+
+QString TTimetableMenu::WeekText() const {
+    const TimetableSettings settings = FForm.ReadSettings();
+    QString text = FromUtf8(PlaceLine()) + u'\n' + FromUtf8(OptionsLine()) + u'\n';
+    text += QStringLiteral("Date\tHijri");
+    for (int p = 0; p < 6; ++p) {
+        text += u'\t' + PrayerName(p);
+    }
+    text += u'\n';
+    for (const TimetableDay& day : FForm.Week().Days) {
+        text += FromUtf8(day.CivilDateText) + u'\t' + HijriText(day);
+        for (int p = 0; p < 6; ++p) {
+            text += u'\t' + FromUtf8(DataTimeText(settings, day, p));
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+void TTimetableMenu::CopyWeek() {
+    QGuiApplication::clipboard()->setText(WeekText());
+}
+
+std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
+    const TimetableSettings settings = FForm.ReadSettings();
+    const TCivilDate shown = DecodeDate(settings.Date);
+    const int32_t first = FixedFromDateTime(EncodeDate(shown.Year, shown.Month, 1));
+    const int32_t next =
+        shown.Month == 12
+            ? (shown.Year == 9999 ? FixedFromDateTime(EncodeDate(9999, 12, 31)) + 1
+                                  : FixedFromDateTime(EncodeDate(shown.Year + 1, 1, 1)))
+            : FixedFromDateTime(EncodeDate(shown.Year, shown.Month + 1, 1));
+    TimetableEngine engine;
+    return engine.ComputeDays(settings, first, next - first);
+}
+
+int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QString& title) const {
+    const QFont base = FForm.font();
+    painter.setPen(Qt::black);
+    painter.setFont(PrintFont(base, TitlePointSize, true));
+    int y = 0;
+    const QRect titleRect(page.left(), page.top(), page.width(), painter.fontMetrics().height());
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, title);
+    y += titleRect.height() + painter.fontMetrics().height() / 3;
+    painter.setFont(PrintFont(base, BodyPointSize));
+    const int line = painter.fontMetrics().height();
+    for (const std::string& text : {PlaceLine(), OptionsLine()}) {
+        painter.drawText(QRect(page.left(), page.top() + y, page.width(), line),
+                         Qt::AlignLeft | Qt::AlignTop, FromUtf8(text));
+        y += line;
+    }
+    return y + line;
+}
+
+void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
+    QPainter painter(&printer);
+    const QRect page(QPoint(0, 0),
+                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const TimetableDay& first = FForm.Week().Days.front();
+    const TimetableDay& last = FForm.Week().Days.back();
+    const int top =
+        DrawHeader(painter, page,
+                   QStringLiteral("Prayer times, %1 to %2")
+                       .arg(FromUtf8(first.CivilDateText), FromUtf8(last.CivilDateText)));
+    // The panel as the window draws it, as wide as the page.
+    QWidget* panel = FForm.RzPanel1;
+    const double scale = static_cast<double>(page.width()) / panel->width();
+    painter.save();
+    painter.translate(page.left(), page.top() + top);
+    painter.scale(scale, scale);
+    panel->render(&painter, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.restore();
+    painter.setFont(PrintFont(FForm.font(), BodyPointSize - 1));
+    const int below = page.top() + top + static_cast<int>(std::ceil(panel->height() * scale));
+    painter.drawText(QRect(page.left(), below + painter.fontMetrics().height() / 2, page.width(),
+                           painter.fontMetrics().height() * 2),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FForm.RzLabel3->text());
+}
+
+void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
+    const std::vector<TimetableDay> rows = MonthRows();
+    const TimetableSettings settings = FForm.ReadSettings();
+    const TCivilDate shown = DecodeDate(settings.Date);
+    QPainter painter(&printer);
+    const QRect page(QPoint(0, 0),
+                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QString title =
+        QStringLiteral("Prayer times, %1 %2")
+            .arg(FromUtf8(std::string(MonthNames[static_cast<size_t>(shown.Month - 1)])))
+            .arg(shown.Year);
+    const int top = DrawHeader(painter, page, title);
+
+    // A header row and one row a day; rows at most one and a half lines high.
+    const QFont body = PrintFont(FForm.font(), BodyPointSize);
+    const QFont bold = PrintFont(FForm.font(), BodyPointSize, true);
+    painter.setFont(body);
+    const int line = painter.fontMetrics().height();
+    const int footnote = 2 * line;
+    const int rowHeight = std::min(
+        line * 3 / 2, (page.height() - top - footnote) / static_cast<int>(rows.size() + 1));
+    const int dateWidth = static_cast<int>(page.width() * MonthDateColumn);
+    const int hijriWidth = static_cast<int>(page.width() * MonthHijriColumn);
+    const int timeWidth = (page.width() - dateWidth - hijriWidth) / 6;
+    const auto cell = [&](int column, int row) {
+        const int x = column == 0   ? 0
+                      : column == 1 ? dateWidth
+                                    : dateWidth + hijriWidth + (column - 2) * timeWidth;
+        const int width = column == 0 ? dateWidth : column == 1 ? hijriWidth : timeWidth;
+        return QRect(page.left() + x, page.top() + top + row * rowHeight, width, rowHeight);
+    };
+    const auto put = [&](int column, int row, const QString& text) {
+        const int pad = line / 4;
+        painter.drawText(cell(column, row).adjusted(pad, 0, -pad, 0),
+                         (column < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
+    };
+
+    painter.setFont(bold);
+    put(0, 0, QStringLiteral("Date"));
+    put(1, 0, QStringLiteral("Hijri"));
+    for (int p = 0; p < 6; ++p) {
+        put(2 + p, 0, PrayerName(p));
+    }
+    painter.setFont(body);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        if (row % 2 == 0) {
+            painter.fillRect(QRect(cell(0, row).topLeft(), cell(7, row).bottomRight()),
+                             MonthShadeColor);
+        }
+        put(0, row, FromUtf8(rows[r].CivilDateText));
+        put(1, row, HijriText(rows[r]));
+        for (int p = 0; p < 6; ++p) {
+            put(2 + p, row, FromUtf8(DataTimeText(settings, rows[r], p)));
+        }
+    }
+    const int bottom = cell(0, static_cast<int>(rows.size()) + 1).top();
+    painter.drawLine(page.left(), cell(0, 1).top(), page.right(), cell(0, 1).top());
+    painter.drawLine(page.left(), bottom, page.right(), bottom);
+    painter.setFont(PrintFont(FForm.font(), BodyPointSize - 1));
+    painter.drawText(QRect(page.left(), bottom + line / 2, page.width(), footnote),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FForm.RzLabel3->text());
+}
+
+void TTimetableMenu::PrintWeek() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("prayer-times-week"));
+    QPrintDialog dialog(&printer, &FForm);
+    dialog.setWindowTitle(QStringLiteral("Print week"));
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintWeekTo(printer);
+    }
+}
+
+void TTimetableMenu::PrintMonth() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("prayer-times-month"));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, &FForm);
+    dialog.setWindowTitle(QStringLiteral("Print month"));
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintMonthTo(printer);
+    }
+}
+
+}  // namespace orvandel
