@@ -14,6 +14,10 @@ constexpr std::array<std::string_view, 5> CalcMethodNames = {
 
 }  // namespace
 
+std::string PrayerName(int prayer) {
+    return std::string(PrayerHeaderText(prayer).substr(1));
+}
+
 std::string DegreesText(double value, char positive, char negative) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.4f %c", std::fabs(value),

@@ -9,6 +9,9 @@
 
 namespace orvandel {
 
+// "Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha" for prayer p = 0..5: the header text
+// without its leading blank.
+std::string PrayerName(int prayer);
 // "21.4200 N", "0.1167 W": the absolute value with four decimals and the letter of its side.
 std::string DegreesText(double value, char positive, char negative);
 // "GMT +3:00", "GMT -3:30" from the hours and minutes fields.

@@ -16,6 +16,7 @@
 
 #include "platform/DateTime.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableWriters.h"
 #include "timetable/Timetable.h"
 
 namespace orvandel::table {
@@ -29,27 +30,16 @@ class EUsageError : public std::runtime_error {
 
 enum class OutputFormat { Text, Csv, Json, Ics };
 
-// Everything the arguments ask for.
-struct TableRequest {
-    TimetableSettings Settings;  // place, methods and options; Date is the chosen day
-    std::string PlaceName;       // the city's caption, or the coordinates as text
-    bool PlaceIsCity = true;     // false when --lat/--lon/--zone gave the place
-    bool WeekMode = true;        // the week of Settings.Date, else DayCount days from FirstFixed
-    int32_t FirstFixed = 0;      // fixed date of the first day (range mode)
-    int DayCount = 7;            // 1..3660 (range mode)
+// Everything the arguments ask for: what the writers need (the settings, the place and the
+// forms of the times) and what to compute.
+struct TableRequest : TableOutputOptions {
+    bool WeekMode = true;    // the week of Settings.Date, else DayCount days from FirstFixed
+    int32_t FirstFixed = 0;  // fixed date of the first day (range mode)
+    int DayCount = 7;        // 1..3660 (range mode)
     OutputFormat Format = OutputFormat::Text;
-    bool Seconds = false;  // times as H:MM:SS from the unrounded hours
     // The zone the times are shown on (--tz, or the city's zone): not IsZone() for the fixed
-    // zone of Settings. TimeZone is its name as shown, control characters escaped; empty for
-    // the fixed zone.
+    // zone of Settings. TimeZone holds its name as shown, control characters escaped.
     TableClock Clock;
-    std::string TimeZone;
-    bool IsoTimes = false;     // times as local ISO 8601 date-times with their offsets
-    bool IsoTimesUtc = false;  // with IsoTimes: the instants in UTC ("...Z") instead
-    // The ics output: which of the six times become events (index p, 0 Fajr ... 5 Isha), and
-    // a reminder that many minutes before each event (none when empty).
-    std::array<bool, 6> Events{true, true, true, true, true, true};
-    std::optional<int> AlarmMinutes;
     bool Next = false;    // only the next time after now or after At
     bool HasAt = false;   // --at given: At is a reading of the place's clock
     int32_t AtFixed = 0;  // its fixed date

@@ -34,10 +34,6 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString PrayerName(int prayer) {
-    return FromUtf8(std::string(PrayerHeaderText(prayer).substr(1)));  // without the blank
-}
-
 QString HijriText(const TimetableDay& day) {
     return day.HijriValid ? FromUtf8(day.HijriDateText) : QStringLiteral("no Hijri date");
 }
@@ -145,7 +141,7 @@ QString TTimetableMenu::WeekText() const {
     QString text = FromUtf8(PlaceLine()) + u'\n' + FromUtf8(OptionsLine()) + u'\n';
     text += QStringLiteral("Date\tHijri");
     for (int p = 0; p < 6; ++p) {
-        text += u'\t' + PrayerName(p);
+        text += u'\t' + FromUtf8(orvandel::PrayerName(p));
     }
     text += u'\n';
     for (const TimetableDay& day : FForm.Week().Days) {
@@ -260,7 +256,7 @@ void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
     put(0, 0, QStringLiteral("Date"));
     put(1, 0, QStringLiteral("Hijri"));
     for (int p = 0; p < 6; ++p) {
-        put(2 + p, 0, PrayerName(p));
+        put(2 + p, 0, FromUtf8(orvandel::PrayerName(p)));
     }
     painter.setFont(body);
     for (size_t r = 0; r < rows.size(); ++r) {

@@ -154,7 +154,8 @@ class TimetableMenuTest : public QObject {
         QTest::keyClick(form->RzPanel1, Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
 
-        std::vector<std::string> args = {"--city", "Mecca", "--date", "2024-04-10"};
+        // The window's clock: the fixed zone of its fields.
+        std::vector<std::string> args = {"--city", "Mecca", "--zone", "3", "--date", "2024-04-10"};
         if (twelveHours) {
             args.push_back("--12h");
         }
