@@ -2,21 +2,36 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QShortcut>
+#include <QSpinBox>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "calendar/Gregorian.h"
+#include "platform/TimeZone.h"
+#include "timetable/CityCatalogue.h"
+#include "timetable/TableClock.h"
 #include "timetable/TableText.h"
+#include "timetable/TableWriters.h"
 #include "ui/Application.h"
-#include "ui/CityList.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/mainPrayerUI.h"
@@ -29,6 +44,18 @@ constexpr double MonthHijriColumn = 0.23;  // of the page's width; the six times
 constexpr int BodyPointSize = 9;
 constexpr int TitlePointSize = 14;
 const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
+constexpr int MaxSavedDays = 3660;               // as orvandel-table's --days
+
+struct TSaveFormatInfo {
+    const char* Caption;
+    const char* Extension;
+    const char* Filter;
+};
+constexpr TSaveFormatInfo SaveFormats[] = {
+    {"CSV (spreadsheets)", "csv", "CSV files (*.csv)"},
+    {"JSON", "json", "JSON files (*.json)"},
+    {"iCalendar (calendar programs)", "ics", "iCalendar files (*.ics)"},
+};
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -45,7 +72,51 @@ QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
     return font;
 }
 
+// "2024-04-10" of a fixed date.
+QString IsoDateOf(int32_t fixed) {
+    const TCivilDate date = DecodeDate(DateTimeFromFixed(fixed));
+    return QString::asprintf("%04d-%02d-%02d", date.Year, date.Month, date.Day);
+}
+
 }  // namespace
+
+TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QString& shownDate,
+                                           bool clockTimes, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Save timetable"));
+    Week = new QRadioButton(QStringLiteral("The week shown"), this);
+    Month = new QRadioButton(QStringLiteral("The month, %1").arg(monthName), this);
+    Days = new QRadioButton(QStringLiteral("Days from %1:").arg(shownDate), this);
+    DayCount = new QSpinBox(this);
+    DayCount->setRange(1, MaxSavedDays);
+    DayCount->setValue(30);
+    DayCount->setEnabled(false);
+    connect(Days, &QRadioButton::toggled, DayCount, &QWidget::setEnabled);
+    Week->setChecked(true);
+    Format = new QComboBox(this);
+    for (const TSaveFormatInfo& format : SaveFormats) {
+        Format->addItem(QString::fromLatin1(format.Caption));
+    }
+    if (!clockTimes) {
+        // Sunset-based counts are no clock times: a calendar cannot place them.
+        Format->setItemData(static_cast<int>(TSaveFormat::Ics), false, Qt::UserRole - 1);
+    }
+    auto* days = new QHBoxLayout;
+    days->addWidget(Days);
+    days->addWidget(DayCount);
+    days->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Format"), Format);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Week);
+    layout->addWidget(Month);
+    layout->addLayout(days);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
 
 TTimetableMenu::TTimetableMenu(TForm1& form)
     : QObject(&form), FForm(form), FMenu(new QMenu(&form)) {
@@ -66,6 +137,7 @@ TTimetableMenu::TTimetableMenu(TForm1& form)
                          [this] { ShowThisWeek(); });
     FMenu->addSeparator();
     CopyAction = add(QStringLiteral("Copy"), QKeySequence::Copy, [this] { CopyWeek(); });
+    SaveAction = add(QStringLiteral("Save as…"), QKeySequence::SaveAs, [this] { SaveAs(); });
     FMenu->addSeparator();
     PrintAction = add(QStringLiteral("Print…"), QKeySequence::Print, [this] { PrintWeek(); });
     PrintMonthAction =
@@ -107,17 +179,12 @@ void TTimetableMenu::ShowThisWeek() {
 }
 
 std::string TTimetableMenu::CityName() const {
-    const TCityList& list = *FForm.CityList;
+    const TCityEntry* city = FForm.City();
     const TimetableSettings s = FForm.ReadSettings();
-    for (int group = 0; group < list.GroupCount(); ++group) {
-        for (int item = 0; item < list.ItemCount(group); ++item) {
-            const TCityEntry& city = list.Item(group, item);
-            // The fields hold four decimals, as the catalogue does.
-            if (list.IsSelected(group, item) && std::fabs(city.Latitude - s.Latitude) < 5e-5 &&
-                std::fabs(city.Longitude - s.Longitude) < 5e-5) {
-                return std::string(city.Caption);
-            }
-        }
+    // The fields hold four decimals, as the catalogue does.
+    if (city != nullptr && std::fabs(city->Latitude - s.Latitude) < 5e-5 &&
+        std::fabs(city->Longitude - s.Longitude) < 5e-5) {
+        return std::string(city->Caption);
     }
     return {};
 }
@@ -129,7 +196,11 @@ std::string TTimetableMenu::PlaceName() const {
 }
 
 std::string TTimetableMenu::PlaceLine() const {
-    return orvandel::PlaceLine(FForm.ReadSettings(), CityName(), "");
+    return orvandel::PlaceLine(FForm.ReadSettings(), CityName(), ClockName());
+}
+
+std::string TTimetableMenu::ClockName() const {
+    return FForm.Clock().IsZone() ? EscapeControls(FForm.Clock().Name()) : std::string();
 }
 
 std::string TTimetableMenu::OptionsLine() const {
@@ -158,17 +229,108 @@ void TTimetableMenu::CopyWeek() {
     QGuiApplication::clipboard()->setText(WeekText());
 }
 
+int32_t TTimetableMenu::WeekStart() const {
+    return FForm.Week().Days.front().Fixed;
+}
+
+int32_t TTimetableMenu::MonthStart() const {
+    const TCivilDate shown = DecodeDate(FForm.edCalendar->Value());
+    return FixedFromDateTime(EncodeDate(shown.Year, shown.Month, 1));
+}
+
+int TTimetableMenu::MonthLength() const {
+    const TCivilDate shown = DecodeDate(FForm.edCalendar->Value());
+    int length = 28;
+    while (length < 31 && IsValidDate(shown.Year, shown.Month, length + 1)) {
+        ++length;
+    }
+    return length;
+}
+
 std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
+    TimetableEngine engine;
+    std::vector<RowTimes> times;
+    return ComputeClockedDays(engine, FForm.ReadSettings(), FForm.Clock(), MonthStart(),
+                              MonthLength(), false, times);
+}
+
+QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
+                               TSaveFormat format) const {
+    TableOutputOptions options;
+    options.Settings = FForm.ReadSettings();
+    options.Settings.CivilDateTexts = false;  // the data formats write their own dates
+    options.PlaceName = PlaceName();
+    options.PlaceIsCity = !CityName().empty();
+    options.TimeZone = ClockName();
+    std::string text;
+    try {
+        TimetableEngine engine;
+        std::vector<RowTimes> times;
+        const std::vector<TimetableDay> rows = ComputeClockedDays(
+            engine, options.Settings, FForm.Clock(), first, count, options.Seconds, times);
+        switch (format) {
+            case TSaveFormat::Csv:
+                text = RenderCsv(options, rows, times);
+                break;
+            case TSaveFormat::Json:
+                text = RenderJson(options, rows, times);
+                break;
+            case TSaveFormat::Ics:
+                text = RenderIcs(options, rows, times, SystemClockNow().Seconds);
+                break;
+        }
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    // Written whole or not at all: the file appears only when every byte reached it.
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(text.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size ||
+        !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+void TTimetableMenu::SaveAs() {
     const TimetableSettings settings = FForm.ReadSettings();
     const TCivilDate shown = DecodeDate(settings.Date);
-    const int32_t first = FixedFromDateTime(EncodeDate(shown.Year, shown.Month, 1));
-    const int32_t next =
-        shown.Month == 12
-            ? (shown.Year == 9999 ? FixedFromDateTime(EncodeDate(9999, 12, 31)) + 1
-                                  : FixedFromDateTime(EncodeDate(shown.Year + 1, 1, 1)))
-            : FixedFromDateTime(EncodeDate(shown.Year, shown.Month + 1, 1));
-    TimetableEngine engine;
-    return engine.ComputeDays(settings, first, next - first);
+    const TimetableDay& shownDay =
+        FForm.Week().Days[static_cast<size_t>(std::clamp(FForm.CurrentDayRow, 1, 7) - 1)];
+    TSaveTimetableDialog ask(
+        QStringLiteral("%1 %2")
+            .arg(FromUtf8(std::string(MonthNames[static_cast<size_t>(shown.Month - 1)])))
+            .arg(shown.Year),
+        FromUtf8(shownDay.CivilDateText), !settings.SunsetBased, &FForm);
+    if (ask.exec() != QDialog::Accepted) {
+        return;
+    }
+    int32_t first = WeekStart();
+    int count = 7;
+    if (ask.Month->isChecked()) {
+        first = MonthStart();
+        count = MonthLength();
+    } else if (ask.Days->isChecked()) {
+        first = FixedFromDateTime(settings.Date);
+        count = ask.DayCount->value();
+    }
+    const auto format = static_cast<TSaveFormat>(ask.Format->currentIndex());
+    const TSaveFormatInfo& info = SaveFormats[static_cast<size_t>(format)];
+    QString place = FromUtf8(PlaceName()).toLower();
+    place.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    const QString suggested =
+        QStringLiteral("prayer-times-%1-%2.%3")
+            .arg(place, IsoDateOf(first), QString::fromLatin1(info.Extension));
+    const QString path = QFileDialog::getSaveFileName(&FForm, QStringLiteral("Save timetable"),
+                                                      suggested, QString::fromLatin1(info.Filter));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString error = SaveTo(path, first, count, format); !error.isEmpty()) {
+        QMessageBox::warning(&FForm, QStringLiteral("Save timetable"),
+                             QStringLiteral("The timetable could not be saved to %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+    }
 }
 
 int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QString& title) const {

@@ -1,9 +1,11 @@
 #pragma once
 // The timetable's context menu (right click, the Menu key or Shift+F10 on the focused table)
 // and the same actions as the window's shortcuts: move a week back or on or to this week, copy
-// the week as tab-separated text, print the week as drawn or the calendar month as a list.
+// the week as tab-separated text, save the week, the month or a run of days as csv, json or
+// iCalendar (the command's writers), print the week as drawn or the calendar month as a list.
 // The texts and the rows come from the core; this unit only lays them out.
 
+#include <QDialog>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -12,7 +14,10 @@
 #include "timetable/Timetable.h"
 
 class QAction;
+class QComboBox;
 class QMenu;
+class QRadioButton;
+class QSpinBox;
 class QPainter;
 class QPrinter;
 class QRect;
@@ -20,6 +25,23 @@ class QRect;
 namespace orvandel {
 
 class TForm1;
+
+enum class TSaveFormat { Csv, Json, Ics };
+
+// What Save as asks before the file name: the days and the format.
+class TSaveTimetableDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `monthName` ("April 2024") and `shownDate` ("Wed 10-Apr-2024") label the choices; ics is
+    // offered only when `clockTimes` (sunset-based counts are no clock times).
+    TSaveTimetableDialog(const QString& monthName, const QString& shownDate, bool clockTimes,
+                         QWidget* parent);
+    QRadioButton* Week;
+    QRadioButton* Month;
+    QRadioButton* Days;  // DayCount days from the shown date
+    QSpinBox* DayCount;  // 1..3660
+    QComboBox* Format;   // csv, json, ics in the order of TSaveFormat
+};
 
 class TTimetableMenu : public QObject {
     Q_OBJECT
@@ -32,10 +54,11 @@ class TTimetableMenu : public QObject {
     QAction* NextWeekAction;      // Alt+Right
     QAction* ThisWeekAction;      // Alt+Home
     QAction* CopyAction;          // the platform's Copy
+    QAction* SaveAction;          // the platform's Save as
     QAction* PrintAction;         // the platform's Print
     QAction* PrintMonthAction;
 
-    // The place as the window holds it: the selected city when the fields still hold its
+    // The place as the window holds it: the city last chosen when the fields still hold its
     // coordinates, else the coordinates.
     std::string PlaceName() const;
     // The place line and the options line of the shown table.
@@ -46,6 +69,15 @@ class TTimetableMenu : public QObject {
     QString WeekText() const;
     // The calendar month of the shown date, one row a day, on the window's settings.
     std::vector<TimetableDay> MonthRows() const;
+    // The fixed dates of the shown week's Saturday and of the first of the shown month, and
+    // the month's length.
+    int32_t WeekStart() const;
+    int32_t MonthStart() const;
+    int MonthLength() const;
+    // Writes `count` days from the fixed date `first` on the window's settings and clock to
+    // `path`, as orvandel-table writes them for the same settings. Returns an empty text when
+    // the file was written, else what failed (nothing is left behind then).
+    QString SaveTo(const QString& path, int32_t first, int count, TSaveFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
     // page. Both draw on a printer already set up (a file, a printer of the dialog).
@@ -53,12 +85,15 @@ class TTimetableMenu : public QObject {
     void PrintMonthTo(QPrinter& printer) const;
 
   private:
-    // The selected city when the fields still hold its coordinates, else empty.
+    // The city last chosen when the fields still hold its coordinates, else empty.
     std::string CityName() const;
+    // The time zone the table is read on, as shown; empty on the fixed offset of the fields.
+    std::string ClockName() const;
     void Popup();
     void MoveWeeks(int weeks);
     void ShowThisWeek();
     void CopyWeek();
+    void SaveAs();
     void PrintWeek();
     void PrintMonth();
     // Draws the title and the place and options lines at the top of `page`; returns the

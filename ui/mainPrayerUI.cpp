@@ -464,6 +464,7 @@ void TForm1::RefreshTimetable() {
     const TableClock clock = ChooseClock(settings);
     std::vector<RowTimes> times;
     const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);
+    FClock = clock;
     StoreTimetable(table);
     ShowClock(table, times);
     ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);

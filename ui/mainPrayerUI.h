@@ -99,6 +99,10 @@ class TForm1 : public QWidget {
     QString ClockText;
     // The week of the last recompute, as the core computed it.
     const Timetable& Week() const { return FWeek; }
+    // The clock it was read on: the place's zone or the fixed offset of the fields.
+    const TableClock& Clock() const { return FClock; }
+    // The city last chosen in the catalogue, null before the first.
+    const TCityEntry* City() const { return FCity; }
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
@@ -163,6 +167,7 @@ class TForm1 : public QWidget {
     int FRefreshCount = 0;
     TimetableEngine FEngine;
     Timetable FWeek;
+    TableClock FClock;
     QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;
 
     // Called by every recompute once the settings are read, before the week is computed;

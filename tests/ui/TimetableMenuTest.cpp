@@ -6,15 +6,21 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <sstream>
 
 #include "tests/ui/UiTestSupport.h"
+#include "timetable/CityCatalogue.h"
 #include "timetable/TableText.h"
 #include "tools/OrvandelTableCommand.h"
 #include "ui/DateField.h"
@@ -42,6 +48,13 @@ QString RunCommand(std::vector<std::string> args) {
         qWarning("orvandel-table exited with %d: %s", code, err.str().c_str());
     }
     return QString::fromStdString(out.str());
+}
+
+// A text without its iCalendar time stamp, the one line that names the moment of writing.
+QString WithoutStamp(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("DTSTAMP:")); });
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 // The text of a PDF file, pages ended by form feeds.
@@ -175,6 +188,93 @@ class TimetableMenuTest : public QObject {
             QCOMPARE(fields[2].endsWith(QStringLiteral(" AM")), twelveHours);
         }
         QCOMPARE(lines[3 + 4].split(u'\t')[1], QStringLiteral("1 Shawwal 1445"));
+    }
+
+    // Save as... through its two dialogs: the file holds what orvandel-table writes for the
+    // same settings, byte for byte (the iCalendar time stamp aside). Mecca's table is read on
+    // the fixed offset, London's on its zone across the change to summer time.
+    void savesWhatTheCommandWrites_data() {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<int>("shown");  // the shown date, days after 10 April 2024
+        QTest::addColumn<int>("range");  // 0 the week, 1 the month, 2 days from the shown date
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("args");  // the same place, days and format for the command
+        QTest::addColumn<QString>("suggested");
+        const QStringList mecca{"--city", "Mecca", "--zone", "3"};
+        QTest::newRow("week as csv")
+            << "Mecca" << 0 << 0 << int(TSaveFormat::Csv)
+            << mecca + QStringList{"--date", "2024-04-10", "--format", "csv"}
+            << "prayer-times-mecca-2024-04-06.csv";
+        QTest::newRow("month as json")
+            << "Mecca" << 0 << 1 << int(TSaveFormat::Json)
+            << mecca + QStringList{"--from", "2024-04-01", "--days", "30", "--format", "json"}
+            << "prayer-times-mecca-2024-04-01.json";
+        QTest::newRow("45 days as ics")
+            << "Mecca" << 0 << 2 << int(TSaveFormat::Ics)
+            << mecca + QStringList{"--from", "2024-04-10", "--days", "45", "--format", "ics"}
+            << "prayer-times-mecca-2024-04-10.ics";
+        QTest::newRow("London's week of the change as csv")
+            << "London" << -10 << 0 << int(TSaveFormat::Csv)
+            << QStringList{"--city", "London", "--date", "2024-03-31", "--format", "csv"}
+            << "prayer-times-london-2024-03-30.csv";
+        QTest::newRow("London's month as ics")
+            << "London" << -10 << 1 << int(TSaveFormat::Ics)
+            << QStringList{"--city", "London", "--from",   "2024-03-01",
+                           "--days", "31",     "--format", "ics"}
+            << "prayer-times-london-2024-03-01.ics";
+    }
+    void savesWhatTheCommandWrites() {
+        QFETCH(QString, city);
+        QFETCH(int, shown);
+        QFETCH(int, range);
+        QFETCH(int, format);
+        QFETCH(QStringList, args);
+        QFETCH(QString, suggested);
+        const auto form = ShowForm();
+        form->SelectCity(FindCityByCaption(city.toStdString())->Tag);
+        form->edCalendar->SetValue(FixedToday() + shown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(suggested);
+        const TDialogAnswer<TSaveTimetableDialog> ask([&](TSaveTimetableDialog* dialog) {
+            QRadioButton* choices[] = {dialog->Week, dialog->Month, dialog->Days};
+            choices[range]->setChecked(true);
+            dialog->DayCount->setValue(45);
+            dialog->Format->setCurrentIndex(format);
+            dialog->accept();
+        });
+        QString offered;
+        const TDialogAnswer<QFileDialog> name([&](QFileDialog* dialog) {
+            offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(suggested);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        form->TimetableMenu->SaveAction->trigger();
+        QVERIFY(ask.Answered() && name.Answered());
+        QCOMPARE(offered, suggested);
+        QFile saved(path);
+        QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(path));
+        std::vector<std::string> command = {"--12h"};
+        for (const QString& arg : args) {
+            command.push_back(arg.toStdString());
+        }
+        QCOMPARE(WithoutStamp(QString::fromUtf8(saved.readAll())),
+                 WithoutStamp(RunCommand(command)));
+    }
+
+    // A file that cannot be written, or times a calendar cannot hold, are named, and nothing
+    // is left behind.
+    void saveFailuresAreNamed() {
+        const auto form = ShowForm();
+        const TTimetableMenu& menu = *form->TimetableMenu;
+        QTemporaryDir folder;
+        const QString nowhere = folder.filePath(QStringLiteral("missing/week.csv"));
+        QVERIFY(!menu.SaveTo(nowhere, menu.WeekStart(), 7, TSaveFormat::Csv).isEmpty());
+        QVERIFY(!QFile::exists(nowhere));
+        form->cbSunsetBased->setChecked(true);
+        const QString sunset = folder.filePath(QStringLiteral("week.ics"));
+        QVERIFY(menu.SaveTo(sunset, menu.WeekStart(), 7, TSaveFormat::Ics).contains(u"sunset"));
+        QVERIFY(!QFile::exists(sunset));
     }
 
     // Print... and Print month... on a "Print to File (PDF)" printer, on one page: the header,
