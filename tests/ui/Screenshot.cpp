@@ -2,13 +2,19 @@
 // "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
 // Wednesday 10 April 2024), at 14:30. Further arguments: "dark" shows it on a desktop with a
 // dark palette (Fusion's style of dark themes); "city=NAME" chooses that catalogue city as a
-// click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset. The scale
+// click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset; "menu" shows
+// the timetable's context menu open at the shown date's row; "month=FILE" also prints the
+// month of the shown date to the PDF file FILE, as Print month... does. The scale
 // comes from QT_SCALE_FACTOR, as for any Qt program; the picture has the scaled size. Runs
 // offscreen unless a platform is chosen.
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPrinter>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -17,6 +23,8 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
 #include "ui/CityList.h"
+#include "ui/DrawGrid.h"
+#include "ui/TimetableMenu.h"
 #include "ui/mainPrayerUI.h"
 
 int main(int argc, char* argv[]) {
@@ -36,12 +44,16 @@ int main(int argc, char* argv[]) {
     bool saved = false;
     {
         QApplication application(argc, argv);
-        std::string_view city;
-        bool dark = false, fixed = false;
+        std::string_view city, month;
+        bool dark = false, fixed = false, menu = false;
         for (int i = 3; i < argc; ++i) {
             const std::string_view option = argv[i];
             dark |= option == "dark";
             fixed |= option == "fixed";
+            menu |= option == "menu";
+            if (option.starts_with("month=")) {
+                month = option.substr(6);
+            }
             if (option.starts_with("city=")) {
                 city = option.substr(5);
             }
@@ -75,7 +87,27 @@ int main(int argc, char* argv[]) {
             form.cbLocalClock->setChecked(false);
         }
         QApplication::processEvents();
-        saved = form.grab().save(QString::fromLocal8Bit(path), "PNG");
+        QPixmap picture = form.grab();
+        if (menu) {
+            // The menu is a window of its own: drawn onto the picture where it opens.
+            const QRect row = form.Grid->CellRect(2, form.CurrentDayRow);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, row.center(),
+                                    form.Grid->mapToGlobal(row.center()));
+            QApplication::sendEvent(form.Grid, &click);
+            QApplication::processEvents();
+            QMenu* open = form.TimetableMenu->Menu();
+            open->setActiveAction(form.TimetableMenu->SaveAction);
+            QApplication::processEvents();
+            QPainter painter(&picture);
+            painter.drawPixmap(form.mapFromGlobal(open->pos()), open->grab());
+        }
+        saved = picture.save(QString::fromLocal8Bit(path), "PNG");
+        if (!month.empty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromUtf8(month.data(), qsizetype(month.size())));
+            form.TimetableMenu->PrintMonthTo(printer);
+        }
     }
     orvandel::StopObserverLocations();
     orvandel::StopEphemeris();

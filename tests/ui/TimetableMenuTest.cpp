@@ -141,6 +141,8 @@ class TimetableMenuTest : public QObject {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         form->RzPanel1->setFocus();
+        // The focused table says so: its left frame line turns red.
+        QCOMPARE(form->RzPanel1->grab().toImage().pixelColor(0, 10), QColor(Qt::red));
         QVERIFY(OpenMenu() == nullptr);
         QTest::keyClick(form->RzPanel1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(OpenMenu() == form->TimetableMenu->Menu());
