@@ -351,4 +351,18 @@ std::string RenderIcs(const TableOutputOptions& request, std::span<const Timetab
     return out;
 }
 
+std::string RenderData(DataFormat format, const TableOutputOptions& options,
+                       std::span<const TimetableDay> rows, std::span<const RowTimes> times,
+                       int64_t stampUtc) {
+    switch (format) {
+        case DataFormat::Csv:
+            return RenderCsv(options, rows, times);
+        case DataFormat::Json:
+            return RenderJson(options, rows, times);
+        case DataFormat::Ics:
+            return RenderIcs(options, rows, times, stampUtc);
+    }
+    throw ERangeError("data format " + std::to_string(static_cast<int>(format)) + " unknown");
+}
+
 }  // namespace orvandel

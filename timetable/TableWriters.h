@@ -89,4 +89,10 @@ std::string IcalUtcDateTime(int64_t utc);
 std::string RenderIcs(const TableOutputOptions& options, std::span<const TimetableDay> rows,
                       std::span<const RowTimes> times, int64_t stampUtc);
 
+enum class DataFormat { Csv, Json, Ics };
+// The rows in one of the formats above; `stampUtc` is the iCalendar file's DTSTAMP.
+std::string RenderData(DataFormat format, const TableOutputOptions& options,
+                       std::span<const TimetableDay> rows, std::span<const RowTimes> times,
+                       int64_t stampUtc);
+
 }  // namespace orvandel

@@ -698,20 +698,12 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
                 for (std::string warning : {EphemerisNotice(), MissingHijriDates(rows)})
                     if (!warning.empty())
                         warnings.push_back(std::move(warning));
-                switch (request.Format) {
-                    case OutputFormat::Text:
-                        text = RenderText(request, rows, times, markedRow);
-                        break;
-                    case OutputFormat::Csv:
-                        text = RenderCsv(request, rows, times);
-                        break;
-                    case OutputFormat::Json:
-                        text = RenderJson(request, rows, times);
-                        break;
-                    case OutputFormat::Ics:
-                        text = RenderIcs(request, rows, times, UtcNow());
-                        break;
-                }
+                text = request.Format == OutputFormat::Text
+                           ? RenderText(request, rows, times, markedRow)
+                           : RenderData(request.Format == OutputFormat::Csv    ? DataFormat::Csv
+                                        : request.Format == OutputFormat::Json ? DataFormat::Json
+                                                                               : DataFormat::Ics,
+                                        request, rows, times, UtcNow());
             }
         }
     } catch (const std::exception& e) {

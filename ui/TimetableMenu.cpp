@@ -46,12 +46,12 @@ constexpr int TitlePointSize = 14;
 const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
 constexpr int MaxSavedDays = 3660;               // as orvandel-table's --days
 
-struct TSaveFormatInfo {
+struct TFormatInfo {
     const char* Caption;
     const char* Extension;
     const char* Filter;
 };
-constexpr TSaveFormatInfo SaveFormats[] = {
+constexpr TFormatInfo SaveFormats[] = {
     {"CSV (spreadsheets)", "csv", "CSV files (*.csv)"},
     {"JSON", "json", "JSON files (*.json)"},
     {"iCalendar (calendar programs)", "ics", "iCalendar files (*.ics)"},
@@ -94,12 +94,12 @@ TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QStri
     connect(Days, &QRadioButton::toggled, DayCount, &QWidget::setEnabled);
     Week->setChecked(true);
     Format = new QComboBox(this);
-    for (const TSaveFormatInfo& format : SaveFormats) {
+    for (const TFormatInfo& format : SaveFormats) {
         Format->addItem(QString::fromLatin1(format.Caption));
     }
     if (!clockTimes) {
         // Sunset-based counts are no clock times: a calendar cannot place them.
-        Format->setItemData(static_cast<int>(TSaveFormat::Ics), false, Qt::UserRole - 1);
+        Format->setItemData(static_cast<int>(DataFormat::Ics), false, Qt::UserRole - 1);
     }
     auto* days = new QHBoxLayout;
     days->addWidget(Days);
@@ -255,7 +255,7 @@ std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
 }
 
 QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
-                               TSaveFormat format) const {
+                               DataFormat format) const {
     TableOutputOptions options;
     options.Settings = FForm.ReadSettings();
     options.Settings.CivilDateTexts = false;  // the data formats write their own dates
@@ -268,17 +268,7 @@ QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
         std::vector<RowTimes> times;
         const std::vector<TimetableDay> rows = ComputeClockedDays(
             engine, options.Settings, FForm.Clock(), first, count, options.Seconds, times);
-        switch (format) {
-            case TSaveFormat::Csv:
-                text = RenderCsv(options, rows, times);
-                break;
-            case TSaveFormat::Json:
-                text = RenderJson(options, rows, times);
-                break;
-            case TSaveFormat::Ics:
-                text = RenderIcs(options, rows, times, SystemClockNow().Seconds);
-                break;
-        }
+        text = RenderData(format, options, rows, times, SystemClockNow().Seconds);
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }
@@ -314,8 +304,8 @@ void TTimetableMenu::SaveAs() {
         first = FixedFromDateTime(settings.Date);
         count = ask.DayCount->value();
     }
-    const auto format = static_cast<TSaveFormat>(ask.Format->currentIndex());
-    const TSaveFormatInfo& info = SaveFormats[static_cast<size_t>(format)];
+    const auto format = static_cast<DataFormat>(ask.Format->currentIndex());
+    const TFormatInfo& info = SaveFormats[static_cast<size_t>(format)];
     QString place = FromUtf8(PlaceName()).toLower();
     place.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     const QString suggested =

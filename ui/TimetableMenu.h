@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "timetable/TableWriters.h"
 #include "timetable/Timetable.h"
 
 class QAction;
@@ -26,8 +27,6 @@ namespace orvandel {
 
 class TForm1;
 
-enum class TSaveFormat { Csv, Json, Ics };
-
 // What Save as asks before the file name: the days and the format.
 class TSaveTimetableDialog : public QDialog {
     Q_OBJECT
@@ -40,7 +39,7 @@ class TSaveTimetableDialog : public QDialog {
     QRadioButton* Month;
     QRadioButton* Days;  // DayCount days from the shown date
     QSpinBox* DayCount;  // 1..3660
-    QComboBox* Format;   // csv, json, ics in the order of TSaveFormat
+    QComboBox* Format;   // csv, json, ics in the order of DataFormat
 };
 
 class TTimetableMenu : public QObject {
@@ -77,7 +76,7 @@ class TTimetableMenu : public QObject {
     // Writes `count` days from the fixed date `first` on the window's settings and clock to
     // `path`, as orvandel-table writes them for the same settings. Returns an empty text when
     // the file was written, else what failed (nothing is left behind then).
-    QString SaveTo(const QString& path, int32_t first, int count, TSaveFormat format) const;
+    QString SaveTo(const QString& path, int32_t first, int count, DataFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
     // page. Both draw on a printer already set up (a file, a printer of the dialog).

@@ -126,26 +126,6 @@ TEST(TableArguments, EventLists) {
     EXPECT_FALSE(Parse({"--format", "ics"}).AlarmMinutes.has_value());
 }
 
-// --iso-times alone keeps the offsets; =utc (any case) asks for UTC.
-TEST(TableArguments, IsoTimesModes) {
-    const struct {
-        const char* Arg;
-        bool Iso, Utc;
-    } rows[] = {
-        {"--seconds", false, false},
-        {"--iso-times", true, false},
-        {"--iso-times=local", true, false},
-        {"--iso-times=UTC", true, true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Arg);
-        const TableRequest r = Parse({row.Arg, "--format", "csv"});
-        EXPECT_EQ(r.IsoTimes, row.Iso);
-        EXPECT_EQ(r.IsoTimesUtc, row.Utc);
-    }
-    EXPECT_THROW(Parse({"--iso-times=gmt"}), EUsageError);
-}
-
 TEST(TableArguments, Dates) {
     EXPECT_EQ(ParseIsoDate("--date", "2024-02-29"), EncodeDate(2024, 2, 29));
     EXPECT_EQ(ParseIsoDate("--date", "0001-01-01"), EncodeDate(1, 1, 1));
