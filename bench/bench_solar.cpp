@@ -1,10 +1,11 @@
 // One day's solar events at Mecca as the timetable asks for them: sunrise, sunset, dawn at
-// 18 degrees and dusk at 17 degrees.
+// 18 degrees and dusk at 17 degrees, with one solar state over all of them.
 #include <benchmark/benchmark.h>
 
 #include "calendar/Gregorian.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
+#include "calendar/SolarState.h"
 
 using namespace orvandel;
 
@@ -19,11 +20,12 @@ const TLocation& Mecca() {
 void BM_MeccaDayOfSolarEvents(benchmark::State& state) {
     const TLocation& mecca = Mecca();
     int32_t date = FixedFromGregorian(2024, 6, 21);
+    SolarState solar;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TProtoDate::Sunrise(date, mecca));
-        benchmark::DoNotOptimize(TProtoDate::Sunset(date, mecca));
-        benchmark::DoNotOptimize(TProtoDate::Dawn(date, mecca, 18));
-        benchmark::DoNotOptimize(TProtoDate::Dusk(date, mecca, 17));
+        benchmark::DoNotOptimize(TProtoDate::Sunrise(date, mecca, solar));
+        benchmark::DoNotOptimize(TProtoDate::Sunset(date, mecca, solar));
+        benchmark::DoNotOptimize(TProtoDate::Dawn(date, mecca, 18, solar));
+        benchmark::DoNotOptimize(TProtoDate::Dusk(date, mecca, 17, solar));
         benchmark::ClobberMemory();
     }
 }
@@ -33,12 +35,13 @@ BENCHMARK(BM_MeccaDayOfSolarEvents);
 void BM_MeccaYearOfSolarEvents(benchmark::State& state) {
     const TLocation& mecca = Mecca();
     const int32_t first = FixedFromGregorian(2024, 1, 1);
+    SolarState solar;
     for (auto _ : state) {
         for (int32_t date = first; date < first + 366; ++date) {
-            benchmark::DoNotOptimize(TProtoDate::Sunrise(date, mecca));
-            benchmark::DoNotOptimize(TProtoDate::Sunset(date, mecca));
-            benchmark::DoNotOptimize(TProtoDate::Dawn(date, mecca, 18));
-            benchmark::DoNotOptimize(TProtoDate::Dusk(date, mecca, 17));
+            benchmark::DoNotOptimize(TProtoDate::Sunrise(date, mecca, solar));
+            benchmark::DoNotOptimize(TProtoDate::Sunset(date, mecca, solar));
+            benchmark::DoNotOptimize(TProtoDate::Dawn(date, mecca, 18, solar));
+            benchmark::DoNotOptimize(TProtoDate::Dusk(date, mecca, 17, solar));
         }
     }
     state.SetItemsProcessed(state.iterations() * 366);

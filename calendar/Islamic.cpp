@@ -5,6 +5,7 @@
 
 #include "calendar/Julian.h"
 #include "calendar/Location.h"
+#include "calendar/SolarState.h"
 #include "platform/CheckedInt.h"
 
 namespace orvandel {
@@ -67,9 +68,16 @@ const TLocation& TIslamic::MeccaLocation() {
 }
 
 double TIslamic::Asr(int32_t Date, const TLocation& Location, int32_t ShadowFactor) {
-    const double noon = UniversalFromStandard(Midday(Date, Location), Location);
+    SolarState state;
+    return Asr(Date, Location, ShadowFactor, state);
+}
+
+double TIslamic::Asr(int32_t Date, const TLocation& Location, int32_t ShadowFactor,
+                     SolarState& State) {
+    const double noon = UniversalFromStandard(Midday(Date, Location, State), Location);
     const long double phi = Location.Latitude;
-    const long double delta = ArcSinDeg(SinDeg(Obliquity(noon)) * SinDeg(SolarLongitude(noon)));
+    const long double delta =
+        ArcSinDeg(SinDeg(Obliquity(noon, State)) * SinDeg(SolarLongitude(noon, State)));
     // Noon altitude. The argument is cos(phi - delta), which rounding can push a hair past 1
     // when the sun passes through the zenith.
     const long double noonAltitude = ArcSinDeg(
@@ -78,7 +86,7 @@ double TIslamic::Asr(int32_t Date, const TLocation& Location, int32_t ShadowFact
     const long double tanNoon = TanDeg(noonAltitude);
     const long double altitude = ArcTanDeg(tanNoon / (ShadowFactor * tanNoon + 1), 1);
     // A negative depression: the moment in the afternoon at which the sun stands that high.
-    return Dusk(Date, Location, static_cast<double>(-altitude));
+    return Dusk(Date, Location, static_cast<double>(-altitude), State);
 }
 
 }  // namespace orvandel

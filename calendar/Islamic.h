@@ -57,6 +57,8 @@ class TIslamic : public TStandardDate {
     // times its height (1 standard, 2 Hanafi). 0.0 when the sun does not reach that altitude in
     // the afternoon; EInvalidOp("Bogus time") as Dusk raises it.
     static double Asr(int32_t Date, const TLocation& Location, int32_t ShadowFactor);
+    static double Asr(int32_t Date, const TLocation& Location, int32_t ShadowFactor,
+                      SolarState& State);
 };
 
 }  // namespace orvandel

@@ -18,6 +18,7 @@ namespace orvandel {
 
 class TLocation;
 class TProtoDate;
+class SolarState;
 
 // A class reference: what a date class answers without an instance. Every date class has one
 // (`TGregorian::Class`, ...) and returns it from `ClassType()`. `PhasisOnOrBefore` invoked for a
@@ -120,16 +121,21 @@ class TProtoDate {
     static double JulianCenturies(double T);
 
     // ---- Solar quantities at U moment T ----
-    static double Obliquity(double T);           // degrees
-    static double EquationOfTime(double T);      // days, |result| <= 0.5
-    static double Nutation(double T);            // degrees
-    static double Aberration(double T);          // degrees
-    static double SolarLongitude(double T);      // degrees in [0, 360)
+    // A function given a SolarState takes what it needs from the state and leaves there what
+    // it computes; the value is the same with or without one.
+    static double Obliquity(double T);       // degrees
+    static double EquationOfTime(double T);  // days, |result| <= 0.5
+    static double Nutation(double T);        // degrees
+    static double Aberration(double T);      // degrees
+    static double SolarLongitude(double T);  // degrees in [0, 360)
+    static double Obliquity(double T, SolarState& State);
+    static double SolarLongitude(double T, SolarState& State);
     static double SiderealFromMoment(double T);  // degrees in [0, 360)
 
     // ---- Solar events ----
     // S moment of true noon of Date at L.
     static double Midday(int32_t Date, const TLocation& L);
+    static double Midday(int32_t Date, const TLocation& L, SolarState& State);
     // L moment at which the sun stands Alpha degrees below the horizon, morning (Early) or
     // evening, on the day of the L moment Approx. Raises EInvalidOp("Bogus time") when the
     // sun never reaches Alpha that day.
@@ -141,9 +147,13 @@ class TProtoDate {
     // approximation succeeds. The final refinement may raise EInvalidOp("Bogus time").
     static double Dawn(int32_t Date, const TLocation& L, double Alpha);
     static double Dusk(int32_t Date, const TLocation& L, double Alpha);
+    static double Dawn(int32_t Date, const TLocation& L, double Alpha, SolarState& State);
+    static double Dusk(int32_t Date, const TLocation& L, double Alpha, SolarState& State);
     // S moments of sunrise and sunset (50' plus the dip of the horizon), or 0.0.
     static double Sunrise(int32_t Date, const TLocation& L);
     static double Sunset(int32_t Date, const TLocation& L);
+    static double Sunrise(int32_t Date, const TLocation& L, SolarState& State);
+    static double Sunset(int32_t Date, const TLocation& L, SolarState& State);
 
     // ---- Lunar quantities at U moment T ----
     static double LunarLongitude(double T);                     // degrees in [0, 360)

@@ -3,7 +3,8 @@
 // (true noon, moments of depression, dawn, dusk, sunrise, sunset).
 //
 // Every function is pure. Intermediates are long double; moments and angles handed from one
-// function to the next are double.
+// function to the next are double. What nearby moments share (a year's ephemeris correction,
+// the series about a grid day, a moment's declination) is kept in the caller's SolarState.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -11,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <tuple>
 
@@ -18,6 +20,7 @@
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
 #include "calendar/SolarSeries.h"
+#include "calendar/SolarState.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -196,9 +199,9 @@ std::array<long double, 3> EquationOfTimeAngles(long double c) {
     return {2 * lambda, anomaly, ObliquityAt(c) / 2.0L};
 }
 
-// The last few values of a pure function, kept per thread by its caller: the moments, days and
-// angles a run of days asks for repeat within a row and from row to row. Pure values of their
-// keys, they cannot go stale.
+// The last few values of a pure function, kept in a SolarState: the moments, days and angles
+// a run of days asks for repeat within a row and from row to row. Pure values of their keys,
+// they cannot go stale.
 template <typename Key, typename Value, int Slots>
 class RecentValues {
   public:
@@ -208,7 +211,7 @@ class RecentValues {
                 return &values_[i];
         return nullptr;
     }
-    Value& Put(const Key& key, const Value& value) {
+    const Value& Put(const Key& key, const Value& value) {
         const int slot = next_;
         next_ = (next_ + 1) % Slots;
         used_ = std::max(used_, next_ == 0 ? Slots : next_);
@@ -255,21 +258,16 @@ struct GridPoint {
     std::array<long double, N> Cosine{};
 };
 
-// The grid point of Day for AnglesAt. A row's moments fall within one or two days, so the last
-// few grid points are kept per thread (each AnglesAt its own); they are pure values of the
-// day and cannot go stale.
+// The grid point of Day for AnglesAt.
 template <auto AnglesAt>
-const auto& GridAt(int64_t day) {
+auto GridPointAt(int64_t day) {
     constexpr size_t N = std::tuple_size_v<decltype(AnglesAt(0.0L))>;
-    thread_local RecentValues<int64_t, GridPoint<N>, 4> recent;
-    if (const GridPoint<N>* known = recent.Find(day))
-        return *known;
     GridPoint<N> point;
     point.Day = day;
     point.Angle = AnglesAt(static_cast<long double>(day) / DaysPerJulianCentury);
     for (size_t i = 0; i < N; ++i)
         TProtoDate::SinCosDeg(point.Angle[i], point.Sine[i], point.Cosine[i]);
-    return recent.Put(day, point);
+    return point;
 }
 
 // Sine and cosine of the grid point's angle I turned by Turn degrees:
@@ -413,10 +411,7 @@ struct SeriesPolynomial {
     std::array<long double, SeriesDegree + 1> Coefficients{};
 };
 
-const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
-    thread_local RecentValues<int64_t, SeriesPolynomial, 4> recent;
-    if (const SeriesPolynomial* known = recent.Find(point.Day))
-        return *known;
+SeriesPolynomial SeriesAbout(const SolarGridPoint& point) {
     SeriesPolynomial series;
     series.Center = static_cast<long double>(point.Day) / DaysPerJulianCentury;
     for (size_t i = 0; i < SolarTermCount; ++i) {
@@ -436,12 +431,24 @@ const SeriesPolynomial& SeriesAbout(const SolarGridPoint& point) {
             share *= largestTurn / static_cast<long double>(k + 1);
         }
     }
-    return recent.Put(point.Day, series);
+    return series;
 }
 
-long double SeriesOnGrid(long double c, const SolarGridPoint& point) {
-    const SeriesPolynomial& series = SeriesAbout(point);
+long double SeriesOnGrid(long double c, const SeriesPolynomial& series) {
     return Poly(c - series.Center, series.Coefficients);
+}
+
+// A grid day of the sun's longitude: its angles and the polynomial of the periodic sum.
+struct SolarGrid {
+    SolarGridPoint Point;
+    SeriesPolynomial Series;
+};
+
+SolarGrid SolarGridAt(int64_t day) {
+    SolarGrid grid;
+    grid.Point = GridPointAt<SolarAngles>(day);
+    grid.Series = SeriesAbout(grid.Point);
+    return grid;
 }
 
 // The equation of time of E days, at most half a day either way.
@@ -459,10 +466,7 @@ struct EquationSeries {
     PowerSeries Days{};
 };
 
-const EquationSeries& EquationAbout(const GridPoint<3>& point) {
-    thread_local RecentValues<int64_t, EquationSeries, 4> recent;
-    if (const EquationSeries* known = recent.Find(point.Day))
-        return *known;
+EquationSeries EquationAbout(const GridPoint<3>& point) {
     EquationSeries series;
     const long double c0 = static_cast<long double>(point.Day) / DaysPerJulianCentury;
     series.Center = c0;
@@ -492,13 +496,14 @@ const EquationSeries& EquationAbout(const GridPoint<3>& point) {
         for (size_t k = 0; k < PowerTerms; ++k)
             series.Days[k] += part[k];
     series.Days = Scaled(series.Days, InverseTwoPi);
-    return recent.Put(point.Day, series);
+    return series;
 }
 
-// The sun's apparent longitude, degrees in [0, 360), at C Julian centuries on the grid point
+// The sun's apparent longitude, degrees in [0, 360), at C Julian centuries on the grid day
 // of C's day.
-double SolarLongitudeOnGrid(long double c, const SolarGridPoint& point) {
-    const long double sum = SeriesOnGrid(c, point);
+double SolarLongitudeOnGrid(long double c, const SolarGrid& grid) {
+    const SolarGridPoint& point = grid.Point;
+    const long double sum = SeriesOnGrid(c, grid.Series);
     // Nutation and aberration enter as doubles, as their own functions give them.
     const auto nutation = static_cast<double>(
         -0.004778L * TurnedSine(point, SolarAngle::NutationFirst, NutationFirstAngle(c)) -
@@ -527,78 +532,6 @@ void LongitudeSinCos(double longitude, const SolarGridPoint& point, long double&
         TProtoDate::SinCosDeg(longitude, sine, cosine);
 }
 
-// F(X) for the last few X asked on this thread: the latitude and the depression angles of the
-// solar events (rise and set, dawn, dusk) stay the same over a run of days, beside one new
-// angle a day for the afternoon prayer. Keys compare bit for bit (-0 is not 0).
-template <long double (*F)(long double)>
-long double Remembered(double x) {
-    thread_local RecentValues<uint64_t, long double, 8> recent;
-    const auto key = std::bit_cast<uint64_t>(x);
-    if (const long double* known = recent.Find(key))
-        return *known;
-    return recent.Put(key, F(x));
-}
-
-// The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
-// try the same first moment of the day, and so do sunset, dusk and the afternoon prayer, so
-// the last few moments are kept (per thread) and not evaluated again.
-struct SunDeclination {
-    long double Tan;
-    long double Cos;
-};
-
-SunDeclination DeclinationAt(double t) {
-    thread_local RecentValues<double, SunDeclination, 8> recent;
-    if (const SunDeclination* known = recent.Find(t))
-        return *known;
-    using P = TProtoDate;
-    SunDeclination value;
-    const long double c = P::JulianCenturies(t);
-    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c)) {
-        // sin(declination) = sin(obliquity) sin(longitude); its cosine is positive.
-        const SolarGridPoint& point = GridAt<SolarAngles>(*day);
-        long double sinLongitude;
-        long double cosLongitude;
-        LongitudeSinCos(SolarLongitudeOnGrid(c, point), point, sinLongitude, cosLongitude);
-        const long double sine =
-            TurnedSine(point, SolarAngle::Obliquity, ObliquityAt(c)) * sinLongitude;
-        const long double cosine = std::sqrt(1.0L - sine * sine);
-        value = {sine / cosine, cosine};
-    } else {
-        const long double declination =
-            P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
-        long double sine;
-        long double cosine;
-        P::SinCosDeg(declination, sine, cosine);
-        value = {P::TanDeg(declination), cosine};
-    }
-    return recent.Put(t, value);
-}
-
-// The L moment of depression Alpha near Approx, or nothing when the sun never reaches Alpha
-// that day (|S| > 1, or S undefined for a NaN latitude or angle). Other failures (a moment
-// before fixed date 1, ...) are raised.
-std::optional<double> EvaluateDepression(double Approx, const TLocation& L, double Alpha,
-                                         bool Early) {
-    using P = TProtoDate;
-    const double t = P::UniversalFromLocal(Approx, L);
-    const SunDeclination declination = DeclinationAt(t);
-    const long double s =
-        Remembered<P::TanDeg>(L.Latitude) * declination.Tan +
-        Remembered<P::SinDeg>(Alpha) / (declination.Cos * Remembered<P::CosDeg>(L.Latitude));
-    if (!(std::fabs(s) <= 1.0L))
-        return std::nullopt;
-    // The hour angle of the event as a day fraction in [-0.5, 0.5).
-    const long double offset = P::RealMod(P::ArcSinDeg(s) / P::AsDegrees(360) + 0.5L, 1) - 0.5L;
-    // The day of Approx: FloorInt's value, and its error for NaN and huge values, without its
-    // slow conversion.
-    const long double day = std::fabs(Approx) < 9.2e18
-                                ? std::floor(Approx)
-                                : static_cast<long double>(P::FloorInt(Approx));
-    const long double m = day + (Early ? 0.25L - offset : 0.75L + offset);
-    return P::LocalFromApparent(static_cast<double>(m));
-}
-
 // The solar quantities at C Julian centuries (dynamical time) since J2000, so that one
 // moment's quantities share one C.
 double NutationAt(long double c) {
@@ -617,6 +550,207 @@ struct YearCorrection {
     int32_t End = 1;    // fixed date of 1 January of the next year; empty while First == End
     double Days = 0.0;
 };
+
+// The sun's declination at U moment T as the depression formula needs it.
+struct SunDeclination {
+    long double Tan;
+    long double Cos;
+};
+
+}  // namespace
+
+// The values a SolarState keeps: the year last asked, the last few grid days (shared, so that
+// one in use stays valid when a later day replaces it here), the declination at the last few
+// moments and functions of the latitude and depression angles.
+struct SolarState::Memory {
+    YearCorrection Year;
+    RecentValues<int64_t, std::shared_ptr<const SolarGrid>, 4> SolarGrids;
+    RecentValues<int64_t, std::shared_ptr<const EquationSeries>, 4> EquationGrids;
+    RecentValues<double, SunDeclination, 8> Declinations;
+    RecentValues<uint64_t, long double, 8> Tangents, Sines, Cosines;
+};
+
+SolarState::SolarState() : memory_(std::make_unique<Memory>()) {}
+
+SolarState::~SolarState() = default;
+
+namespace {
+
+using Memory = SolarState::Memory;
+
+// The ephemeris correction of U moment T in days. Last holds the year asked last and is
+// replaced by T's year.
+double CorrectionDays(double T, YearCorrection& last) {
+    // The whole day of T in double arithmetic first: the common case is a day of the year
+    // asked last.
+    const double day = std::floor(T);
+    if (day >= last.First && day < last.End)
+        return last.Days;
+    const int32_t fixed = NarrowToInt32(TProtoDate::FloorInt(T), "EphemerisCorrection");
+    // The proleptic Gregorian year of the calendar's own arithmetic: a universal-time moment of
+    // an event on 1 January 1 or 31 December 9999 may fall in year 0 or 10000.
+    const int32_t year = TGregorian::GregorianYearFromFixed(fixed);
+    const long double c =
+        static_cast<long double>(FixedFromGregorian(year, 7, 1) - FixedFromGregorian(1900, 1, 1)) /
+        DaysPerJulianCentury;
+    long double result;
+    if (year >= 1988 && year <= 2019) {
+        result = (year - 1933) / SecondsPerDay;
+    } else if (year >= 1900 && year <= 1987) {
+        result = Poly(c, Correction1900s);
+    } else if (year >= 1800 && year <= 1899) {
+        result = Poly(c, Correction1800s);
+    } else if (year >= 1700 && year <= 1799) {
+        result = Poly(year - 1700, Correction1700sSeconds) / SecondsPerDay;
+    } else if (year >= 1620 && year <= 1699) {
+        result = Poly(year - 1600, Correction1600sSeconds) / SecondsPerDay;
+    } else {
+        // Days from 1 January 1810 to noon of 1 January of the year; |x| < 2.2e9 for every
+        // 32-bit fixed date.
+        const long double x = static_cast<long double>(TProtoDate::HoursToDays(12)) +
+                              (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
+        result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;
+    }
+    // Kept for the years of the calendar's dates, whose bounds have fixed dates.
+    if (year >= 1 && year <= 9999)
+        last = {FixedFromGregorian(year, 1, 1), FixedFromGregorian(year + 1, 1, 1),
+                static_cast<double>(result)};
+    return static_cast<double>(result);
+}
+
+// Julian centuries of dynamical time since J2000 at U moment T.
+double CenturiesAt(double T, YearCorrection& year) {
+    const auto dynamical =
+        static_cast<double>(T + static_cast<long double>(CorrectionDays(T, year)));
+    return static_cast<double>((static_cast<long double>(dynamical) - J2000()) /
+                               DaysPerJulianCentury);
+}
+
+std::shared_ptr<const SolarGrid> SolarGridOf(int64_t day, Memory& memory) {
+    if (const std::shared_ptr<const SolarGrid>* known = memory.SolarGrids.Find(day))
+        return *known;
+    return memory.SolarGrids.Put(day, std::make_shared<const SolarGrid>(SolarGridAt(day)));
+}
+
+std::shared_ptr<const EquationSeries> EquationSeriesOf(int64_t day, Memory& memory) {
+    if (const std::shared_ptr<const EquationSeries>* known = memory.EquationGrids.Find(day))
+        return *known;
+    return memory.EquationGrids.Put(day, std::make_shared<const EquationSeries>(EquationAbout(
+                                             GridPointAt<EquationOfTimeAngles>(day))));
+}
+
+double EquationOfTimeIn(double T, Memory& memory) {
+    const long double c = CenturiesAt(T, memory.Year);
+    const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c);
+    if (!day)
+        return solar::EquationOfTimeDirect(T);
+    const std::shared_ptr<const EquationSeries> series = EquationSeriesOf(*day, memory);
+    return ClampedEquation(Poly(c - series->Center, series->Days));
+}
+
+double LocalFromApparentIn(double T, Memory& memory) {
+    return static_cast<double>(static_cast<long double>(T) - EquationOfTimeIn(T, memory));
+}
+
+double SolarLongitudeIn(double T, Memory& memory) {
+    const long double c = CenturiesAt(T, memory.Year);
+    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c))
+        return SolarLongitudeOnGrid(c, *SolarGridOf(*day, memory));
+    const long double sum = solar::SolarLongitudeSeriesDirect(c);
+    // The last factor is 180 / pi * 1e-7.
+    const long double lambda = MeanSolarLongitude(c) + 0.000005729577951308232L * sum;
+    return static_cast<double>(TProtoDate::Mod360(lambda + AberrationAt(c) + NutationAt(c)));
+}
+
+// F(X) for the last few X asked, kept in Recent: the latitude and the depression angles of the
+// solar events (rise and set, dawn, dusk) stay the same over a run of days, beside one new
+// angle a day for the afternoon prayer. Keys compare bit for bit (-0 is not 0).
+template <long double (*F)(long double)>
+long double Remembered(RecentValues<uint64_t, long double, 8>& recent, double x) {
+    const auto key = std::bit_cast<uint64_t>(x);
+    if (const long double* known = recent.Find(key))
+        return *known;
+    return recent.Put(key, F(x));
+}
+
+// The sun's declination at U moment T as the depression formula needs it. Sunrise and dawn
+// try the same first moment of the day, and so do sunset, dusk and the afternoon prayer, so
+// the last few moments are kept and not evaluated again.
+SunDeclination DeclinationAt(double t, Memory& memory) {
+    if (const SunDeclination* known = memory.Declinations.Find(t))
+        return *known;
+    using P = TProtoDate;
+    SunDeclination value;
+    const long double c = CenturiesAt(t, memory.Year);
+    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c)) {
+        // sin(declination) = sin(obliquity) sin(longitude); its cosine is positive.
+        const std::shared_ptr<const SolarGrid> grid = SolarGridOf(*day, memory);
+        const SolarGridPoint& point = grid->Point;
+        long double sinLongitude;
+        long double cosLongitude;
+        LongitudeSinCos(SolarLongitudeOnGrid(c, *grid), point, sinLongitude, cosLongitude);
+        const long double sine =
+            TurnedSine(point, SolarAngle::Obliquity, ObliquityAt(c)) * sinLongitude;
+        const long double cosine = std::sqrt(1.0L - sine * sine);
+        value = {sine / cosine, cosine};
+    } else {
+        const long double declination =
+            P::ArcSinDeg(P::SinDeg(P::Obliquity(t)) * P::SinDeg(P::SolarLongitude(t)));
+        long double sine;
+        long double cosine;
+        P::SinCosDeg(declination, sine, cosine);
+        value = {P::TanDeg(declination), cosine};
+    }
+    return memory.Declinations.Put(t, value);
+}
+
+// The L moment of depression Alpha near Approx, or nothing when the sun never reaches Alpha
+// that day (|S| > 1, or S undefined for a NaN latitude or angle). Other failures (a moment
+// before fixed date 1, ...) are raised.
+std::optional<double> EvaluateDepression(double Approx, const TLocation& L, double Alpha,
+                                         bool Early, Memory& memory) {
+    using P = TProtoDate;
+    const double t = P::UniversalFromLocal(Approx, L);
+    const SunDeclination declination = DeclinationAt(t, memory);
+    const long double s = Remembered<P::TanDeg>(memory.Tangents, L.Latitude) * declination.Tan +
+                          Remembered<P::SinDeg>(memory.Sines, Alpha) /
+                              (declination.Cos * Remembered<P::CosDeg>(memory.Cosines, L.Latitude));
+    if (!(std::fabs(s) <= 1.0L))
+        return std::nullopt;
+    // The hour angle of the event as a day fraction in [-0.5, 0.5).
+    const long double offset = P::RealMod(P::ArcSinDeg(s) / P::AsDegrees(360) + 0.5L, 1) - 0.5L;
+    // The day of Approx: FloorInt's value, and its error for NaN and huge values, without its
+    // slow conversion.
+    const long double day = std::fabs(Approx) < 9.2e18
+                                ? std::floor(Approx)
+                                : static_cast<long double>(P::FloorInt(Approx));
+    const long double m = day + (Early ? 0.25L - offset : 0.75L + offset);
+    return LocalFromApparentIn(static_cast<double>(m), memory);
+}
+
+// S moment of true noon of Date at L.
+double MiddayIn(int32_t Date, const TLocation& L, Memory& memory) {
+    using P = TProtoDate;
+    return P::StandardFromLocal(LocalFromApparentIn(Date + P::HoursToDays(12), memory), L);
+}
+
+double MomentOfDepressionIn(double Approx, const TLocation& L, double Alpha, bool Early,
+                            Memory& memory) {
+    if (const std::optional<double> moment = EvaluateDepression(Approx, L, Alpha, Early, memory))
+        return *moment;
+    throw EInvalidOp("Bogus time");
+}
+
+// 0.0 for every failure: the sun never reaching Alpha, or any error raised on the way (a
+// moment before fixed date 1, a floating-point fault, ...).
+double TryMomentOfDepressionIn(double Approx, const TLocation& L, double Alpha, bool Early,
+                               Memory& memory) {
+    try {
+        return EvaluateDepression(Approx, L, Alpha, Early, memory).value_or(0.0);
+    } catch (const std::exception&) {
+        return 0.0;
+    }
+}
 
 }  // namespace
 
@@ -639,46 +773,13 @@ double TProtoDate::StandardFromLocal(double T, const TLocation& L) {
 }
 
 double TProtoDate::LocalFromApparent(double T) {
-    return static_cast<double>(static_cast<long double>(T) - EquationOfTime(T));
+    Memory memory;
+    return LocalFromApparentIn(T, memory);
 }
 
 double TProtoDate::EphemerisCorrection(double T) {
-    thread_local YearCorrection last;
-    // The whole day of T in double arithmetic first: the common case is a day of the year
-    // asked last.
-    const double day = std::floor(T);
-    if (day >= last.First && day < last.End)
-        return last.Days;
-    const int32_t fixed = NarrowToInt32(FloorInt(T), "EphemerisCorrection");
-    // The proleptic Gregorian year of the calendar's own arithmetic: a universal-time moment of
-    // an event on 1 January 1 or 31 December 9999 may fall in year 0 or 10000.
-    const int32_t year = TGregorian::GregorianYearFromFixed(fixed);
-    const long double c =
-        static_cast<long double>(FixedFromGregorian(year, 7, 1) - FixedFromGregorian(1900, 1, 1)) /
-        DaysPerJulianCentury;
-    long double result;
-    if (year >= 1988 && year <= 2019) {
-        result = (year - 1933) / SecondsPerDay;
-    } else if (year >= 1900 && year <= 1987) {
-        result = Poly(c, Correction1900s);
-    } else if (year >= 1800 && year <= 1899) {
-        result = Poly(c, Correction1800s);
-    } else if (year >= 1700 && year <= 1799) {
-        result = Poly(year - 1700, Correction1700sSeconds) / SecondsPerDay;
-    } else if (year >= 1620 && year <= 1699) {
-        result = Poly(year - 1600, Correction1600sSeconds) / SecondsPerDay;
-    } else {
-        // Days from 1 January 1810 to noon of 1 January of the year; |x| < 2.2e9 for every
-        // 32-bit fixed date.
-        const long double x = static_cast<long double>(HoursToDays(12)) +
-                              (FixedFromGregorian(year, 1, 1) - FixedFromGregorian(1810, 1, 1));
-        result = (x * x / 41048480.0L - 15.0L) / SecondsPerDay;
-    }
-    // Kept for the years of the calendar's dates, whose bounds have fixed dates.
-    if (year >= 1 && year <= 9999)
-        last = {FixedFromGregorian(year, 1, 1), FixedFromGregorian(year + 1, 1, 1),
-                static_cast<double>(result)};
-    return static_cast<double>(result);
+    YearCorrection year;
+    return CorrectionDays(T, year);
 }
 
 double TProtoDate::DynamicalFromUniversal(double T) {
@@ -686,8 +787,8 @@ double TProtoDate::DynamicalFromUniversal(double T) {
 }
 
 double TProtoDate::JulianCenturies(double T) {
-    return static_cast<double>((static_cast<long double>(DynamicalFromUniversal(T)) - J2000()) /
-                               DaysPerJulianCentury);
+    YearCorrection year;
+    return CenturiesAt(T, year);
 }
 
 // ---- Solar quantities ----
@@ -696,13 +797,13 @@ double TProtoDate::Obliquity(double T) {
     return ObliquityAt(JulianCenturies(T));
 }
 
+double TProtoDate::Obliquity(double T, SolarState& State) {
+    return ObliquityAt(CenturiesAt(T, State.Remembered().Year));
+}
+
 double TProtoDate::EquationOfTime(double T) {
-    const long double c = JulianCenturies(T);
-    const std::optional<int64_t> day = GridDay<EquationGridSpacing>(c);
-    if (!day)
-        return solar::EquationOfTimeDirect(T);
-    const EquationSeries& series = EquationAbout(GridAt<EquationOfTimeAngles>(*day));
-    return ClampedEquation(Poly(c - series.Center, series.Days));
+    Memory memory;
+    return EquationOfTimeIn(T, memory);
 }
 
 double solar::EquationOfTimeDirect(double T) {
@@ -745,17 +846,16 @@ long double solar::SolarLongitudeSeries(long double C) {
     const std::optional<int64_t> day = GridDay<SolarGridSpacing>(C);
     if (!day)
         return SolarLongitudeSeriesDirect(C);
-    return SeriesOnGrid(C, GridAt<SolarAngles>(*day));
+    return SeriesOnGrid(C, SeriesAbout(GridPointAt<SolarAngles>(*day)));
 }
 
 double TProtoDate::SolarLongitude(double T) {
-    const long double c = JulianCenturies(T);
-    if (const std::optional<int64_t> day = GridDay<SolarGridSpacing>(c))
-        return SolarLongitudeOnGrid(c, GridAt<SolarAngles>(*day));
-    const long double sum = solar::SolarLongitudeSeriesDirect(c);
-    // The last factor is 180 / pi * 1e-7.
-    const long double lambda = MeanSolarLongitude(c) + 0.000005729577951308232L * sum;
-    return static_cast<double>(Mod360(lambda + AberrationAt(c) + NutationAt(c)));
+    Memory memory;
+    return SolarLongitudeIn(T, memory);
+}
+
+double TProtoDate::SolarLongitude(double T, SolarState& State) {
+    return SolarLongitudeIn(T, State.Remembered());
 }
 
 double TProtoDate::SiderealFromMoment(double T) {
@@ -769,50 +869,61 @@ double TProtoDate::SiderealFromMoment(double T) {
 // ---- Solar events ----
 
 double TProtoDate::Midday(int32_t Date, const TLocation& L) {
-    return StandardFromLocal(LocalFromApparent(Date + HoursToDays(12)), L);
+    Memory memory;
+    return MiddayIn(Date, L, memory);
+}
+
+double TProtoDate::Midday(int32_t Date, const TLocation& L, SolarState& State) {
+    return MiddayIn(Date, L, State.Remembered());
 }
 
 double TProtoDate::MomentOfDepression(double Approx, const TLocation& L, double Alpha, bool Early) {
-    if (const std::optional<double> moment = EvaluateDepression(Approx, L, Alpha, Early))
-        return *moment;
-    throw EInvalidOp("Bogus time");
+    Memory memory;
+    return MomentOfDepressionIn(Approx, L, Alpha, Early, memory);
 }
 
-// 0.0 for every failure: the sun never reaching Alpha, or any error raised on the way (a
-// moment before fixed date 1, a floating-point fault, ...).
 double TProtoDate::TryMomentOfDepression(double Approx, const TLocation& L, double Alpha,
                                          bool Early) {
-    try {
-        return EvaluateDepression(Approx, L, Alpha, Early).value_or(0.0);
-    } catch (const std::exception&) {
-        return 0.0;
-    }
+    Memory memory;
+    return TryMomentOfDepressionIn(Approx, L, Alpha, Early, memory);
 }
 
 double TProtoDate::Dawn(int32_t Date, const TLocation& L, double Alpha) {
-    double a = TryMomentOfDepression(Date + 0.25, L, Alpha, true);
+    SolarState state;
+    return Dawn(Date, L, Alpha, state);
+}
+
+double TProtoDate::Dawn(int32_t Date, const TLocation& L, double Alpha, SolarState& State) {
+    Memory& memory = State.Remembered();
+    double a = TryMomentOfDepressionIn(Date + 0.25, L, Alpha, true, memory);
     if (a == 0.0)
-        a = TryMomentOfDepression(Date, L, Alpha, true);
+        a = TryMomentOfDepressionIn(Date, L, Alpha, true, memory);
     if (a == 0.0)
-        a = TryMomentOfDepression(Date + 0.45, L, Alpha, true);
+        a = TryMomentOfDepressionIn(Date + 0.45, L, Alpha, true, memory);
     if (a > 0.0)
-        return StandardFromLocal(MomentOfDepression(a, L, Alpha, true), L);
+        return StandardFromLocal(MomentOfDepressionIn(a, L, Alpha, true, memory), L);
     return 0.0;
 }
 
 double TProtoDate::Dusk(int32_t Date, const TLocation& L, double Alpha) {
-    double a = TryMomentOfDepression(Date + 0.75, L, Alpha, false);
+    SolarState state;
+    return Dusk(Date, L, Alpha, state);
+}
+
+double TProtoDate::Dusk(int32_t Date, const TLocation& L, double Alpha, SolarState& State) {
+    Memory& memory = State.Remembered();
+    double a = TryMomentOfDepressionIn(Date + 0.75, L, Alpha, false, memory);
     if (a == 0.0) {
-        a = TryMomentOfDepression(Date + 0.99, L, Alpha, false);
+        a = TryMomentOfDepressionIn(Date + 0.99, L, Alpha, false, memory);
         if (a == 0.0) {
-            a = TryMomentOfDepression(Date + 0.5, L, Alpha, false);
+            a = TryMomentOfDepressionIn(Date + 0.5, L, Alpha, false, memory);
         } else if (std::trunc(a) > Date) {
             // The late trial ran into the next day: try from the start of Date instead.
-            a = TryMomentOfDepression(Date, L, Alpha, false);
+            a = TryMomentOfDepressionIn(Date, L, Alpha, false, memory);
         }
     }
     if (a > 0.0)
-        return StandardFromLocal(MomentOfDepression(a, L, Alpha, false), L);
+        return StandardFromLocal(MomentOfDepressionIn(a, L, Alpha, false, memory), L);
     return 0.0;
 }
 
@@ -834,8 +945,16 @@ double TProtoDate::Sunrise(int32_t Date, const TLocation& L) {
     return Dawn(Date, L, RiseSetDepression(L));
 }
 
+double TProtoDate::Sunrise(int32_t Date, const TLocation& L, SolarState& State) {
+    return Dawn(Date, L, RiseSetDepression(L), State);
+}
+
 double TProtoDate::Sunset(int32_t Date, const TLocation& L) {
     return Dusk(Date, L, RiseSetDepression(L));
+}
+
+double TProtoDate::Sunset(int32_t Date, const TLocation& L, SolarState& State) {
+    return Dusk(Date, L, RiseSetDepression(L), State);
 }
 
 }  // namespace orvandel

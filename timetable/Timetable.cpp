@@ -24,6 +24,7 @@
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
 #include "calendar/SaudiIslamic.h"
+#include "calendar/SolarState.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
@@ -90,17 +91,17 @@ double Midpoint(double a, double b) {
 // can still raise "Bogus time" on ordinary settings (a 19.5 deg Fajr at 47.6 N in early July).
 // For the table such an event does not occur, exactly like the 0.0: the row shows the safety
 // offset alone instead of the whole week failing.
-double DawnOrNone(int32_t fixed, const TLocation& location, double alpha) {
+double DawnOrNone(int32_t fixed, const TLocation& location, double alpha, SolarState& solar) {
     try {
-        return TProtoDate::Dawn(fixed, location, alpha);
+        return TProtoDate::Dawn(fixed, location, alpha, solar);
     } catch (const EInvalidOp&) {
         return 0.0;
     }
 }
 
-double DuskOrNone(int32_t fixed, const TLocation& location, double alpha) {
+double DuskOrNone(int32_t fixed, const TLocation& location, double alpha, SolarState& solar) {
     try {
-        return TProtoDate::Dusk(fixed, location, alpha);
+        return TProtoDate::Dusk(fixed, location, alpha, solar);
     } catch (const EInvalidOp&) {
         return 0.0;
     }
@@ -393,7 +394,8 @@ TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
 }
 
 TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& context,
-                                                          TimetableDay& day) const {
+                                                          TimetableDay& day,
+                                                          SolarState& solar) const {
     const TLocation& location = *currentLocation_;
     if (!context.Settings.CivilDateTexts) {
         DecodeDate(day.Serial);  // EConvertError outside years 1..9999, as the text would raise
@@ -422,14 +424,14 @@ TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& cont
         const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
         pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, events.Results);
     }
-    events.Sunrise = TProtoDate::Sunrise(day.Fixed, location);
-    events.Sunset = TProtoDate::Sunset(day.Fixed, location);
+    events.Sunrise = TProtoDate::Sunrise(day.Fixed, location, solar);
+    events.Sunset = TProtoDate::Sunset(day.Fixed, location, solar);
     const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
-    events.Asr = TIslamic::Asr(day.Fixed, location, shadow);
+    events.Asr = TIslamic::Asr(day.Fixed, location, shadow, solar);
     if (!context.HighLatitude) {
-        events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees);
+        events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees, solar);
         if (context.Settings.CalcMethod != UmmAlQura) {
-            events.Dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees);
+            events.Dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees, solar);
         }
     }
     return events;
@@ -583,12 +585,13 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         if (rows >= NamesTakenOnceDays && settings.CivilDateTexts) {
             std::call_once(namesTaken, takeNames);
         }
+        SolarState solar;  // this thread's, over all of its rows
         for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
             const int end = std::min(rows, (block + 1) * rowsPerBlock);
             for (int i = block * rowsPerBlock; i < end; ++i) {
                 try {
                     events[static_cast<size_t>(i)] =
-                        ComputeEvents(context, days[static_cast<size_t>(i)]);
+                        ComputeEvents(context, days[static_cast<size_t>(i)], solar);
                 } catch (...) {
                     failures[static_cast<size_t>(block)] = {i, std::current_exception()};
                     break;

@@ -14,6 +14,8 @@
 
 namespace orvandel {
 
+class SolarState;
+
 class TLocation;
 class TSaudiIslamic;
 
@@ -169,8 +171,8 @@ class TimetableEngine {
     struct RowEvents;
     // The civil date text and the astronomy of a started row; reads only what the recompute
     // holds fixed, so rows may be computed on several threads at once, also while the Hijri
-    // dates are found.
-    RowEvents ComputeEvents(const RowContext& context, TimetableDay& day) const;
+    // dates are found. Each thread passes its own solar state from row to row.
+    RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState& solar) const;
     // The times and their texts from the row's events, once its Hijri date is known (the Umm
     // Al-Qura Isha depends on the month).
     void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) const;

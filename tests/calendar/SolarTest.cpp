@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,9 +13,11 @@
 #include <vector>
 
 #include "calendar/Gregorian.h"
+#include "calendar/Islamic.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
 #include "calendar/SolarSeries.h"
+#include "calendar/SolarState.h"
 #include "platform/Errors.h"
 
 using namespace orvandel;
@@ -379,6 +383,55 @@ TEST(SolarEvents, TrialMomentsDecideAtTheEdgeOfTwilight) {
         } catch (const EInvalidOp&) {
         }
         EXPECT_EQ(got, c.outcome);
+    }
+}
+
+// A solar state kept over many calls (places and days in a scrambled order, grid days
+// revisited after others replaced them, far years) changes no value: every event is bit for bit
+// the one computed without a state.
+TEST(SolarEvents, AStateKeptOverCallsChangesNoValue) {
+    const TLocation places[] = {
+        {"Mecca", 21.42, 39.83, 300, 3},
+        {"Oslo", 59.91, 10.75, 0, 1},
+        {"Wellington", -41.29, 174.78, 0, 12},
+        {"St. John's", 47.56, -52.71, 0, -3.5},
+    };
+    // The result of one event, or NaN where it raises.
+    const auto outcome = [](auto event) {
+        try {
+            return event();
+        } catch (const EInvalidOp&) {
+            return std::nan("");
+        }
+    };
+    const auto same = [](double a, double b) {
+        return (std::isnan(a) && std::isnan(b)) ||
+               std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+    };
+    SolarState state;
+    const int32_t first = FixedFromGregorian(2024, 1, 1);
+    for (int i = 0; i < 240; ++i) {
+        // Steps of 37 days within 400 go back and forth over the grid days; every tenth call
+        // goes to year 1700 or 9999.
+        int32_t date = first + (i * 37) % 400;
+        if (i % 10 == 9)
+            date = FixedFromGregorian(i % 20 == 9 ? 1700 : 9999, 6, 1) + i;
+        const TLocation& L = places[static_cast<size_t>(i) % std::size(places)];
+        SCOPED_TRACE(L.Name + " " + std::to_string(date));
+        const std::pair<double, double> rows[] = {
+            {P::Sunrise(date, L, state), P::Sunrise(date, L)},
+            {P::Sunset(date, L, state), P::Sunset(date, L)},
+            {outcome([&] { return P::Dawn(date, L, 18, state); }),
+             outcome([&] { return P::Dawn(date, L, 18); })},
+            {outcome([&] { return P::Dusk(date, L, 17, state); }),
+             outcome([&] { return P::Dusk(date, L, 17); })},
+            {outcome([&] { return TIslamic::Asr(date, L, 2, state); }),
+             outcome([&] { return TIslamic::Asr(date, L, 2); })},
+            {P::Midday(date, L, state), P::Midday(date, L)},
+        };
+        for (const auto& [kept, fresh] : rows) {
+            EXPECT_TRUE(same(kept, fresh)) << kept << " " << fresh;
+        }
     }
 }
 
