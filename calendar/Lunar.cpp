@@ -9,6 +9,7 @@
 
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
+#include "calendar/SolarState.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -239,12 +240,14 @@ double NarrowAngle(long double degrees) {
 }
 
 // Altitude of the moon's centre above the horizon of L at U moment T, from its ecliptic
-// longitude Lambda and latitude Beta at T; degrees in [-180, 180), no parallax or refraction.
-double AltitudeOf(double T, const TLocation& L, long double lambda, long double beta) {
+// longitude Lambda and latitude Beta and the obliquity Obliquity at T; degrees in [-180, 180),
+// no parallax or refraction.
+double AltitudeOf(double T, const TLocation& L, long double lambda, long double beta,
+                  double obliquity) {
     using P = TProtoDate;
     const long double phi = L.Latitude;
     const long double psi = L.Longitude;
-    const long double eps = P::Obliquity(T);
+    const long double eps = obliquity;
     // Right ascension, in the quadrant of Lambda (1 to 4).
     const int quadrant = P::Quotient(lambda, P::AsDegrees(90)) + 1;
     const long double alpha = P::ArcTanDeg(
@@ -267,43 +270,81 @@ std::string DateClassName(const TDateClass& K) {
 
 }  // namespace
 
-double TProtoDate::LunarLongitude(double T) {
-    const long double c = JulianCenturies(T);
+namespace {
+
+// The moon's longitude at c Julian centuries from J2000, given the nutation then.
+double LunarLongitudeAt(long double c, double nutation) {
+    using P = TProtoDate;
     const FundamentalArguments a = ArgumentsAt(c);
-    const long double correction = AsDegrees(1) / 1000000.0L * SumOfTerms(LunarLongitudeTerms, a);
-    const long double venus = AsDegrees(3958) / 1000000.0L * SinDeg(119.75L + 131.849L * c);
-    const long double jupiter = AsDegrees(318) / 1000000.0L * SinDeg(53.09L + 479264.29L * c);
-    const long double flatEarth = AsDegrees(1962) / 1000000.0L * SinDeg(a.LPrime - a.F);
-    return NarrowAngle(Mod360(a.LPrime + correction + venus + jupiter + flatEarth + Nutation(T)));
+    const long double correction =
+        P::AsDegrees(1) / 1000000.0L * SumOfTerms(LunarLongitudeTerms, a);
+    const long double venus = P::AsDegrees(3958) / 1000000.0L * P::SinDeg(119.75L + 131.849L * c);
+    const long double jupiter = P::AsDegrees(318) / 1000000.0L * P::SinDeg(53.09L + 479264.29L * c);
+    const long double flatEarth = P::AsDegrees(1962) / 1000000.0L * P::SinDeg(a.LPrime - a.F);
+    return NarrowAngle(P::Mod360(a.LPrime + correction + venus + jupiter + flatEarth + nutation));
 }
 
-double TProtoDate::LunarLatitude(double T) {
-    const long double c = JulianCenturies(T);
+}  // namespace
+
+double TProtoDate::LunarLongitude(double T) {
+    return LunarLongitudeAt(JulianCenturies(T), Nutation(T));
+}
+
+double TProtoDate::LunarLongitude(double T, SolarState& State) {
+    return LunarLongitudeAt(JulianCenturies(T, State), Nutation(T, State));
+}
+
+namespace {
+
+// The moon's latitude at c Julian centuries from J2000.
+double LunarLatitudeAt(long double c) {
+    using P = TProtoDate;
     const FundamentalArguments a = ArgumentsAt(c);
-    const long double latitude = AsDegrees(1) / 1000000.0L * SumOfTerms(LunarLatitudeTerms, a);
-    const long double venusArgument = AsDegrees(119.75) + 131.849L * c;
-    const long double venus =
-        AsDegrees(175) / 1000000.0L * (SinDeg(venusArgument + a.F) + SinDeg(venusArgument - a.F));
-    const long double flatEarth = AsDegrees(-2235) / 1000000.0L * SinDeg(a.LPrime) +
-                                  AsDegrees(127) / 1000000.0L * SinDeg(a.LPrime - a.MPrime) +
-                                  AsDegrees(-115) / 1000000.0L * SinDeg(a.LPrime + a.MPrime);
-    const long double extra =
-        AsDegrees(382) / 1000000.0L * SinDeg(AsDegrees(481266.484) * c + AsDegrees(313.45));
+    const long double latitude = P::AsDegrees(1) / 1000000.0L * SumOfTerms(LunarLatitudeTerms, a);
+    const long double venusArgument = P::AsDegrees(119.75) + 131.849L * c;
+    const long double venus = P::AsDegrees(175) / 1000000.0L *
+                              (P::SinDeg(venusArgument + a.F) + P::SinDeg(venusArgument - a.F));
+    const long double flatEarth = P::AsDegrees(-2235) / 1000000.0L * P::SinDeg(a.LPrime) +
+                                  P::AsDegrees(127) / 1000000.0L * P::SinDeg(a.LPrime - a.MPrime) +
+                                  P::AsDegrees(-115) / 1000000.0L * P::SinDeg(a.LPrime + a.MPrime);
+    const long double extra = P::AsDegrees(382) / 1000000.0L *
+                              P::SinDeg(P::AsDegrees(481266.484) * c + P::AsDegrees(313.45));
     // Reduced into [0, 360): users take its sine, cosine or tangent only.
-    return NarrowAngle(Mod360(latitude + venus + flatEarth + extra));
+    return NarrowAngle(P::Mod360(latitude + venus + flatEarth + extra));
+}
+
+}  // namespace
+
+double TProtoDate::LunarLatitude(double T) {
+    return LunarLatitudeAt(JulianCenturies(T));
 }
 
 double TProtoDate::LunarPhase(double T) {
     return NarrowAngle(Mod360(static_cast<long double>(LunarLongitude(T)) - SolarLongitude(T)));
 }
 
+double TProtoDate::LunarPhase(double T, SolarState& State) {
+    return NarrowAngle(
+        Mod360(static_cast<long double>(LunarLongitude(T, State)) - SolarLongitude(T, State)));
+}
+
 double TProtoDate::LunarAltitude(double T, const TLocation& L) {
-    return AltitudeOf(T, L, LunarLongitude(T), LunarLatitude(T));
+    return AltitudeOf(T, L, LunarLongitude(T), LunarLatitude(T), Obliquity(T));
+}
+
+double TProtoDate::LunarAltitude(double T, const TLocation& L, SolarState& State) {
+    return AltitudeOf(T, L, LunarLongitude(T, State), LunarLatitudeAt(JulianCenturies(T, State)),
+                      Obliquity(T, State));
 }
 
 bool TProtoDate::VisibleCrescent(int32_t Date, const TLocation& L) {
+    SolarState state;
+    return VisibleCrescent(Date, L, state);
+}
+
+bool TProtoDate::VisibleCrescent(int32_t Date, const TLocation& L, SolarState& State) {
     const int32_t eve = CheckedSub<int32_t>(Date, 1, "VisibleCrescent: day before the date");
-    const double dusk = Dusk(eve, L, AsDegrees(CrescentDuskDepression));
+    const double dusk = Dusk(eve, L, AsDegrees(CrescentDuskDepression), State);
     if (dusk == 0.0)
         throw EConvertError("VisibleCrescent: the sun does not reach " +
                             std::to_string(CrescentDuskDepression) +
@@ -312,15 +353,15 @@ bool TProtoDate::VisibleCrescent(int32_t Date, const TLocation& L) {
     const double T = UniversalFromStandard(dusk, L);
 
     // The tests stop at the first that fails; each later one needs more of the moon's position.
-    const long double lambda = LunarLongitude(T);
-    const long double phase = NarrowAngle(Mod360(lambda - SolarLongitude(T)));
+    const long double lambda = LunarLongitude(T, State);
+    const long double phase = NarrowAngle(Mod360(lambda - SolarLongitude(T, State)));
     if (!(phase > 0) || !(phase < 90))
         return false;
-    const long double beta = LunarLatitude(T);
+    const long double beta = LunarLatitudeAt(JulianCenturies(T, State));
     const long double arcOfLight = ArcCosDeg(CosDeg(beta) * CosDeg(phase));
     if (!(arcOfLight >= AsDegrees(10.6)) || !(arcOfLight <= AsDegrees(90)))
         return false;
-    return AltitudeOf(T, L, lambda, beta) > AsDegrees(4.1);
+    return AltitudeOf(T, L, lambda, beta, Obliquity(T, State)) > AsDegrees(4.1);
 }
 
 // The search runs from a start day Tau upward and answers the first day whose eve passes K's
@@ -329,12 +370,18 @@ bool TProtoDate::VisibleCrescent(int32_t Date, const TLocation& L) {
 // seen within three days of the new moon, or first seen only after Date). At most
 // MaxDaysSearched days are tried in all.
 int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L) {
+    SolarState state;
+    return PhasisOnOrBefore(K, Date, L, state);
+}
+
+int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L,
+                                     SolarState& State) {
     if (K.VisibleCrescent == nullptr)
         throw EInvalidOp("PhasisOnOrBefore: class " + DateClassName(K) +
                          " has no crescent criterion");
 
     // Days since the mean new moon, from the phase at midnight (universal time) of Date.
-    const long double phase = LunarPhase(Date);
+    const long double phase = LunarPhase(Date, State);
     const int64_t age = FloorInt(phase / AsDegrees(360) * MeanSynodicMonth);  // 0..29
     const int32_t mean = NarrowToInt32(int64_t{Date} - age, "PhasisOnOrBefore: mean new moon");
     const auto day = [&](int64_t offset) {
@@ -353,7 +400,7 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
                                  L.Name + "\" (searched from fixed date " + std::to_string(Date) +
                                  "; gave up after " + std::to_string(MaxDaysSearched) + " days)");
             ++daysTried;
-            if (K.VisibleCrescent(NarrowToInt32(d, "PhasisOnOrBefore: search day"), L))
+            if (K.VisibleCrescent(NarrowToInt32(d, "PhasisOnOrBefore: search day"), L, State))
                 return d;
         }
         return last + 1;
@@ -378,10 +425,10 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
             // first evening among the days from Mean - 2 to Date. The first one found is also
             // what a search from Mean - 2 would return.
             for (int64_t d = day(-2); d <= Date; ++d)
-                if (K.VisibleCrescent(static_cast<int32_t>(d), L))
+                if (K.VisibleCrescent(static_cast<int32_t>(d), L, State))
                     return static_cast<int32_t>(d);
         } else {
-            monthBegun = K.VisibleCrescent(Date, L);
+            monthBegun = K.VisibleCrescent(Date, L, State);
         }
         if (!monthBegun)
             return previousMonth();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calendar/Location.h"
+#include "calendar/SolarState.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -71,7 +72,8 @@ bool TObservationalIslamic::TrySetFixed(int32_t Fixed) noexcept {
         if (K.VisibilityLocation == nullptr)
             throw EInvalidOp(std::string("SetFixed: class ") + K.Name +
                              " names no visibility location");
-        SetFromCrescent(K, Fixed, K.VisibilityLocation());
+        SolarState solar;
+        SetFromCrescent(K, Fixed, K.VisibilityLocation(), solar);
         return true;
     } catch (...) {
         return false;
@@ -85,7 +87,18 @@ bool TObservationalIslamic::SetFixedAt(int32_t Fixed, const TLocation& Location)
 bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
                                          const TLocation& Location) noexcept {
     try {
-        SetFromCrescent(K, Fixed, Location);
+        SolarState solar;
+        SetFromCrescent(K, Fixed, Location, solar);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
+                                         const TLocation& Location, SolarState& Solar) noexcept {
+    try {
+        SetFromCrescent(K, Fixed, Location, Solar);
         return true;
     } catch (...) {
         return false;
@@ -93,9 +106,9 @@ bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
 }
 
 void TObservationalIslamic::SetFromCrescent(const TDateClass& K, int32_t Fixed,
-                                            const TLocation& Location) {
+                                            const TLocation& Location, SolarState& Solar) {
     constexpr const char* what = "TObservationalIslamic.SetFixed";
-    const int32_t crescent = PhasisOnOrBefore(K, Fixed, Location);
+    const int32_t crescent = PhasisOnOrBefore(K, Fixed, Location, Solar);
     // Whole mean months from the epoch to the crescent; |elapsed| < 2^32 / 29.5.
     const long double elapsed =
         RoundHalfEven(static_cast<long double>(int64_t{crescent} - Epoch()) / MeanSynodicMonth);

@@ -49,10 +49,14 @@ class TObservationalIslamic : public TIslamic {
     // As SetFixedAt, with the crescent criterion of class K in place of the object's class:
     // for a caller that wraps the class's criterion (one that remembers its answers, say).
     bool SetFixedWith(const TDateClass& K, int32_t Fixed, const TLocation& Location) noexcept;
+    // As SetFixedWith, the search using the solar state of a caller that converts nearby days.
+    bool SetFixedWith(const TDateClass& K, int32_t Fixed, const TLocation& Location,
+                      SolarState& Solar) noexcept;
 
   private:
     // Steps shared by the setters; raises what the search or the integer steps raise.
-    void SetFromCrescent(const TDateClass& K, int32_t Fixed, const TLocation& Location);
+    void SetFromCrescent(const TDateClass& K, int32_t Fixed, const TLocation& Location,
+                         SolarState& Solar);
 };
 
 }  // namespace orvandel

@@ -26,8 +26,9 @@ class SolarState;
 struct TDateClass {
     const char* Name;
     const TDateClass* Parent;  // nullptr for TProtoDate
-    // The crescent criterion of the class: visible on the eve of Date at Location.
-    bool (*VisibleCrescent)(int32_t Date, const TLocation& Location);
+    // The crescent criterion of the class: visible on the eve of Date at Location. A search
+    // passes the one solar state it holds over all the days it tries.
+    bool (*VisibleCrescent)(int32_t Date, const TLocation& Location, SolarState& State);
     // The place of the class's criterion; nullptr for classes that have no such place
     // (those above TObservationalIslamic).
     const TLocation& (*VisibilityLocation)();
@@ -119,6 +120,7 @@ class TProtoDate {
     static double DynamicalFromUniversal(double T);
     // Julian centuries of dynamical time since J2000.
     static double JulianCenturies(double T);
+    static double JulianCenturies(double T, SolarState& State);
 
     // ---- Solar quantities at U moment T ----
     // A function given a SolarState takes what it needs from the state and leaves there what
@@ -126,6 +128,7 @@ class TProtoDate {
     static double Obliquity(double T);       // degrees
     static double EquationOfTime(double T);  // days, |result| <= 0.5
     static double Nutation(double T);        // degrees
+    static double Nutation(double T, SolarState& State);
     static double Aberration(double T);      // degrees
     static double SolarLongitude(double T);  // degrees in [0, 360)
     static double Obliquity(double T, SolarState& State);
@@ -160,11 +163,21 @@ class TProtoDate {
     static double LunarLatitude(double T);                      // degrees reduced into [0, 360)
     static double LunarPhase(double T);                         // degrees in [0, 360), 0 = new moon
     static double LunarAltitude(double T, const TLocation& L);  // degrees in [-180, 180)
+    // The same with the solar state of a search, which keeps the year's ephemeris correction
+    // and the sun's grid days between nearby moments.
+    static double LunarLongitude(double T, SolarState& State);
+    static double LunarPhase(double T, SolarState& State);
+    static double LunarAltitude(double T, const TLocation& L, SolarState& State);
 
     // The library's crescent criterion: visible on the eve of Date at L.
     static bool VisibleCrescent(int32_t Date, const TLocation& L);
-    // First day from the search start whose eve passes K's criterion (see Lunar.cpp).
+    static bool VisibleCrescent(int32_t Date, const TLocation& L, SolarState& State);
+    // First day from the search start whose eve passes K's criterion (see Lunar.cpp). The
+    // search passes one solar state to every day it tries: State, held by a caller that runs
+    // several searches and solar computations of nearby days, or one of its own.
     static int32_t PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L);
+    static int32_t PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L,
+                                    SolarState& State);
 };
 
 // Noon of 1 January 2000 on the fixed-date scale (730120.5); computed once on first use.

@@ -9,6 +9,7 @@
 #include "Classes/UmAlQuraDepartures.h"
 #include "Classes/cTvkLocation.h"
 #include "calendar/Location.h"
+#include "calendar/SolarState.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/CheckedInt.h"
 #include "platform/DateTime.h"
@@ -72,16 +73,27 @@ constexpr double EarliestMoonsetBeforeSunset = 6.0 / 24;  // days
 }  // namespace
 
 double SunsetDisagreement(int32_t Eve, double Sunset) {
-    const double own = TProtoDate::Dusk(Eve, UmAlQuraSource().AstronomyLocation, SunsetDepression);
+    SolarState state;
+    return SunsetDisagreement(Eve, Sunset, state);
+}
+
+double SunsetDisagreement(int32_t Eve, double Sunset, SolarState& State) {
+    const double own =
+        TProtoDate::Dusk(Eve, UmAlQuraSource().AstronomyLocation, SunsetDepression, State);
     if (own == 0.0)
         return HUGE_VAL;
     return (Sunset - own) * MinutesPerDay;
 }
 
 double MoonsetDisagreement(double Moonset) {
+    SolarState state;
+    return MoonsetDisagreement(Moonset, state);
+}
+
+double MoonsetDisagreement(double Moonset, SolarState& State) {
     const TLocation& L = UmAlQuraSource().AstronomyLocation;
     const double altitude =
-        TProtoDate::LunarAltitude(TProtoDate::UniversalFromStandard(Moonset, L), L);
+        TProtoDate::LunarAltitude(TProtoDate::UniversalFromStandard(Moonset, L), L, State);
     // The own moon, still (altitude - MoonsetAltitude) above the setting altitude, sets that
     // much later at the rate of setting.
     return -(altitude - MoonsetAltitude) / MoonsetRate;
@@ -120,7 +132,7 @@ std::string SettingFault(const char* what, double moment, double off, double tol
 // moon. Empty, with Fault saying what the ephemeris gave, when an answer the rule needs is
 // missing or lies further from the calendar's own than the two sources ever differ.
 std::optional<bool> JudgeEvening(const TTvkLocation& source, int32_t eveFixed, TDateTime eve,
-                                 std::string& fault) {
+                                 SolarState& solar, std::string& fault) {
     const TLocation& L = source.AstronomyLocation;
     // Only the times of the two settings decide, not where the bodies stand.
     const TSkyEvent sun = source.EventOnDay(BodySun, EventSet, eve, false, true, false);
@@ -130,12 +142,12 @@ std::optional<bool> JudgeEvening(const TTvkLocation& source, int32_t eveFixed, T
         return std::nullopt;
     }
     const double sunset = sun.Time + DateDelta;  // standard-time moment
-    fault = SettingFault("sunset", sunset, SunsetDisagreement(eveFixed, sunset),
+    fault = SettingFault("sunset", sunset, SunsetDisagreement(eveFixed, sunset, solar),
                          SunsetToleranceMinutes);
     if (!fault.empty())
         return std::nullopt;
     // Conjunction must have happened before sunset.
-    if (!PhaseInWindow(TProtoDate::LunarPhase(TProtoDate::UniversalFromStandard(sunset, L))))
+    if (!PhaseInWindow(TProtoDate::LunarPhase(TProtoDate::UniversalFromStandard(sunset, L), solar)))
         return false;
 
     // The moon, less than 25 degrees from the sun, sets within hours of it: always that day.
@@ -149,8 +161,8 @@ std::optional<bool> JudgeEvening(const TTvkLocation& source, int32_t eveFixed, T
         fault = "gave the moonset at Mecca as " + MeccaTimeText(moonset) + ", in the morning";
         return std::nullopt;
     }
-    fault =
-        SettingFault("moonset", moonset, MoonsetDisagreement(moonset), MoonsetTolerance(moonset));
+    fault = SettingFault("moonset", moonset, MoonsetDisagreement(moonset, solar),
+                         MoonsetTolerance(moonset));
     if (!fault.empty())
         return std::nullopt;
     return sunset < moonset;
@@ -166,7 +178,12 @@ const TLocation& TSaudiIslamic::VisibilityLocation() {
     return TIslamic::MeccaLocation();
 }
 
-bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
+bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation& Location) {
+    SolarState state;
+    return VisibleCrescent(Date, Location, state);
+}
+
+bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&, SolarState& State) {
     switch (PublishedDeparture(Date)) {
         case TMonthStartDeparture::NeverBegins:
             return false;
@@ -179,7 +196,7 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
     const TLocation& L = source.AstronomyLocation;
 
     // Cheap test first: most days are far from conjunction and need no ephemeris call.
-    if (!PhaseInWindow(LunarPhase(UniversalFromStandard(Date, L))))
+    if (!PhaseInWindow(LunarPhase(UniversalFromStandard(Date, L), State)))
         return false;
 
     const int32_t eveFixed = CheckedSub(Date, 1, "TSaudiIslamic.VisibleCrescent");
@@ -195,7 +212,7 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&) {
                               std::to_string(Date) +
                               " lies outside the dates the ephemeris covers");
         std::string fault;
-        if (const std::optional<bool> visible = JudgeEvening(source, eveFixed, eve, fault))
+        if (const std::optional<bool> visible = JudgeEvening(source, eveFixed, eve, State, fault))
             return *visible;
         // The source gave an answer that cannot be right: judge the evening again on the next.
         if (!EphemerisSourceFailed(fault))

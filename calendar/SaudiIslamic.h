@@ -12,6 +12,7 @@
 namespace orvandel {
 
 class TLocation;
+class SolarState;
 
 // Fixed date of an Umm al-Qura date: the month starts at the first evening that passes the
 // Umm al-Qura criterion, searched from the middle of the mean month; Day counts from there
@@ -35,7 +36,9 @@ bool UmAlQuraMayConvert(int32_t Fixed) noexcept;
 // less refraction and semi-diameter), into minutes at the rate the moon sets at Mecca (within
 // 9 per cent). SunsetDisagreement is infinity when the library has no sunset that day.
 double SunsetDisagreement(int32_t Eve, double Sunset);
+double SunsetDisagreement(int32_t Eve, double Sunset, SolarState& State);
 double MoonsetDisagreement(double Moonset);
+double MoonsetDisagreement(double Moonset, SolarState& State);
 
 class TSaudiIslamic final : public TObservationalIslamic {
   public:
@@ -64,7 +67,10 @@ class TSaudiIslamic final : public TObservationalIslamic {
     // evening passes the first phase test but lies outside the dates the ephemeris covers
     // (EphemerisRange); EInvalidOp when the last source too gives a setting that fails the
     // check.
+    // A crescent search passes the solar state it holds over the days it tries; the overload
+    // without one starts from an empty state.
     static bool VisibleCrescent(int32_t Date, const TLocation& Location);
+    static bool VisibleCrescent(int32_t Date, const TLocation& Location, SolarState& State);
     // TIslamic::MeccaLocation(). The criterion ignores its place, so this changes no result.
     static const TLocation& VisibilityLocation();
 };

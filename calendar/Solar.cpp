@@ -791,6 +791,10 @@ double TProtoDate::JulianCenturies(double T) {
     return CenturiesAt(T, year);
 }
 
+double TProtoDate::JulianCenturies(double T, SolarState& State) {
+    return CenturiesAt(T, State.Remembered().Year);
+}
+
 // ---- Solar quantities ----
 
 double TProtoDate::Obliquity(double T) {
@@ -828,6 +832,10 @@ double solar::EquationOfTimeDirect(double T) {
 
 double TProtoDate::Nutation(double T) {
     return NutationAt(JulianCenturies(T));
+}
+
+double TProtoDate::Nutation(double T, SolarState& State) {
+    return NutationAt(JulianCenturies(T, State));
 }
 
 double TProtoDate::Aberration(double T) {

@@ -210,15 +210,16 @@ const MethodRow& MethodOf(const TimetableSettings& settings) {
 // day, in the map that RememberCrescents names on this thread.
 thread_local std::map<int32_t, bool>* rememberedCrescents = nullptr;
 
-bool RememberedUmAlQuraCrescent(int32_t date, const TLocation& location) {
+bool RememberedUmAlQuraCrescent(int32_t date, const TLocation& location, SolarState& solar) {
     if (rememberedCrescents == nullptr) {
-        return TSaudiIslamic::VisibleCrescent(date, location);
+        return TSaudiIslamic::VisibleCrescent(date, location, solar);
     }
     const auto found = rememberedCrescents->find(date);
     if (found != rememberedCrescents->end()) {
         return found->second;
     }
-    const bool visible = TSaudiIslamic::VisibleCrescent(date, location);  // a raise keeps nothing
+    // A raise keeps nothing.
+    const bool visible = TSaudiIslamic::VisibleCrescent(date, location, solar);
     rememberedCrescents->emplace(date, visible);
     return visible;
 }
@@ -337,7 +338,7 @@ void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
     }
 }
 
-void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
+void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar) {
     const int32_t offset = day.Fixed - context.MonthStart;  // day of month - 1 when known
     if (context.MonthKnown && offset >= 0 && offset < 29) {
         day.HijriValid = true;
@@ -345,7 +346,8 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day) {
         day.HijriMonth = context.HijriMonth;
         day.HijriDay = offset + 1;
     } else if (UmAlQuraMayConvert(day.Fixed) &&
-               islamicDate_->SetFixedWith(RememberedUmAlQura, day.Fixed, *currentLocation_) &&
+               islamicDate_->SetFixedWith(RememberedUmAlQura, day.Fixed, *currentLocation_,
+                                          solar) &&
                islamicDate_->Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
@@ -581,11 +583,11 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             context.MonthNames.clear();
         }
     };
-    const auto computeEvents = [&] {
+    // Each thread passes one solar state over all of its rows.
+    const auto computeEvents = [&](SolarState& solar) {
         if (rows >= NamesTakenOnceDays && settings.CivilDateTexts) {
             std::call_once(namesTaken, takeNames);
         }
-        SolarState solar;  // this thread's, over all of its rows
         for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
             const int end = std::min(rows, (block + 1) * rowsPerBlock);
             for (int i = block * rowsPerBlock; i < end; ++i) {
@@ -600,7 +602,13 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         }
     };
     {
-        const HelperThreads helpers(threads - 1, computeEvents);
+        const HelperThreads helpers(threads - 1, [&] {
+            SolarState solar;
+            computeEvents(solar);
+        });
+        // This thread's, for the crescent searches of the dates and then for its rows: both
+        // ask for the sun on the days of the run.
+        SolarState solar;
         {
             // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
             // library, whose state is global, and the month found for one row serves the next.
@@ -610,7 +618,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             for (;;) {
                 const uint64_t sources = EphemerisSourceChanges();
                 for (TimetableDay& day : days) {
-                    SetHijriDate(context, day);
+                    SetHijriDate(context, day, solar);
                 }
                 if (EphemerisSourceChanges() == sources) {
                     break;
@@ -619,7 +627,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
                 context.MonthKnown = false;
             }
         }
-        computeEvents();
+        computeEvents(solar);
     }  // joins the helpers
     for (int block = 0; block < blockCount; ++block) {
         BlockFailure& failure = failures[static_cast<size_t>(block)];

@@ -176,7 +176,8 @@ class TimetableEngine {
     // The times and their texts from the row's events, once its Hijri date is known (the Umm
     // Al-Qura Isha depends on the month).
     void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) const;
-    void SetHijriDate(RowContext& context, TimetableDay& day);
+    // The row's Umm al-Qura date; the crescent search uses the solar state of this thread.
+    void SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar);
 
     std::unique_ptr<TLocation> currentLocation_;
     std::unique_ptr<TSaudiIslamic> islamicDate_;

@@ -224,7 +224,9 @@ TEST(DateClasses, ClassReferencesFormTheTree) {
     EXPECT_FALSE(TGregorian::Class.InheritsFrom(TJulian::Class));
     EXPECT_FALSE(TStandardDate::Class.InheritsFrom(TGregorian::Class));
     EXPECT_EQ(TProtoDate::Class.VisibilityLocation, nullptr);
-    EXPECT_EQ(TGregorian::Class.VisibleCrescent, &TProtoDate::VisibleCrescent);
+    bool (*const libraryCriterion)(int32_t, const TLocation&, SolarState&) =
+        &TProtoDate::VisibleCrescent;
+    EXPECT_EQ(TGregorian::Class.VisibleCrescent, libraryCriterion);
 
     const TJulian julian;
     const TProtoDate& asRoot = julian;

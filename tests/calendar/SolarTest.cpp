@@ -387,8 +387,8 @@ TEST(SolarEvents, TrialMomentsDecideAtTheEdgeOfTwilight) {
 }
 
 // A solar state kept over many calls (places and days in a scrambled order, grid days
-// revisited after others replaced them, far years) changes no value: every event is bit for bit
-// the one computed without a state.
+// revisited after others replaced them, far years) changes no value: every event, and the
+// moon's phase and altitude, is bit for bit the one computed without a state.
 TEST(SolarEvents, AStateKeptOverCallsChangesNoValue) {
     const TLocation places[] = {
         {"Mecca", 21.42, 39.83, 300, 3},
@@ -428,6 +428,9 @@ TEST(SolarEvents, AStateKeptOverCallsChangesNoValue) {
             {outcome([&] { return TIslamic::Asr(date, L, 2, state); }),
              outcome([&] { return TIslamic::Asr(date, L, 2); })},
             {P::Midday(date, L, state), P::Midday(date, L)},
+            // The moon's functions take the sun and the year's correction from the same state.
+            {P::LunarPhase(date + 0.75, state), P::LunarPhase(date + 0.75)},
+            {P::LunarAltitude(date + 0.75, L, state), P::LunarAltitude(date + 0.75, L)},
         };
         for (const auto& [kept, fresh] : rows) {
             EXPECT_TRUE(same(kept, fresh)) << kept << " " << fresh;

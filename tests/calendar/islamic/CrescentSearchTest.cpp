@@ -62,7 +62,7 @@ TEST(VisibleCrescent, EveningsOnEitherSideOfEachLimit) {
 std::vector<int32_t> gVisibleDays;
 int gCalls = 0;
 
-bool ChosenDays(int32_t Date, const TLocation&) {
+bool ChosenDays(int32_t Date, const TLocation&, SolarState&) {
     ++gCalls;
     return std::find(gVisibleDays.begin(), gVisibleDays.end(), Date) != gVisibleDays.end();
 }

@@ -72,9 +72,10 @@ class TNeverVisible : public TObservationalIslamic {
     static const TDateClass Class;
     const TDateClass& ClassType() const override { return Class; }
 };
-constexpr TDateClass TNeverVisible::Class = {"TNeverVisible", &TObservationalIslamic::Class,
-                                             [](int32_t, const TLocation&) { return false; },
-                                             &TObservationalIslamic::VisibilityLocation};
+constexpr TDateClass TNeverVisible::Class = {
+    "TNeverVisible", &TObservationalIslamic::Class,
+    [](int32_t, const TLocation&, SolarState&) { return false; },
+    &TObservationalIslamic::VisibilityLocation};
 
 // On 11 February 2024 the crescent had been seen the evening before at the default place, not
 // yet at Mecca.
