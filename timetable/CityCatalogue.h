@@ -26,7 +26,7 @@ struct TCityEntry {
     int GmtHours;               // signed whole hours
     int GmtMinutes;             // 0..59, never negative
     int Elevation;              // metres
-    int CalcMethod;             // calculation-method index (0 MWL ... 4 ISNA)
+    int CalcMethod;             // calculation-method index into CalcMethods()
     int Juristic;               // juristic-method index (0 Standard, 1 Hanafi)
     std::string_view IanaZone;  // the place's IANA time-zone name, "Asia/Riyadh"; not shown
 };

@@ -5,14 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "timetable/CalcMethods.h"
+
 namespace orvandel {
-namespace {
-
-constexpr std::array<std::string_view, 5> CalcMethodNames = {
-    "Muslim World League", "Egyptian General Authority of Survey",
-    "Karachi Islamic Sciences University", "Umm Al-Qura", "ISNA"};
-
-}  // namespace
 
 std::string PrayerName(int prayer) {
     return std::string(PrayerHeaderText(prayer).substr(1));
@@ -39,8 +34,8 @@ std::string ZoneText(int gmtHours, int gmtMinutes) {
 }
 
 std::string MethodName(int index) {
-    if (index >= 0 && index < static_cast<int>(CalcMethodNames.size())) {
-        return std::string(CalcMethodNames[static_cast<size_t>(index)]);
+    if (index >= 0 && index < CalcMethodCount()) {
+        return std::string(CalcMethods()[static_cast<size_t>(index)].Caption);
     }
     return "method " + std::to_string(index);
 }

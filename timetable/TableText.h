@@ -18,7 +18,8 @@ std::string DegreesText(double value, char positive, char negative);
 std::string ZoneText(int gmtHours, int gmtMinutes);
 // "21.4200 N  39.8300 E": the name of a place that has none but its coordinates.
 std::string CoordinatesName(double latitude, double longitude);
-// "Muslim World League" ... "ISNA" for the method indices 0..4; "method 7" for another.
+// The caption of calculation method `index` ("Muslim World League"); "method 7" for an index
+// outside the table.
 std::string MethodName(int index);
 
 // A shown time in minutes after the row's midnight (ShownMinutes) on the 12-hour clock with

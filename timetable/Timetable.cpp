@@ -40,27 +40,8 @@ constexpr double SafetyOffsetHours = 0.016383;                 // 58.9788 s
 constexpr double RadiansPerDegree = 0.017453292519943295;      // pi / 180
 constexpr double HighLatitudeRad = 0.83776;                    // 48.0001 deg
 constexpr double ReferenceLatitudeRad = std::numbers::pi / 4;  // 45 deg
-constexpr double RamadanIshaHours = 2.0;    // Umm Al-Qura: Isha after Maghrib in Ramadan
-constexpr double UmmAlQuraIshaHours = 1.5;  // Umm Al-Qura: Isha after Maghrib otherwise
 constexpr int Ramadan = 9;
 constexpr const char* LocationName = "Current UI Location";
-
-// Twilight angles of the calculation methods, by method index.
-struct MethodRow {
-    double FajrDegrees;        // sun's depression at Fajr
-    double IshaDegrees;        // sun's depression at Isha; 0: Isha follows Maghrib
-    double IshaIntervalHours;  // Maghrib to Isha when IshaDegrees is 0
-};
-// clang-format off
-constexpr MethodRow Methods[] = {
-    {18.0, 17.0, 0.0},  // 0 Muslim World League
-    {19.5, 17.5, 0.0},  // 1 Egyptian General Authority of Survey
-    {18.0, 18.0, 0.0},  // 2 Karachi Islamic Sciences University
-    {19.0,  0.0, 1.5},  // 3 Umm Al-Qura
-    {15.0, 15.0, 0.0},  // 4 ISNA
-};
-// clang-format on
-static_assert(std::size(Methods) == 5, "method lost or duplicated");
 
 // Runs at least this long are computed on more than one thread, in blocks of at most
 // MaxRowsPerBlock rows, at least two blocks per thread. A week is quicker on one thread than
@@ -181,7 +162,7 @@ long long TwelveHourForm(long long hour) {
 }
 
 // The parameter block of one recompute.
-pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const MethodRow& method,
+pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const TCalcMethod& method,
                                     double zoneOffset) {
     pt::PrayerParameters block{};
     block[pt::SafetyOffset] = settings.AddSafetyTime ? SafetyOffsetHours : 0.0;
@@ -194,14 +175,6 @@ pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const Met
     block[pt::ReferenceLatitude] = ReferenceLatitudeRad;
     block[pt::IshaInterval] = method.IshaIntervalHours;
     return block;
-}
-
-const MethodRow& MethodOf(const TimetableSettings& settings) {
-    if (settings.CalcMethod < 0 || settings.CalcMethod >= static_cast<int>(std::size(Methods))) {
-        throw ERangeError("RefreshTimetable: calculation method " +
-                          std::to_string(settings.CalcMethod) + " outside 0..4");
-    }
-    return Methods[settings.CalcMethod];
 }
 
 // ---- The Umm al-Qura criterion within one recompute ----
@@ -281,7 +254,7 @@ std::string_view PrayerHeaderText(int prayer) {
 // Everything one recompute holds fixed for its rows.
 struct TimetableEngine::RowContext {
     const TimetableSettings& Settings;
-    MethodRow Method;
+    const TCalcMethod& Method;
     pt::PrayerParameters Parameters;
     double SafetyOffset;  // hours
     // Month of the last completed Umm al-Qura conversion of this recompute. The crescent
@@ -384,7 +357,7 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, Solar
 // row, which needs nothing of its Hijri date.
 struct TimetableEngine::RowEvents {
     double Sunrise = 0.0, Sunset = 0.0, Asr = 0.0;
-    double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; Dusk not under Umm Al-Qura
+    double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; no Dusk where Isha follows Maghrib
     pt::PrayerResults Results{};    // at 48 degrees and beyond
 };
 
@@ -432,7 +405,7 @@ TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& cont
     events.Asr = TIslamic::Asr(day.Fixed, location, shadow, solar);
     if (!context.HighLatitude) {
         events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees, solar);
-        if (context.Settings.CalcMethod != UmmAlQura) {
+        if (!context.Method.IshaFollowsMaghrib()) {
             events.Dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees, solar);
         }
     }
@@ -473,10 +446,12 @@ void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& even
     e[3] = eventHours(asr, t[3]);
     e[2] = occurs[2] ? (e[1] + e[4]) / 2.0 : t[2];
 
-    const bool ummAlQura = settings.CalcMethod == UmmAlQura;
-    const double ishaInterval =
-        day.HijriValid && day.HijriMonth == Ramadan ? RamadanIshaHours : UmmAlQuraIshaHours;
-    const double ummAlQuraIsha = t[4] + ishaInterval;
+    // Isha at a fixed interval after Maghrib, longer in Ramadan.
+    const bool ishaAfterMaghrib = context.Method.IshaFollowsMaghrib();
+    const double ishaInterval = day.HijriValid && day.HijriMonth == Ramadan
+                                    ? context.Method.RamadanIshaIntervalHours
+                                    : context.Method.IshaIntervalHours;
+    const double intervalIsha = t[4] + ishaInterval;
     if (!highLatitude) {
         const double dawn = events.Dawn;
         t[0] = 24.0 * Frac(dawn) + safety;
@@ -488,8 +463,8 @@ void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& even
         if (ShownMinutesOf(t[0], settings.RoundMinutes) >= MinutesPerDay) {
             t[0] -= 24.0;
         }
-        if (ummAlQura) {
-            t[5] = ummAlQuraIsha;
+        if (ishaAfterMaghrib) {
+            t[5] = intervalIsha;
             occurs[5] = occurs[4];
             e[5] = e[4] + ishaInterval;
         } else {
@@ -503,10 +478,10 @@ void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& even
         // twilight angle is not reached), in hours from the row's midnight that may pass 24
         // or fall below 0.
         t[0] = results[pt::Fajr];
-        t[5] = ummAlQura ? ummAlQuraIsha : results[pt::Isha];
-        occurs[5] = !ummAlQura || occurs[4];
+        t[5] = ishaAfterMaghrib ? intervalIsha : results[pt::Isha];
+        occurs[5] = !ishaAfterMaghrib || occurs[4];
         e[0] = t[0];
-        e[5] = ummAlQura ? e[4] + ishaInterval : t[5];
+        e[5] = ishaAfterMaghrib ? e[4] + ishaInterval : t[5];
     }
 
     if (settings.SunsetBased) {
@@ -646,7 +621,7 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
 }
 
 TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSettings& settings) {
-    const MethodRow& method = MethodOf(settings);
+    const TCalcMethod& method = CalcMethodAt(settings.CalcMethod, "RefreshTimetable");
     const double zoneOffset =
         settings.ZoneOffsetSeconds
             ? *settings.ZoneOffsetSeconds / 3600.0

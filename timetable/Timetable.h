@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/DateTime.h"
+#include "timetable/CalcMethods.h"
 
 namespace orvandel {
 
@@ -18,15 +19,6 @@ class SolarState;
 
 class TLocation;
 class TSaudiIslamic;
-
-// Calculation-method indices and juristic-method indices as the window's radio groups hold them.
-enum CalcMethodIndex {
-    MuslimWorldLeague = 0,
-    EgyptianSurvey = 1,
-    KarachiUniversity = 2,
-    UmmAlQura = 3,
-    Isna = 4
-};
 
 // What the recompute reads from the controls.
 struct TimetableSettings {
@@ -39,7 +31,7 @@ struct TimetableSettings {
     // command's time-zone database: any number of seconds, also between -1 h and 0).
     std::optional<int> ZoneOffsetSeconds;
     int Elevation = 0;  // metres
-    int CalcMethod = UmmAlQura;
+    int CalcMethod = UmmAlQura;  // index into CalcMethods()
     int Juristic = 0;  // 0 Standard (shadow 1), any other Hanafi (shadow 2)
     bool AddSafetyTime = true;
     bool RoundMinutes = false;
@@ -146,7 +138,7 @@ class TimetableEngine {
     // (TimetableDay::EventHours, EventMinutes, DayOffset). A row whose Umm al-Qura
     // conversion does not complete has HijriValid false and no Hijri text. Errors of the
     // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
-    // calculation method outside 0..4, EInvalidOp for an Umm al-Qura month found to have other
+    // calculation method outside CalcMethods(), EInvalidOp for an Umm al-Qura month found to have other
     // than 29 or 30 days. The Hijri dates come from the ephemeris source in use when they are
     // done: a source given up on the way (EphemerisSourceFailed) answers none of them.
     Timetable ComputeWeek(const TimetableSettings& settings);

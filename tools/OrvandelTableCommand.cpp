@@ -19,6 +19,7 @@
 #include "OrvandelVersion.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/Errors.h"
+#include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
 #include "platform/TimeZone.h"
 #include "timetable/TableClock.h"
@@ -36,11 +37,6 @@ struct NamedIndex {
     std::string_view Name;
     int Index;
 };
-constexpr std::array<NamedIndex, 5> MethodKeys = {{{"mwl", MuslimWorldLeague},
-                                                   {"egypt", EgyptianSurvey},
-                                                   {"karachi", KarachiUniversity},
-                                                   {"ummalqura", UmmAlQura},
-                                                   {"isna", Isna}}};
 // The six times by their csv names; sunrise as the --next output names it.
 constexpr std::array<NamedIndex, 7> EventKeys = {{{"fajr", 0},
                                                   {"shrook", 1},
@@ -452,7 +448,7 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     auto* elevationOption =
         app.add_option("--elevation", elevation, "metres, 0..9999")->type_name("M");
     auto* methodOption = app.add_option("--method", method, "calculation method")
-                             ->type_name("mwl|egypt|karachi|ummalqura|isna");
+                             ->type_name(CalcMethodKeys("|"));
     auto* asrOption =
         app.add_option("--asr", asr, "juristic method of Asr")->type_name("standard|hanafi");
     auto* safetyFlag = app.add_flag("--safety", safety, "add the safety time (default)");
@@ -544,7 +540,7 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     } else {
         s.Elevation = 0;
         s.CalcMethod = MuslimWorldLeague;
-        s.Juristic = 0;
+        s.Juristic = CalcMethods()[MuslimWorldLeague].DefaultJuristic;
     }
     if (coordinates) {
         s.Latitude = RangedDecimal("--lat", lat, -60.0, 60.0, "latitude");
@@ -568,7 +564,11 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
             std::nearbyint(RangedDecimal("--elevation", elevation, 0.0, 9999.0, "elevation")));
     }
     if (*methodOption) {
-        s.CalcMethod = LookUpKey("--method", method, MethodKeys);
+        std::vector<NamedIndex> methodKeys;
+        for (const TCalcMethod& row : CalcMethods()) {
+            methodKeys.push_back({row.Key, static_cast<int>(methodKeys.size())});
+        }
+        s.CalcMethod = LookUpKey("--method", method, methodKeys);
     }
     if (*asrOption) {
         s.Juristic = LookUpKey("--asr", asr, AsrKeys);

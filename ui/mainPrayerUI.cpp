@@ -19,6 +19,7 @@
 
 #include "platform/CheckedInt.h"
 #include "platform/TimeZone.h"
+#include "timetable/CalcMethods.h"
 #include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
@@ -268,12 +269,15 @@ void TForm1::BuildControls() {
     }
 
     // The methods.
-    rgCalcMethod = new TRadioGroup(QStringLiteral("Prayer Calculation Method"),
-                                   {QStringLiteral("Muslim World League  "),
-                                    QStringLiteral("Egyptian General Authority of Survey  "),
-                                    QStringLiteral("Karachi Islamic Sciences University  "),
-                                    QStringLiteral("Umm Al-Qura  "), QStringLiteral("ISNA  ")},
-                                   3, this);
+    // One item per method of the core's table, in its order, each with two trailing blanks.
+    QStringList methodCaptions;
+    for (const TCalcMethod& method : CalcMethods()) {
+        methodCaptions << QString::fromUtf8(method.Caption.data(),
+                                            static_cast<qsizetype>(method.Caption.size())) +
+                              QStringLiteral("  ");
+    }
+    rgCalcMethod =
+        new TRadioGroup(QStringLiteral("Prayer Calculation Method"), methodCaptions, 3, this);
     rgCalcMethod->setFont(FormFont(8, true));
     rgCalcMethod->SetItemFont(FormFont(8));
     rgCalcMethod->setGeometry(154, 426, 495, 62);

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/DateTime.h"
+#include "timetable/CalcMethods.h"
+#include "timetable/TableText.h"
 #include "tools/OrvandelTableCommand.h"
 
 namespace orvandel::table {
@@ -189,6 +192,20 @@ TEST(TableArguments, CityThenExplicitOptionsOverrideIt) {
     EXPECT_DOUBLE_EQ(moved.Settings.Latitude, 10.0);
     EXPECT_EQ(moved.Settings.CalcMethod, UmmAlQura);
     EXPECT_FALSE(moved.PlaceIsCity);
+}
+
+// Every method of the core's table is reachable by its key in any case, and the outputs name it
+// by its caption.
+TEST(TableArguments, EveryMethodKeySelectsItsRow) {
+    for (int i = 0; i < CalcMethodCount(); ++i) {
+        const TCalcMethod& method = CalcMethods()[static_cast<size_t>(i)];
+        std::string key(method.Key);
+        key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+        const TableRequest r = Parse({"--city", "Oslo", "--method", key});
+        EXPECT_EQ(r.Settings.CalcMethod, i) << key;
+        EXPECT_TRUE(OptionsLine(r.Settings, false).starts_with(std::string(method.Caption) + ", "))
+            << OptionsLine(r.Settings, false);
+    }
 }
 
 TEST(TableArguments, CoordinatesDefaultToMuslimWorldLeague) {

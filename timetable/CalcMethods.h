@@ -1,0 +1,63 @@
+#pragma once
+// The calculation methods, one row each: everything the engine, the window's method group, the
+// command's --method and the outputs know of a method. A further method is one more row here
+// (and its radio button follows from the row).
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvandel {
+
+struct TCalcMethod {
+    std::string_view Key;      // the command's --method value, "mwl"
+    std::string_view Caption;  // the method group's item and the outputs' name
+    double FajrDegrees;        // sun's depression at Fajr
+    double IshaDegrees;        // sun's depression at Isha; 0: Isha follows Maghrib
+    // Maghrib to Isha when IshaDegrees is 0, in the month of Ramadan and otherwise.
+    double IshaIntervalHours;
+    double RamadanIshaIntervalHours;
+    int DefaultJuristic;  // the juristic method a place without its own takes (0 Standard)
+    bool IshaFollowsMaghrib() const { return IshaDegrees == 0.0; }
+};
+
+// The rows by method index, the index that the settings, the catalogue and the method group
+// hold.
+// clang-format off
+inline constexpr std::array<TCalcMethod, 5> CalcMethodTable = {{
+    {"mwl",       "Muslim World League",                  18.0, 17.0, 0.0, 0.0, 0},
+    {"egypt",     "Egyptian General Authority of Survey", 19.5, 17.5, 0.0, 0.0, 0},
+    {"karachi",   "Karachi Islamic Sciences University",  18.0, 18.0, 0.0, 0.0, 0},
+    {"ummalqura", "Umm Al-Qura",                          19.0,  0.0, 1.5, 2.0, 0},
+    {"isna",      "ISNA",                                 15.0, 15.0, 0.0, 0.0, 0},
+}};
+// clang-format on
+
+// Names for the indices that code refers to by name; a method needs none.
+enum CalcMethodIndex {
+    MuslimWorldLeague = 0,
+    EgyptianSurvey = 1,
+    KarachiUniversity = 2,
+    UmmAlQura = 3,
+    Isna = 4
+};
+static_assert(CalcMethodTable[MuslimWorldLeague].Key == "mwl" &&
+                  CalcMethodTable[EgyptianSurvey].Key == "egypt" &&
+                  CalcMethodTable[KarachiUniversity].Key == "karachi" &&
+                  CalcMethodTable[UmmAlQura].Key == "ummalqura" &&
+                  CalcMethodTable[Isna].Key == "isna",
+              "a named method index points at another row");
+
+inline constexpr std::span<const TCalcMethod> CalcMethods() {
+    return CalcMethodTable;
+}
+inline constexpr int CalcMethodCount() {
+    return static_cast<int>(CalcMethodTable.size());
+}
+// The row of method `index`; ERangeError naming `context` for an index outside the table.
+const TCalcMethod& CalcMethodAt(int index, std::string_view context);
+// The keys joined by `separator`: "mwl|egypt|karachi|ummalqura|isna".
+std::string CalcMethodKeys(std::string_view separator);
+
+}  // namespace orvandel
