@@ -646,6 +646,11 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
                       {}};
 }
 
+int64_t WeekStartSerial(TDateTime date) {
+    const int dow = DayOfWeek(date);  // 1 Sunday ... 7 Saturday
+    return SerialDay(date) - (dow == 7 ? 0 : dow);
+}
+
 Timetable TimetableEngine::WeekFrame(const TimetableSettings& settings, int64_t& firstSerial) {
     Timetable table;
     table.DateColumnOnRight = settings.RightToLeft;
@@ -654,14 +659,8 @@ Timetable TimetableEngine::WeekFrame(const TimetableSettings& settings, int64_t&
             HeaderTexts[static_cast<size_t>(p)];
     }
 
-    // The week runs Saturday to Friday and starts after the last Friday strictly before the
-    // chosen day. The day is the floor of the serial, so a time of day (also before 1899,
-    // where the serial is negative) changes neither the week nor the row.
-    const int64_t chosen = SerialDay(settings.Date);
-    const int dow = DayOfWeek(settings.Date);  // 1 Sunday ... 7 Saturday
-    const int64_t lastFriday = chosen - (dow == 7 ? 1 : dow + 1);
-    table.CurrentDayRow = static_cast<int>(chosen - lastFriday);  // [1, 7]
-    firstSerial = lastFriday + 1;
+    firstSerial = WeekStartSerial(settings.Date);
+    table.CurrentDayRow = static_cast<int>(SerialDay(settings.Date) - firstSerial) + 1;  // [1, 7]
     return table;
 }
 

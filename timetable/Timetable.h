@@ -30,9 +30,9 @@ struct TimetableSettings {
     // When set, the zone in seconds east of Greenwich in place of the two fields (a zone of the
     // command's time-zone database: any number of seconds, also between -1 h and 0).
     std::optional<int> ZoneOffsetSeconds;
-    int Elevation = 0;  // metres
+    int Elevation = 0;           // metres
     int CalcMethod = UmmAlQura;  // index into CalcMethods()
-    int Juristic = 0;  // 0 Standard (shadow 1), any other Hanafi (shadow 2)
+    int Juristic = 0;            // 0 Standard (shadow 1), any other Hanafi (shadow 2)
     bool AddSafetyTime = true;
     bool RoundMinutes = false;
     bool TwelveHours = true;
@@ -96,6 +96,11 @@ std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours);
 // (24.25 h -> 1455), negative for a negative time.
 int ShownMinutesOf(double hours, bool roundMinutes);
 
+// The date serial day of the Saturday that starts the week (Saturday to Friday) holding the day
+// of `date`, its floor: a time of day (also before 1899, where the serial is negative) changes
+// nothing.
+int64_t WeekStartSerial(TDateTime date);
+
 // The header text of prayer p (0 Fajr ... 5 Isha): " Fajr", " Shrook", " Dhuhr", " Asr",
 // " Maghrib", " Isha", each with a leading blank.
 std::string_view PrayerHeaderText(int prayer);
@@ -138,8 +143,8 @@ class TimetableEngine {
     // (TimetableDay::EventHours, EventMinutes, DayOffset). A row whose Umm al-Qura
     // conversion does not complete has HijriValid false and no Hijri text. Errors of the
     // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
-    // calculation method outside CalcMethods(), EInvalidOp for an Umm al-Qura month found to have other
-    // than 29 or 30 days. The Hijri dates come from the ephemeris source in use when they are
+    // calculation method outside CalcMethods(), EInvalidOp for an Umm al-Qura month found to have
+    // other than 29 or 30 days. The Hijri dates come from the ephemeris source in use when they are
     // done: a source given up on the way (EphemerisSourceFailed) answers none of them.
     Timetable ComputeWeek(const TimetableSettings& settings);
     // The week of settings.Date without its rows: the headers, the date column's side and the

@@ -19,9 +19,10 @@
 #include "OrvandelVersion.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/Errors.h"
+#include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
-#include "platform/TimeZone.h"
+#include "timetable/SettingsRules.h"
 #include "timetable/TableClock.h"
 #include "timetable/TableText.h"
 #include "tools/OrvandelTableOutput.h"
@@ -124,13 +125,11 @@ int DigitsValue(std::string_view text) {
     return value;
 }
 
-double RangedDecimal(std::string_view option, std::string_view text, double low, double high,
+double RangedDecimal(std::string_view option, std::string_view text, TFieldRange<double> range,
                      std::string_view what) {
     const double value = ParseDecimal(option, text);
-    if (value < low || value > high) {
-        char range[64];
-        std::snprintf(range, sizeof range, " outside %g..%g", low, high);
-        Reject(option, text, std::string(what) + range);
+    if (!range.Contains(value)) {
+        Reject(option, text, std::string(what) + " outside " + RangeText(range));
     }
     return value;
 }
@@ -335,14 +334,14 @@ std::pair<int, int> ParseZone(std::string_view text) {
         Reject(option, text, "not a zone such as 3, +4, 5.5, 5:30 or -3:30");
     }
     const int hours = DigitsValue(hoursText);
-    if (hours > 25) {
-        Reject(option, text, "zone hours outside -25..25");
+    if (!ZoneHoursRange.Contains(negative ? -hours : hours)) {
+        Reject(option, text, "zone hours outside " + RangeText(ZoneHoursRange));
     }
     int minutes = 0;
     if (separator != std::string_view::npos && rest[separator] == ':') {
         minutes = DigitsValue(tailText);
-        if (tailText.size() > 2 || minutes > 59) {
-            Reject(option, text, "zone minutes outside 0..59");
+        if (tailText.size() > 2 || !ZoneMinutesRange.Contains(minutes)) {
+            Reject(option, text, "zone minutes outside " + RangeText(ZoneMinutesRange));
         }
     } else if (separator != std::string_view::npos) {
         // Decimal hours: the fraction must be a whole number of minutes (5.5, 5.75).
@@ -436,9 +435,11 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     auto* cityOption =
         app.add_option("--city", city, "a catalogue city, any case")->type_name("NAME");
     auto* latOption =
-        app.add_option("--lat", lat, "latitude, degrees north, -60..60")->type_name("DEG");
+        app.add_option("--lat", lat, "latitude, degrees north, " + RangeText(LatitudeRange))
+            ->type_name("DEG");
     auto* lonOption =
-        app.add_option("--lon", lon, "longitude, degrees east, -180..180")->type_name("DEG");
+        app.add_option("--lon", lon, "longitude, degrees east, " + RangeText(LongitudeRange))
+            ->type_name("DEG");
     auto* zoneOption = app.add_option("--zone", zone, "offset from GMT: 3, +4, 5.5, 5:30, -3:30")
                            ->type_name("ZONE");
     latOption->needs(lonOption);
@@ -446,9 +447,10 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     auto* tzOption =
         app.add_option("--tz", tz, "IANA time zone, auto (the city's) or local")->type_name("ZONE");
     auto* elevationOption =
-        app.add_option("--elevation", elevation, "metres, 0..9999")->type_name("M");
-    auto* methodOption = app.add_option("--method", method, "calculation method")
-                             ->type_name(CalcMethodKeys("|"));
+        app.add_option("--elevation", elevation, "metres, " + RangeText(ElevationRange))
+            ->type_name("M");
+    auto* methodOption =
+        app.add_option("--method", method, "calculation method")->type_name(CalcMethodKeys("|"));
     auto* asrOption =
         app.add_option("--asr", asr, "juristic method of Asr")->type_name("standard|hanafi");
     auto* safetyFlag = app.add_flag("--safety", safety, "add the safety time (default)");
@@ -502,10 +504,10 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     // it.
     s.AddSafetyTime = *safetyFlag ? safety : !noSafety;
     s.RoundMinutes = nearest;
-    // Sunset-based times always show a 12-hour clock, as in the window.
-    s.TwelveHours = twelve || sunset;
+    s.TwelveHours = twelve;
     s.RightToLeft = false;
     s.SunsetBased = sunset;
+    ApplySunsetBasedClock(s);
     request.Seconds = seconds;
     request.ListCities = listCities;
     if (*isoTimesFlag) {
@@ -529,13 +531,7 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     const TCityEntry* base =
         cityEntry != nullptr ? cityEntry : (coordinates ? nullptr : FindCityByCaption("Mecca"));
     if (base != nullptr) {
-        s.Latitude = base->Latitude;
-        s.Longitude = base->Longitude;
-        s.GmtHours = base->GmtHours;
-        s.GmtMinutes = base->GmtMinutes;
-        s.Elevation = base->Elevation;
-        s.CalcMethod = base->CalcMethod;
-        s.Juristic = base->Juristic;
+        ApplyCity(s, *base);
         request.PlaceName = std::string(base->Caption);
     } else {
         s.Elevation = 0;
@@ -543,8 +539,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         s.Juristic = CalcMethods()[MuslimWorldLeague].DefaultJuristic;
     }
     if (coordinates) {
-        s.Latitude = RangedDecimal("--lat", lat, -60.0, 60.0, "latitude");
-        s.Longitude = RangedDecimal("--lon", lon, -180.0, 180.0, "longitude");
+        s.Latitude = RangedDecimal("--lat", lat, LatitudeRange, "latitude");
+        s.Longitude = RangedDecimal("--lon", lon, LongitudeRange, "longitude");
         if (!*zoneOption && !*tzOption && cityEntry == nullptr) {
             Reject("--lat", lat, "needs --zone, --tz or --city");
         }
@@ -560,8 +556,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     }
     if (*elevationOption) {
         // The elevation field holds whole metres; a typed fraction is rounded.
-        s.Elevation = static_cast<int>(
-            std::nearbyint(RangedDecimal("--elevation", elevation, 0.0, 9999.0, "elevation")));
+        s.Elevation = static_cast<int>(std::nearbyint(RangedDecimal(
+            "--elevation", elevation, {ElevationRange.Min, ElevationRange.Max}, "elevation")));
     }
     if (*methodOption) {
         std::vector<NamedIndex> methodKeys;
@@ -638,9 +634,8 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         s.Date = std::floor(today);
     } else {
         s.Date = *dateOption ? ParseIsoDate("--date", date) : std::floor(today);
-        const int dow = DayOfWeek(s.Date);  // 1 Sunday ... 7 Saturday
-        const int32_t chosen = FixedFromDateTime(s.Date);
-        const int32_t weekStart = chosen - (dow == 7 ? 0 : dow);  // the Saturday
+        // Within years 1..9999 the week's first day is a fixed date of 32 bits.
+        const auto weekStart = static_cast<int32_t>(WeekStartSerial(s.Date) + DateDelta);
         if (weekStart < firstAllowed || weekStart + 6 > lastAllowed) {
             if (!*dateOption) {
                 RejectOption("today's date by the clock (" + IsoDateOfSerial(s.Date) + ")",

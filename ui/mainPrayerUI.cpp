@@ -20,6 +20,7 @@
 #include "platform/CheckedInt.h"
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
+#include "timetable/SettingsRules.h"
 #include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
@@ -246,20 +247,21 @@ void TForm1::BuildControls() {
     ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     const QFont fieldFont(FixedFontName, 8, QFont::Normal);  // not the group's bold
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
-    spinDegLat = new TFloatSpinEdit(-60.0, 60.0, 4, 0.1, 1.0, RzGroupBox3);
+    spinDegLat = new TFloatSpinEdit(LatitudeRange.Min, LatitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLat->setGeometry(50, 20, 91, 22);
     Label9 = MakeLabel(QStringLiteral("Longitude"), RzGroupBox3, 147, 24);
-    spinDegLong = new TFloatSpinEdit(-180.0, 180.0, 4, 0.1, 1.0, RzGroupBox3);
+    spinDegLong =
+        new TFloatSpinEdit(LongitudeRange.Min, LongitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLong->setGeometry(197, 20, 91, 22);
     Label10 = MakeLabel(QStringLiteral("GMT"), RzGroupBox3, 314, 24);
-    spinHrsGmt = new TSpinEdit(-25, 25, 1, 10, RzGroupBox3);
+    spinHrsGmt = new TSpinEdit(ZoneHoursRange.Min, ZoneHoursRange.Max, 1, 10, RzGroupBox3);
     spinHrsGmt->setGeometry(341, 20, 48, 22);
     Label16 = MakeLabel(QStringLiteral("hrs."), RzGroupBox3, 391, 24);
-    spinMinutGmt = new TSpinEdit(0, 59, 1, 15, RzGroupBox3);
+    spinMinutGmt = new TSpinEdit(ZoneMinutesRange.Min, ZoneMinutesRange.Max, 1, 15, RzGroupBox3);
     spinMinutGmt->setGeometry(409, 20, 47, 22);
     Label17 = MakeLabel(QStringLiteral("min."), RzGroupBox3, 460, 24);
     Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
-    spinElevation = new TSpinEdit(0, 9999, 10, 100, RzGroupBox3);
+    spinElevation = new TSpinEdit(ElevationRange.Min, ElevationRange.Max, 10, 100, RzGroupBox3);
     spinElevation->setGeometry(547, 20, 64, 22);
     for (QAbstractSpinBox* box :
          {static_cast<QAbstractSpinBox*>(spinDegLat), static_cast<QAbstractSpinBox*>(spinDegLong),
@@ -593,13 +595,15 @@ void TForm1::SelectCity(int tag) {
         const TUpdatingScope updating(FUpdating, false);
         if (const TCityEntry* city = FindCityByTag(tag)) {
             FCity = city;
-            spinDegLat->setValue(city->Latitude);
-            spinDegLong->setValue(city->Longitude);
-            spinHrsGmt->setValue(city->GmtHours);
-            spinMinutGmt->setValue(city->GmtMinutes);
-            spinElevation->setValue(city->Elevation);
-            rgCalcMethod->SetItemIndex(city->CalcMethod);
-            rgJuristic->SetItemIndex(city->Juristic);
+            TimetableSettings s = ReadSettings();
+            ApplyCity(s, *city);
+            spinDegLat->setValue(s.Latitude);
+            spinDegLong->setValue(s.Longitude);
+            spinHrsGmt->setValue(s.GmtHours);
+            spinMinutGmt->setValue(s.GmtMinutes);
+            spinElevation->setValue(s.Elevation);
+            rgCalcMethod->SetItemIndex(s.CalcMethod);
+            rgJuristic->SetItemIndex(s.Juristic);
         }
     }
     RefreshTimetable();
@@ -650,12 +654,10 @@ void TForm1::cbLocalClockClick() {
 void TForm1::cbSunsetBasedClick() {
     {
         const TUpdatingScope updating(FUpdating, FUpdating);
-        if (cbSunsetBased->isChecked()) {
-            cb12hours->setChecked(true);
-            cb12hours->setEnabled(false);
-        } else {
-            cb12hours->setEnabled(true);
-        }
+        TimetableSettings s = ReadSettings();
+        const bool forced = ApplySunsetBasedClock(s);
+        cb12hours->setChecked(s.TwelveHours);
+        cb12hours->setEnabled(!forced);
     }
     RefreshTimetable();
 }

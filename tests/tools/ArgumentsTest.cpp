@@ -201,7 +201,8 @@ TEST(TableArguments, EveryMethodKeySelectsItsRow) {
         const TCalcMethod& method = CalcMethods()[static_cast<size_t>(i)];
         std::string key(method.Key);
         key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
-        const TableRequest r = Parse({"--city", "Oslo", "--method", key});
+        const TableRequest r =
+            Parse({"--lat", "10", "--lon", "20", "--zone", "1", "--method", key});
         EXPECT_EQ(r.Settings.CalcMethod, i) << key;
         EXPECT_TRUE(OptionsLine(r.Settings, false).starts_with(std::string(method.Caption) + ", "))
             << OptionsLine(r.Settings, false);
