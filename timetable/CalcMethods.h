@@ -3,7 +3,7 @@
 // command's --method and the outputs know of a method. A further method is one more row here
 // (and its radio button follows from the row).
 
-#include <array>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,13 +25,13 @@ struct TCalcMethod {
 // The rows by method index, the index that the settings, the catalogue and the method group
 // hold.
 // clang-format off
-inline constexpr std::array<TCalcMethod, 5> CalcMethodTable = {{
+inline constexpr TCalcMethod CalcMethodTable[] = {
     {"mwl",       "Muslim World League",                  18.0, 17.0, 0.0, 0.0, 0},
     {"egypt",     "Egyptian General Authority of Survey", 19.5, 17.5, 0.0, 0.0, 0},
     {"karachi",   "Karachi Islamic Sciences University",  18.0, 18.0, 0.0, 0.0, 0},
     {"ummalqura", "Umm Al-Qura",                          19.0,  0.0, 1.5, 2.0, 0},
     {"isna",      "ISNA",                                 15.0, 15.0, 0.0, 0.0, 0},
-}};
+};
 // clang-format on
 
 // Names for the indices that code refers to by name; a method needs none.
@@ -53,7 +53,7 @@ inline constexpr std::span<const TCalcMethod> CalcMethods() {
     return CalcMethodTable;
 }
 inline constexpr int CalcMethodCount() {
-    return static_cast<int>(CalcMethodTable.size());
+    return static_cast<int>(std::size(CalcMethodTable));
 }
 // The row of method `index`; ERangeError naming `context` for an index outside the table.
 const TCalcMethod& CalcMethodAt(int index, std::string_view context);

@@ -267,9 +267,9 @@ struct TimetableEngine::RowContext {
     int32_t HijriYear = 0, HijriMonth = 0;
     bool HighLatitude;  // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
     std::map<int32_t, bool> Crescents;  // the criterion's answers of this recompute, by day
-    // The locale's abbreviated day names (Sunday first) and month names, taken once for a long
-    // run instead of twice per row; empty for a short one.
-    std::vector<std::string> DayNames, MonthNames;
+    // The locale's names taken once for a long run instead of twice per row; none for a short
+    // one.
+    std::optional<TCivilDateNames> DateNames;
 };
 
 TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic>()) {}
@@ -374,23 +374,9 @@ TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& cont
     const TLocation& location = *currentLocation_;
     if (!context.Settings.CivilDateTexts) {
         DecodeDate(day.Serial);  // EConvertError outside years 1..9999, as the text would raise
-    } else if (context.DayNames.empty()) {
-        day.CivilDateText = FormatDateTime("ddd dd-mmm-yyyy", day.Serial);
     } else {
-        // The same text from the names taken for the run.
-        const TCivilDate date = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
-        const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
-        std::string& text = day.CivilDateText;
-        text = context.DayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
-        text += ' ';
-        text += digit(date.Day / 10);
-        text += digit(date.Day);
-        text += '-';
-        text += context.MonthNames[static_cast<size_t>(date.Month - 1)];
-        text += '-';
-        for (const int scale : {1000, 100, 10, 1}) {
-            text += digit(date.Year / scale);
-        }
+        day.CivilDateText = context.DateNames ? CivilDateText(day.Serial, *context.DateNames)
+                                              : CivilDateText(day.Serial);
     }
 
     // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
@@ -547,15 +533,9 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
     std::once_flag namesTaken;
     const auto takeNames = [&] {
         try {
-            for (int weekday = 1; weekday <= 7; ++weekday) {
-                context.DayNames.push_back(ShortDayName(weekday));
-            }
-            for (int month = 1; month <= 12; ++month) {
-                context.MonthNames.push_back(ShortMonthName(month));
-            }
+            context.DateNames = TCivilDateNames::OfLocale();
         } catch (...) {
-            context.DayNames.clear();
-            context.MonthNames.clear();
+            context.DateNames.reset();
         }
     };
     // Each thread passes one solar state over all of its rows.
@@ -642,8 +622,50 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
                       0,
                       !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
                       {},
-                      {},
                       {}};
+}
+
+namespace {
+
+// The civil date text of `date` from its day and month names.
+std::string SpellCivilDate(const TCivilDate& civil, std::string_view dayName,
+                           std::string_view monthName) {
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    std::string text(dayName);
+    text += ' ';
+    text += digit(civil.Day / 10);
+    text += digit(civil.Day);
+    text += '-';
+    text += monthName;
+    text += '-';
+    for (const int scale : {1000, 100, 10, 1}) {
+        text += digit(civil.Year / scale);
+    }
+    return text;
+}
+
+}  // namespace
+
+TCivilDateNames TCivilDateNames::OfLocale() {
+    TCivilDateNames names;
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        names.Days[static_cast<size_t>(weekday - 1)] = ShortDayName(weekday);
+    }
+    for (int month = 1; month <= 12; ++month) {
+        names.Months[static_cast<size_t>(month - 1)] = ShortMonthName(month);
+    }
+    return names;
+}
+
+std::string CivilDateText(TDateTime date) {
+    const TCivilDate civil = DecodeDate(date);  // EConvertError outside years 1..9999
+    return SpellCivilDate(civil, ShortDayName(DayOfWeek(date)), ShortMonthName(civil.Month));
+}
+
+std::string CivilDateText(TDateTime date, const TCivilDateNames& names) {
+    const TCivilDate civil = DecodeDate(date);  // EConvertError outside years 1..9999
+    return SpellCivilDate(civil, names.Days[static_cast<size_t>(DayOfWeek(date) - 1)],
+                          names.Months[static_cast<size_t>(civil.Month - 1)]);
 }
 
 int64_t WeekStartSerial(TDateTime date) {

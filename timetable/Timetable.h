@@ -101,6 +101,19 @@ int ShownMinutesOf(double hours, bool roundMinutes);
 // nothing.
 int64_t WeekStartSerial(TDateTime date);
 
+// The short day and month names of the user's locale, taken once for the dates of a long run.
+struct TCivilDateNames {
+    std::array<std::string, 7> Days;     // Sunday first
+    std::array<std::string, 12> Months;  // January first
+    // The locale's names now; an error of ShortDayName or ShortMonthName propagates.
+    static TCivilDateNames OfLocale();
+};
+// "Sat 06-Apr-2024": the civil date of the day of `date` with the locale's short day and month
+// names, the day in two digits and the year in four. EConvertError outside years 1..9999.
+std::string CivilDateText(TDateTime date);
+// The same text with the names taken before.
+std::string CivilDateText(TDateTime date, const TCivilDateNames& names);
+
 // The header text of prayer p (0 Fajr ... 5 Isha): " Fajr", " Shrook", " Dhuhr", " Asr",
 // " Maghrib", " Isha", each with a leading blank.
 std::string_view PrayerHeaderText(int prayer);

@@ -132,7 +132,7 @@ std::string WindowSettingsText(const TForm1& form) {
     const TimetableSettings s = form.ReadSettings();
     std::string date;
     try {
-        date = FormatDateTime("ddd dd-mmm-yyyy", s.Date);
+        date = CivilDateText(s.Date);
         const double dayFraction = s.Date - std::floor(s.Date);
         const int minutes = static_cast<int>(std::lround(dayFraction * 1440.0)) % 1440;
         char time[16];
