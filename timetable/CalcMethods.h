@@ -11,13 +11,12 @@
 namespace orvandel {
 
 struct TCalcMethod {
-    std::string_view Key;      // the command's --method value, "mwl"
-    std::string_view Caption;  // the method group's item and the outputs' name
-    double FajrDegrees;        // sun's depression at Fajr
-    double IshaDegrees;        // sun's depression at Isha; 0: Isha follows Maghrib
-    // Maghrib to Isha when IshaDegrees is 0, in the month of Ramadan and otherwise.
-    double IshaIntervalHours;
-    double RamadanIshaIntervalHours;
+    std::string_view Key;             // the command's --method value, "mwl"
+    std::string_view Caption;         // the method group's item and the outputs' name
+    double FajrDegrees;               // sun's depression at Fajr
+    double IshaDegrees;               // sun's depression at Isha; 0: Isha follows Maghrib
+    double IshaIntervalHours;         // Maghrib to Isha when IshaDegrees is 0
+    double RamadanIshaIntervalHours;  // the same in the month of Ramadan
     int DefaultJuristic;  // the juristic method a place without its own takes (0 Standard)
     bool IshaFollowsMaghrib() const { return IshaDegrees == 0.0; }
 };
