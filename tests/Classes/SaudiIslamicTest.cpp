@@ -17,6 +17,7 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
+#include "tests/support/TempFolder.h"
 
 using namespace orvandel;
 namespace fs = std::filesystem;
@@ -343,21 +344,15 @@ TEST(UmAlQuraCalendar, EveryDayContinuesTheCountFrom1445To1447) {
 class OneBlockFolder {
   public:
     OneBlockFolder() {
-        std::string pattern = (fs::temp_directory_path() / "orvandel-uq-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
         for (const char* name : {"sepl_18.se1", "semo_18.se1"})
-            fs::create_symlink(PackagedEphemerisFolder() / name, path_ / name);
+            fs::create_symlink(PackagedEphemerisFolder() / name, folder_.Path() / name);
     }
-    ~OneBlockFolder() {
-        StartEphemeris();
-        fs::remove_all(path_);
-    }
-    const fs::path& Path() const { return path_; }
+    // The library lets go of the folder's files before the folder goes.
+    ~OneBlockFolder() { StartEphemeris(); }
+    const fs::path& Path() const { return folder_.Path(); }
 
   private:
-    fs::path path_;
+    orvandel::test::TempFolder folder_;
 };
 
 TEST(UmAlQuraCalendar, EveningsOutsideTheEphemerisEndTheConversion) {

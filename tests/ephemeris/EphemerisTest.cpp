@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ephemeris/fn_Ephemeris.h"
+#include "tests/support/TempFolder.h"
 
 using namespace orvandel;
 namespace fs = std::filesystem;
@@ -23,24 +24,7 @@ class EphemerisEnvironment : public ::testing::Environment {
 ::testing::Environment* const environment =
     ::testing::AddGlobalTestEnvironment(new EphemerisEnvironment);
 
-// A fresh empty folder under the system's temporary folder, removed with its contents.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "orvandel-ephe-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using orvandel::test::TempFolder;
 
 constexpr double Jd20240409 = 2460410.0;                   // noon, universal time
 constexpr TGeoPosition Mecca = {39.8378, 21.4256, 421.0};  // longitude, latitude, height

@@ -18,6 +18,7 @@
 
 #include "calendar/SaudiIslamic.h"
 #include "ephemeris/fn_Ephemeris.h"
+#include "tests/support/TempFolder.h"
 
 namespace orvandel {
 namespace {
@@ -60,24 +61,17 @@ struct TDamage {
 class DamagedFolder {
   public:
     explicit DamagedFolder(const TDamage& damage) {
-        std::string pattern = (fs::temp_directory_path() / "orvandel-damaged-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        const fs::path& path = folder_.Path();
         for (const char* name : {"sepl_18.se1", "semo_18.se1"})
-            fs::copy_file(PackagedEphemerisFolder() / name, path_ / name);
-        std::fstream file(path_ / damage.File, std::ios::in | std::ios::out | std::ios::binary);
+            fs::copy_file(PackagedEphemerisFolder() / name, path / name);
+        std::fstream file(path / damage.File, std::ios::in | std::ios::out | std::ios::binary);
         file.seekp(static_cast<std::streamoff>(damage.Offset));
         file.put(static_cast<char>(damage.Byte));
     }
-    ~DamagedFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
+    const fs::path& Path() const { return folder_.Path(); }
 
   private:
-    fs::path path_;
+    orvandel::test::TempFolder folder_;
 };
 
 TEST(Fuzz, DamagedEphemerisFilesGiveTheSameHijriDatesOrWarn) {
