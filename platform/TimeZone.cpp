@@ -549,28 +549,29 @@ TimeZoneRules::SystemZone TimeZoneRules::System() {
     }
     const std::string_view value = tz;
     const bool fileOnly = value.starts_with(':');
-    const std::string_view spec = fileOnly ? value.substr(1) : value;
-    if (spec.empty()) {
+    const std::string_view zoneText = fileOnly ? value.substr(1) : value;
+    if (zoneText.empty()) {
         return utc();
     }
-    if (spec.front() == '/') {
-        if (KindOf(std::string(spec)) == FileKind::Missing) {
+    if (zoneText.front() == '/') {
+        if (KindOf(std::string(zoneText)) == FileKind::Missing) {
             throw EUnknownZone("names no zone file");
         }
-        return {FromFile(std::string(spec)), std::string(spec)};
+        return {FromFile(std::string(zoneText)), std::string(zoneText)};
     }
     if (fileOnly) {
-        return {FromDatabase(spec), std::string(spec)};
+        return {FromDatabase(zoneText), std::string(zoneText)};
     }
     // As the C library: a zone of the database first, then a rule.
-    if (IsZoneName(spec)) {
+    if (IsZoneName(zoneText)) {
         try {
-            return {FromDatabase(spec), std::string(spec)};
+            return {FromDatabase(zoneText), std::string(zoneText)};
         } catch (const EUnknownZone&) {
+            // Not in the database: read it as a rule below ("EST5EDT" is both).
         }
     }
     try {
-        return {FromPosixRule(spec), std::string(spec)};
+        return {FromPosixRule(zoneText), std::string(zoneText)};
     } catch (const EUnknownZone&) {
         throw EUnknownZone("neither a zone of the database nor a POSIX TZ rule");
     }
