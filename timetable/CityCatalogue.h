@@ -1,5 +1,5 @@
 #pragma once
-// The fixed catalogue of 81 preset places in seven regional groups, shared by the window's city
+// The fixed catalogue of preset places in seven regional groups, shared by the window's city
 // list and the orvandel-table command.
 
 #include <span>
@@ -11,16 +11,14 @@ enum class CityGroup { SaudiArabia, MiddleEast, Africa, Americas, Asia, Europe, 
 
 struct TCityGroupInfo {
     CityGroup Group;
-    std::string_view ControlName;  // "grpSaudiArabia"
-    std::string_view Caption;      // "Saudi Arabia"
-    int OpenedHeight;              // pixels an open group takes in the list
+    std::string_view Caption;  // "Saudi Arabia"
 };
 
 struct TCityEntry {
     CityGroup Group;
     std::string_view Caption;
-    int Tag;                    // 10..92, unique
-    bool Visible;               // false only for "Montreal"
+    int Tag;                    // unique in the catalogue; the window selects a city by it
+    bool Visible;               // false: never listed, but its tag is still handled
     double Latitude;            // degrees, north positive
     double Longitude;           // degrees, east positive
     int GmtHours;               // signed whole hours

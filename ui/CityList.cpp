@@ -24,6 +24,7 @@ TCityList::TCityList(QWidget* parent)
         for (const TCityEntry& entry : CityCatalogue()) {
             if (entry.Group == info.Group) {
                 group.Items.push_back(&entry);
+                group.VisibleItems += entry.Visible ? 1 : 0;
             }
         }
         group.Selected.assign(group.Items.size(), false);
@@ -91,7 +92,9 @@ void TCityList::SetCaptionColor(int group, const QColor& color) {
 }
 
 int TCityList::GroupHeight(int group) const {
-    return FGroups[group].Open ? FGroups[group].Info->OpenedHeight : CaptionHeight;
+    const Group& g = FGroups[group];
+    return g.Open ? CaptionHeight + ItemsTop + g.VisibleItems * ItemHeight + ItemsBottom
+                  : CaptionHeight;
 }
 
 int TCityList::GroupTop(int group) const {
@@ -116,7 +119,8 @@ QRect TCityList::ItemRect(int group, int item) const {
     for (int i = 0; i < item; ++i) {
         row += g.Items[i]->Visible ? 1 : 0;
     }
-    return QRect(0, GroupTop(group) + CaptionHeight + 2 + row * ItemHeight, width(), ItemHeight);
+    return QRect(0, GroupTop(group) + CaptionHeight + ItemsTop + row * ItemHeight, width(),
+                 ItemHeight);
 }
 
 QSize TCityList::sizeHint() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The collapsible list of the city catalogue: seven groups, at most one open; an open group
-// shows its visible cities. The list keeps the open and selected state and raises events; what
-// a choice does is up to the window.
+// shows its visible cities, one row each, and is as tall as its rows. The list keeps the open
+// and selected state and raises events; what a choice does is up to the window.
 
 #include <QColor>
 #include <QWidget>
@@ -15,7 +15,9 @@ class TCityList : public QWidget {
     Q_OBJECT
   public:
     static constexpr int CaptionHeight = 22;  // pixels of a group's caption row
+    static constexpr int ItemsTop = 2;        // pixels between the caption and the first city
     static constexpr int ItemHeight = 20;     // pixels of one city row
+    static constexpr int ItemsBottom = 3;     // pixels below the last city of an open group
     static constexpr int GroupSpacing = 8;    // pixels between groups
 
     explicit TCityList(QWidget* parent = nullptr);
@@ -67,6 +69,7 @@ class TCityList : public QWidget {
         std::vector<bool> Selected;
         bool Open = false;
         QColor CaptionColor;
+        int VisibleItems = 0;  // the rows of the group when open
     };
     struct Hit {
         int Group = -1;

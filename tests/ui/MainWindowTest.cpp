@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QUrl>
+#include <set>
 
 #include "tests/ui/UiTestSupport.h"
 #include "timetable/CityCatalogue.h"
@@ -184,27 +185,53 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->rgJuristic->ItemIndex(), city->Juristic);
     }
 
-    void montrealIsNeverShown() {
+    // Each group, opened, shows its visible cities one under another below its caption, a
+    // hidden one (Montreal) taking no row; the next caption follows its last city; it takes the
+    // same space beyond its rows as every other group; and the whole list fits in its box.
+    void anOpenGroupIsAsTallAsItsRows() {
         const auto form = ShowForm();
-        ClickCaption(*form, Americas);
-        int montreal = -1;
-        for (int i = 0; i < form->CityList->ItemCount(Americas); ++i) {
-            if (form->CityList->Item(Americas, i).Tag == 48) {
-                montreal = i;
-            }
+        TCityList& list = *form->CityList;
+        for (int g = 0; g < list.GroupCount(); ++g) {
+            list.Close(g);
         }
-        QVERIFY(montreal >= 0);
-        QVERIFY(form->CityList->ItemRect(Americas, montreal).isEmpty());
-        // The cities around it stand next to each other.
-        QCOMPARE(form->CityList->ItemRect(Americas, montreal - 1).bottom() + 1,
-                 form->CityList->ItemRect(Americas, montreal + 1).top());
+        const int closedHeight = list.sizeHint().height();
+        std::set<int> beyondRows;
+        int hidden = 0;
+        for (int g = 0; g < list.GroupCount(); ++g) {
+            list.Open(g);
+            int bottom = list.CaptionRect(g).bottom(), rows = 0;
+            for (int i = 0; i < list.ItemCount(g); ++i) {
+                const QRect item = list.ItemRect(g, i);
+                if (!list.Item(g, i).Visible) {
+                    QVERIFY(item.isEmpty());
+                    ++hidden;
+                    continue;
+                }
+                QVERIFY(rows == 0 ? item.top() > bottom : item.top() == bottom + 1);
+                bottom = item.bottom();
+                ++rows;
+            }
+            QVERIFY(rows > 0);
+            const bool last = g + 1 == list.GroupCount();
+            QVERIFY(bottom < (last ? list.sizeHint().height() : list.CaptionRect(g + 1).top()));
+            beyondRows.insert(list.sizeHint().height() - closedHeight -
+                              rows * TCityList::ItemHeight);
+            QVERIFY2(list.sizeHint().height() <= list.height(),
+                     std::string(list.GroupInfo(g).Caption).c_str());
+        }
+        QCOMPARE(beyondRows.size(), size_t{1});
+        QVERIFY(hidden > 0);  // the hidden branch above was exercised
     }
 
     void unknownTagsChangeNoFieldButRecompute_data() {
         QTest::addColumn<int>("tag");
-        QTest::newRow("19, a gap") << 19;
-        QTest::newRow("87, a gap") << 87;
-        QTest::newRow("200, outside") << 200;
+        // The first tag above the first city's that no city has.
+        int gap = CityCatalogue().front().Tag;
+        while (FindCityByTag(gap) != nullptr) {
+            ++gap;
+        }
+        QTest::newRow("a gap") << gap;
+        QTest::newRow("0, outside") << 0;
     }
     void unknownTagsChangeNoFieldButRecompute() {
         QFETCH(int, tag);
