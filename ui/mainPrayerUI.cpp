@@ -464,9 +464,6 @@ void TForm1::RefreshTimetable() {
     const TimetableSettings settings = ReadSettings();
     // A fatal signal during the computation reports the settings it was computing.
     SetFatalSignalDetails(FormatDetails(SystemDetails(this)));
-    if (FRefreshFault != nullptr) {
-        FRefreshFault();
-    }
     const TableClock clock = ChooseClock(settings);
     std::vector<RowTimes> times;
     const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);

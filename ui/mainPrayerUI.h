@@ -21,10 +21,6 @@ class QPainter;
 
 namespace orvandel {
 
-namespace test {
-class TRefreshFault;
-}
-
 class TCityList;
 class TDateField;
 class TDrawGrid;
@@ -169,11 +165,6 @@ class TForm1 : public QWidget {
     Timetable FWeek;
     TableClock FClock;
     QFont FHeaderFont, FDigitRowFont, FTimeFont, FDateFont;
-
-    // Called by every recompute once the settings are read, before the week is computed;
-    // null in the program. Only tests set it, to make a recompute fail on purpose.
-    friend class test::TRefreshFault;
-    static inline void (*FRefreshFault)() = nullptr;
 };
 
 }  // namespace orvandel

@@ -340,28 +340,6 @@ class MainWindowTest : public QObject {
         QVERIFY(form->CityList->IsSelected(SaudiArabia, 5));
     }
 
-    // A recompute that fails leaves the window working: the error is reported by the
-    // application, the cursor and FUpdating are restored, and the next change recomputes. The
-    // week of 1 January of year 1 starts in year 0, which the date services refuse.
-    void failedRecomputeLeavesTheWindowWorking() {
-        const auto form = ShowForm();
-        auto* application = qobject_cast<TApplication*>(QCoreApplication::instance());
-        QVERIFY(application != nullptr);
-        const int reports = application->ReportCount();
-        form->edCalendar->SetValue(EncodeDate(1, 1, 1));
-        QCOMPARE(application->ReportCount(), reports + 1);
-        QVERIFY(application->ReportDialog()->ReportText().contains(
-            QStringLiteral("Error: orvandel::EConvertError")));
-        application->ReportDialog()->close();
-        QVERIFY(!form->Updating());
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        const int before = form->RefreshCount();
-        form->edCalendar->SetValue(FixedToday());
-        QCOMPARE(form->RefreshCount(), before + 1);
-        QCOMPARE(form->CurrentDayRow, FixedTodayRow);
-        QCOMPARE(application->ReportCount(), reports + 1);
-    }
-
     // The first and last weeks the date field offers compute without an error report, also
     // where the universal time of a sunrise or sunset falls in year 0 or 10000.
     void endsOfTheDateRange_data() {
