@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <set>
 
+#include "platform/TimeZone.h"
 #include "tests/ui/UiTestSupport.h"
 #include "timetable/CityCatalogue.h"
 #include "ui/Application.h"
@@ -457,19 +458,26 @@ class MainWindowTest : public QObject {
     }
 
     // Every catalogue city without daylight saving looks as before: no box, and the week of
-    // its GMT fields; those whose clocks change show the box (1 July 2026).
+    // its GMT fields. The box shows for a city whose clock differs in January and July 2026 or
+    // on 1 July from its fields (Marrakech, on UTC+1 until Morocco moves to UTC+0 on
+    // 20 September 2026), as the zone database reads.
     void citiesWithoutDaylightSavingAreUnchanged() {
         const auto form = ShowForm();
         form->edCalendar->SetValue(EncodeDate(2026, 7, 1));
-        int shown = 0, hidden = 0;
+        constexpr int64_t january = 1767268800, july = 1782907200;  // noon UTC, 1 Jan/1 Jul 2026
+        int shown = 0;
         TimetableEngine engine;
         for (const TCityEntry& city : CityCatalogue()) {
             form->SelectCity(city.Tag);
-            if (form->cbLocalClock->isVisible()) {
+            const auto zone = TimeZoneRules::FromDatabase(city.IanaZone);
+            const bool changes =
+                zone->OffsetAt(january) != zone->OffsetAt(july) ||
+                zone->OffsetAt(july) != 60 * ZoneOffsetMinutes(city.GmtHours, city.GmtMinutes);
+            QVERIFY2(form->cbLocalClock->isVisible() == changes, city.Caption.data());
+            if (changes) {
                 ++shown;
                 continue;
             }
-            ++hidden;
             const Timetable week = engine.ComputeWeek(form->ReadSettings());
             for (int row = 1; row <= 7; ++row) {
                 for (int prayer = 0; prayer < 6; ++prayer) {
@@ -479,10 +487,9 @@ class MainWindowTest : public QObject {
             }
             QVERIFY(form->ClockText.isEmpty());
         }
-        qInfo("%d cities on a clock with daylight saving, %d without", shown, hidden);
-        // The 28 cities whose countries change their clocks, and Marrakech, on UTC+1 until
-        // Morocco moves to UTC+0 on 20 September 2026.
-        QCOMPARE(shown, 29);
+        qInfo("%d cities on a clock with daylight saving, %d without", shown,
+              static_cast<int>(CityCatalogue().size()) - shown);
+        QVERIFY(shown > 0);
     }
 
     void webLinkTurnsPurpleAfterOpening() {
