@@ -141,6 +141,11 @@ std::span<const TCityEntry> CityCatalogue() {
     return Entries;
 }
 
+const TCityEntry& DefaultCity() {
+    static const TCityEntry& mecca = *FindCityByCaption("Mecca");
+    return mecca;
+}
+
 const TCityEntry* FindCityByTag(int tag) {
     const auto* it = std::find_if(std::begin(Entries), std::end(Entries),
                                   [tag](const TCityEntry& e) { return e.Tag == tag; });

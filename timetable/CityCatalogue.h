@@ -33,6 +33,8 @@ struct TCityEntry {
 std::span<const TCityGroupInfo> CityGroups();
 // Every entry in display order (group by group, alphabetical within a group).
 std::span<const TCityEntry> CityCatalogue();
+// The place the window starts on and the command takes without a city or coordinates: Mecca.
+const TCityEntry& DefaultCity();
 // The entry with that tag, or nullptr.
 const TCityEntry* FindCityByTag(int tag);
 // The entry whose caption matches, ignoring ASCII case, or nullptr.

@@ -529,7 +529,7 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     }
     const bool coordinates = latOption->count() > 0;
     const TCityEntry* base =
-        cityEntry != nullptr ? cityEntry : (coordinates ? nullptr : FindCityByCaption("Mecca"));
+        cityEntry != nullptr ? cityEntry : (coordinates ? nullptr : &DefaultCity());
     if (base != nullptr) {
         ApplyCity(s, *base);
         request.PlaceName = std::string(base->Caption);

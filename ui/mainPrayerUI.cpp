@@ -423,15 +423,19 @@ void TForm1::FormShow() {
     {
         const TUpdatingScope updating(FUpdating, false);
         edCalendar->SetValue(Now());
-        constexpr int saudiArabia = 0;
-        if (CityList->IsOpen(saudiArabia)) {
-            GroupOpen(saudiArabia);
+        const TCityEntry& start = DefaultCity();
+        const int group = static_cast<int>(start.Group);  // the list keeps the catalogue's order
+        if (CityList->IsOpen(group)) {
+            GroupOpen(group);
         } else {
-            CityList->Open(saudiArabia);
+            CityList->Open(group);
         }
-        constexpr int mecca = 5;  // the sixth city of the group
-        CityList->SetSelected(saudiArabia, mecca);
-        SelectCity(CityList->Item(saudiArabia, mecca).Tag);
+        int item = 0;
+        while (&CityList->Item(group, item) != &start) {
+            ++item;
+        }
+        CityList->SetSelected(group, item);
+        SelectCity(start.Tag);
     }
     RefreshTimetable();
 }
