@@ -379,7 +379,11 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
     if (K.VisibleCrescent == nullptr)
         throw EInvalidOp("PhasisOnOrBefore: class " + DateClassName(K) +
                          " has no crescent criterion");
+    return PhasisOnOrBefore(K, Date, L, State, K.VisibleCrescent);
+}
 
+int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L,
+                                     SolarState& State, const TCrescentCriterion& Visible) {
     // Days since the mean new moon, from the phase at midnight (universal time) of Date.
     const long double phase = LunarPhase(Date, State);
     const int64_t age = FloorInt(phase / AsDegrees(360) * MeanSynodicMonth);  // 0..29
@@ -400,7 +404,7 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
                                  L.Name + "\" (searched from fixed date " + std::to_string(Date) +
                                  "; gave up after " + std::to_string(MaxDaysSearched) + " days)");
             ++daysTried;
-            if (K.VisibleCrescent(NarrowToInt32(d, "PhasisOnOrBefore: search day"), L, State))
+            if (Visible(NarrowToInt32(d, "PhasisOnOrBefore: search day"), L, State))
                 return d;
         }
         return last + 1;
@@ -425,10 +429,10 @@ int32_t TProtoDate::PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TL
             // first evening among the days from Mean - 2 to Date. The first one found is also
             // what a search from Mean - 2 would return.
             for (int64_t d = day(-2); d <= Date; ++d)
-                if (K.VisibleCrescent(static_cast<int32_t>(d), L, State))
+                if (Visible(static_cast<int32_t>(d), L, State))
                     return static_cast<int32_t>(d);
         } else {
-            monthBegun = K.VisibleCrescent(Date, L, State);
+            monthBegun = Visible(Date, L, State);
         }
         if (!monthBegun)
             return previousMonth();

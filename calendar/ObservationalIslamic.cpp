@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "calendar/Location.h"
-#include "calendar/SolarState.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 
@@ -67,54 +66,29 @@ const TLocation& TObservationalIslamic::VisibilityLocation() {
 }
 
 bool TObservationalIslamic::TrySetFixed(int32_t Fixed) noexcept {
-    try {
-        const TDateClass& K = ClassType();
-        if (K.VisibilityLocation == nullptr)
-            throw EInvalidOp(std::string("SetFixed: class ") + K.Name +
-                             " names no visibility location");
-        SolarState solar;
-        SetFromCrescent(K, Fixed, K.VisibilityLocation(), solar);
-        return true;
-    } catch (...) {
+    const TDateClass& K = ClassType();
+    if (K.VisibilityLocation == nullptr)
         return false;
-    }
+    return SetFixedAt(Fixed, K.VisibilityLocation());
 }
 
 bool TObservationalIslamic::SetFixedAt(int32_t Fixed, const TLocation& Location) noexcept {
-    return SetFixedWith(ClassType(), Fixed, Location);
-}
-
-bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
-                                         const TLocation& Location) noexcept {
     try {
-        SolarState solar;
-        SetFromCrescent(K, Fixed, Location, solar);
+        SetFromMonthStart(Fixed, PhasisOnOrBefore(ClassType(), Fixed, Location));
         return true;
     } catch (...) {
         return false;
     }
 }
 
-bool TObservationalIslamic::SetFixedWith(const TDateClass& K, int32_t Fixed,
-                                         const TLocation& Location, SolarState& Solar) noexcept {
-    try {
-        SetFromCrescent(K, Fixed, Location, Solar);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
-void TObservationalIslamic::SetFromCrescent(const TDateClass& K, int32_t Fixed,
-                                            const TLocation& Location, SolarState& Solar) {
+void TObservationalIslamic::SetFromMonthStart(int32_t Fixed, int32_t Crescent) {
     constexpr const char* what = "TObservationalIslamic.SetFixed";
-    const int32_t crescent = PhasisOnOrBefore(K, Fixed, Location, Solar);
     // Whole mean months from the epoch to the crescent; |elapsed| < 2^32 / 29.5.
     const long double elapsed =
-        RoundHalfEven(static_cast<long double>(int64_t{crescent} - Epoch()) / MeanSynodicMonth);
+        RoundHalfEven(static_cast<long double>(int64_t{Crescent} - Epoch()) / MeanSynodicMonth);
     Year = CheckedAdd(Quotient(elapsed, 12), 1, what);
     Month = CheckedAdd(Modulo(NarrowToInt32(static_cast<int64_t>(elapsed), what), 12), 1, what);
-    Day = CheckedAdd(CheckedSub(Fixed, crescent, what), 1, what);
+    Day = CheckedAdd(CheckedSub(Fixed, Crescent, what), 1, what);
 }
 
 }  // namespace orvandel

@@ -46,17 +46,11 @@ class TObservationalIslamic : public TIslamic {
     bool TrySetFixed(int32_t Fixed) noexcept;
     // As TrySetFixed, with Location in place of the class's place. The caller keeps Location.
     bool SetFixedAt(int32_t Fixed, const TLocation& Location) noexcept;
-    // As SetFixedAt, with the crescent criterion of class K in place of the object's class:
-    // for a caller that wraps the class's criterion (one that remembers its answers, say).
-    bool SetFixedWith(const TDateClass& K, int32_t Fixed, const TLocation& Location) noexcept;
-    // As SetFixedWith, the search using the solar state of a caller that converts nearby days.
-    bool SetFixedWith(const TDateClass& K, int32_t Fixed, const TLocation& Location,
-                      SolarState& Solar) noexcept;
 
-  private:
-    // Steps shared by the setters; raises what the search or the integer steps raise.
-    void SetFromCrescent(const TDateClass& K, int32_t Fixed, const TLocation& Location,
-                         SolarState& Solar);
+  protected:
+    // Year, Month and Day of Fixed in the month that began on fixed date Crescent (the day the
+    // crescent search found); raises EIntOverflow as the integer steps do.
+    void SetFromMonthStart(int32_t Fixed, int32_t Crescent);
 };
 
 }  // namespace orvandel

@@ -10,6 +10,7 @@
 // arithmetic runs in long double (80-bit here); values passed between operations are double.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -178,6 +179,13 @@ class TProtoDate {
     static int32_t PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L);
     static int32_t PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L,
                                     SolarState& State);
+    // The same search with Visible in place of K's criterion, for a caller that keeps the
+    // criterion's answers; K names the class in errors and says whether its criterion holds
+    // only at a month's start.
+    using TCrescentCriterion =
+        std::function<bool(int32_t Date, const TLocation& L, SolarState& State)>;
+    static int32_t PhasisOnOrBefore(const TDateClass& K, int32_t Date, const TLocation& L,
+                                    SolarState& State, const TCrescentCriterion& Visible);
 };
 
 // Noon of 1 January 2000 on the fixed-date scale (730120.5); computed once on first use.

@@ -221,6 +221,36 @@ bool TSaudiIslamic::VisibleCrescent(int32_t Date, const TLocation&, SolarState& 
     }
 }
 
+bool UmAlQuraAnswers::VisibleCrescent(int32_t Date, const TLocation& Location,
+                                      SolarState& Solar) {
+    // An answer judged while its evening gave the source up, on the next source, is kept under
+    // the source before and so dropped with the others at the next question.
+    const uint64_t source = EphemerisSourceChanges();
+    if (source != source_) {
+        byDay_.clear();
+        source_ = source;
+    }
+    const auto found = byDay_.find(Date);
+    if (found != byDay_.end())
+        return found->second;
+    const bool visible = TSaudiIslamic::VisibleCrescent(Date, Location, Solar);
+    byDay_.emplace(Date, visible);
+    return visible;
+}
+
+bool TSaudiIslamic::TrySetFixed(int32_t Fixed, SolarState& Solar,
+                                UmAlQuraAnswers& Answers) noexcept {
+    try {
+        const auto kept = [&Answers](int32_t Date, const TLocation& L, SolarState& State) {
+            return Answers.VisibleCrescent(Date, L, State);
+        };
+        SetFromMonthStart(Fixed, PhasisOnOrBefore(Class, Fixed, VisibilityLocation(), Solar, kept));
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 bool UmAlQuraMayConvert(int32_t Fixed) noexcept {
     const TLocation& mecca = UmAlQuraSource().AstronomyLocation;
     const double first = JulianDayOfMeccaMidnight(int64_t{Fixed} - SearchDaysBefore, mecca);

@@ -6,6 +6,7 @@
 // Fields, month numbering, names and text form are those of TObservationalIslamic.
 
 #include <cstdint>
+#include <map>
 
 #include "calendar/ObservationalIslamic.h"
 
@@ -40,6 +41,22 @@ double SunsetDisagreement(int32_t Eve, double Sunset, SolarState& State);
 double MoonsetDisagreement(double Moonset);
 double MoonsetDisagreement(double Moonset, SolarState& State);
 
+// The Umm al-Qura criterion's answers, kept by day for a caller that converts many nearby
+// dates: their crescent searches judge many of the same evenings again. An answer depends on
+// the evening and on the ephemeris source alone, so the kept answers are dropped as soon as the
+// source changes (a new start-up, or a source given up for a wrong answer): none outlives the
+// source that gave it. One object serves one thread at a time.
+class UmAlQuraAnswers {
+  public:
+    // TSaudiIslamic::VisibleCrescent, answered from the kept answers when the evening was
+    // judged before on the same source. A raise keeps nothing.
+    bool VisibleCrescent(int32_t Date, const TLocation& Location, SolarState& Solar);
+
+  private:
+    std::map<int32_t, bool> byDay_;
+    uint64_t source_ = 0;  // EphemerisSourceChanges() when byDay_ was last checked
+};
+
 class TSaudiIslamic final : public TObservationalIslamic {
   public:
     // Criterion TSaudiIslamic::VisibleCrescent, place MeccaLocation, and a criterion that
@@ -73,6 +90,11 @@ class TSaudiIslamic final : public TObservationalIslamic {
     static bool VisibleCrescent(int32_t Date, const TLocation& Location, SolarState& State);
     // TIslamic::MeccaLocation(). The criterion ignores its place, so this changes no result.
     static const TLocation& VisibilityLocation();
+
+    using TObservationalIslamic::TrySetFixed;
+    // As TrySetFixed, for a caller converting a run of nearby dates: the search uses the solar
+    // state Solar and asks the criterion through Answers, both held over the run.
+    bool TrySetFixed(int32_t Fixed, SolarState& Solar, UmAlQuraAnswers& Answers) noexcept;
 };
 
 }  // namespace orvandel

@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <map>
 #include <mutex>
 #include <numbers>
 #include <optional>
@@ -177,46 +176,6 @@ pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const TCa
     return block;
 }
 
-// ---- The Umm al-Qura criterion within one recompute ----
-// The crescent searches of the rows of a run judge many of the same evenings again, and within
-// one recompute an evening's answer cannot change; so the answers of a recompute are kept, per
-// day, in the map that RememberCrescents names on this thread.
-thread_local std::map<int32_t, bool>* rememberedCrescents = nullptr;
-
-bool RememberedUmAlQuraCrescent(int32_t date, const TLocation& location, SolarState& solar) {
-    if (rememberedCrescents == nullptr) {
-        return TSaudiIslamic::VisibleCrescent(date, location, solar);
-    }
-    const auto found = rememberedCrescents->find(date);
-    if (found != rememberedCrescents->end()) {
-        return found->second;
-    }
-    // A raise keeps nothing.
-    const bool visible = TSaudiIslamic::VisibleCrescent(date, location, solar);
-    rememberedCrescents->emplace(date, visible);
-    return visible;
-}
-
-// TSaudiIslamic's class with the criterion above: the same name, place and search.
-const TDateClass RememberedUmAlQura = {"TSaudiIslamic", &TObservationalIslamic::Class,
-                                       &RememberedUmAlQuraCrescent,
-                                       &TSaudiIslamic::VisibilityLocation,
-                                       /*CriterionHoldsOnlyAtMonthStart=*/true};
-
-// Names the map of one recompute for the criterion above while it lives.
-class RememberCrescents {
-  public:
-    explicit RememberCrescents(std::map<int32_t, bool>& answers) : previous_(rememberedCrescents) {
-        rememberedCrescents = &answers;
-    }
-    ~RememberCrescents() { rememberedCrescents = previous_; }
-    RememberCrescents(const RememberCrescents&) = delete;
-    RememberCrescents& operator=(const RememberCrescents&) = delete;
-
-  private:
-    std::map<int32_t, bool>* previous_;
-};
-
 }  // namespace
 
 std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours) {
@@ -266,7 +225,6 @@ struct TimetableEngine::RowContext {
     int32_t MonthStart = 0;  // fixed date of day 1
     int32_t HijriYear = 0, HijriMonth = 0;
     bool HighLatitude;  // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
-    std::map<int32_t, bool> Crescents;  // the criterion's answers of this recompute, by day
     // The locale's names taken once for a long run instead of twice per row; none for a short
     // one.
     std::optional<TCivilDateNames> DateNames;
@@ -311,7 +269,8 @@ void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
     }
 }
 
-void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar) {
+void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar,
+                                   UmAlQuraAnswers& crescents) {
     const int32_t offset = day.Fixed - context.MonthStart;  // day of month - 1 when known
     if (context.MonthKnown && offset >= 0 && offset < 29) {
         day.HijriValid = true;
@@ -319,8 +278,7 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, Solar
         day.HijriMonth = context.HijriMonth;
         day.HijriDay = offset + 1;
     } else if (UmAlQuraMayConvert(day.Fixed) &&
-               islamicDate_->SetFixedWith(RememberedUmAlQura, day.Fixed, *currentLocation_,
-                                          solar) &&
+               islamicDate_->TrySetFixed(day.Fixed, solar, crescents) &&
                islamicDate_->Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
@@ -564,23 +522,23 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
         // This thread's, for the crescent searches of the dates and then for its rows: both
         // ask for the sun on the days of the run.
         SolarState solar;
-        {
-            // The Umm al-Qura dates, in order and on this thread: they use the ephemeris
-            // library, whose state is global, and the month found for one row serves the next.
-            const RememberCrescents remember(context.Crescents);
-            // A source of the ephemeris given up on the way may have answered some evenings
-            // already: then the dates are found again, from the source used instead.
-            for (;;) {
-                const uint64_t sources = EphemerisSourceChanges();
-                for (TimetableDay& day : days) {
-                    SetHijriDate(context, day, solar);
-                }
-                if (EphemerisSourceChanges() == sources) {
-                    break;
-                }
-                context.Crescents.clear();
-                context.MonthKnown = false;
+        // The Umm al-Qura dates, in order and on this thread: they use the ephemeris library,
+        // whose state is global, and the month found for one row serves the next. Within one
+        // recompute an evening's answer cannot change, so the searches of the run share the
+        // criterion's answers.
+        UmAlQuraAnswers crescents;
+        // A source of the ephemeris given up on the way may have answered some evenings
+        // already: then the dates are found again, from the source used instead (the answers
+        // it gave are dropped with it).
+        for (;;) {
+            const uint64_t sources = EphemerisSourceChanges();
+            for (TimetableDay& day : days) {
+                SetHijriDate(context, day, solar, crescents);
             }
+            if (EphemerisSourceChanges() == sources) {
+                break;
+            }
+            context.MonthKnown = false;
         }
         computeEvents(solar);
     }  // joins the helpers
@@ -621,7 +579,6 @@ TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSetti
                       0,
                       0,
                       !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
-                      {},
                       {}};
 }
 

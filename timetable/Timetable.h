@@ -19,6 +19,7 @@ class SolarState;
 
 class TLocation;
 class TSaudiIslamic;
+class UmAlQuraAnswers;
 
 // What the recompute reads from the controls.
 struct TimetableSettings {
@@ -186,8 +187,10 @@ class TimetableEngine {
     // The times and their texts from the row's events, once its Hijri date is known (the Umm
     // Al-Qura Isha depends on the month).
     void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) const;
-    // The row's Umm al-Qura date; the crescent search uses the solar state of this thread.
-    void SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar);
+    // The row's Umm al-Qura date; the crescent search uses the solar state of this thread and
+    // the criterion's answers of the run.
+    void SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar,
+                      UmAlQuraAnswers& crescents);
 
     std::unique_ptr<TLocation> currentLocation_;
     std::unique_ptr<TSaudiIslamic> islamicDate_;

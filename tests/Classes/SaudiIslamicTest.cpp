@@ -14,6 +14,7 @@
 #include "calendar/Islamic.h"
 #include "calendar/Location.h"
 #include "calendar/SaudiIslamic.h"
+#include "calendar/SolarState.h"
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
@@ -356,17 +357,28 @@ class OneBlockFolder {
 };
 
 TEST(UmAlQuraCalendar, EveningsOutsideTheEphemerisEndTheConversion) {
+    // In 1750 the first evening that passes the phase test; the days before it fail that test.
+    const int32_t april1 = Fixed(1750, 4, 1);
+    int32_t day = april1;
+    while (!(PhaseAtMidnight(day) > 0 && PhaseAtMidnight(day) < 25))
+        ++day;
+    // The answer, judged and kept on the packaged files, which cover 1750: kept answers are
+    // the criterion's own.
+    UmAlQuraAnswers kept;
+    SolarState solar;
+    const bool packaged = TSaudiIslamic::VisibleCrescent(day, LosAngeles());
+    EXPECT_EQ(kept.VisibleCrescent(day, LosAngeles(), solar), packaged);
+    EXPECT_EQ(kept.VisibleCrescent(day, LosAngeles(), solar), packaged);
+
     const OneBlockFolder folder;
     StartEphemeris(folder.Path());
     ASSERT_EQ(EphemerisFlag(), EphemerisSwiss);
-
-    // In 1750 the first evening that passes the phase test raises, with no ephemeris call.
-    int32_t day = Fixed(1750, 4, 1);
-    while (!(PhaseAtMidnight(day) > 0 && PhaseAtMidnight(day) < 25))
-        ++day;
-    const uint64_t before = EphemerisCallCount();
+    // Days that fail the phase test are answered without the ephemeris; the evening that
+    // passes it raises, also where an answer was kept on the source before.
+    for (int32_t d = april1; d < day; ++d)
+        EXPECT_FALSE(TSaudiIslamic::VisibleCrescent(d, LosAngeles())) << Text(d);
     EXPECT_THROW(TSaudiIslamic::VisibleCrescent(day, LosAngeles()), ERangeError);
-    EXPECT_EQ(EphemerisCallCount(), before);
+    EXPECT_THROW(kept.VisibleCrescent(day, LosAngeles(), solar), ERangeError);
     EXPECT_FALSE(UmAlQuraMayConvert(day));
     TSaudiIslamic date;
     date.SetFields(std::array<int32_t, 3>{1, 2, 3});
