@@ -14,15 +14,11 @@ using namespace orvandel;
 void Convert(benchmark::State& state, int32_t fixed) {
     TSaudiIslamic date;
     const TLocation& place = DefaultLocation();
-    const uint64_t callsBefore = EphemerisCallCount();
     for (auto _ : state) {
         const bool ok = date.SetFixedAt(fixed, place);
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(date.Day);
     }
-    state.counters["ephemeris calls"] =
-        benchmark::Counter(static_cast<double>(EphemerisCallCount() - callsBefore),
-                           benchmark::Counter::kAvgIterations);
     state.SetLabel(std::to_string(date.Day) + "/" + std::to_string(date.Month) + "/" +
                    std::to_string(date.Year));
 }

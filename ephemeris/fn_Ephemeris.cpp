@@ -74,7 +74,6 @@ struct TSpan {
 bool started = false;
 int32_t flag = EphemerisBuiltIn;
 char errorBuffer[EphemerisErrorSize] = {};
-uint64_t callCount = 0;
 TEphemerisRange range{};
 
 // The library's own files are probed block by block only as far as a date asked for needs
@@ -350,12 +349,6 @@ void EnsureStarted() {
         StartEphemeris();
 }
 
-// Every wrapper: start on first use, count the call.
-void BeforeCall() {
-    EnsureStarted();
-    ++callCount;
-}
-
 }  // namespace
 
 std::filesystem::path PackagedEphemerisFolder() {
@@ -521,17 +514,13 @@ std::string EphemerisErrorText() {
     return std::string(errorBuffer, strnlen(errorBuffer, sizeof errorBuffer));
 }
 
-uint64_t EphemerisCallCount() {
-    return callCount;
-}
-
 double EphemerisJulDay(int Year, int Month, int Day, double Hour) {
-    BeforeCall();
+    EnsureStarted();
     return swe_julday(Year, Month, Day, Hour, SE_GREG_CAL);
 }
 
 TJulDayParts EphemerisRevJul(double JulianDay) {
-    BeforeCall();
+    EnsureStarted();
     TJulDayParts parts{};
     swe_revjul(JulianDay, SE_GREG_CAL, &parts.Year, &parts.Month, &parts.Day, &parts.Hour);
     return parts;
@@ -539,7 +528,7 @@ TJulDayParts EphemerisRevJul(double JulianDay) {
 
 int32_t EphemerisRiseTrans(double JdUt, int32_t Body, int32_t EventFlags,
                            const TGeoPosition& Position, double& EventJd) {
-    BeforeCall();
+    EnsureStarted();
     // The library may write a star's full name back into the star-name argument; an empty
     // name of this size selects the body number and leaves room for any such write.
     char starName[AS_MAXCH] = {};
@@ -553,13 +542,13 @@ int32_t EphemerisRiseTrans(double JdUt, int32_t Body, int32_t EventFlags,
 }
 
 int32_t EphemerisCalcUt(double JdUt, int32_t Body, std::array<double, 6>& Out) {
-    BeforeCall();
+    EnsureStarted();
     return swe_calc_ut(JdUt, Body, flag, Out.data(), errorBuffer);
 }
 
 std::array<double, 3> EphemerisAzAlt(double JdUt, const TGeoPosition& Position,
                                      const std::array<double, 3>& Ecliptic) {
-    BeforeCall();
+    EnsureStarted();
     double geopos[3] = {Position[0], Position[1], Position[2]};
     double xin[3] = {Ecliptic[0], Ecliptic[1], Ecliptic[2]};
     double xaz[3] = {};

@@ -112,11 +112,7 @@ int32_t EphemerisFlag();
 char* EphemerisError();
 std::string EphemerisErrorText();
 
-// Number of library calls made through the wrappers below since the program started. Tests
-// read it to check that a computation made no ephemeris call.
-uint64_t EphemerisCallCount();
-
-// ---- Wrappers: each starts the library if needed and counts one call ----
+// ---- Wrappers: each starts the library if needed ----
 
 // Julian day number (universal time) of a Gregorian date and hour [0, 24) of universal time.
 double EphemerisJulDay(int Year, int Month, int Day, double Hour);
