@@ -1,6 +1,7 @@
 // The Umm al-Qura calendar.
 #include "calendar/SaudiIslamic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -230,11 +231,12 @@ bool UmAlQuraAnswers::VisibleCrescent(int32_t Date, const TLocation& Location,
         byDay_.clear();
         source_ = source;
     }
-    const auto found = byDay_.find(Date);
-    if (found != byDay_.end())
-        return found->second;
+    const auto at = std::lower_bound(byDay_.begin(), byDay_.end(), Date,
+                                     [](const TAnswer& a, int32_t day) { return a.Day < day; });
+    if (at != byDay_.end() && at->Day == Date)
+        return at->Visible;
     const bool visible = TSaudiIslamic::VisibleCrescent(Date, Location, Solar);
-    byDay_.emplace(Date, visible);
+    byDay_.insert(at, {Date, visible});
     return visible;
 }
 

@@ -6,7 +6,7 @@
 // Fields, month numbering, names and text form are those of TObservationalIslamic.
 
 #include <cstdint>
-#include <map>
+#include <vector>
 
 #include "calendar/ObservationalIslamic.h"
 
@@ -53,7 +53,13 @@ class UmAlQuraAnswers {
     bool VisibleCrescent(int32_t Date, const TLocation& Location, SolarState& Solar);
 
   private:
-    std::map<int32_t, bool> byDay_;
+    struct TAnswer {
+        int32_t Day;
+        bool Visible;
+    };
+    // By increasing day. A run's searches move forward in time, so most new evenings go at or
+    // near the end.
+    std::vector<TAnswer> byDay_;
     uint64_t source_ = 0;  // EphemerisSourceChanges() when byDay_ was last checked
 };
 
