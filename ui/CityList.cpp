@@ -1,8 +1,11 @@
 #include "ui/CityList.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/Colors.h"
@@ -17,7 +20,8 @@ constexpr int ItemIndent = 16;    // pixels
 TCityList::TCityList(QWidget* parent)
     : QWidget(parent),
       FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
-      FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal) {
+      FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal),
+      FScrollBar(new QScrollBar(Qt::Vertical, this)) {
     const QColor closedColor = GrayTextColor(palette());
     for (const TCityGroupInfo& info : CityGroups()) {
         Group group{&info, {}, {}, false, closedColor};
@@ -33,6 +37,11 @@ TCityList::TCityList(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAutoFillBackground(false);
+    // The keys and the clicks stay with the list; the bar shows only while the rows overflow.
+    FScrollBar->setFocusPolicy(Qt::NoFocus);
+    FScrollBar->setSingleStep(ItemHeight);
+    FScrollBar->hide();
+    connect(FScrollBar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
 }
 
 const TCityEntry& TCityList::Item(int group, int item) const {
@@ -56,6 +65,8 @@ void TCityList::Open(int group) {
         Close(previous);
     }
     FGroups[group].Open = true;
+    UpdateScrollBar();
+    ScrollIntoView(CaptionRect(group));
     update();
     emit GroupOpened(group);
 }
@@ -65,6 +76,7 @@ void TCityList::Close(int group) {
         return;
     }
     FGroups[group].Open = false;
+    UpdateScrollBar();
     update();
     emit GroupClosed(group);
 }
@@ -78,6 +90,9 @@ void TCityList::SetSelected(int group, int item) {
     selected.at(item);  // range check before changing anything
     selected.assign(selected.size(), false);
     selected[item] = true;
+    if (const QRect place = ItemRect(group, item); !place.isEmpty()) {
+        ScrollIntoView(place);
+    }
     update();
 }
 
@@ -98,7 +113,7 @@ int TCityList::GroupHeight(int group) const {
 }
 
 int TCityList::GroupTop(int group) const {
-    int top = 0;
+    int top = -FScrollBar->value();
     for (int g = 0; g < group; ++g) {
         top += GroupHeight(g) + GroupSpacing;
     }
@@ -107,7 +122,7 @@ int TCityList::GroupTop(int group) const {
 
 QRect TCityList::CaptionRect(int group) const {
     FGroups.at(group);
-    return QRect(0, GroupTop(group), width(), CaptionHeight);
+    return QRect(0, GroupTop(group), RowWidth(), CaptionHeight);
 }
 
 QRect TCityList::ItemRect(int group, int item) const {
@@ -119,7 +134,7 @@ QRect TCityList::ItemRect(int group, int item) const {
     for (int i = 0; i < item; ++i) {
         row += g.Items[i]->Visible ? 1 : 0;
     }
-    return QRect(0, GroupTop(group) + CaptionHeight + ItemsTop + row * ItemHeight, width(),
+    return QRect(0, GroupTop(group) + CaptionHeight + ItemsTop + row * ItemHeight, RowWidth(),
                  ItemHeight);
 }
 
@@ -129,6 +144,43 @@ QSize TCityList::sizeHint() const {
         height += GroupHeight(g) + (g > 0 ? GroupSpacing : 0);
     }
     return QSize(120, height);
+}
+
+int TCityList::RowWidth() const {
+    return FScrollBar->isHidden() ? width() : width() - FScrollBar->width();
+}
+
+// Sets the bar's range to the rows that do not fit (which also clamps the position when the
+// rows shrink) and shows it only while there are some.
+void TCityList::UpdateScrollBar() {
+    const int overflow = std::max(0, sizeHint().height() - height());
+    const int barWidth = FScrollBar->sizeHint().width();
+    FScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
+    FScrollBar->setPageStep(height());
+    FScrollBar->setRange(0, overflow);
+    FScrollBar->setVisible(overflow > 0);
+}
+
+// Scrolls by as little as brings `place` wholly into view, its top first when it is taller
+// than the widget.
+void TCityList::ScrollIntoView(const QRect& place) {
+    const int top = FScrollBar->value() + place.top();
+    FScrollBar->setValue(
+        std::min(std::max(FScrollBar->value(), top + place.height() - height()), top));
+}
+
+void TCityList::resizeEvent(QResizeEvent*) {
+    UpdateScrollBar();
+}
+
+// The wheel over the rows turns the bar, as over the bar itself; without a bar it goes on to
+// the parent.
+void TCityList::wheelEvent(QWheelEvent* event) {
+    if (FScrollBar->isHidden()) {
+        event->ignore();
+        return;
+    }
+    QCoreApplication::sendEvent(FScrollBar, event);
 }
 
 TCityList::Hit TCityList::HitTest(const QPoint& point) const {

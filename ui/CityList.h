@@ -1,13 +1,18 @@
 #pragma once
 // The collapsible list of the city catalogue: seven groups, at most one open; an open group
-// shows its visible cities, one row each, and is as tall as its rows. The list keeps the open
-// and selected state and raises events; what a choice does is up to the window.
+// shows its visible cities, one row each, and is as tall as its rows. When the open group
+// makes the list taller than the widget, a vertical scroll bar appears at its right edge; the
+// wheel scrolls, and a newly opened group's caption and the selected city are scrolled into
+// view. The list keeps the open and selected state and raises events; what a choice does is up
+// to the window.
 
 #include <QColor>
 #include <QWidget>
 #include <vector>
 
 #include "timetable/CityCatalogue.h"
+
+class QScrollBar;
 
 namespace orvandel {
 
@@ -37,16 +42,19 @@ class TCityList : public QWidget {
     void Close(int group);
 
     bool IsSelected(int group, int item) const;
-    // Marks one item selected and clears the mark of the group's other items.
+    // Marks one item selected, clears the mark of the group's other items, and scrolls the
+    // item into view when its group is open.
     void SetSelected(int group, int item);
     void ClearSelected(int group, int item);
     void SetCaptionColor(int group, const QColor& color);
     QColor CaptionColor(int group) const { return FGroups.at(group).CaptionColor; }
 
-    // Where the caption and a visible item of an open group are drawn; an empty rectangle for
-    // an item that is hidden or in a closed group.
+    // Where the caption and a visible item of an open group are drawn, in the widget's
+    // coordinates as scrolled (outside the widget when scrolled out of view); an empty
+    // rectangle for an item that is hidden or in a closed group.
     QRect CaptionRect(int group) const;
     QRect ItemRect(int group, int item) const;
+    // The height of all the groups, as they are open or closed.
     QSize sizeHint() const override;
 
   signals:
@@ -61,6 +69,8 @@ class TCityList : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Group {
@@ -80,11 +90,15 @@ class TCityList : public QWidget {
     int GroupHeight(int group) const;
     Hit HitTest(const QPoint& point) const;
     void ClickSelectedNeighbour(int direction);
+    int RowWidth() const;  // the width left of the scroll bar
+    void UpdateScrollBar();
+    void ScrollIntoView(const QRect& place);
 
     std::vector<Group> FGroups;
     Hit FPressed;
     int FHoverCaption = -1;
     QFont FCaptionFont, FItemFont;
+    QScrollBar* FScrollBar;  // a child: shown only while the rows overflow
 };
 
 }  // namespace orvandel
