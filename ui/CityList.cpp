@@ -66,7 +66,6 @@ void TCityList::Open(int group) {
     }
     FGroups[group].Open = true;
     UpdateScrollBar();
-    ScrollIntoView(CaptionRect(group));
     update();
     emit GroupOpened(group);
 }

@@ -2,9 +2,8 @@
 // The collapsible list of the city catalogue: seven groups, at most one open; an open group
 // shows its visible cities, one row each, and is as tall as its rows. When the open group
 // makes the list taller than the widget, a vertical scroll bar appears at its right edge; the
-// wheel scrolls, and a newly opened group's caption and the selected city are scrolled into
-// view. The list keeps the open and selected state and raises events; what a choice does is up
-// to the window.
+// wheel scrolls, and the selected city is scrolled into view. The list keeps the open and
+// selected state and raises events; what a choice does is up to the window.
 
 #include <QColor>
 #include <QWidget>
