@@ -76,11 +76,17 @@ double Contrast(const QImage& image, const QRect& area, QRgb* background = nullp
         };
         return 0.2126 * linear(qRed(p)) + 0.7152 * linear(qGreen(p)) + 0.0722 * linear(qBlue(p));
     };
+    // Only the part inside the picture: a pixel read outside it comes back black and would pass
+    // for ink (the note's label reaches past the window's right edge beyond its text).
+    const QRect inside = area & image.rect();
     std::map<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
             ++counts[image.pixel(x, y)];
         }
+    }
+    if (counts.empty()) {
+        return 1.0;  // nothing of the area is on the picture: no text to read
     }
     const QRgb commonest = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
                                return a.second < b.second;
