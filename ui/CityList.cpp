@@ -180,6 +180,8 @@ void TCityList::wheelEvent(QWheelEvent* event) {
         return;
     }
     QCoreApplication::sendEvent(FScrollBar, event);
+    // The rows moved under a still pointer: the caption under it now is the one to light.
+    UpdateHover(event->position().toPoint());
 }
 
 TCityList::Hit TCityList::HitTest(const QPoint& point) const {
@@ -259,7 +261,11 @@ void TCityList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TCityList::mouseMoveEvent(QMouseEvent* event) {
-    const Hit hit = HitTest(event->position().toPoint());
+    UpdateHover(event->position().toPoint());
+}
+
+void TCityList::UpdateHover(const QPoint& point) {
+    const Hit hit = HitTest(point);
     setCursor(hit.Group >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     const int hover = hit.Item < 0 ? hit.Group : -1;
     if (hover != FHoverCaption) {

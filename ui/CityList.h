@@ -89,6 +89,8 @@ class TCityList : public QWidget {
     int GroupHeight(int group) const;
     Hit HitTest(const QPoint& point) const;
     void ClickSelectedNeighbour(int direction);
+    // The pointer's shape and the lit caption for the pointer at `point`.
+    void UpdateHover(const QPoint& point);
     int RowWidth() const;  // the width left of the scroll bar
     void UpdateScrollBar();
     void ScrollIntoView(const QRect& place);

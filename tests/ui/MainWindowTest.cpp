@@ -268,6 +268,17 @@ class MainWindowTest : public QObject {
                 QWheelEvent wheel(at, list.mapToGlobal(at), {}, {0, place().top() < 0 ? 120 : -120},
                                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
                 QCoreApplication::sendEvent(&list, &wheel);
+                // The rows moved under the still pointer: its shape follows what is under it.
+                bool onRow = false;
+                for (int g = 0; g < list.GroupCount(); ++g) {
+                    onRow |= list.CaptionRect(g).contains(at);
+                    for (int i = 0; i < list.ItemCount(g); ++i) {
+                        onRow |= list.ItemRect(g, i).contains(at);
+                    }
+                }
+                if (list.cursor().shape() != (onRow ? Qt::PointingHandCursor : Qt::ArrowCursor)) {
+                    return false;
+                }
             }
             return shown(place());
         };
