@@ -4,15 +4,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -55,16 +52,6 @@ QString WithoutStamp(const QString& text) {
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("DTSTAMP:")); });
     return lines.join(QStringLiteral("\r\n"));
-}
-
-// The text of a PDF file, pages ended by form feeds.
-QString PdfText(const QString& pdf) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!text.waitForFinished()) {
-        qWarning("pdftotext (poppler-utils) did not run");
-    }
-    return QString::fromUtf8(text.readAllStandardOutput());
 }
 
 }  // namespace
@@ -299,14 +286,7 @@ class TimetableMenuTest : public QObject {
         const auto form = ShowForm();
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
-        const TDialogAnswer<QPrintDialog> answer([&](QPrintDialog* print) {
-            auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
-            auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
-            QVERIFY(printers != nullptr && file != nullptr);
-            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
-            file->setText(pdf);
-            print->accept();
-        });
+        const TPrintToPdf answer(pdf);
         TTimetableMenu& menu = *form->TimetableMenu;
         (month ? menu.PrintMonthAction : menu.PrintAction)->trigger();
         QVERIFY(answer.Answered());

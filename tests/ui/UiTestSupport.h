@@ -3,7 +3,11 @@
 // clock, and a shown window.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QObject>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -84,5 +88,31 @@ class TDialogAnswer : public QObject {
     std::function<void(D*)> FAnswer;
     bool FAnswered = false;
 };
+
+// Answers the first print dialog shown while it exists by printing to the PDF file `pdf`.
+class TPrintToPdf : public TDialogAnswer<QPrintDialog> {
+  public:
+    explicit TPrintToPdf(const QString& pdf)
+        : TDialogAnswer<QPrintDialog>([pdf](QPrintDialog* print) {
+              auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
+              auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
+              QVERIFY(printers != nullptr && file != nullptr);
+              printers->setCurrentIndex(
+                  printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+              QVERIFY(printers->currentText().contains(QStringLiteral("PDF")));
+              file->setText(pdf);
+              print->accept();
+          }) {}
+};
+
+// The text of a PDF file as laid out on its pages, pages ended by form feeds.
+inline QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished()) {
+        qWarning("pdftotext (poppler-utils) did not run");
+    }
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
 
 }  // namespace orvandel::test
