@@ -1,5 +1,7 @@
 #include "timetable/CalcMethods.h"
 
+#include <string>
+
 #include "platform/Errors.h"
 
 namespace orvandel {
@@ -10,14 +12,6 @@ const TCalcMethod& CalcMethodAt(int index, std::string_view context) {
                           " outside 0.." + std::to_string(CalcMethodCount() - 1));
     }
     return CalcMethodTable[static_cast<size_t>(index)];
-}
-
-std::string CalcMethodKeys(std::string_view separator) {
-    std::string keys;
-    for (const TCalcMethod& method : CalcMethodTable) {
-        keys += (keys.empty() ? "" : std::string(separator)) + std::string(method.Key);
-    }
-    return keys;
 }
 
 }  // namespace orvandel

@@ -5,7 +5,6 @@
 
 #include <iterator>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace orvandel {
@@ -56,7 +55,20 @@ inline constexpr int CalcMethodCount() {
 }
 // The row of method `index`; ERangeError naming `context` for an index outside the table.
 const TCalcMethod& CalcMethodAt(int index, std::string_view context);
-// The keys joined by `separator`: "mwl|egypt|karachi|ummalqura|isna".
-std::string CalcMethodKeys(std::string_view separator);
+
+// The juristic methods of Asr, by the index the settings and the window's group hold.
+struct TJuristicMethod {
+    std::string_view Key;      // the command's --asr value
+    std::string_view Caption;  // the group's item and the outputs' name
+    double ShadowFactor;       // Asr: an object's shadow exceeds its noon shadow this many lengths
+};
+inline constexpr TJuristicMethod JuristicMethods[] = {
+    {"standard", "Standard", 1.0},
+    {"hanafi", "Hanafi", 2.0},
+};
+// The row of the settings' juristic value: 0 Standard, any other Hanafi.
+constexpr const TJuristicMethod& JuristicOf(int juristic) {
+    return JuristicMethods[juristic == 0 ? 0 : 1];
+}
 
 }  // namespace orvandel

@@ -24,6 +24,24 @@ void ApplyCity(TimetableSettings& settings, const TCityEntry& city) {
     settings.Juristic = city.Juristic;
 }
 
+void ApplyMethod(TimetableSettings& settings, int index) {
+    settings.CalcMethod = index;
+    settings.Juristic = CalcMethodAt(index, "ApplyMethod").DefaultJuristic;
+}
+
+TDayRun WeekRun(TDateTime date) {
+    return {static_cast<int32_t>(WeekStartSerial(date) + DateDelta), 7};
+}
+
+TDayRun MonthRun(TDateTime date) {
+    const TCivilDate civil = DecodeDate(date);
+    int length = 28;
+    while (length < 31 && IsValidDate(civil.Year, civil.Month, length + 1)) {
+        ++length;
+    }
+    return {FixedFromDateTime(EncodeDate(civil.Year, civil.Month, 1)), length};
+}
+
 bool ApplySunsetBasedClock(TimetableSettings& settings) {
     settings.TwelveHours = settings.TwelveHours || settings.SunsetBased;
     return settings.SunsetBased;

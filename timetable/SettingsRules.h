@@ -1,8 +1,9 @@
 #pragma once
 // The rules of the settings that the window's controls and the command's options both follow:
-// the ranges of the numeric fields, what choosing a catalogue city sets, and the clock that
-// sunset-based counts force.
+// the ranges of the numeric fields, the limits of a run of days, what choosing a catalogue city
+// or a method sets, and the clock that sunset-based counts force.
 
+#include <cstdint>
 #include <string>
 
 #include "timetable/CityCatalogue.h"
@@ -24,6 +25,25 @@ inline constexpr TFieldRange<int> ZoneHoursRange{-25, 25};           // the zone
 inline constexpr TFieldRange<int> ZoneMinutesRange{0, 59};           // the zone's minutes field
 inline constexpr TFieldRange<int> ElevationRange{0, 9999};           // metres
 
+inline constexpr TFieldRange<int> RunDaysRange{1, 3660};  // days of one run (ten years)
+// The civil dates every row can show: years 1 to 9999, as fixed dates.
+inline constexpr TFieldRange<int32_t> CivilFixedRange{1, 3652059};  // 0001-01-01..9999-12-31
+
+// A run of consecutive days: its first fixed date and its length.
+struct TDayRun {
+    int32_t First = 0;
+    int Count = 0;
+    // Whether every day of the run lies within CivilFixedRange.
+    constexpr bool Fits() const {
+        return CivilFixedRange.Contains(First) && Count >= 0 &&
+               Count - 1 <= CivilFixedRange.Max - First;
+    }
+};
+// The week, Saturday to Friday, and the civil month that hold the day of `date`. The week of
+// 1 January 1 starts before it and does not fit.
+TDayRun WeekRun(TDateTime date);
+TDayRun MonthRun(TDateTime date);
+
 // "-60..60", "0..9999": the range as help and messages write it (%g for a decimal).
 std::string RangeText(TFieldRange<double> range);
 std::string RangeText(TFieldRange<int> range);
@@ -31,6 +51,10 @@ std::string RangeText(TFieldRange<int> range);
 // Choosing a catalogue city: its place, zone fields, elevation and methods replace those of the
 // settings; every other setting stays.
 void ApplyCity(TimetableSettings& settings, const TCityEntry& city);
+
+// Choosing calculation method `index` by itself, for a place that has no methods of its own:
+// the method and its default juristic method. ERangeError for an index outside the table.
+void ApplyMethod(TimetableSettings& settings, int index);
 
 // Sunset-based counts are shown on the 12-hour clock only: with SunsetBased set, TwelveHours is
 // set too. Returns whether the clock is forced, so that a control for it cannot be changed.

@@ -182,18 +182,6 @@ std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
 
 Timetable ComputeClockedWeek(TimetableEngine& engine, const TimetableSettings& settings,
                              const TableClock& clock, std::vector<RowTimes>& times) {
-    if (!clock.IsZone()) {
-        Timetable table = engine.ComputeWeek(settings);
-        const int offset =
-            settings.ZoneOffsetSeconds.value_or(60 * ZoneOffsetMinutes(settings.GmtHours,
-                                                                       settings.GmtMinutes));
-        times.assign(7, RowTimes{});
-        for (RowTimes& t : times) {
-            t.Offset = offset;
-            t.OffsetAt.fill(offset);
-        }
-        return table;
-    }
     int64_t firstSerial = 0;
     Timetable table = TimetableEngine::WeekFrame(settings, firstSerial);
     std::vector<TimetableDay> days =
@@ -202,6 +190,41 @@ Timetable ComputeClockedWeek(TimetableEngine& engine, const TimetableSettings& s
                            7, false, times);
     std::move(days.begin(), days.end(), table.Days.begin());
     return table;
+}
+
+TableClock SettingsClock(const TimetableSettings& settings) {
+    return TableClock::Fixed(SettingsZoneSeconds(settings));
+}
+
+std::optional<TableClock> PlaceZone(const TimetableSettings& settings, const TCityEntry* city,
+                                    bool followSystem, int32_t first) {
+    const int fixed = SettingsZoneSeconds(settings);
+    if (city != nullptr && 60 * ZoneOffsetMinutes(city->GmtHours, city->GmtMinutes) == fixed) {
+        return TableClock::Zone(city->IanaZone);
+    }
+    if (followSystem) {
+        // The middle of the week, at noon on the fields' offset.
+        TableClock system = TableClock::System();
+        if (system.StandardOffsetAt(SecondsOfFixed(first + 3) + SecondsPerDay / 2 - fixed) ==
+            fixed) {
+            return system;
+        }
+    }
+    return std::nullopt;
+}
+
+bool ZoneMatters(const TableClock& zone, int offset, int32_t first) {
+    if (!zone.Changes(SecondsOfFixed(first) - 183 * SecondsPerDay,
+                      SecondsOfFixed(first) + 190 * SecondsPerDay)
+             .empty()) {
+        return true;
+    }
+    for (int d = 0; d < 7; ++d) {
+        if (zone.OffsetAtNoon(first + d) != offset) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace orvandel

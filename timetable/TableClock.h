@@ -8,12 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/TimeZone.h"
+#include "timetable/CityCatalogue.h"
 #include "timetable/Timetable.h"
 
 namespace orvandel {
@@ -82,6 +84,21 @@ class TableClock {
     int offset_ = 0;
 };
 
+// The fixed clock of the settings' own zone (SettingsZoneSeconds).
+TableClock SettingsClock(const TimetableSettings& settings);
+
+// The place's own clock in the week that starts on the fixed date `first`: the zone of `city`
+// (the catalogue city the place came from) while the settings hold its offset; else, with
+// `followSystem`, the computer's zone where the settings hold its standard offset in that week
+// (a place typed by hand near the user); else none, the settings' fixed offset. Errors of the
+// zone database pass on (EUnknownZone, EZoneFileError).
+std::optional<TableClock> PlaceZone(const TimetableSettings& settings, const TCityEntry* city,
+                                    bool followSystem, int32_t first);
+// Whether reading the week from `first` on `zone` can differ from its fixed `offset`: the zone
+// changes its clock within half a year of the week, or differs from the offset during it (a
+// local mean time of old).
+bool ZoneMatters(const TableClock& zone, int offset, int32_t first);
+
 // Where the times of one row lie: the row's own clock and, for each time, the instant of the
 // shown time (the minute, or the second with `seconds`) and the clock's offset there.
 struct RowTimes {
@@ -102,8 +119,8 @@ std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
                                              bool seconds, std::vector<RowTimes>& times);
 
 // The week of settings.Date as TimetableEngine::ComputeWeek gives it, every row on the clock as
-// ComputeClockedDays computes it; `times` receives each row's clock. On a fixed clock the
-// week of the settings' own zone.
+// ComputeClockedDays computes it; `times` receives each row's clock and the instants of its
+// times, on a fixed clock as on a zone.
 Timetable ComputeClockedWeek(TimetableEngine& engine, const TimetableSettings& settings,
                              const TableClock& clock, std::vector<RowTimes>& times);
 

@@ -2,16 +2,23 @@
 // The lines that say what a timetable is: its place, clock, method and options. The command's
 // text table and the window's copied and printed tables head their rows with them.
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "timetable/CityCatalogue.h"
 #include "timetable/Timetable.h"
 
 namespace orvandel {
 
-// "Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha" for prayer p = 0..5: the header text
-// without its leading blank.
+// "Fajr", "Shrook", "Dhuhr", "Asr", "Maghrib", "Isha" for prayer p = 0..5 (Prayers' Name).
 std::string PrayerName(int prayer);
+// The text without one leading blank: the table's " 4:35" as data, "4:35".
+std::string_view WithoutLeadingBlank(std::string_view text);
+// "2024-04-10" of a fixed date; EConvertError outside years 1..9999.
+std::string IsoDateText(int32_t fixed);
+// "April 2024": the civil month and year of the day of `date`, English month names.
+std::string MonthYearText(TDateTime date);
 // "21.4200 N", "0.1167 W": the absolute value with four decimals and the letter of its side.
 std::string DegreesText(double value, char positive, char negative);
 // "GMT +3:00", "GMT -3:30" from the hours and minutes fields.
@@ -32,6 +39,15 @@ std::string TwelveHourTime(int minutes);
 // the table's text.
 std::string DataTimeText(const TimetableSettings& settings, const TimetableDay& day, int prayer);
 
+// What names the place of the settings: the catalogue city it came from while the settings
+// hold its coordinates (the fields keep four decimals, as the catalogue does), else the
+// coordinates ("21.4200 N  39.8300 E").
+struct TPlaceName {
+    std::string Text;
+    bool IsCity = false;
+};
+TPlaceName PlaceNameOf(const TimetableSettings& settings, const TCityEntry* city);
+
 // "Mecca  21.4200 N  39.8300 E  GMT +3:00  elevation 277 m": the place's name when it has one
 // (empty: the coordinates alone), and the clock, the zone fields' offset or `clockName` (a
 // time zone) when that is not empty.
@@ -40,5 +56,22 @@ std::string PlaceLine(const TimetableSettings& settings, std::string_view placeN
 // "Umm Al-Qura, Asr Standard, safety time added, minutes truncated, 24-hour clock", with
 // ", sunset based" when so; `seconds` names the times with seconds instead of the clock.
 std::string OptionsLine(const TimetableSettings& settings, bool seconds);
+
+// The columns a UTF-8 text takes in a terminal, counted as characters: a locale's month name
+// with an umlaut takes three columns for its four bytes. The text padded with blanks to
+// `width` columns, on the right or on the left.
+size_t TextWidth(std::string_view text);
+std::string PadRight(std::string_view text, size_t width);
+std::string PadLeft(std::string_view text, size_t width);
+
+// The visible catalogue, group by group, one city per line with its coordinates, zone and
+// calculation method.
+std::string CityListText();
+
+// The warning for the rows from the Hijri epoch on whose Hijri date could not be computed:
+// "no Hijri date could be computed for 5500-01-01 to 5500-03-09, 5600-01-01", consecutive
+// days joined into runs, at most 8 runs and then how many days more; empty when there are
+// none. Rows before the epoch have no Hijri date to compute.
+std::string MissingHijriDates(std::span<const TimetableDay> rows);
 
 }  // namespace orvandel

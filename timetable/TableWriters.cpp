@@ -8,16 +8,14 @@
 #include <optional>
 #include <string_view>
 
+#include "calendar/Gregorian.h"
 #include "platform/Errors.h"
+#include "timetable/CalcMethods.h"
+#include "timetable/Prayers.h"
 #include "timetable/TableText.h"
 
 namespace orvandel {
 namespace {
-
-constexpr std::array<std::string_view, 7> EnglishDayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-constexpr std::array<std::string_view, 6> CsvTimeFields = {"fajr", "shrook",  "dhuhr",
-                                                           "asr",  "maghrib", "isha"};
 
 std::string Digits2(long long value) {
     if (value >= 0 && value < 100) {  // every use but a bad one: one per time of a row
@@ -115,8 +113,7 @@ std::string ShownTime(const TimetableDay& day, int prayer, bool seconds) {
     if (seconds) {
         return FormatHoursWithSeconds(day.Hours[p]);
     }
-    const std::string& text = day.TimeTexts[p];
-    return text.empty() || text.front() != ' ' ? text : text.substr(1);
+    return std::string(WithoutLeadingBlank(day.TimeTexts[p]));
 }
 
 std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
@@ -132,22 +129,61 @@ std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int
 }
 
 std::string_view EnglishWeekday(const TimetableDay& day) {
-    return EnglishDayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
+    return DayNames[static_cast<size_t>(DayOfWeek(day.Serial) - 1)];
 }
 
 std::string IsoDate(const TimetableDay& day) {
-    const TCivilDate date = DecodeDate(day.Serial);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-    return buffer;
+    return IsoDateText(day.Fixed);
+}
+
+std::string RenderText(const TableOutputOptions& options, std::span<const TimetableDay> rows,
+                       std::span<const RowTimes> times) {
+    std::string out = PlaceLine(options.Settings,
+                                options.PlaceIsCity ? options.PlaceName : std::string(),
+                                options.TimeZone) +
+                      "\n" + OptionsLine(options.Settings, options.Seconds) + "\n\n";
+
+    size_t dateWidth = 4;   // "Date"
+    size_t hijriWidth = 5;  // "Hijri"
+    std::array<size_t, PrayerCount> timeWidth{};
+    for (const TPrayerInfo& prayer : Prayers) {
+        timeWidth[prayer.Index] = TextWidth(prayer.Name);
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const TimetableDay& day = rows[r];
+        dateWidth = std::max(dateWidth, TextWidth(day.CivilDateText));
+        hijriWidth = std::max(hijriWidth, TextWidth(day.HijriDateText));
+        for (const TPrayerInfo& prayer : Prayers) {
+            size_t& width = timeWidth[prayer.Index];
+            width = std::max(width, TextWidth(TimeField(options, day, times[r], prayer.Index, false)));
+        }
+    }
+
+    out += "  " + PadRight("Date", dateWidth) + "  " + PadRight("Hijri", hijriWidth);
+    for (const TPrayerInfo& prayer : Prayers) {
+        out += "  " + PadLeft(prayer.Name, timeWidth[prayer.Index]);
+    }
+    out += '\n';
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const TimetableDay& day = rows[r];
+        out += static_cast<int>(r) == options.MarkedRow ? "* " : "  ";
+        out +=
+            PadRight(day.CivilDateText, dateWidth) + "  " + PadRight(day.HijriDateText, hijriWidth);
+        for (const TPrayerInfo& prayer : Prayers) {
+            out += "  " + PadLeft(TimeField(options, day, times[r], prayer.Index, false),
+                                  timeWidth[prayer.Index]);
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 std::string RenderCsv(const TableOutputOptions& request, std::span<const TimetableDay> rows,
                       std::span<const RowTimes> times) {
     std::string out = "date,weekday,hijri_day,hijri_month,hijri_year";
-    for (std::string_view field : CsvTimeFields) {
+    for (const TPrayerInfo& prayer : Prayers) {
         out += ',';
-        out += field;
+        out += prayer.Key;
     }
     out += ",utc_offset\n";
     out.reserve(out.size() + rows.size() * 96);  // a row with seconds and ISO times fits
@@ -202,7 +238,7 @@ std::string RenderJson(const TableOutputOptions& request, std::span<const Timeta
             row["hijri_year"] = nullptr;
         }
         for (int p = 0; p < 6; ++p) {
-            row[std::string(CsvTimeFields[static_cast<size_t>(p)])] =
+            row[std::string(Prayers[static_cast<size_t>(p)].Key)] =
                 TimeField(request, day, times[r], p, true);
         }
         row["utc_offset"] = OffsetText(times[r].Offset);
@@ -291,7 +327,7 @@ std::string RenderIcs(const TableOutputOptions& request, std::span<const Timetab
     const std::string location = EscapeIcalText(request.PlaceName);
     // What every event's description says after its Hijri date: the method and the place.
     const std::string methodAndPlace =
-        MethodName(s.CalcMethod) + ", Asr " + (s.Juristic == 0 ? "Standard" : "Hanafi") + "\n" +
+        MethodName(s.CalcMethod) + ", Asr " + std::string(JuristicOf(s.Juristic).Caption) + "\n" +
         (request.PlaceIsCity ? request.PlaceName + ", " + CoordinatesName(s.Latitude, s.Longitude)
                              : request.PlaceName);
     const std::string calendarName = EscapeIcalText("Prayer times (" + request.PlaceName + ")");
@@ -349,20 +385,6 @@ std::string RenderIcs(const TableOutputOptions& request, std::span<const Timetab
     }
     out += IcalContentLine("END:VCALENDAR");
     return out;
-}
-
-std::string RenderData(DataFormat format, const TableOutputOptions& options,
-                       std::span<const TimetableDay> rows, std::span<const RowTimes> times,
-                       int64_t stampUtc) {
-    switch (format) {
-        case DataFormat::Csv:
-            return RenderCsv(options, rows, times);
-        case DataFormat::Json:
-            return RenderJson(options, rows, times);
-        case DataFormat::Ics:
-            return RenderIcs(options, rows, times, stampUtc);
-    }
-    throw ERangeError("data format " + std::to_string(static_cast<int>(format)) + " unknown");
 }
 
 }  // namespace orvandel

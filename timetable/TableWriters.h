@@ -1,7 +1,7 @@
 #pragma once
-// The timetable as data: CSV, JSON and an iCalendar file of computed rows, written alike by
-// orvandel-table and by the window's Save as. Every writer returns the whole text, so that
-// nothing is written when a later row fails.
+// The writers of computed rows: the aligned text table, CSV, JSON and an iCalendar file,
+// written alike by orvandel-table and by the window's Save as (TableFormats names them). Every
+// writer returns the whole text, so that nothing is written when a later row fails.
 
 #include <array>
 #include <cstdint>
@@ -30,6 +30,8 @@ struct TableOutputOptions {
     // and a reminder that many minutes before each event (none when empty).
     std::array<bool, 6> Events{true, true, true, true, true, true};
     std::optional<int> AlarmMinutes;
+    int MarkedRow = -1;     // the text table: the row (index into the rows) marked "*", -1 none
+    int64_t StampUtc = 0;   // the iCalendar file's DTSTAMP, seconds since 1970 UTC
 };
 
 // Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");
@@ -52,6 +54,13 @@ std::string_view EnglishWeekday(const TimetableDay& day);
 std::string IsoDate(const TimetableDay& day);
 
 // Each writer takes the rows and, for each row, where its times lie (ComputeClockedDays).
+
+// The aligned table: the place line and the options line, then a header and one line per row
+// (the locale's civil date, the Hijri date, the six times); the row options.MarkedRow starts
+// with "*". Widths count characters, not bytes, so that a month name with an umlaut keeps the
+// columns aligned.
+std::string RenderText(const TableOutputOptions& options, std::span<const TimetableDay> rows,
+                       std::span<const RowTimes> times);
 
 // Header line date,weekday,hijri_day,hijri_month,hijri_year,fajr,shrook,dhuhr,asr,maghrib,isha,
 // utc_offset then one line per row; the Hijri fields are empty where the conversion did not
@@ -88,11 +97,5 @@ std::string IcalUtcDateTime(int64_t utc);
 // 31 December 9999 west of Greenwich).
 std::string RenderIcs(const TableOutputOptions& options, std::span<const TimetableDay> rows,
                       std::span<const RowTimes> times, int64_t stampUtc);
-
-enum class DataFormat { Csv, Json, Ics };
-// The rows in one of the formats above; `stampUtc` is the iCalendar file's DTSTAMP.
-std::string RenderData(DataFormat format, const TableOutputOptions& options,
-                       std::span<const TimetableDay> rows, std::span<const RowTimes> times,
-                       int64_t stampUtc);
 
 }  // namespace orvandel

@@ -29,6 +29,8 @@
 #include "platform/Errors.h"
 #include "platform/HelperThreads.h"
 #include "prayer/PrayerTimes.h"
+#include "timetable/Prayers.h"
+#include "timetable/TableText.h"
 
 namespace orvandel {
 namespace {
@@ -49,9 +51,6 @@ constexpr int ParallelRunDays = 32;
 constexpr int MaxRowsPerBlock = 16;
 // Runs at least this long take the locale's names once for all their civil dates.
 constexpr int NamesTakenOnceDays = 32;
-
-constexpr std::array<std::string_view, 6> HeaderTexts = {" Fajr", " Shrook",  " Dhuhr",
-                                                         " Asr",  " Maghrib", " Isha"};
 
 // The time of day of a moment as a fraction in [0, 1): Frac(2.75) = 0.75, Frac(-0.25) = 0.75.
 // A zone far west of the longitude puts the events of fixed date 1 before moment 0.
@@ -170,10 +169,54 @@ pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const TCa
     block[pt::ZoneOffset] = zoneOffset;
     block[pt::FajrAngle] = method.FajrDegrees * RadiansPerDegree;
     block[pt::IshaAngle] = method.IshaDegrees * RadiansPerDegree;
-    block[pt::AsrShadow] = settings.Juristic == 0 ? 1.0 : 2.0;
+    block[pt::AsrShadow] = JuristicOf(settings.Juristic).ShadowFactor;
     block[pt::ReferenceLatitude] = ReferenceLatitudeRad;
     block[pt::IshaInterval] = method.IshaIntervalHours;
+    block[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
+    block[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
     return block;
+}
+
+// The month of the last completed Umm al-Qura conversion of a run. The crescent search is by
+// far the dearest step of a row, and an Umm al-Qura month has 29 or 30 days: so days 1 to 29
+// of a month follow its first converted day by counting, and only day 30, a day before the
+// known month or a later month is converted in full. A run of a year then makes about 25
+// searches instead of 366, with the same dates.
+struct KnownMonth {
+    bool Known = false;
+    int32_t Start = 0;  // fixed date of day 1
+    int32_t Year = 0, Month = 0;
+};
+
+// Everything one recompute holds fixed for its rows: read by every thread, changed by none.
+struct RowContext {
+    const TimetableSettings& Settings;
+    const TCalcMethod& Method;
+    TLocation Location;  // the place, on the settings' zone
+    pt::PrayerParameters Parameters;
+    double SafetyOffset;  // hours
+    bool HighLatitude;    // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
+    // The locale's names taken once for a long run instead of twice per row; none for a short
+    // one.
+    std::optional<TCivilDateNames> DateNames;
+};
+
+RowContext StartRecompute(const TimetableSettings& settings) {
+    const TCalcMethod& method = CalcMethodAt(settings.CalcMethod, "RefreshTimetable");
+    const double zoneOffset = SettingsZoneHours(settings);
+    const pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
+    return RowContext{settings,
+                      method,
+                      TLocation(LocationName, settings.Latitude, settings.Longitude,
+                                settings.Elevation, zoneOffset),
+                      block,
+                      block[pt::SafetyOffset],
+                      !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
+                      {}};
+}
+
+std::string HijriMonthText(int32_t month, int32_t year) {
+    return TProtoDate::MonthName(month, IslamicMonthNames) + " " + std::to_string(year);
 }
 
 }  // namespace
@@ -203,56 +246,22 @@ int ZoneOffsetMinutes(int gmtHours, int gmtMinutes) {
     return CheckedAdd(CheckedMul(gmtHours, 60), CheckedMul(sign, gmtMinutes));
 }
 
-std::string_view PrayerHeaderText(int prayer) {
-    if (prayer < 0 || prayer > 5) {
-        throw ERangeError("PrayerHeaderText: prayer " + std::to_string(prayer) + " outside 0..5");
+int SettingsZoneSeconds(const TimetableSettings& settings) {
+    return settings.ZoneOffsetSeconds.value_or(
+        CheckedMul(60, ZoneOffsetMinutes(settings.GmtHours, settings.GmtMinutes)));
+}
+
+double SettingsZoneHours(const TimetableSettings& settings) {
+    if (settings.ZoneOffsetSeconds) {
+        return *settings.ZoneOffsetSeconds / 3600.0;
     }
-    return HeaderTexts[static_cast<size_t>(prayer)];
+    return settings.GmtHours + (settings.GmtHours >= 0 ? 1 : -1) * settings.GmtMinutes / 60.0;
 }
-
-// Everything one recompute holds fixed for its rows.
-struct TimetableEngine::RowContext {
-    const TimetableSettings& Settings;
-    const TCalcMethod& Method;
-    pt::PrayerParameters Parameters;
-    double SafetyOffset;  // hours
-    // Month of the last completed Umm al-Qura conversion of this recompute. The crescent
-    // search is by far the dearest step of a row, and an Umm al-Qura month has 29 or 30 days:
-    // so days 1 to 29 of a month follow its first converted day by counting, and only day 30,
-    // a day before the known month or a later month is converted in full. A run of a year
-    // then makes about 25 searches instead of 366, with the same dates.
-    bool MonthKnown = false;
-    int32_t MonthStart = 0;  // fixed date of day 1
-    int32_t HijriYear = 0, HijriMonth = 0;
-    bool HighLatitude;  // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
-    // The locale's names taken once for a long run instead of twice per row; none for a short
-    // one.
-    std::optional<TCivilDateNames> DateNames;
-};
-
-TimetableEngine::TimetableEngine() : islamicDate_(std::make_unique<TSaudiIslamic>()) {}
-
-TimetableEngine::~TimetableEngine() = default;
-
-namespace {
-
-std::string IsoDateOfFixed(int32_t fixed) {
-    const TCivilDate date = DecodeDate(DateTimeFromFixed(fixed));
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-    return text;
-}
-
-std::string HijriMonthText(int32_t month, int32_t year) {
-    return TProtoDate::MonthName(month, IslamicMonthNames) + " " + std::to_string(year);
-}
-
-}  // namespace
 
 void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
                      const std::optional<THijriMonth>& Previous) {
     const auto fail = [&](const std::string& what) {
-        throw EInvalidOp("Umm al-Qura date of " + IsoDateOfFixed(Fixed) + ": " + what +
+        throw EInvalidOp("Umm al-Qura date of " + IsoDateText(Fixed) + ": " + what +
                          "; a Hijri month has 29 or 30 days");
     };
     if (Day < 1 || Day > 30) {
@@ -269,38 +278,39 @@ void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
     }
 }
 
-void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar,
-                                   UmAlQuraAnswers& crescents) {
-    const int32_t offset = day.Fixed - context.MonthStart;  // day of month - 1 when known
-    if (context.MonthKnown && offset >= 0 && offset < 29) {
+namespace {
+
+// The row's Umm al-Qura date, by counting within the month known from the run's last
+// conversion, else by a conversion of its own. A conversion that does not complete gives no
+// date (its date object, left partly updated, is dropped with it). The crescent search uses
+// the solar state of this thread and the criterion's answers of the run.
+void SetHijriDate(KnownMonth& month, TimetableDay& day, SolarState& solar,
+                  UmAlQuraAnswers& crescents) {
+    const int32_t offset = day.Fixed - month.Start;  // day of month - 1 when known
+    TSaudiIslamic converted;
+    if (month.Known && offset >= 0 && offset < 29) {
         day.HijriValid = true;
-        day.HijriYear = context.HijriYear;
-        day.HijriMonth = context.HijriMonth;
+        day.HijriYear = month.Year;
+        day.HijriMonth = month.Month;
         day.HijriDay = offset + 1;
     } else if (UmAlQuraMayConvert(day.Fixed) &&
-               islamicDate_->TrySetFixed(day.Fixed, solar, crescents) &&
-               islamicDate_->Year >= 1) {
+               converted.TrySetFixed(day.Fixed, solar, crescents) && converted.Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
-        CheckHijriMonth(day.Fixed, islamicDate_->Year, islamicDate_->Month, islamicDate_->Day,
-                        context.MonthKnown
-                            ? std::optional<THijriMonth>(THijriMonth{
-                                  context.HijriYear, context.HijriMonth, context.MonthStart})
-                            : std::nullopt);
+        CheckHijriMonth(day.Fixed, converted.Year, converted.Month, converted.Day,
+                        month.Known ? std::optional<THijriMonth>(
+                                          THijriMonth{month.Year, month.Month, month.Start})
+                                    : std::nullopt);
         day.HijriValid = true;
-        day.HijriYear = islamicDate_->Year;
-        day.HijriMonth = islamicDate_->Month;
-        day.HijriDay = islamicDate_->Day;
-        context.MonthKnown = day.HijriDay >= 1 && day.HijriDay <= 30;
-        context.MonthStart = day.Fixed - (day.HijriDay - 1);
-        context.HijriYear = day.HijriYear;
-        context.HijriMonth = day.HijriMonth;
+        day.HijriYear = converted.Year;
+        day.HijriMonth = converted.Month;
+        day.HijriDay = converted.Day;
+        month = {day.HijriDay >= 1 && day.HijriDay <= 30, day.Fixed - (day.HijriDay - 1),
+                 day.HijriYear, day.HijriMonth};
     } else {
-        // A conversion that did not complete leaves the object partly updated: show no date
-        // rather than another day's.
         day.HijriValid = false;
         day.HijriYear = day.HijriMonth = day.HijriDay = 0;
-        context.MonthKnown = false;
+        month.Known = false;
     }
     if (day.HijriValid) {
         day.HijriDateText = std::to_string(day.HijriDay) + " " +
@@ -313,23 +323,25 @@ void TimetableEngine::SetHijriDate(RowContext& context, TimetableDay& day, Solar
 
 // The moments of one row's events and the high-latitude routine's times: the astronomy of a
 // row, which needs nothing of its Hijri date.
-struct TimetableEngine::RowEvents {
-    double Sunrise = 0.0, Sunset = 0.0, Asr = 0.0;
+struct RowEvents {
+    double Sunrise = 0.0, Sunset = 0.0, AsrMoment = 0.0;
     double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; no Dusk where Isha follows Maghrib
     pt::PrayerResults Results{};    // at 48 degrees and beyond
 };
 
-TimetableDay TimetableEngine::StartRow(int64_t serialDay) {
+// A row with its date serial and fixed date.
+TimetableDay StartRow(int64_t serialDay) {
     TimetableDay day;
     day.Serial = static_cast<TDateTime>(serialDay);
     day.Fixed = FixedFromDateTime(day.Serial);  // EIntOverflow beyond 32 bits
     return day;
 }
 
-TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& context,
-                                                          TimetableDay& day,
-                                                          SolarState& solar) const {
-    const TLocation& location = *currentLocation_;
+// The civil date text and the astronomy of a started row; reads only what the recompute holds
+// fixed, so rows may be computed on several threads at once, also while the Hijri dates are
+// found. Each thread passes its own solar state from row to row.
+RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState& solar) {
+    const TLocation& location = context.Location;
     if (!context.Settings.CivilDateTexts) {
         DecodeDate(day.Serial);  // EConvertError outside years 1..9999, as the text would raise
     } else {
@@ -346,7 +358,7 @@ TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& cont
     events.Sunrise = TProtoDate::Sunrise(day.Fixed, location, solar);
     events.Sunset = TProtoDate::Sunset(day.Fixed, location, solar);
     const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
-    events.Asr = TIslamic::Asr(day.Fixed, location, shadow, solar);
+    events.AsrMoment = TIslamic::Asr(day.Fixed, location, shadow, solar);
     if (!context.HighLatitude) {
         events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees, solar);
         if (!context.Method.IshaFollowsMaghrib()) {
@@ -356,109 +368,122 @@ TimetableEngine::RowEvents TimetableEngine::ComputeEvents(const RowContext& cont
     return events;
 }
 
-void TimetableEngine::FinishRow(const RowContext& context, const RowEvents& events,
-                                TimetableDay& day) const {
-    const TimetableSettings& settings = context.Settings;
-    const bool highLatitude = context.HighLatitude;
-    const pt::PrayerResults& results = events.Results;
+// Hours after the row's midnight of an event at `moment`, with the safety offset; a time
+// without its event (moment 0.0) keeps the hours of its text, `shown`.
+double EventHoursOf(const TimetableDay& day, double moment, double shown, double safety) {
+    return moment != 0.0 ? 24.0 * (moment - day.Fixed) + safety : shown;
+}
+
+// Shrook, Dhuhr, Asr and Maghrib of a row, from the calendar astronomy at every latitude.
+void SetSunTimes(const RowEvents& events, double safety, TimetableDay& day) {
     const double sunrise = events.Sunrise;
     const double sunset = events.Sunset;
-    const double asr = events.Asr;
-    const double safety = context.SafetyOffset;
-    std::array<double, 6>& t = day.Hours;  // t[0] Fajr ... t[5] Isha
+    const double asr = events.AsrMoment;
+    std::array<double, 6>& t = day.Hours;
+    std::array<double, 6>& e = day.EventHours;
     std::array<bool, 6>& occurs = day.Occurs;
-    t[1] = 24.0 * Frac(sunrise) + safety;
-    t[4] = 24.0 * Frac(sunset) + safety;
-    t[3] = 24.0 * Frac(asr) + safety;
+    t[Shrook] = 24.0 * Frac(sunrise) + safety;
+    t[Maghrib] = 24.0 * Frac(sunset) + safety;
+    t[Asr] = 24.0 * Frac(asr) + safety;
     // Dhuhr is the midpoint of the two moments, not of their clock times: where the zone lies
     // far from the longitude, sunrise and sunset fall on different sides of midnight.
-    t[2] = sunrise != 0.0 && sunset != 0.0 ? 24.0 * Midpoint(sunrise, sunset) + safety
-                                           : (t[4] + t[1]) / 2.0;
-    occurs[1] = sunrise != 0.0;
-    occurs[4] = sunset != 0.0;
-    occurs[3] = asr != 0.0;
-    occurs[2] = occurs[1] && occurs[4];
+    t[Dhuhr] = sunrise != 0.0 && sunset != 0.0 ? 24.0 * Midpoint(sunrise, sunset) + safety
+                                               : (t[Maghrib] + t[Shrook]) / 2.0;
+    occurs[Shrook] = sunrise != 0.0;
+    occurs[Maghrib] = sunset != 0.0;
+    occurs[Asr] = asr != 0.0;
+    occurs[Dhuhr] = occurs[Shrook] && occurs[Maghrib];
 
-    // The events with their dates: hours after the row's midnight. A time without its event
-    // keeps the hours of its text.
+    e[Shrook] = EventHoursOf(day, sunrise, t[Shrook], safety);
+    e[Maghrib] = EventHoursOf(day, sunset, t[Maghrib], safety);
+    e[Asr] = EventHoursOf(day, asr, t[Asr], safety);
+    e[Dhuhr] = occurs[Dhuhr] ? (e[Shrook] + e[Maghrib]) / 2.0 : t[Dhuhr];
+}
+
+// Fajr and Isha of a row whose Maghrib is set: from the calendar astronomy below 48 degrees,
+// from the high-latitude routine beyond; Isha at the method's interval after Maghrib (longer
+// in Ramadan) where the method says so.
+void SetFajrAndIsha(const RowContext& context, const RowEvents& events, TimetableDay& day) {
+    const double safety = context.SafetyOffset;
+    std::array<double, 6>& t = day.Hours;
     std::array<double, 6>& e = day.EventHours;
-    const auto eventHours = [&](double moment, double shown) {
-        return moment != 0.0 ? 24.0 * (moment - day.Fixed) + safety : shown;
-    };
-    e[1] = eventHours(sunrise, t[1]);
-    e[4] = eventHours(sunset, t[4]);
-    e[3] = eventHours(asr, t[3]);
-    e[2] = occurs[2] ? (e[1] + e[4]) / 2.0 : t[2];
-
-    // Isha at a fixed interval after Maghrib, longer in Ramadan.
+    std::array<bool, 6>& occurs = day.Occurs;
     const bool ishaAfterMaghrib = context.Method.IshaFollowsMaghrib();
     const double ishaInterval = day.HijriValid && day.HijriMonth == Ramadan
                                     ? context.Method.RamadanIshaIntervalHours
                                     : context.Method.IshaIntervalHours;
-    const double intervalIsha = t[4] + ishaInterval;
-    if (!highLatitude) {
-        const double dawn = events.Dawn;
-        t[0] = 24.0 * Frac(dawn) + safety;
-        occurs[0] = dawn != 0.0;
-        e[0] = eventHours(dawn, t[0]);
-        // A dawn just before midnight on the evening before that the safety time or the
-        // rounding carries to midnight is shown at 0:00 of the row's own day, where its event
-        // lies, not as 24:00.
-        if (ShownMinutesOf(t[0], settings.RoundMinutes) >= MinutesPerDay) {
-            t[0] -= 24.0;
-        }
-        if (ishaAfterMaghrib) {
-            t[5] = intervalIsha;
-            occurs[5] = occurs[4];
-            e[5] = e[4] + ishaInterval;
-        } else {
-            const double dusk = events.Dusk;
-            t[5] = 24.0 * Frac(dusk) + safety;
-            occurs[5] = dusk != 0.0;
-            e[5] = eventHours(dusk, t[5]);
-        }
-    } else {
+    const double intervalIsha = t[Maghrib] + ishaInterval;
+    if (context.HighLatitude) {
         // The high-latitude routine always answers a time (by the night fraction where the
         // twilight angle is not reached), in hours from the row's midnight that may pass 24
         // or fall below 0.
-        t[0] = results[pt::Fajr];
-        t[5] = ishaAfterMaghrib ? intervalIsha : results[pt::Isha];
-        occurs[5] = !ishaAfterMaghrib || occurs[4];
-        e[0] = t[0];
-        e[5] = ishaAfterMaghrib ? e[4] + ishaInterval : t[5];
+        const pt::PrayerResults& results = events.Results;
+        t[Fajr] = results[pt::Fajr];
+        t[Isha] = ishaAfterMaghrib ? intervalIsha : results[pt::Isha];
+        occurs[Isha] = !ishaAfterMaghrib || occurs[Maghrib];
+        e[Fajr] = t[Fajr];
+        e[Isha] = ishaAfterMaghrib ? e[Maghrib] + ishaInterval : t[Isha];
+        return;
     }
-
-    if (settings.SunsetBased) {
-        // Count from sunset, which becomes 12:00.
-        for (size_t i : {0u, 1u, 2u, 3u, 5u}) {
-            t[i] = t[i] - t[4] + 12.0;
-            if (t[i] >= 13.0) {
-                t[i] -= 12.0;
-            }
-            if (t[i] < 0.0) {
-                t[i] += 12.0;
-            }
-        }
-        t[4] = 12.0;
+    t[Fajr] = 24.0 * Frac(events.Dawn) + safety;
+    occurs[Fajr] = events.Dawn != 0.0;
+    e[Fajr] = EventHoursOf(day, events.Dawn, t[Fajr], safety);
+    // A dawn just before midnight on the evening before that the safety time or the rounding
+    // carries to midnight is shown at 0:00 of the row's own day, where its event lies, not as
+    // 24:00.
+    if (ShownMinutesOf(t[Fajr], context.Settings.RoundMinutes) >= MinutesPerDay) {
+        t[Fajr] -= 24.0;
     }
-
-    for (size_t p = 0; p < 6; ++p) {
-        day.EventMinutes[p] = EventMinutesOf(e[p], settings.RoundMinutes);
-        day.DayOffset[p] = TProtoDate::IntQuotient(day.EventMinutes[p], MinutesPerDay);
-        day.ShownMinutes[p] = ShownMinutesOf(t[p], settings.RoundMinutes);
-        day.TimeTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, settings.TwelveHours);
-        day.GridTexts[p] = FormatTimeText(t[p], settings.RoundMinutes, true);
+    if (ishaAfterMaghrib) {
+        t[Isha] = intervalIsha;
+        occurs[Isha] = occurs[Maghrib];
+        e[Isha] = e[Maghrib] + ishaInterval;
+    } else {
+        t[Isha] = 24.0 * Frac(events.Dusk) + safety;
+        occurs[Isha] = events.Dusk != 0.0;
+        e[Isha] = EventHoursOf(day, events.Dusk, t[Isha], safety);
     }
 }
 
-std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& settings,
-                                                       int64_t firstSerial, int count) {
-    RowContext context = StartRecompute(settings);
-    // The rows' days. A day without a fixed date ends the run there; its error is raised once
-    // the rows before it are done, as a computation row by row would have met it.
+// Sunset-based counting: every time counted from sunset, which becomes 12:00.
+void CountFromSunset(std::array<double, 6>& t) {
+    for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Isha}) {
+        t[p] = t[p] - t[Maghrib] + 12.0;
+        if (t[p] >= 13.0) {
+            t[p] -= 12.0;
+        }
+        if (t[p] < 0.0) {
+            t[p] += 12.0;
+        }
+    }
+    t[Maghrib] = 12.0;
+}
+
+// The times and their texts from the row's events, once its Hijri date is known (the Umm
+// al-Qura Isha depends on the month).
+void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) {
+    const TimetableSettings& settings = context.Settings;
+    SetSunTimes(events, context.SafetyOffset, day);
+    SetFajrAndIsha(context, events, day);
+    if (settings.SunsetBased) {
+        CountFromSunset(day.Hours);
+    }
+    for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Maghrib, Isha}) {
+        day.EventMinutes[p] = EventMinutesOf(day.EventHours[p], settings.RoundMinutes);
+        day.DayOffset[p] = TProtoDate::IntQuotient(day.EventMinutes[p], MinutesPerDay);
+        day.ShownMinutes[p] = ShownMinutesOf(day.Hours[p], settings.RoundMinutes);
+        day.TimeTexts[p] =
+            FormatTimeText(day.Hours[p], settings.RoundMinutes, settings.TwelveHours);
+        day.GridTexts[p] = FormatTimeText(day.Hours[p], settings.RoundMinutes, true);
+    }
+}
+
+// The rows' days from the date serial day `firstSerial`. A day without a fixed date ends the
+// run there; its error goes to `stopped`, to be raised once the rows before it are done, as a
+// computation row by row would have met it.
+std::vector<TimetableDay> StartRows(int64_t firstSerial, int count, std::exception_ptr& stopped) {
     std::vector<TimetableDay> days;
     days.reserve(static_cast<size_t>(count));
-    std::exception_ptr stopped;
     for (int i = 0; i < count; ++i) {
         try {
             days.push_back(StartRow(firstSerial + i));
@@ -467,122 +492,136 @@ std::vector<TimetableDay> TimetableEngine::ComputeRows(const TimetableSettings& 
             break;
         }
     }
+    return days;
+}
 
-    // The astronomy of every row needs no Hijri date: it is shared out a block of rows at a
-    // time among one thread per core while this thread finds the dates, and this thread joins
-    // in once they are known and takes every block left, also all of them should the system
-    // start no helper. A block stops at its first error. Then each row's times and
-    // texts, in order here; the earliest failing row's error is raised, as in a computation row
-    // by row.
-    const auto rows = static_cast<int>(days.size());
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const int threads = rows >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u)) : 1;
-    const int rowsPerBlock = std::clamp(rows / (2 * threads), 1, MaxRowsPerBlock);
-    const int blockCount = (rows + rowsPerBlock - 1) / rowsPerBlock;
-    struct BlockFailure {
+// The Umm al-Qura dates of the rows, in order and on this thread: they use the ephemeris
+// library, whose state is global, and the month found for one row serves the next. Within one
+// recompute an evening's answer cannot change, so the searches of the run share the
+// criterion's answers. A source of the ephemeris given up on the way may have answered some
+// evenings already: then the dates are found again, from the source used instead (the answers
+// it gave are dropped with it).
+void SetHijriDates(std::vector<TimetableDay>& days, SolarState& solar) {
+    UmAlQuraAnswers crescents;
+    for (;;) {
+        const uint64_t sources = EphemerisSourceChanges();
+        KnownMonth month;
+        for (TimetableDay& day : days) {
+            SetHijriDate(month, day, solar, crescents);
+        }
+        if (EphemerisSourceChanges() == sources) {
+            return;
+        }
+    }
+}
+
+// The astronomy of a run's rows, shared out a block of rows at a time: each block stops at its
+// first error, which it keeps with its row.
+class EventBlocks {
+  public:
+    struct Failure {
         int Row = INT_MAX;  // the first row that failed
         std::exception_ptr Error;
     };
-    std::vector<BlockFailure> failures(static_cast<size_t>(blockCount));
-    std::vector<RowEvents> events(static_cast<size_t>(rows));
-    std::atomic<int> nextBlock{0};
-    // The first thread at work takes the names of a long run's civil dates, the others wait.
-    // Should that fail, each row formats its own date and meets the failure itself.
-    std::once_flag namesTaken;
-    const auto takeNames = [&] {
-        try {
-            context.DateNames = TCivilDateNames::OfLocale();
-        } catch (...) {
-            context.DateNames.reset();
+
+    EventBlocks(RowContext& context, std::vector<TimetableDay>& days, int threads)
+        : context_(context),
+          days_(days),
+          rows_(static_cast<int>(days.size())),
+          rowsPerBlock_(std::clamp(rows_ / (2 * threads), 1, MaxRowsPerBlock)),
+          blockCount_((rows_ + rowsPerBlock_ - 1) / rowsPerBlock_),
+          failures_(static_cast<size_t>(blockCount_)),
+          events_(static_cast<size_t>(rows_)) {}
+
+    // Takes blocks until none is left; called by every thread, each with its own solar state.
+    void Compute(SolarState& solar) {
+        if (rows_ >= NamesTakenOnceDays && context_.Settings.CivilDateTexts) {
+            std::call_once(namesTaken_, [this] { TakeNames(); });
         }
-    };
-    // Each thread passes one solar state over all of its rows.
-    const auto computeEvents = [&](SolarState& solar) {
-        if (rows >= NamesTakenOnceDays && settings.CivilDateTexts) {
-            std::call_once(namesTaken, takeNames);
-        }
-        for (int block = nextBlock++; block < blockCount; block = nextBlock++) {
-            const int end = std::min(rows, (block + 1) * rowsPerBlock);
-            for (int i = block * rowsPerBlock; i < end; ++i) {
+        for (int block = next_++; block < blockCount_; block = next_++) {
+            const int end = std::min(rows_, (block + 1) * rowsPerBlock_);
+            for (int i = block * rowsPerBlock_; i < end; ++i) {
                 try {
-                    events[static_cast<size_t>(i)] =
-                        ComputeEvents(context, days[static_cast<size_t>(i)], solar);
+                    events_[static_cast<size_t>(i)] =
+                        ComputeEvents(context_, days_[static_cast<size_t>(i)], solar);
                 } catch (...) {
-                    failures[static_cast<size_t>(block)] = {i, std::current_exception()};
+                    failures_[static_cast<size_t>(block)] = {i, std::current_exception()};
                     break;
                 }
             }
         }
-    };
+    }
+
+    // Each row's times and texts, in order; the earliest failing row's error is raised, as in
+    // a computation row by row.
+    void Finish() const {
+        for (int block = 0; block < blockCount_; ++block) {
+            const Failure& failure = failures_[static_cast<size_t>(block)];
+            const int end = std::min({rows_, (block + 1) * rowsPerBlock_, failure.Row});
+            for (int i = block * rowsPerBlock_; i < end; ++i) {
+                FinishRow(context_, events_[static_cast<size_t>(i)],
+                          days_[static_cast<size_t>(i)]);
+            }
+            if (failure.Error) {
+                std::rethrow_exception(failure.Error);
+            }
+        }
+    }
+
+  private:
+    // The first thread at work takes the names of a long run's civil dates, the others wait.
+    // Should that fail, each row formats its own date and meets the failure itself.
+    void TakeNames() {
+        try {
+            context_.DateNames = TCivilDateNames::OfLocale();
+        } catch (...) {
+            context_.DateNames.reset();
+        }
+    }
+
+    RowContext& context_;
+    std::vector<TimetableDay>& days_;
+    const int rows_;
+    const int rowsPerBlock_;
+    const int blockCount_;
+    std::vector<Failure> failures_;
+    std::vector<RowEvents> events_;
+    std::atomic<int> next_{0};
+    std::once_flag namesTaken_;
+};
+
+// `count` rows from the date serial day `firstSerial`: the Umm al-Qura dates in order on this
+// thread, the times of a long run on several threads. The astronomy of every row needs no
+// Hijri date: it is shared out among one thread per core while this thread finds the dates,
+// and this thread joins in once they are known and takes every block left, also all of them
+// should the system start no helper.
+std::vector<TimetableDay> ComputeRows(const TimetableSettings& settings, int64_t firstSerial,
+                                      int count) {
+    RowContext context = StartRecompute(settings);
+    std::exception_ptr stopped;
+    std::vector<TimetableDay> days = StartRows(firstSerial, count, stopped);
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const int threads =
+        static_cast<int>(days.size()) >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u))
+                                                         : 1;
+    EventBlocks blocks(context, days, threads);
     {
         const HelperThreads helpers(threads - 1, [&] {
             SolarState solar;
-            computeEvents(solar);
+            blocks.Compute(solar);
         });
         // This thread's, for the crescent searches of the dates and then for its rows: both
         // ask for the sun on the days of the run.
         SolarState solar;
-        // The Umm al-Qura dates, in order and on this thread: they use the ephemeris library,
-        // whose state is global, and the month found for one row serves the next. Within one
-        // recompute an evening's answer cannot change, so the searches of the run share the
-        // criterion's answers.
-        UmAlQuraAnswers crescents;
-        // A source of the ephemeris given up on the way may have answered some evenings
-        // already: then the dates are found again, from the source used instead (the answers
-        // it gave are dropped with it).
-        for (;;) {
-            const uint64_t sources = EphemerisSourceChanges();
-            for (TimetableDay& day : days) {
-                SetHijriDate(context, day, solar, crescents);
-            }
-            if (EphemerisSourceChanges() == sources) {
-                break;
-            }
-            context.MonthKnown = false;
-        }
-        computeEvents(solar);
+        SetHijriDates(days, solar);
+        blocks.Compute(solar);
     }  // joins the helpers
-    for (int block = 0; block < blockCount; ++block) {
-        BlockFailure& failure = failures[static_cast<size_t>(block)];
-        const int end = std::min({rows, (block + 1) * rowsPerBlock, failure.Row});
-        for (int i = block * rowsPerBlock; i < end; ++i) {
-            FinishRow(context, events[static_cast<size_t>(i)], days[static_cast<size_t>(i)]);
-        }
-        if (failure.Error) {
-            std::rethrow_exception(failure.Error);
-        }
-    }
+    blocks.Finish();
     if (stopped) {
         std::rethrow_exception(stopped);
     }
     return days;
 }
-
-TimetableEngine::RowContext TimetableEngine::StartRecompute(const TimetableSettings& settings) {
-    const TCalcMethod& method = CalcMethodAt(settings.CalcMethod, "RefreshTimetable");
-    const double zoneOffset =
-        settings.ZoneOffsetSeconds
-            ? *settings.ZoneOffsetSeconds / 3600.0
-            : settings.GmtHours + (settings.GmtHours >= 0 ? 1 : -1) * settings.GmtMinutes / 60.0;
-    // The place of this recompute replaces the previous one.
-    currentLocation_ = std::make_unique<TLocation>(
-        LocationName, settings.Latitude, settings.Longitude, settings.Elevation, zoneOffset);
-    pt::PrayerParameters block = ParameterBlock(settings, method, zoneOffset);
-    block[pt::LongitudeRad] = settings.Longitude * RadiansPerDegree;
-    block[pt::LatitudeRad] = settings.Latitude * RadiansPerDegree;
-    return RowContext{settings,
-                      method,
-                      block,
-                      block[pt::SafetyOffset],
-                      false,
-                      0,
-                      0,
-                      0,
-                      !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
-                      {}};
-}
-
-namespace {
 
 // The civil date text of `date` from its day and month names.
 std::string SpellCivilDate(const TCivilDate& civil, std::string_view dayName,
@@ -633,9 +672,11 @@ int64_t WeekStartSerial(TDateTime date) {
 Timetable TimetableEngine::WeekFrame(const TimetableSettings& settings, int64_t& firstSerial) {
     Timetable table;
     table.DateColumnOnRight = settings.RightToLeft;
-    for (int p = 0; p < 6; ++p) {
-        table.HeaderTexts[static_cast<size_t>(table.ColumnOf(p))] =
-            HeaderTexts[static_cast<size_t>(p)];
+    for (const TPrayerInfo& prayer : Prayers) {
+        std::string& header =
+            table.HeaderTexts[static_cast<size_t>(table.ColumnOf(static_cast<int>(prayer.Index)))];
+        header = ' ';
+        header += prayer.Name;
     }
 
     firstSerial = WeekStartSerial(settings.Date);
@@ -643,7 +684,7 @@ Timetable TimetableEngine::WeekFrame(const TimetableSettings& settings, int64_t&
     return table;
 }
 
-Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
+Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) const {
     int64_t firstSerial = 0;
     Timetable table = WeekFrame(settings, firstSerial);
     std::vector<TimetableDay> days = ComputeRows(settings, firstSerial, 7);
@@ -652,7 +693,7 @@ Timetable TimetableEngine::ComputeWeek(const TimetableSettings& settings) {
 }
 
 std::vector<TimetableDay> TimetableEngine::ComputeDays(const TimetableSettings& settings,
-                                                       int32_t firstFixed, int count) {
+                                                       int32_t firstFixed, int count) const {
     if (count < 0) {
         throw ERangeError("ComputeDays: count " + std::to_string(count) + " is negative");
     }

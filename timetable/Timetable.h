@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,12 +13,6 @@
 #include "timetable/CalcMethods.h"
 
 namespace orvandel {
-
-class SolarState;
-
-class TLocation;
-class TSaudiIslamic;
-class UmAlQuraAnswers;
 
 // What the recompute reads from the controls.
 struct TimetableSettings {
@@ -84,6 +77,13 @@ struct TimetableDay {
 // 60 * H + Sign(H) * Mi with Sign(0) = +1, so the minutes take the sign of the hours and a zone
 // between -1 h and 0 cannot be expressed. H = -3, Mi = 30 gives -210.
 int ZoneOffsetMinutes(int gmtHours, int gmtMinutes);
+// The settings' zone in seconds east of Greenwich: ZoneOffsetSeconds when set, else the
+// fields' 60 * ZoneOffsetMinutes.
+int SettingsZoneSeconds(const TimetableSettings& settings);
+// The same zone in hours, as the astronomy takes it: ZoneOffsetSeconds / 3600, or from the
+// fields H + Sign(H) * Mi / 60 (which for some odd minutes differs by a bit of the last place
+// from the seconds divided by 3600, and is what every computed time has used).
+double SettingsZoneHours(const TimetableSettings& settings);
 
 // One time in decimal hours as the table shows it, " h:mm". The hour is the truncated hours,
 // not wrapped (24.25 h gives 24:15); the minute is the fraction's minutes truncated or, with
@@ -115,13 +115,10 @@ std::string CivilDateText(TDateTime date);
 // The same text with the names taken before.
 std::string CivilDateText(TDateTime date, const TCivilDateNames& names);
 
-// The header text of prayer p (0 Fajr ... 5 Isha): " Fajr", " Shrook", " Dhuhr", " Asr",
-// " Maghrib", " Isha", each with a leading blank.
-std::string_view PrayerHeaderText(int prayer);
-
 // The whole display data of one recompute.
 struct Timetable {
-    std::array<std::string, 6> HeaderTexts;  // by grid column: " Fajr" ... or reversed
+    // By grid column: each prayer's name after a blank, " Fajr" ... " Isha", or reversed.
+    std::array<std::string, 6> HeaderTexts;
     bool DateColumnOnRight = false;          // ColCities at the right of the grid
     int CurrentDayRow = 0;                   // 1..7, the chosen date's row
     std::array<TimetableDay, 7> Days;        // rows 1..7
@@ -140,27 +137,22 @@ struct THijriMonth {
 void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
                      const std::optional<THijriMonth>& Previous);
 
-// Computes timetables. Keeps the current place (replaced by every recompute) and one Umm
-// al-Qura date object for its whole life.
+// Computes timetables. Holds nothing between calls: each recompute's place, parameters and
+// Umm al-Qura dates live in that call.
 class TimetableEngine {
   public:
-    TimetableEngine();
-    ~TimetableEngine();
-    TimetableEngine(const TimetableEngine&) = delete;
-    TimetableEngine& operator=(const TimetableEngine&) = delete;
-
     // The week, Saturday to Friday, that contains the day of settings.Date (its floor: a time
-    // of day changes nothing). Replaces the current place. Fajr and Isha come from the
-    // calendar astronomy below 48.0001 degrees of latitude and from PrayerTimes beyond; a
-    // dawn or dusk that does not occur, or whose final refinement fails ("Bogus time"), gives
-    // the safety offset alone. Each time carries the date on which its event falls
-    // (TimetableDay::EventHours, EventMinutes, DayOffset). A row whose Umm al-Qura
-    // conversion does not complete has HijriValid false and no Hijri text. Errors of the
-    // astronomy propagate: EConvertError for a row outside years 1 to 9999, ERangeError for a
-    // calculation method outside CalcMethods(), EInvalidOp for an Umm al-Qura month found to have
-    // other than 29 or 30 days. The Hijri dates come from the ephemeris source in use when they are
-    // done: a source given up on the way (EphemerisSourceFailed) answers none of them.
-    Timetable ComputeWeek(const TimetableSettings& settings);
+    // of day changes nothing). Fajr and Isha come from the calendar astronomy below 48.0001
+    // degrees of latitude and from PrayerTimes beyond; a dawn or dusk that does not occur, or
+    // whose final refinement fails ("Bogus time"), gives the safety offset alone. Each time
+    // carries the date on which its event falls (TimetableDay::EventHours, EventMinutes,
+    // DayOffset). A row whose Umm al-Qura conversion does not complete has HijriValid false
+    // and no Hijri text. Errors of the astronomy propagate: EConvertError for a row outside
+    // years 1 to 9999, ERangeError for a calculation method outside CalcMethods(), EInvalidOp
+    // for an Umm al-Qura month found to have other than 29 or 30 days. The Hijri dates come
+    // from the ephemeris source in use when they are done: a source given up on the way
+    // (EphemerisSourceFailed) answers none of them.
+    Timetable ComputeWeek(const TimetableSettings& settings) const;
     // The week of settings.Date without its rows: the headers, the date column's side and the
     // chosen day's row; `firstSerial` receives the date serial day of its Saturday.
     static Timetable WeekFrame(const TimetableSettings& settings, int64_t& firstSerial);
@@ -168,32 +160,7 @@ class TimetableEngine {
     // week would show it; settings.Date is not used. ERangeError for a negative count; errors
     // as ComputeWeek.
     std::vector<TimetableDay> ComputeDays(const TimetableSettings& settings, int32_t firstFixed,
-                                          int count);
-
-  private:
-    struct RowContext;
-    RowContext StartRecompute(const TimetableSettings& settings);
-    // `count` rows from the date serial day `firstSerial`: the Umm al-Qura dates in order on
-    // this thread, the times of a long run on several threads.
-    std::vector<TimetableDay> ComputeRows(const TimetableSettings& settings, int64_t firstSerial,
-                                          int count);
-    // A row with its date serial and fixed date.
-    static TimetableDay StartRow(int64_t serialDay);
-    struct RowEvents;
-    // The civil date text and the astronomy of a started row; reads only what the recompute
-    // holds fixed, so rows may be computed on several threads at once, also while the Hijri
-    // dates are found. Each thread passes its own solar state from row to row.
-    RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState& solar) const;
-    // The times and their texts from the row's events, once its Hijri date is known (the Umm
-    // Al-Qura Isha depends on the month).
-    void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) const;
-    // The row's Umm al-Qura date; the crescent search uses the solar state of this thread and
-    // the criterion's answers of the run.
-    void SetHijriDate(RowContext& context, TimetableDay& day, SolarState& solar,
-                      UmAlQuraAnswers& crescents);
-
-    std::unique_ptr<TLocation> currentLocation_;
-    std::unique_ptr<TSaudiIslamic> islamicDate_;
+                                          int count) const;
 };
 
 }  // namespace orvandel

@@ -22,35 +22,18 @@
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/KeyedRows.h"
+#include "timetable/Prayers.h"
 #include "timetable/SettingsRules.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableFormats.h"
 #include "timetable/TableText.h"
-#include "tools/OrvandelTableOutput.h"
 
 namespace orvandel::table {
 namespace {
 
 constexpr std::string_view Program = "orvandel-table";
-constexpr int MaxDayCount = 3660;
 constexpr int MaxAlarmMinutes = 1440;  // a reminder at most a day ahead
-
-struct NamedIndex {
-    std::string_view Name;
-    int Index;
-};
-// The six times by their csv names; sunrise as the --next output names it.
-constexpr std::array<NamedIndex, 7> EventKeys = {{{"fajr", 0},
-                                                  {"shrook", 1},
-                                                  {"sunrise", 1},
-                                                  {"dhuhr", 2},
-                                                  {"asr", 3},
-                                                  {"maghrib", 4},
-                                                  {"isha", 5}}};
-constexpr std::array<NamedIndex, 2> AsrKeys = {{{"standard", 0}, {"hanafi", 1}}};
-constexpr std::array<NamedIndex, 4> FormatKeys = {{{"text", int(OutputFormat::Text)},
-                                                   {"csv", int(OutputFormat::Csv)},
-                                                   {"json", int(OutputFormat::Json)},
-                                                   {"ics", int(OutputFormat::Ics)}}};
 
 // The text as it may appear inside a one-line message: quoted, control characters escaped.
 std::string Quoted(std::string_view text) {
@@ -65,10 +48,7 @@ std::string Quoted(std::string_view text) {
 // "2024-04-10" for a day of years 1..9999, else "a day outside years 1..9999".
 std::string IsoDateOfSerial(TDateTime day) {
     try {
-        const TCivilDate date = DecodeDate(day);
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-        return text;
+        return IsoDateText(FixedFromDateTime(day));
     } catch (const EPlatformError&) {
         return "a day outside years 1..9999";
     }
@@ -85,18 +65,14 @@ std::string Lower(std::string_view text) {
     return result;
 }
 
-int LookUpKey(std::string_view option, std::string_view text, std::span<const NamedIndex> keys) {
-    const std::string key = Lower(text);
-    for (const NamedIndex& entry : keys) {
-        if (entry.Name == key) {
-            return entry.Index;
-        }
+// The index of the row of `rows` (a table of the core) whose key `text` names, in any case.
+template <typename Rows>
+int KeyIndex(std::string_view option, std::string_view text, const Rows& rows) {
+    const int index = IndexOfKey(rows, text);
+    if (index < 0) {
+        Reject(option, text, "not one of " + JoinedKeys(rows, "|"));
     }
-    std::string choices;
-    for (const NamedIndex& entry : keys) {
-        choices += (choices.empty() ? "" : "|") + std::string(entry.Name);
-    }
-    Reject(option, text, "not one of " + choices);
+    return index;
 }
 
 // Removes a leading "-" or the typographic minus U+2212 and says whether there was one.
@@ -146,11 +122,6 @@ int RangedWhole(std::string_view option, std::string_view text, int low, int hig
         Reject(option, text, "outside " + std::to_string(low) + ".." + std::to_string(high));
     }
     return value;
-}
-
-// Seconds since 1970-01-01 00:00 UTC now.
-int64_t UtcNow() {
-    return SystemClockNow().Seconds;
 }
 
 std::string OneLine(std::string text) {
@@ -216,22 +187,19 @@ constexpr std::string_view HelpFooter =
     "Exit status: 0 done, 1 error in the computation or a damaged time-zone database, 2 bad\n"
     "input.\n";
 
-constexpr std::array<std::string_view, 6> NextNames = {"Fajr", "Sunrise", "Dhuhr",
-                                                       "Asr",  "Maghrib", "Isha"};
-
 // The next of the six times after now or after --at: "Asr 15:42 (in 1 h 05 min)", or with
 // --format json {"name", "time", "minutes_left"}.
-std::string RunNext(const TableRequest& request, const TableClock& clock, TimetableEngine& engine) {
+std::string RunNext(const TableRequest& request, int64_t nowUtc) {
+    const TableClock& clock = request.Clock;
+    TimetableEngine engine;
     const int64_t after =
         request.HasAt ? clock.UtcOf(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)
-                      : UtcNow();
+                      : nowUtc;
     // The rows from the day before the local date to the day after: a Fajr of tomorrow's row
     // may fall this evening, an Isha of yesterday's row after this midnight.
     const int32_t today = FixedOfSeconds(after + clock.OffsetAt(after));
-    const int32_t firstAllowed = FixedFromDateTime(EncodeDate(1, 1, 1));
-    const int32_t lastAllowed = FixedFromDateTime(EncodeDate(9999, 12, 31));
-    const int32_t first = std::max(today - 1, firstAllowed);
-    const int32_t last = std::min(today + 2, lastAllowed);
+    const int32_t first = std::max(today - 1, CivilFixedRange.Min);
+    const int32_t last = std::min(today + 2, CivilFixedRange.Max);
     std::vector<RowTimes> times;
     const std::vector<TimetableDay> rows = ComputeClockedDays(
         engine, request.Settings, clock, first, last - first + 1, request.Seconds, times);
@@ -248,7 +216,7 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
         }
     }
     if (bestRow < 0) {
-        if (last == lastAllowed) {
+        if (last == CivilFixedRange.Max) {
             throw ERangeError(
                 "no prayer time follows before the end of 9999-12-31, where the "
                 "computed range ends");
@@ -258,7 +226,7 @@ std::string RunNext(const TableRequest& request, const TableClock& clock, Timeta
     const RowTimes& best = times[static_cast<size_t>(bestRow)];
     const auto p = static_cast<size_t>(bestPrayer);
     const int64_t minutesLeft = (best.Utc[p] - after) / 60;
-    const std::string name(NextNames[p]);
+    const std::string name(Prayers[p].NextName);
     if (request.Format == OutputFormat::Json) {
         nlohmann::ordered_json object;
         object["name"] = name;
@@ -395,12 +363,28 @@ std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_
 }
 
 int ParseDayCount(std::string_view text) {
-    return RangedWhole("--days", text, 1, MaxDayCount);
+    return RangedWhole("--days", text, RunDaysRange.Min, RunDaysRange.Max);
 }
 
 int ParseAlarmMinutes(std::string_view text) {
     return RangedWhole("--alarm", text, 0, MaxAlarmMinutes);
 }
+
+namespace {
+
+// "fajr, shrook (or sunrise), dhuhr, asr, maghrib, isha": what --events takes.
+std::string EventNames() {
+    std::string names;
+    for (const TPrayerInfo& prayer : Prayers) {
+        names += (names.empty() ? "" : ", ") + std::string(prayer.Key);
+        if (const std::string next = Lower(prayer.NextName); next != prayer.Key) {
+            names += " (or " + next + ")";
+        }
+    }
+    return names;
+}
+
+}  // namespace
 
 std::array<bool, 6> ParseEventList(std::string_view text) {
     std::array<bool, 6> chosen{};
@@ -408,14 +392,13 @@ std::array<bool, 6> ParseEventList(std::string_view text) {
     while (true) {
         const size_t comma = rest.find(',');
         const std::string name = Lower(rest.substr(0, comma));
-        const auto found = std::find_if(EventKeys.begin(), EventKeys.end(),
-                                        [&](const NamedIndex& key) { return key.Name == name; });
-        if (found == EventKeys.end()) {
+        const TPrayerInfo* found = FindPrayer(name);
+        if (found == nullptr) {
             Reject("--events", text,
                    (name.empty() ? std::string("an empty name") : Quoted(name)) +
-                       " is not one of fajr, shrook (or sunrise), dhuhr, asr, maghrib, isha");
+                       " is not one of " + EventNames());
         }
-        chosen[static_cast<size_t>(found->Index)] = true;
+        chosen[found->Index] = true;
         if (comma == std::string_view::npos) {
             return chosen;
         }
@@ -423,67 +406,266 @@ std::array<bool, 6> ParseEventList(std::string_view text) {
     }
 }
 
+namespace {
+
+// The arguments as given: every option's text or flag, and the option itself, which says
+// whether it was given.
+struct TArguments {
+    std::string City, Lat, Lon, Zone, Tz, Elevation, Method, Asr, Date, From, Days, Format, At,
+        IsoTimes, Alarm, Events;
+    bool Safety = false, NoSafety = false, Nearest = false, Twelve = false, Sunset = false,
+         Seconds = false, ListCities = false, Next = false;
+    CLI::Option *CityOption, *LatOption, *ZoneOption, *TzOption, *ElevationOption, *MethodOption,
+        *AsrOption, *SafetyFlag, *DateOption, *FromOption, *DaysOption, *FormatOption,
+        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption;
+};
+
+// The options, their help and their relations; the choices of --method, --asr, --format and
+// --events are the keys of the core's tables.
+void DeclareOptions(CLI::App& app, TArguments& a) {
+    a.CityOption = app.add_option("--city", a.City, "a catalogue city, any case")->type_name("NAME");
+    a.LatOption =
+        app.add_option("--lat", a.Lat, "latitude, degrees north, " + RangeText(LatitudeRange))
+            ->type_name("DEG");
+    auto* lonOption =
+        app.add_option("--lon", a.Lon, "longitude, degrees east, " + RangeText(LongitudeRange))
+            ->type_name("DEG");
+    a.ZoneOption = app.add_option("--zone", a.Zone, "offset from GMT: 3, +4, 5.5, 5:30, -3:30")
+                       ->type_name("ZONE");
+    a.LatOption->needs(lonOption);
+    lonOption->needs(a.LatOption);
+    a.TzOption = app.add_option("--tz", a.Tz, "IANA time zone, auto (the city's) or local")
+                     ->type_name("ZONE");
+    a.ElevationOption =
+        app.add_option("--elevation", a.Elevation, "metres, " + RangeText(ElevationRange))
+            ->type_name("M");
+    a.MethodOption = app.add_option("--method", a.Method, "calculation method")
+                         ->type_name(JoinedKeys(CalcMethodTable, "|"));
+    a.AsrOption = app.add_option("--asr", a.Asr, "juristic method of Asr")
+                      ->type_name(JoinedKeys(JuristicMethods, "|"));
+    a.SafetyFlag = app.add_flag("--safety", a.Safety, "add the safety time (default)");
+    auto* noSafetyFlag = app.add_flag("--no-safety", a.NoSafety, "no safety time");
+    a.SafetyFlag->excludes(noSafetyFlag);
+    app.add_flag("--nearest-minute", a.Nearest, "round to the nearest minute, not truncate");
+    app.add_flag("--12h", a.Twelve, "12-hour clock");
+    app.add_flag("--sunset-based", a.Sunset, "times counted from sunset (sunset is 12:00)");
+    a.DateOption =
+        app.add_option("--date", a.Date, "the week containing this date")->type_name("YYYY-MM-DD");
+    a.FromOption =
+        app.add_option("--from", a.From, "first of a run of days")->type_name("YYYY-MM-DD");
+    a.DaysOption = app.add_option("--days", a.Days, "number of days, " + RangeText(RunDaysRange))
+                       ->type_name("N");
+    a.DateOption->excludes(a.FromOption)->excludes(a.DaysOption);
+    a.FormatOption = app.add_option("--format", a.Format, "output format")
+                         ->type_name(JoinedKeys(OutputFormats, "|"));
+    app.add_flag("--seconds", a.Seconds, "times as H:MM:SS from the unrounded hours");
+    app.add_flag("--list-cities", a.ListCities, "print the catalogue, group by group");
+    a.IsoTimesFlag = app.add_flag("--iso-times{local}", a.IsoTimes,
+                                  "times as ISO 8601 date-times with their offsets; "
+                                  "--iso-times=utc: the instants in UTC");
+    a.AlarmOption =
+        app.add_option("--alarm", a.Alarm, "ics: a reminder this many minutes before, 0..1440")
+            ->type_name("MINUTES");
+    a.EventsOption =
+        app.add_option("--events", a.Events, "ics: only these of the six, comma-separated")
+            ->type_name(JoinedKeys(Prayers, ","));
+    app.add_flag("--next", a.Next, "the next prayer time after now (or --at)");
+    a.AtOption = app.add_option("--at", a.At, "the moment for --next, on the place's clock")
+                     ->type_name("\"YYYY-MM-DD HH:MM\"");
+    app.set_version_flag("--version", std::string(Program) + " " + std::string(ProgramVersion),
+                         "print the name and the version");
+}
+
+// The display options: safety time, rounding, clock, sunset-based counts, seconds, ISO times.
+void ApplyDisplay(const TArguments& a, TableRequest& request) {
+    TimetableSettings& s = request.Settings;
+    // Either flag may carry a value: --safety=false adds no safety time, --no-safety=false adds
+    // it.
+    s.AddSafetyTime = *a.SafetyFlag ? a.Safety : !a.NoSafety;
+    s.RoundMinutes = a.Nearest;
+    s.TwelveHours = a.Twelve;
+    s.RightToLeft = false;
+    s.SunsetBased = a.Sunset;
+    ApplySunsetBasedClock(s);
+    request.Seconds = a.Seconds;
+    request.ListCities = a.ListCities;
+    if (*a.IsoTimesFlag) {
+        const std::string mode = Lower(a.IsoTimes);
+        if (mode != "local" && mode != "utc") {
+            Reject("--iso-times", a.IsoTimes, "not one of local|utc");
+        }
+        request.IsoTimes = true;
+        request.IsoTimesUtc = mode == "utc";
+    }
+    request.Next = a.Next;
+}
+
+// The place: --city applies the catalogue entry as the window does, --lat/--lon, --zone and
+// --elevation override it; without any the place is the default city without its clock.
+// Returns the city given with --city, if any.
+const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request) {
+    TimetableSettings& s = request.Settings;
+    const TCityEntry* city = nullptr;
+    if (*a.CityOption) {
+        city = FindCityByCaption(a.City);
+        if (city == nullptr) {
+            Reject("--city", a.City, "unknown city (see --list-cities)");
+        }
+    }
+    const bool coordinates = a.LatOption->count() > 0;
+    const TCityEntry* base = city != nullptr ? city : (coordinates ? nullptr : &DefaultCity());
+    if (base != nullptr) {
+        ApplyCity(s, *base);
+    } else {
+        s.Elevation = 0;
+        ApplyMethod(s, MuslimWorldLeague);
+    }
+    if (coordinates) {
+        s.Latitude = RangedDecimal("--lat", a.Lat, LatitudeRange, "latitude");
+        s.Longitude = RangedDecimal("--lon", a.Lon, LongitudeRange, "longitude");
+        if (!*a.ZoneOption && !*a.TzOption && city == nullptr) {
+            Reject("--lat", a.Lat, "needs --zone, --tz or --city");
+        }
+    }
+    if (*a.ZoneOption) {
+        if (!coordinates && city == nullptr) {
+            Reject("--zone", a.Zone, "needs --lat and --lon, or --city");
+        }
+        // A fixed offset in place of the city's clock or with coordinates.
+        std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(a.Zone);
+    }
+    if (*a.ElevationOption) {
+        // The elevation field holds whole metres; a typed fraction is rounded.
+        s.Elevation = static_cast<int>(std::nearbyint(RangedDecimal(
+            "--elevation", a.Elevation, {ElevationRange.Min, ElevationRange.Max}, "elevation")));
+    }
+    const TPlaceName name = PlaceNameOf(s, base);
+    request.PlaceName = name.Text;
+    request.PlaceIsCity = name.IsCity;
+    // A place of its own coordinates has no methods but those asked for.
+    if (*a.MethodOption) {
+        const int method = KeyIndex("--method", a.Method, CalcMethodTable);
+        if (base == nullptr) {
+            ApplyMethod(s, method);
+        } else {
+            s.CalcMethod = method;
+        }
+    }
+    if (*a.AsrOption) {
+        s.Juristic = KeyIndex("--asr", a.Asr, JuristicMethods);
+    }
+    return city;
+}
+
+// The format, and whether it can hold sunset-based counts.
+void ApplyFormat(const TArguments& a, TableRequest& request) {
+    if (*a.FormatOption) {
+        request.Format = static_cast<OutputFormat>(KeyIndex("--format", a.Format, OutputFormats));
+    }
+    const TOutputFormat& format = FormatRow(request.Format);
+    if (!format.SunsetCounts && a.Sunset) {
+        Reject("--format", a.Format, std::string(format.Key) + " cannot hold sunset-based times");
+    }
+}
+
+// The options that only some formats can hold.
+void ApplyFormatOptions(const TArguments& a, TableRequest& request) {
+    const TOutputFormat& format = FormatRow(request.Format);
+    const auto formatsWithout = [](bool TOutputFormat::*capability) {
+        return "--format " + FormatKeysWhere(capability, false, " or ");
+    };
+    if (!format.Seconds && a.Seconds) {
+        RejectOption("--seconds", "cannot be combined with " + formatsWithout(&TOutputFormat::Seconds));
+    }
+    if (*a.AlarmOption || *a.EventsOption) {
+        if (!format.ChosenEvents) {
+            RejectOption(*a.AlarmOption ? "--alarm" : "--events",
+                         "needs --format " +
+                             FormatKeysWhere(&TOutputFormat::ChosenEvents, true, " or "));
+        }
+        if (*a.AlarmOption) {
+            request.AlarmMinutes = ParseAlarmMinutes(a.Alarm);
+        }
+        if (*a.EventsOption) {
+            request.Events = ParseEventList(a.Events);
+        }
+    }
+    if (request.IsoTimes && (!format.IsoTimes || a.Sunset)) {
+        RejectOption("--iso-times", "cannot be combined with " +
+                                        formatsWithout(&TOutputFormat::IsoTimes) +
+                                        " or --sunset-based");
+    }
+    if (request.Next && (*a.DateOption || *a.FromOption || *a.DaysOption || a.Sunset ||
+                         !format.NextTime)) {
+        RejectOption("--next", "cannot be combined with --date, --from, --days, --sunset-based or " +
+                                   formatsWithout(&TOutputFormat::NextTime));
+    }
+}
+
+// The clock: --tz, else a city's own zone (also where --lat/--lon move the place), unless
+// --zone asks for a fixed offset; else the fixed offset of the settings.
+void ApplyClock(const TArguments& a, TableRequest& request, const TCityEntry* city,
+                const TCityEntry* base) {
+    if (*a.TzOption) {
+        request.Clock = ResolveTimeZone(a.Tz, a.ZoneOption->count() > 0, base);
+    } else if (city != nullptr && !*a.ZoneOption) {
+        request.Clock = ResolveTimeZone("auto", false, city);
+    } else {
+        request.Clock = SettingsClock(request.Settings);
+    }
+    request.TimeZone = EscapeControls(request.Clock.Name());
+}
+
+// --next's moment and the days to compute: --at, --from/--days, or the week of --date or of
+// today.
+void ApplyDays(const TArguments& a, TableRequest& request, TDateTime today) {
+    TimetableSettings& s = request.Settings;
+    if (*a.AtOption && !a.Next) {
+        Reject("--at", a.At, "needs --next");
+    }
+    if (*a.AtOption) {
+        request.HasAt = true;
+        std::tie(request.AtFixed, request.AtMinute) = ParseDateTimeOfDay("--at", a.At);
+        if (request.Clock.Skips(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)) {
+            Reject("--at", a.At, "does not exist on the clock of " + request.TimeZone +
+                                     " (the clocks go forward over it)");
+        }
+    }
+    if (*a.FromOption || *a.DaysOption) {
+        request.WeekMode = false;
+        s.Date = *a.FromOption ? ParseIsoDate("--from", a.From) : std::floor(today);
+        request.FirstFixed = FixedFromDateTime(s.Date);
+        request.DayCount = *a.DaysOption ? ParseDayCount(a.Days) : 7;
+        if (!TDayRun{request.FirstFixed, request.DayCount}.Fits()) {
+            Reject("--days", *a.DaysOption ? a.Days : std::string("7"), "runs past 9999-12-31");
+        }
+    } else if (a.Next) {
+        // The rows of --next follow its moment, clipped to years 1..9999.
+        s.Date = std::floor(today);
+    } else {
+        s.Date = *a.DateOption ? ParseIsoDate("--date", a.Date) : std::floor(today);
+        const TDayRun week = WeekRun(s.Date);
+        if (!week.Fits()) {
+            if (!*a.DateOption) {
+                RejectOption("today's date by the clock (" + IsoDateOfSerial(s.Date) + ")",
+                             "its week (Saturday to Friday) leaves years 1..9999; give --date");
+            }
+            Reject("--date", a.Date, "its week (Saturday to Friday) leaves years 1..9999");
+        }
+        request.FirstFixed = week.First;
+        request.DayCount = week.Count;
+        request.MarkedRow = FixedFromDateTime(s.Date) - week.First;
+    }
+}
+
+}  // namespace
+
 TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime today) {
     CLI::App app{"Prayer times of one week (Saturday to Friday) or of a run of days.",
                  std::string(Program)};
     app.footer(std::string(HelpFooter));
-    std::string city, lat, lon, zone, elevation, method, asr, date, from, days, format, tz, at,
-        isoTimes, alarm, events;
-    bool safety = false, noSafety = false, nearest = false, twelve = false, sunset = false,
-         seconds = false, listCities = false, next = false;
-
-    auto* cityOption =
-        app.add_option("--city", city, "a catalogue city, any case")->type_name("NAME");
-    auto* latOption =
-        app.add_option("--lat", lat, "latitude, degrees north, " + RangeText(LatitudeRange))
-            ->type_name("DEG");
-    auto* lonOption =
-        app.add_option("--lon", lon, "longitude, degrees east, " + RangeText(LongitudeRange))
-            ->type_name("DEG");
-    auto* zoneOption = app.add_option("--zone", zone, "offset from GMT: 3, +4, 5.5, 5:30, -3:30")
-                           ->type_name("ZONE");
-    latOption->needs(lonOption);
-    lonOption->needs(latOption);
-    auto* tzOption =
-        app.add_option("--tz", tz, "IANA time zone, auto (the city's) or local")->type_name("ZONE");
-    auto* elevationOption =
-        app.add_option("--elevation", elevation, "metres, " + RangeText(ElevationRange))
-            ->type_name("M");
-    auto* methodOption =
-        app.add_option("--method", method, "calculation method")->type_name(CalcMethodKeys("|"));
-    auto* asrOption =
-        app.add_option("--asr", asr, "juristic method of Asr")->type_name("standard|hanafi");
-    auto* safetyFlag = app.add_flag("--safety", safety, "add the safety time (default)");
-    auto* noSafetyFlag = app.add_flag("--no-safety", noSafety, "no safety time");
-    safetyFlag->excludes(noSafetyFlag);
-    app.add_flag("--nearest-minute", nearest, "round to the nearest minute, not truncate");
-    app.add_flag("--12h", twelve, "12-hour clock");
-    app.add_flag("--sunset-based", sunset, "times counted from sunset (sunset is 12:00)");
-    auto* dateOption =
-        app.add_option("--date", date, "the week containing this date")->type_name("YYYY-MM-DD");
-    auto* fromOption =
-        app.add_option("--from", from, "first of a run of days")->type_name("YYYY-MM-DD");
-    auto* daysOption = app.add_option("--days", days, "number of days, 1..3660")->type_name("N");
-    dateOption->excludes(fromOption)->excludes(daysOption);
-    auto* formatOption =
-        app.add_option("--format", format, "output format")->type_name("text|csv|json|ics");
-    app.add_flag("--seconds", seconds, "times as H:MM:SS from the unrounded hours");
-    app.add_flag("--list-cities", listCities, "print the catalogue, group by group");
-    auto* isoTimesFlag = app.add_flag("--iso-times{local}", isoTimes,
-                                      "times as ISO 8601 date-times with their offsets; "
-                                      "--iso-times=utc: the instants in UTC");
-    auto* alarmOption =
-        app.add_option("--alarm", alarm, "ics: a reminder this many minutes before, 0..1440")
-            ->type_name("MINUTES");
-    auto* eventsOption =
-        app.add_option("--events", events, "ics: only these of the six, comma-separated")
-            ->type_name("fajr,shrook,dhuhr,asr,maghrib,isha");
-    auto* nextFlag = app.add_flag("--next", next, "the next prayer time after now (or --at)");
-    auto* atOption = app.add_option("--at", at, "the moment for --next, on the place's clock")
-                         ->type_name("\"YYYY-MM-DD HH:MM\"");
-    app.set_version_flag("--version", std::string(Program) + " " + std::string(ProgramVersion),
-                         "print the name and the version");
-
+    TArguments arguments;
+    DeclareOptions(app, arguments);
     TableRequest request;
     try {
         app.parse(argc, argv);
@@ -498,162 +680,26 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
     } catch (const CLI::ParseError& e) {
         throw EUsageError(std::string(Program) + ": " + OneLine(e.what()));
     }
-
-    TimetableSettings& s = request.Settings;
-    // Either flag may carry a value: --safety=false adds no safety time, --no-safety=false adds
-    // it.
-    s.AddSafetyTime = *safetyFlag ? safety : !noSafety;
-    s.RoundMinutes = nearest;
-    s.TwelveHours = twelve;
-    s.RightToLeft = false;
-    s.SunsetBased = sunset;
-    ApplySunsetBasedClock(s);
-    request.Seconds = seconds;
-    request.ListCities = listCities;
-    if (*isoTimesFlag) {
-        const std::string mode = Lower(isoTimes);
-        if (mode != "local" && mode != "utc") {
-            Reject("--iso-times", isoTimes, "not one of local|utc");
-        }
-        request.IsoTimes = true;
-        request.IsoTimesUtc = mode == "utc";
-    }
-    request.Next = next;
-
-    const TCityEntry* cityEntry = nullptr;
-    if (*cityOption) {
-        cityEntry = FindCityByCaption(city);
-        if (cityEntry == nullptr) {
-            Reject("--city", city, "unknown city (see --list-cities)");
-        }
-    }
-    const bool coordinates = latOption->count() > 0;
+    ApplyDisplay(arguments, request);
+    const TCityEntry* city = ApplyPlace(arguments, request);
     const TCityEntry* base =
-        cityEntry != nullptr ? cityEntry : (coordinates ? nullptr : &DefaultCity());
-    if (base != nullptr) {
-        ApplyCity(s, *base);
-        request.PlaceName = std::string(base->Caption);
-    } else {
-        s.Elevation = 0;
-        s.CalcMethod = MuslimWorldLeague;
-        s.Juristic = CalcMethods()[MuslimWorldLeague].DefaultJuristic;
-    }
-    if (coordinates) {
-        s.Latitude = RangedDecimal("--lat", lat, LatitudeRange, "latitude");
-        s.Longitude = RangedDecimal("--lon", lon, LongitudeRange, "longitude");
-        if (!*zoneOption && !*tzOption && cityEntry == nullptr) {
-            Reject("--lat", lat, "needs --zone, --tz or --city");
-        }
-        request.PlaceName = CoordinatesName(s.Latitude, s.Longitude);
-        request.PlaceIsCity = false;
-    }
-    if (*zoneOption) {
-        if (!coordinates && cityEntry == nullptr) {
-            Reject("--zone", zone, "needs --lat and --lon, or --city");
-        }
-        // A fixed offset in place of the city's clock or with coordinates.
-        std::tie(s.GmtHours, s.GmtMinutes) = ParseZone(zone);
-    }
-    if (*elevationOption) {
-        // The elevation field holds whole metres; a typed fraction is rounded.
-        s.Elevation = static_cast<int>(std::nearbyint(RangedDecimal(
-            "--elevation", elevation, {ElevationRange.Min, ElevationRange.Max}, "elevation")));
-    }
-    if (*methodOption) {
-        std::vector<NamedIndex> methodKeys;
-        for (const TCalcMethod& row : CalcMethods()) {
-            methodKeys.push_back({row.Key, static_cast<int>(methodKeys.size())});
-        }
-        s.CalcMethod = LookUpKey("--method", method, methodKeys);
-    }
-    if (*asrOption) {
-        s.Juristic = LookUpKey("--asr", asr, AsrKeys);
-    }
-    if (*formatOption) {
-        request.Format = static_cast<OutputFormat>(LookUpKey("--format", format, FormatKeys));
-    }
-    // Only the text table shows the locale's date.
-    s.CivilDateTexts = request.Format == OutputFormat::Text;
-    if (request.Format == OutputFormat::Ics && sunset) {
-        Reject("--format", format, "ics cannot hold sunset-based times");
-    }
-    if (*tzOption) {
-        request.Clock = ResolveTimeZone(tz, zoneOption->count() > 0, base);
-    } else if (cityEntry != nullptr && !*zoneOption) {
-        // A city's times are on its own clock, also where --lat/--lon move the place.
-        request.Clock = ResolveTimeZone("auto", false, cityEntry);
-    }
-    request.TimeZone = EscapeControls(request.Clock.Name());
-    if (*alarmOption || *eventsOption) {
-        if (request.Format != OutputFormat::Ics) {
-            RejectOption(*alarmOption ? "--alarm" : "--events", "needs --format ics");
-        }
-        if (*alarmOption) {
-            request.AlarmMinutes = ParseAlarmMinutes(alarm);
-        }
-        if (*eventsOption) {
-            request.Events = ParseEventList(events);
-        }
-    }
-    if (request.IsoTimes && (request.Format == OutputFormat::Ics || sunset)) {
-        RejectOption("--iso-times", "cannot be combined with --format ics or --sunset-based");
-    }
-    if (*atOption && !next) {
-        Reject("--at", at, "needs --next");
-    }
-    if (next) {
-        if (*dateOption || *fromOption || *daysOption || sunset ||
-            request.Format == OutputFormat::Csv || request.Format == OutputFormat::Ics) {
-            RejectOption("--next",
-                         "cannot be combined with --date, --from, --days, --sunset-based or "
-                         "--format csv or ics");
-        }
-        if (*atOption) {
-            request.HasAt = true;
-            std::tie(request.AtFixed, request.AtMinute) = ParseDateTimeOfDay("--at", at);
-            if (request.Clock.Skips(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)) {
-                Reject("--at", at, "does not exist on the clock of " + request.TimeZone +
-                                       " (the clocks go forward over it)");
-            }
-        }
-    }
-    (void)nextFlag;
-
-    const int32_t firstAllowed = FixedFromDateTime(EncodeDate(1, 1, 1));
-    const int32_t lastAllowed = FixedFromDateTime(EncodeDate(9999, 12, 31));
-    if (*fromOption || *daysOption) {
-        request.WeekMode = false;
-        s.Date = *fromOption ? ParseIsoDate("--from", from) : std::floor(today);
-        request.FirstFixed = FixedFromDateTime(s.Date);
-        request.DayCount = *daysOption ? ParseDayCount(days) : 7;
-        if (request.DayCount - 1 > lastAllowed - request.FirstFixed) {
-            Reject("--days", *daysOption ? days : std::string("7"), "runs past 9999-12-31");
-        }
-    } else if (next) {
-        // The rows of --next follow its moment, clipped to years 1..9999.
-        s.Date = std::floor(today);
-    } else {
-        s.Date = *dateOption ? ParseIsoDate("--date", date) : std::floor(today);
-        // Within years 1..9999 the week's first day is a fixed date of 32 bits.
-        const auto weekStart = static_cast<int32_t>(WeekStartSerial(s.Date) + DateDelta);
-        if (weekStart < firstAllowed || weekStart + 6 > lastAllowed) {
-            if (!*dateOption) {
-                RejectOption("today's date by the clock (" + IsoDateOfSerial(s.Date) + ")",
-                             "its week (Saturday to Friday) leaves years 1..9999; give --date");
-            }
-            Reject("--date", date, "its week (Saturday to Friday) leaves years 1..9999");
-        }
-        request.FirstFixed = weekStart;
-        request.DayCount = 7;
-    }
+        city != nullptr ? city : (*arguments.LatOption ? nullptr : &DefaultCity());
+    ApplyFormat(arguments, request);
+    ApplyClock(arguments, request, city, base);
+    ApplyFormatOptions(arguments, request);
+    ApplyDays(arguments, request, today);
     return request;
 }
 
 int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const std::function<void()>& beforeComputing) {
+                    const std::function<void()>& beforeComputing,
+                    const std::function<TUnixTime()>& clock) {
     TableRequest request;
+    int64_t nowUtc = 0;
     try {
-        request = ParseTableArguments(argc, argv, Now());
+        const TUnixTime now = clock();
+        nowUtc = now.Seconds;
+        request = ParseTableArguments(argc, argv, LocalDateTimeOf(now));
     } catch (const EUsageError& e) {
         err << e.what() << '\n';
         return 2;
@@ -668,38 +714,20 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
         if (request.Help) {
             text = request.HelpText;
         } else if (request.ListCities) {
-            text = RenderCityList();
+            text = CityListText();
         } else {
             if (beforeComputing)
                 beforeComputing();
-            const TableClock clock =
-                request.Clock.IsZone()
-                    ? request.Clock
-                    : TableClock::Fixed(60 * ZoneOffsetMinutes(request.Settings.GmtHours,
-                                                               request.Settings.GmtMinutes));
-            TimetableEngine engine;
             if (request.Next) {
-                text = RunNext(request, clock, engine);
-                if (std::string notice = EphemerisNotice(); !notice.empty())
-                    warnings.push_back(std::move(notice));
+                text = RunNext(request, nowUtc);
             } else {
-                std::vector<RowTimes> times;
-                const std::vector<TimetableDay> rows =
-                    ComputeClockedDays(engine, request.Settings, clock, request.FirstFixed,
-                                       request.DayCount, request.Seconds, times);
-                const int markedRow =
-                    request.WeekMode ? FixedFromDateTime(request.Settings.Date) - request.FirstFixed
-                                     : -1;
-                for (std::string warning : {EphemerisNotice(), MissingHijriDates(rows)})
-                    if (!warning.empty())
-                        warnings.push_back(std::move(warning));
-                text = request.Format == OutputFormat::Text
-                           ? RenderText(request, rows, times, markedRow)
-                           : RenderData(request.Format == OutputFormat::Csv    ? DataFormat::Csv
-                                        : request.Format == OutputFormat::Json ? DataFormat::Json
-                                                                               : DataFormat::Ics,
-                                        request, rows, times, UtcNow());
+                request.StampUtc = nowUtc;
+                std::vector<TimetableDay> rows;
+                text = RenderRun(request.Format, request, request.Clock,
+                                 {request.FirstFixed, request.DayCount}, &rows);
+                warnings.push_back(MissingHijriDates(rows));
             }
+            warnings.insert(warnings.begin(), EphemerisNotice());
         }
     } catch (const std::exception& e) {
         err << Program << ": " << OneLine(e.what()) << '\n';
@@ -713,7 +741,8 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
     }
     // After the output, so that a run that fails still says one line only.
     for (const std::string& warning : warnings)
-        err << Program << ": warning: " << warning << '\n';
+        if (!warning.empty())
+            err << Program << ": warning: " << warning << '\n';
     return 0;
 }
 

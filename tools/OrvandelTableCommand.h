@@ -1,8 +1,8 @@
 #pragma once
 // orvandel-table: the timetable of a week or of a run of days in a terminal, a script, a
 // spreadsheet or a calendar application. This unit reads the arguments into a request and runs
-// it; OrvandelTableOutput renders the rows; main() only starts and stops the ephemeris around
-// RunTableCommand.
+// it through the core (settings, clock, rows, the format's writer); main() only starts and
+// stops the ephemeris around RunTableCommand.
 
 #include <array>
 #include <cstdint>
@@ -16,6 +16,7 @@
 
 #include "platform/DateTime.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableFormats.h"
 #include "timetable/TableWriters.h"
 #include "timetable/Timetable.h"
 
@@ -28,17 +29,15 @@ class EUsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class OutputFormat { Text, Csv, Json, Ics };
-
 // Everything the arguments ask for: what the writers need (the settings, the place and the
 // forms of the times) and what to compute.
 struct TableRequest : TableOutputOptions {
     bool WeekMode = true;    // the week of Settings.Date, else DayCount days from FirstFixed
     int32_t FirstFixed = 0;  // fixed date of the first day (range mode)
-    int DayCount = 7;        // 1..3660 (range mode)
+    int DayCount = 7;        // RunDaysRange (range mode)
     OutputFormat Format = OutputFormat::Text;
-    // The zone the times are shown on (--tz, or the city's zone): not IsZone() for the fixed
-    // zone of Settings. TimeZone holds its name as shown, control characters escaped.
+    // The clock the times are shown on: --tz, or the city's zone, else the fixed zone of
+    // Settings. TimeZone holds a zone's name as shown, control characters escaped.
     TableClock Clock;
     bool Next = false;    // only the next time after now or after At
     bool HasAt = false;   // --at given: At is a reading of the place's clock
@@ -65,7 +64,7 @@ double ParseDecimal(std::string_view option, std::string_view text);
 std::pair<int, int> ParseZone(std::string_view text);
 // "YYYY-MM-DD", a real date of years 1..9999; the serial of its 00:00.
 TDateTime ParseIsoDate(std::string_view option, std::string_view text);
-// A whole number of days 1..3660.
+// A whole number of days in RunDaysRange.
 int ParseDayCount(std::string_view text);
 // --alarm: a whole number of minutes 0..1440 (a day).
 int ParseAlarmMinutes(std::string_view text);
@@ -76,7 +75,8 @@ std::array<bool, 6> ParseEventList(std::string_view text);
 // time 00:00..23:59: its fixed date and minute of the day.
 std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_view text);
 
-// Runs the command with today = Now(). Writes the complete output to `out` only when
+// Runs the command with the present moment read from `clock` (today is its local date).
+// Writes the complete output to `out` only when
 // everything succeeded. Returns 0 on success (and for --help, --version, --list-cities), 2 after a
 // bad input and 1 after an error in the computation; each error is one line on `err`. A computed
 // table may add warning lines on `err` ("orvandel-table: warning: ..."): the ephemeris
@@ -85,6 +85,7 @@ std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_
 // computed (not for --help, --version, --list-cities or a bad input): the program starts the
 // ephemeris there.
 int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const std::function<void()>& beforeComputing = {});
+                    const std::function<void()>& beforeComputing = {},
+                    const std::function<TUnixTime()>& clock = SystemClockNow);
 
 }  // namespace orvandel::table

@@ -11,15 +11,12 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
-#include "Classes/cTvkLocation.h"
 #include "OrvandelVersion.h"
-#include "calendar/Islamic.h"
-#include "calendar/Julian.h"
-#include "calendar/ProtoDate.h"
-#include "ephemeris/fn_Ephemeris.h"
 #include "platform/CrashReport.h"
 #include "platform/StackTrace.h"
+#include "timetable/Session.h"
 #include "ui/CrashReportDialog.h"
 #include "ui/mainPrayerUI.h"
 
@@ -202,26 +199,12 @@ void ReportEscapedError() noexcept {
     }
 }
 
-void StartModules() {
-    // Each epoch is computed on first use; asking for them here computes them at start, the
-    // Julian epoch before the Islamic epoch that derives from it.
-    (void)J2000();
-    (void)JulianEpoch();
-    (void)IslamicEpoch();
-    StartEphemeris();
-    StartObserverLocations();
-}
-
-void StopModules() {
-    StopObserverLocations();
-    StopEphemeris();  // swe_close: the last call into the ephemeris library
-}
-
 int RunOrvandel(int argc, char** argv) {
     InstallFatalSignalHandler();
     int exitCode = 1;
+    std::optional<TimetableSession> session;
     try {
-        StartModules();
+        session.emplace();
         SetFatalSignalDetails(FormatDetails(SystemDetails(nullptr)));
         // Names the menu entry, so that docks and task switchers match the window to it.
         TApplication::setDesktopFileName(
@@ -240,7 +223,7 @@ int RunOrvandel(int argc, char** argv) {
         std::fputs(report.c_str(), stderr);
         exitCode = 1;
     }
-    StopModules();
+    session.reset();
     return exitCode;
 }
 

@@ -76,12 +76,6 @@ auto Guarded(Handler handler) {
     };
 }
 
-// The calendar epochs, the ephemeris (choosing its source) and the observer locations with the
-// Umm al-Qura reference place, in this order. StopModules undoes it in reverse, closing the
-// ephemeris library last.
-void StartModules();
-void StopModules();
-
 // The whole program: installs the fatal-signal report, starts the modules, shows the window
 // with its first table, runs the loop until the window is closed, and stops the modules.
 // Only the toolkit's own options are read from the arguments. Returns the exit code, 0 after

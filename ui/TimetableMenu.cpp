@@ -25,10 +25,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calendar/Gregorian.h"
 #include "platform/TimeZone.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/SettingsRules.h"
 #include "timetable/TableClock.h"
+#include "timetable/TableFormats.h"
 #include "timetable/TableText.h"
 #include "timetable/TableWriters.h"
 #include "ui/Application.h"
@@ -44,21 +45,13 @@ constexpr double MonthHijriColumn = 0.23;  // of the page's width; the six times
 constexpr int BodyPointSize = 9;
 constexpr int TitlePointSize = 14;
 const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
-constexpr int MaxSavedDays = 3660;               // as orvandel-table's --days
-
-struct TFormatInfo {
-    const char* Caption;
-    const char* Extension;
-    const char* Filter;
-};
-constexpr TFormatInfo SaveFormats[] = {
-    {"CSV (spreadsheets)", "csv", "CSV files (*.csv)"},
-    {"JSON", "json", "JSON files (*.json)"},
-    {"iCalendar (calendar programs)", "ics", "iCalendar files (*.ics)"},
-};
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString HijriText(const TimetableDay& day) {
@@ -72,12 +65,6 @@ QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
     return font;
 }
 
-// "2024-04-10" of a fixed date.
-QString IsoDateOf(int32_t fixed) {
-    const TCivilDate date = DecodeDate(DateTimeFromFixed(fixed));
-    return QString::asprintf("%04d-%02d-%02d", date.Year, date.Month, date.Day);
-}
-
 }  // namespace
 
 TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QString& shownDate,
@@ -88,18 +75,21 @@ TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QStri
     Month = new QRadioButton(QStringLiteral("The month, %1").arg(monthName), this);
     Days = new QRadioButton(QStringLiteral("Days from %1:").arg(shownDate), this);
     DayCount = new QSpinBox(this);
-    DayCount->setRange(1, MaxSavedDays);
+    DayCount->setRange(RunDaysRange.Min, RunDaysRange.Max);
     DayCount->setValue(30);
     DayCount->setEnabled(false);
     connect(Days, &QRadioButton::toggled, DayCount, &QWidget::setEnabled);
     Week->setChecked(true);
     Format = new QComboBox(this);
-    for (const TFormatInfo& format : SaveFormats) {
-        Format->addItem(QString::fromLatin1(format.Caption));
-    }
-    if (!clockTimes) {
-        // Sunset-based counts are no clock times: a calendar cannot place them.
-        Format->setItemData(static_cast<int>(DataFormat::Ics), false, Qt::UserRole - 1);
+    for (const TOutputFormat& format : OutputFormats) {
+        if (format.Caption.empty()) {
+            continue;
+        }
+        Format->addItem(FromUtf8(format.Caption), static_cast<int>(format.Format));
+        if (!clockTimes && !format.SunsetCounts) {
+            // Sunset-based counts are no clock times: a calendar cannot place them.
+            Format->setItemData(Format->count() - 1, false, Qt::UserRole - 1);
+        }
     }
     auto* days = new QHBoxLayout;
     days->addWidget(Days);
@@ -178,25 +168,25 @@ void TTimetableMenu::ShowThisWeek() {
     FForm.edCalendar->SetValue(Now());
 }
 
-std::string TTimetableMenu::CityName() const {
-    const TCityEntry* city = FForm.City();
-    const TimetableSettings s = FForm.ReadSettings();
-    // The fields hold four decimals, as the catalogue does.
-    if (city != nullptr && std::fabs(city->Latitude - s.Latitude) < 5e-5 &&
-        std::fabs(city->Longitude - s.Longitude) < 5e-5) {
-        return std::string(city->Caption);
-    }
-    return {};
+TableOutputOptions TTimetableMenu::OutputOptions() const {
+    TableOutputOptions options;
+    options.Settings = FForm.ReadSettings();
+    const TPlaceName place = PlaceNameOf(options.Settings, FForm.City());
+    options.PlaceName = place.Text;
+    options.PlaceIsCity = place.IsCity;
+    options.TimeZone = ClockName();
+    return options;
 }
 
 std::string TTimetableMenu::PlaceName() const {
-    const std::string city = CityName();
-    const TimetableSettings s = FForm.ReadSettings();
-    return city.empty() ? CoordinatesName(s.Latitude, s.Longitude) : city;
+    return OutputOptions().PlaceName;
 }
 
 std::string TTimetableMenu::PlaceLine() const {
-    return orvandel::PlaceLine(FForm.ReadSettings(), CityName(), ClockName());
+    const TableOutputOptions options = OutputOptions();
+    return orvandel::PlaceLine(options.Settings,
+                               options.PlaceIsCity ? options.PlaceName : std::string(),
+                               options.TimeZone);
 }
 
 std::string TTimetableMenu::ClockName() const {
@@ -234,41 +224,28 @@ int32_t TTimetableMenu::WeekStart() const {
 }
 
 int32_t TTimetableMenu::MonthStart() const {
-    const TCivilDate shown = DecodeDate(FForm.edCalendar->Value());
-    return FixedFromDateTime(EncodeDate(shown.Year, shown.Month, 1));
+    return MonthRun(FForm.edCalendar->Value()).First;
 }
 
 int TTimetableMenu::MonthLength() const {
-    const TCivilDate shown = DecodeDate(FForm.edCalendar->Value());
-    int length = 28;
-    while (length < 31 && IsValidDate(shown.Year, shown.Month, length + 1)) {
-        ++length;
-    }
-    return length;
+    return MonthRun(FForm.edCalendar->Value()).Count;
 }
 
 std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
     TimetableEngine engine;
     std::vector<RowTimes> times;
-    return ComputeClockedDays(engine, FForm.ReadSettings(), FForm.Clock(), MonthStart(),
-                              MonthLength(), false, times);
+    const TDayRun month = MonthRun(FForm.edCalendar->Value());
+    return ComputeClockedDays(engine, FForm.ReadSettings(), FForm.Clock(), month.First,
+                              month.Count, false, times);
 }
 
 QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
-                               DataFormat format) const {
-    TableOutputOptions options;
-    options.Settings = FForm.ReadSettings();
-    options.Settings.CivilDateTexts = false;  // the data formats write their own dates
-    options.PlaceName = PlaceName();
-    options.PlaceIsCity = !CityName().empty();
-    options.TimeZone = ClockName();
+                               OutputFormat format) const {
+    TableOutputOptions options = OutputOptions();
+    options.StampUtc = SystemClockNow().Seconds;
     std::string text;
     try {
-        TimetableEngine engine;
-        std::vector<RowTimes> times;
-        const std::vector<TimetableDay> rows = ComputeClockedDays(
-            engine, options.Settings, FForm.Clock(), first, count, options.Seconds, times);
-        text = RenderData(format, options, rows, times, SystemClockNow().Seconds);
+        text = RenderRun(format, options, FForm.Clock(), {first, count});
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }
@@ -284,14 +261,10 @@ QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
 
 void TTimetableMenu::SaveAs() {
     const TimetableSettings settings = FForm.ReadSettings();
-    const TCivilDate shown = DecodeDate(settings.Date);
     const TimetableDay& shownDay =
         FForm.Week().Days[static_cast<size_t>(std::clamp(FForm.CurrentDayRow, 1, 7) - 1)];
-    TSaveTimetableDialog ask(
-        QStringLiteral("%1 %2")
-            .arg(FromUtf8(std::string(MonthNames[static_cast<size_t>(shown.Month - 1)])))
-            .arg(shown.Year),
-        FromUtf8(shownDay.CivilDateText), !settings.SunsetBased, &FForm);
+    TSaveTimetableDialog ask(FromUtf8(MonthYearText(settings.Date)),
+                             FromUtf8(shownDay.CivilDateText), !settings.SunsetBased, &FForm);
     if (ask.exec() != QDialog::Accepted) {
         return;
     }
@@ -304,15 +277,15 @@ void TTimetableMenu::SaveAs() {
         first = FixedFromDateTime(settings.Date);
         count = ask.DayCount->value();
     }
-    const auto format = static_cast<DataFormat>(ask.Format->currentIndex());
-    const TFormatInfo& info = SaveFormats[static_cast<size_t>(format)];
+    const auto format = static_cast<OutputFormat>(ask.Format->currentData().toInt());
+    const TOutputFormat& row = FormatRow(format);
     QString place = FromUtf8(PlaceName()).toLower();
     place.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     const QString suggested =
         QStringLiteral("prayer-times-%1-%2.%3")
-            .arg(place, IsoDateOf(first), QString::fromLatin1(info.Extension));
+            .arg(place, FromUtf8(IsoDateText(first)), FromUtf8(row.Extension));
     const QString path = QFileDialog::getSaveFileName(&FForm, QStringLiteral("Save timetable"),
-                                                      suggested, QString::fromLatin1(info.Filter));
+                                                      suggested, FromUtf8(row.FileFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -370,14 +343,10 @@ void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
 void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
     const std::vector<TimetableDay> rows = MonthRows();
     const TimetableSettings settings = FForm.ReadSettings();
-    const TCivilDate shown = DecodeDate(settings.Date);
     QPainter painter(&printer);
     const QRect page(QPoint(0, 0),
                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    const QString title =
-        QStringLiteral("Prayer times, %1 %2")
-            .arg(FromUtf8(std::string(MonthNames[static_cast<size_t>(shown.Month - 1)])))
-            .arg(shown.Year);
+    const QString title = QStringLiteral("Prayer times, ") + FromUtf8(MonthYearText(settings.Date));
     const int top = DrawHeader(painter, page, title);
 
     // A header row and one row a day; rows at most one and a half lines high.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "timetable/TableFormats.h"
 #include "timetable/TableWriters.h"
 #include "timetable/Timetable.h"
 
@@ -39,7 +40,7 @@ class TSaveTimetableDialog : public QDialog {
     QRadioButton* Month;
     QRadioButton* Days;  // DayCount days from the shown date
     QSpinBox* DayCount;  // 1..3660
-    QComboBox* Format;   // csv, json, ics in the order of DataFormat
+    QComboBox* Format;   // the formats Save as offers; each item's data is its OutputFormat
 };
 
 class TTimetableMenu : public QObject {
@@ -76,7 +77,7 @@ class TTimetableMenu : public QObject {
     // Writes `count` days from the fixed date `first` on the window's settings and clock to
     // `path`, as orvandel-table writes them for the same settings. Returns an empty text when
     // the file was written, else what failed (nothing is left behind then).
-    QString SaveTo(const QString& path, int32_t first, int count, DataFormat format) const;
+    QString SaveTo(const QString& path, int32_t first, int count, OutputFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
     // page. Both draw on a printer already set up (a file, a printer of the dialog).
@@ -84,8 +85,8 @@ class TTimetableMenu : public QObject {
     void PrintMonthTo(QPrinter& printer) const;
 
   private:
-    // The city last chosen when the fields still hold its coordinates, else empty.
-    std::string CityName() const;
+    // What the writers need besides the rows: the window's settings, its place and clock.
+    TableOutputOptions OutputOptions() const;
     // The time zone the table is read on, as shown; empty on the fixed offset of the fields.
     std::string ClockName() const;
     void Popup();

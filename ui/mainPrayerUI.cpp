@@ -17,7 +17,6 @@
 #include <initializer_list>
 #include <optional>
 
-#include "platform/CheckedInt.h"
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/SettingsRules.h"
@@ -274,9 +273,7 @@ void TForm1::BuildControls() {
     // One item per method of the core's table, in its order, each with two trailing blanks.
     QStringList methodCaptions;
     for (const TCalcMethod& method : CalcMethods()) {
-        methodCaptions << QString::fromUtf8(method.Caption.data(),
-                                            static_cast<qsizetype>(method.Caption.size())) +
-                              QStringLiteral("  ");
+        methodCaptions << FromUtf8(std::string(method.Caption)) + QStringLiteral("  ");
     }
     rgCalcMethod =
         new TRadioGroup(QStringLiteral("Prayer Calculation Method"), methodCaptions, 3, this);
@@ -284,8 +281,11 @@ void TForm1::BuildControls() {
     rgCalcMethod->SetItemFont(FormFont(8));
     rgCalcMethod->setGeometry(154, 426, 495, 62);
     rgCalcMethod->SetItemIndex(0);
-    rgJuristic = new TRadioGroup(QStringLiteral("Juristic Method"),
-                                 {QStringLiteral("Standard"), QStringLiteral("Hanafi ")}, 1, this);
+    QStringList juristicCaptions;
+    for (const TJuristicMethod& juristic : JuristicMethods) {
+        juristicCaptions << FromUtf8(std::string(juristic.Caption));
+    }
+    rgJuristic = new TRadioGroup(QStringLiteral("Juristic Method"), juristicCaptions, 1, this);
     rgJuristic->setFont(FormFont(8, true));
     rgJuristic->SetItemFont(FormFont(8));
     rgJuristic->setGeometry(656, 426, 122, 62);
@@ -518,38 +518,16 @@ void TForm1::PlaceDateColumn(bool onRight) {
 }
 
 TableClock TForm1::ChooseClock(const TimetableSettings& settings) {
-    const int fixed = 60 * ZoneOffsetMinutes(settings.GmtHours, settings.GmtMinutes);
-    int64_t firstSerial = 0;
-    (void)TimetableEngine::WeekFrame(settings, firstSerial);
-    const int32_t first = NarrowToInt32(firstSerial + DateDelta, "ChooseClock");
-    constexpr int64_t day = 86400;  // seconds
+    const TableClock fixed = SettingsClock(settings);
+    const int32_t first = WeekRun(settings.Date).First;
     std::optional<TableClock> zone;
     FClockProblem.clear();
     try {
-        if (FCity != nullptr && 60 * ZoneOffsetMinutes(FCity->GmtHours, FCity->GmtMinutes) == fixed) {
-            zone = TableClock::Zone(FCity->IanaZone);
-        } else {
-            // A place typed by hand is on the computer's clock when the fields hold its
-            // standard offset that week.
-            TableClock system = TableClock::System();
-            if (system.StandardOffsetAt(SecondsOfFixed(first + 3) + day / 2 - fixed) == fixed) {
-                zone = std::move(system);
-            }
-        }
+        zone = PlaceZone(settings, FCity, true, first);
     } catch (const EPlatformError& e) {
         FClockProblem = FromUtf8(e.what());
     }
-    // The zone matters where it changes its clock within half a year of the week, or where it
-    // differs from the fields during it (a local mean time of old).
-    bool matters = false;
-    if (zone) {
-        matters = !zone->Changes(SecondsOfFixed(first) - 183 * day,
-                                 SecondsOfFixed(first) + 190 * day)
-                       .empty();
-        for (int d = 0; d < 7 && !matters; ++d) {
-            matters = zone->OffsetAtNoon(first + d) != fixed;
-        }
-    }
+    const bool matters = zone && ZoneMatters(*zone, fixed.OffsetAt(0), first);
     FClockShown = matters || !FClockProblem.isEmpty();
     cbLocalClock->setVisible(FClockShown);
     cbLocalClock->setEnabled(FClockProblem.isEmpty());
@@ -568,7 +546,7 @@ TableClock TForm1::ChooseClock(const TimetableSettings& settings) {
                                                          "fixed GMT offset")
                                  : FClockProblem);
     FClockInUse = matters && cbLocalClock->isChecked();
-    return FClockInUse ? *zone : TableClock::Fixed(fixed);
+    return FClockInUse ? *zone : fixed;
 }
 
 void TForm1::ShowClock(const Timetable& table, const std::vector<RowTimes>& times) {

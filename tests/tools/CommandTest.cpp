@@ -26,7 +26,7 @@
 #include "timetable/TableText.h"
 #include "timetable/Timetable.h"
 #include "tools/OrvandelTableCommand.h"
-#include "tools/OrvandelTableOutput.h"
+#include "timetable/TableWriters.h"
 
 extern char** environ;
 
@@ -406,7 +406,7 @@ TEST(TableCommand, TextColumnsCountCharacters) {
     request.Settings = {};
     request.PlaceName = "Mecca";
     const std::vector<RowTimes> times(rows.size());
-    const std::vector<std::string> lines = Split(RenderText(request, rows, times, -1), '\n');
+    const std::vector<std::string> lines = Split(RenderText(request, rows, times), '\n');
     ASSERT_EQ(lines.size(), 11u);
     const auto characters = [](const std::string& text) {
         return std::count_if(text.begin(), text.end(),

@@ -191,23 +191,23 @@ class TimetableMenuTest : public QObject {
         QTest::addColumn<QString>("suggested");
         const QStringList mecca{"--city", "Mecca", "--zone", "3"};
         QTest::newRow("week as csv")
-            << "Mecca" << 0 << 0 << int(DataFormat::Csv)
+            << "Mecca" << 0 << 0 << int(OutputFormat::Csv)
             << mecca + QStringList{"--date", "2024-04-10", "--format", "csv"}
             << "prayer-times-mecca-2024-04-06.csv";
         QTest::newRow("month as json")
-            << "Mecca" << 0 << 1 << int(DataFormat::Json)
+            << "Mecca" << 0 << 1 << int(OutputFormat::Json)
             << mecca + QStringList{"--from", "2024-04-01", "--days", "30", "--format", "json"}
             << "prayer-times-mecca-2024-04-01.json";
         QTest::newRow("45 days as ics")
-            << "Mecca" << 0 << 2 << int(DataFormat::Ics)
+            << "Mecca" << 0 << 2 << int(OutputFormat::Ics)
             << mecca + QStringList{"--from", "2024-04-10", "--days", "45", "--format", "ics"}
             << "prayer-times-mecca-2024-04-10.ics";
         QTest::newRow("London's week of the change as csv")
-            << "London" << -10 << 0 << int(DataFormat::Csv)
+            << "London" << -10 << 0 << int(OutputFormat::Csv)
             << QStringList{"--city", "London", "--date", "2024-03-31", "--format", "csv"}
             << "prayer-times-london-2024-03-30.csv";
         QTest::newRow("London's month as ics")
-            << "London" << -10 << 1 << int(DataFormat::Ics)
+            << "London" << -10 << 1 << int(OutputFormat::Ics)
             << QStringList{"--city", "London", "--from",   "2024-03-01",
                            "--days", "31",     "--format", "ics"}
             << "prayer-times-london-2024-03-01.ics";
@@ -228,7 +228,7 @@ class TimetableMenuTest : public QObject {
             QRadioButton* choices[] = {dialog->Week, dialog->Month, dialog->Days};
             choices[range]->setChecked(true);
             dialog->DayCount->setValue(45);
-            dialog->Format->setCurrentIndex(format);
+            dialog->Format->setCurrentIndex(dialog->Format->findData(format));
             dialog->accept();
         });
         QString offered;
@@ -258,11 +258,11 @@ class TimetableMenuTest : public QObject {
         const TTimetableMenu& menu = *form->TimetableMenu;
         QTemporaryDir folder;
         const QString nowhere = folder.filePath(QStringLiteral("missing/week.csv"));
-        QVERIFY(!menu.SaveTo(nowhere, menu.WeekStart(), 7, DataFormat::Csv).isEmpty());
+        QVERIFY(!menu.SaveTo(nowhere, menu.WeekStart(), 7, OutputFormat::Csv).isEmpty());
         QVERIFY(!QFile::exists(nowhere));
         form->cbSunsetBased->setChecked(true);
         const QString sunset = folder.filePath(QStringLiteral("week.ics"));
-        QVERIFY(menu.SaveTo(sunset, menu.WeekStart(), 7, DataFormat::Ics).contains(u"sunset"));
+        QVERIFY(menu.SaveTo(sunset, menu.WeekStart(), 7, OutputFormat::Ics).contains(u"sunset"));
         QVERIFY(!QFile::exists(sunset));
     }
 

@@ -4,10 +4,12 @@
 // RenderingTest -v2").
 #include <QTest>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "tests/ui/UiTestSupport.h"
+#include "timetable/Session.h"
 #include "ui/Application.h"
 
 namespace orvandel::test {
@@ -30,7 +32,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    orvandel::StartModules();
+    std::optional<orvandel::TimetableSession> session(std::in_place);
     int failures = 0;
     {
         orvandel::TApplication application(argc, argv);
@@ -53,6 +55,6 @@ int main(int argc, char* argv[]) {
         }
     }
     orvandel::SetClockOverride(std::nullopt);
-    orvandel::StopModules();
+    session.reset();
     return failures == 0 ? 0 : 1;
 }
