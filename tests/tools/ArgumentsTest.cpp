@@ -10,6 +10,7 @@
 
 #include "platform/DateTime.h"
 #include "timetable/CalcMethods.h"
+#include "timetable/TableFormats.h"
 #include "timetable/TableText.h"
 #include "tools/OrvandelTableCommand.h"
 
@@ -206,6 +207,41 @@ TEST(TableArguments, EveryMethodKeySelectsItsRow) {
         EXPECT_EQ(r.Settings.CalcMethod, i) << key;
         EXPECT_TRUE(OptionsLine(r.Settings, false).starts_with(std::string(method.Caption) + ", "))
             << OptionsLine(r.Settings, false);
+        // A place of its own coordinates takes the method's Asr, unless --asr names one.
+        EXPECT_EQ(r.Settings.Juristic, method.DefaultJuristic) << key;
+        EXPECT_EQ(Parse({"--lat", "10", "--lon", "20", "--zone", "1", "--asr", "hanafi",
+                         "--method", key})
+                      .Settings.Juristic,
+                  1)
+            << key;
+    }
+}
+
+// Each format takes the options its row says it can hold, and refuses the others.
+TEST(TableArguments, EachFormatTakesWhatItsRowCanHold) {
+    struct Option {
+        bool TOutputFormat::*Capability;
+        std::vector<std::string> Args;
+    };
+    const Option options[] = {
+        {&TOutputFormat::SunsetCounts, {"--sunset-based"}},
+        {&TOutputFormat::Seconds, {"--seconds"}},
+        {&TOutputFormat::IsoTimes, {"--iso-times"}},
+        {&TOutputFormat::ChosenEvents, {"--alarm", "5"}},
+        {&TOutputFormat::ChosenEvents, {"--events", "fajr"}},
+        {&TOutputFormat::NextTime, {"--next"}},
+    };
+    for (const TOutputFormat& format : OutputFormats) {
+        for (const Option& option : options) {
+            std::vector<std::string> args = {"--format", std::string(format.Key)};
+            args.insert(args.end(), option.Args.begin(), option.Args.end());
+            SCOPED_TRACE(args[1] + " " + args[2]);
+            if (format.*option.Capability) {
+                EXPECT_EQ(Parse(args).Format, format.Format);
+            } else {
+                EXPECT_THROW(Parse(args), EUsageError);
+            }
+        }
     }
 }
 

@@ -1,0 +1,226 @@
+// The rules the window and the command share: the runs of days, the place's name, the settings'
+// zone and the place's own clock, and the tables of prayers and formats.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "platform/DateTime.h"
+#include "timetable/CityCatalogue.h"
+#include "timetable/Prayers.h"
+#include "timetable/SettingsRules.h"
+#include "timetable/TableClock.h"
+#include "timetable/TableFormats.h"
+#include "timetable/TableText.h"
+
+namespace orvandel {
+namespace {
+
+int32_t FixedOf(int year, int month, int day) {
+    return FixedFromDateTime(EncodeDate(year, month, day));
+}
+
+TEST(DayRuns, CivilDatesWeeksAndMonths) {
+    EXPECT_EQ(CivilFixedRange.Min, FixedOf(1, 1, 1));
+    EXPECT_EQ(CivilFixedRange.Max, FixedOf(9999, 12, 31));
+    struct Row {
+        const char* Name;
+        TDayRun Run;
+        bool Fits;
+    };
+    const int32_t last = CivilFixedRange.Max;
+    const Row fits[] = {
+        {"first day", {1, 1}, true},      {"day before it", {0, 1}, false},
+        {"last day", {last, 1}, true},    {"past the last", {last, 2}, false},
+        {"ten days to the end", {last - 9, 10}, true},
+        {"eleven days", {last - 9, 11}, false},
+        {"no day", {last, 0}, true},      {"negative count", {1, -1}, false},
+    };
+    for (const Row& row : fits) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(row.Run.Fits(), row.Fits);
+    }
+
+    struct CalendarRow {
+        int Year, Month, Day;
+        TDayRun Week, Month_;
+    };
+    const CalendarRow calendar[] = {
+        // A Wednesday: the week from Saturday the 6th; April has 30 days.
+        {2024, 4, 10, {FixedOf(2024, 4, 6), 7}, {FixedOf(2024, 4, 1), 30}},
+        // A Saturday starts its own week; a leap February.
+        {2024, 2, 24, {FixedOf(2024, 2, 24), 7}, {FixedOf(2024, 2, 1), 29}},
+        // A Friday ends its week; a common February.
+        {2023, 2, 10, {FixedOf(2023, 2, 4), 7}, {FixedOf(2023, 2, 1), 28}},
+        // The last Friday of the calendar.
+        {9999, 12, 31, {FixedOf(9999, 12, 25), 7}, {FixedOf(9999, 12, 1), 31}},
+    };
+    for (const CalendarRow& row : calendar) {
+        SCOPED_TRACE(IsoDateText(FixedOf(row.Year, row.Month, row.Day)));
+        const TDateTime date = EncodeDate(row.Year, row.Month, row.Day) + 0.75;  // evening
+        EXPECT_EQ(WeekRun(date).First, row.Week.First);
+        EXPECT_EQ(WeekRun(date).Count, row.Week.Count);
+        EXPECT_EQ(MonthRun(date).First, row.Month_.First);
+        EXPECT_EQ(MonthRun(date).Count, row.Month_.Count);
+        EXPECT_TRUE(WeekRun(date).Fits());
+    }
+    // 1 January 1 is a Monday: its week starts two days before the calendar.
+    EXPECT_FALSE(WeekRun(EncodeDate(1, 1, 1)).Fits());
+}
+
+// The place is named after the city it came from while the settings hold the city's
+// coordinates to the fields' four decimals.
+TEST(PlaceName, CityWhileTheFieldsHoldItsCoordinates) {
+    const TCityEntry& mecca = *FindCityByCaption("Mecca");
+    struct Row {
+        const char* Name;
+        const TCityEntry* City;
+        double LatitudeShift;  // degrees
+        const char* Text;
+        bool IsCity;
+    };
+    const Row rows[] = {
+        {"the city", &mecca, 0.0, "Mecca", true},
+        {"within the fields' rounding", &mecca, 4e-5, "Mecca", true},
+        {"moved by a field's step", &mecca, 1e-4, "21.4201 N  39.8300 E", false},
+        {"no city", nullptr, 0.0, "21.4200 N  39.8300 E", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings;
+        ApplyCity(settings, mecca);
+        settings.Latitude += row.LatitudeShift;
+        const TPlaceName name = PlaceNameOf(settings, row.City);
+        EXPECT_EQ(name.Text, row.Text);
+        EXPECT_EQ(name.IsCity, row.IsCity);
+    }
+}
+
+// The zone of the fields: the minutes take the sign of the hours; seconds of a zone database
+// replace the fields. The hours the astronomy takes agree with the seconds.
+TEST(SettingsZone, FieldsOrSecondsAsSecondsAndHours) {
+    struct Row {
+        int Hours, Minutes;
+        std::optional<int> Seconds;
+        int ExpectedSeconds;
+    };
+    const Row rows[] = {
+        {3, 0, {}, 10800},       {-3, 30, {}, -12600},  {5, 45, {}, 20700},
+        {0, 30, {}, 1800},       {-25, 59, {}, -93540}, {3, 0, -1800, -1800},
+        {0, 0, 20764, 20764},  // a local mean time with seconds
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.Hours) + ":" + std::to_string(row.Minutes));
+        TimetableSettings settings;
+        settings.GmtHours = row.Hours;
+        settings.GmtMinutes = row.Minutes;
+        settings.ZoneOffsetSeconds = row.Seconds;
+        EXPECT_EQ(SettingsZoneSeconds(settings), row.ExpectedSeconds);
+        EXPECT_EQ(SettingsClock(settings).OffsetAt(0), row.ExpectedSeconds);
+        EXPECT_NEAR(SettingsZoneHours(settings) * 3600.0, row.ExpectedSeconds, 1e-9);
+    }
+}
+
+// A city's own zone while the fields hold its offset; else, where asked, the computer's zone
+// while the fields hold its standard offset; and whether the zone can change what the week
+// shows.
+TEST(PlaceClock, CityZoneOrComputerZoneAndWhetherItMatters) {
+    const char* savedTz = std::getenv("TZ");
+    const std::string saved = savedTz != nullptr ? savedTz : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    struct Row {
+        const char* Name;
+        const char* City;  // nullptr: typed by hand at Mecca's coordinates
+        int GmtHours;
+        bool FollowSystem;
+        const char* Zone;  // expected zone name, "" for none
+        bool Matters;
+    };
+    const Row rows[] = {
+        {"London on its offset", "London", 0, false, "Europe/London", true},
+        {"London on another offset", "London", 1, false, "", false},
+        {"London on another offset, computer's zone", "London", 1, true, "Europe/Berlin", true},
+        {"Mecca on its offset", "Mecca", 3, false, "Asia/Riyadh", false},
+        {"typed, the computer's standard offset", nullptr, 1, true, "Europe/Berlin", true},
+        {"typed, not asked to follow", nullptr, 1, false, "", false},
+        {"typed, another offset", nullptr, 2, true, "", false},
+    };
+    const int32_t first = FixedOf(2024, 4, 6);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings;
+        const TCityEntry* city = row.City != nullptr ? FindCityByCaption(row.City) : nullptr;
+        ApplyCity(settings, city != nullptr ? *city : DefaultCity());
+        settings.GmtHours = row.GmtHours;
+        const std::optional<TableClock> zone =
+            PlaceZone(settings, city, row.FollowSystem, first);
+        EXPECT_EQ(zone ? zone->Name() : std::string(), row.Zone);
+        EXPECT_EQ(zone && ZoneMatters(*zone, SettingsZoneSeconds(settings), first), row.Matters);
+    }
+    if (savedTz != nullptr) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+}
+
+TEST(Prayers, KeysNamesAndTheSunriseOfNext) {
+    std::set<std::string_view> keys;
+    for (const TPrayerInfo& prayer : Prayers) {
+        EXPECT_TRUE(keys.insert(prayer.Key).second) << prayer.Key;
+        EXPECT_EQ(PrayerName(static_cast<int>(prayer.Index)), prayer.Name);
+        EXPECT_EQ(FindPrayer(prayer.Key), &prayer);
+    }
+    struct Row {
+        const char* Text;
+        const TPrayerInfo* Found;
+    };
+    const Row rows[] = {{"SHROOK", &Prayers[Shrook]}, {"Sunrise", &Prayers[Shrook]},
+                        {"sunrise", &Prayers[Shrook]}, {"Isha", &Prayers[Isha]},
+                        {"", nullptr},                  {"noon", nullptr},
+                        {"fajr ", nullptr}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(FindPrayer(row.Text), row.Found);
+    }
+    EXPECT_THROW(PrayerAt(6), ERangeError);
+    EXPECT_THROW(PrayerAt(-1), ERangeError);
+}
+
+// Every format has a key of its own; every format Save as offers names a file type with its
+// extension; a run written in a format carries the civil date texts where the format writes
+// them.
+TEST(OutputFormats, KeysFilesAndDates) {
+    TableOutputOptions options;
+    ApplyCity(options.Settings, DefaultCity());
+    options.PlaceName = "Mecca";
+    const TableClock clock = SettingsClock(options.Settings);
+    std::set<std::string_view> keys;
+    for (const TOutputFormat& format : OutputFormats) {
+        SCOPED_TRACE(std::string(format.Key));
+        EXPECT_TRUE(keys.insert(format.Key).second);
+        if (!format.Caption.empty()) {
+            EXPECT_NE(format.FileFilter.find("(*." + std::string(format.Extension) + ")"),
+                      std::string_view::npos);
+        }
+        std::vector<TimetableDay> rows;
+        const std::string text =
+            RenderRun(format.Format, options, clock, {FixedOf(2024, 4, 10), 2}, &rows);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0].CivilDateText.empty(), !format.LocaleDates);
+        if (format.LocaleDates) {
+            EXPECT_NE(text.find(rows[0].CivilDateText), std::string::npos);
+        } else {  // the ISO date, in iCalendar without its dashes
+            EXPECT_TRUE(text.find("2024-04-10") != std::string::npos ||
+                        text.find("20240410") != std::string::npos);
+        }
+    }
+    EXPECT_EQ(FormatKeysWhere(&TOutputFormat::ChosenEvents, true, " or "), "ics");
+    EXPECT_EQ(FormatKeysWhere(&TOutputFormat::NextTime, false, " or "), "csv or ics");
+}
+
+}  // namespace
+}  // namespace orvandel
