@@ -184,10 +184,9 @@ Timetable ComputeClockedWeek(TimetableEngine& engine, const TimetableSettings& s
                              const TableClock& clock, std::vector<RowTimes>& times) {
     int64_t firstSerial = 0;
     Timetable table = TimetableEngine::WeekFrame(settings, firstSerial);
-    std::vector<TimetableDay> days =
-        ComputeClockedDays(engine, settings, clock, NarrowToInt32(firstSerial + DateDelta,
-                                                                  "ComputeClockedWeek"),
-                           7, false, times);
+    std::vector<TimetableDay> days = ComputeClockedDays(
+        engine, settings, clock, NarrowToInt32(firstSerial + DateDelta, "ComputeClockedWeek"), 7,
+        false, times);
     std::move(days.begin(), days.end(), table.Days.begin());
     return table;
 }

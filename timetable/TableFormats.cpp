@@ -2,8 +2,8 @@
 
 namespace orvandel {
 
-std::string detail::WriteIcs(const TableOutputOptions& options,
-                             std::span<const TimetableDay> rows, std::span<const RowTimes> times) {
+std::string detail::WriteIcs(const TableOutputOptions& options, std::span<const TimetableDay> rows,
+                             std::span<const RowTimes> times) {
     return RenderIcs(options, rows, times, options.StampUtc);
 }
 
@@ -28,9 +28,8 @@ std::string RenderRun(OutputFormat format, TableOutputOptions options, const Tab
     options.Settings.CivilDateTexts = FormatRow(format).LocaleDates;
     TimetableEngine engine;
     std::vector<RowTimes> times;
-    std::vector<TimetableDay> computed = ComputeClockedDays(engine, options.Settings, clock,
-                                                            run.First, run.Count, options.Seconds,
-                                                            times);
+    std::vector<TimetableDay> computed = ComputeClockedDays(
+        engine, options.Settings, clock, run.First, run.Count, options.Seconds, times);
     std::string text = RenderTable(format, options, computed, times);
     if (rows != nullptr) {
         *rows = std::move(computed);

@@ -29,12 +29,12 @@ struct TOutputFormat {
     std::string_view Caption;     // the Save as choice; empty where Save as does not offer it
     std::string_view Extension;   // of a saved file, without the dot
     std::string_view FileFilter;  // the Save as dialog's file type
-    bool LocaleDates;     // writes the locale's civil date texts rather than ISO dates
-    bool Seconds;         // times as H:MM:SS (--seconds)
-    bool IsoTimes;        // times as ISO 8601 date-times (--iso-times)
-    bool SunsetCounts;    // holds sunset-based counts, which are no clock times
-    bool ChosenEvents;    // the times chosen and a reminder (--events, --alarm)
-    bool NextTime;        // answers --next
+    bool LocaleDates;             // writes the locale's civil date texts rather than ISO dates
+    bool Seconds;                 // times as H:MM:SS (--seconds)
+    bool IsoTimes;                // times as ISO 8601 date-times (--iso-times)
+    bool SunsetCounts;            // holds sunset-based counts, which are no clock times
+    bool ChosenEvents;            // the times chosen and a reminder (--events, --alarm)
+    bool NextTime;                // answers --next
     TableWriter Write;
 };
 

@@ -138,10 +138,10 @@ std::string IsoDate(const TimetableDay& day) {
 
 std::string RenderText(const TableOutputOptions& options, std::span<const TimetableDay> rows,
                        std::span<const RowTimes> times) {
-    std::string out = PlaceLine(options.Settings,
-                                options.PlaceIsCity ? options.PlaceName : std::string(),
-                                options.TimeZone) +
-                      "\n" + OptionsLine(options.Settings, options.Seconds) + "\n\n";
+    std::string out =
+        PlaceLine(options.Settings, options.PlaceIsCity ? options.PlaceName : std::string(),
+                  options.TimeZone) +
+        "\n" + OptionsLine(options.Settings, options.Seconds) + "\n\n";
 
     size_t dateWidth = 4;   // "Date"
     size_t hijriWidth = 5;  // "Hijri"
@@ -155,7 +155,8 @@ std::string RenderText(const TableOutputOptions& options, std::span<const Timeta
         hijriWidth = std::max(hijriWidth, TextWidth(day.HijriDateText));
         for (const TPrayerInfo& prayer : Prayers) {
             size_t& width = timeWidth[prayer.Index];
-            width = std::max(width, TextWidth(TimeField(options, day, times[r], prayer.Index, false)));
+            width =
+                std::max(width, TextWidth(TimeField(options, day, times[r], prayer.Index, false)));
         }
     }
 

@@ -30,8 +30,8 @@ struct TableOutputOptions {
     // and a reminder that many minutes before each event (none when empty).
     std::array<bool, 6> Events{true, true, true, true, true, true};
     std::optional<int> AlarmMinutes;
-    int MarkedRow = -1;     // the text table: the row (index into the rows) marked "*", -1 none
-    int64_t StampUtc = 0;   // the iCalendar file's DTSTAMP, seconds since 1970 UTC
+    int MarkedRow = -1;    // the text table: the row (index into the rows) marked "*", -1 none
+    int64_t StampUtc = 0;  // the iCalendar file's DTSTAMP, seconds since 1970 UTC
 };
 
 // Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");

@@ -559,8 +559,7 @@ class EventBlocks {
             const Failure& failure = failures_[static_cast<size_t>(block)];
             const int end = std::min({rows_, (block + 1) * rowsPerBlock_, failure.Row});
             for (int i = block * rowsPerBlock_; i < end; ++i) {
-                FinishRow(context_, events_[static_cast<size_t>(i)],
-                          days_[static_cast<size_t>(i)]);
+                FinishRow(context_, events_[static_cast<size_t>(i)], days_[static_cast<size_t>(i)]);
             }
             if (failure.Error) {
                 std::rethrow_exception(failure.Error);
@@ -601,9 +600,9 @@ std::vector<TimetableDay> ComputeRows(const TimetableSettings& settings, int64_t
     std::exception_ptr stopped;
     std::vector<TimetableDay> days = StartRows(firstSerial, count, stopped);
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const int threads =
-        static_cast<int>(days.size()) >= ParallelRunDays ? static_cast<int>(std::min(cores, 8u))
-                                                         : 1;
+    const int threads = static_cast<int>(days.size()) >= ParallelRunDays
+                            ? static_cast<int>(std::min(cores, 8u))
+                            : 1;
     EventBlocks blocks(context, days, threads);
     {
         const HelperThreads helpers(threads - 1, [&] {

@@ -119,9 +119,9 @@ std::string CivilDateText(TDateTime date, const TCivilDateNames& names);
 struct Timetable {
     // By grid column: each prayer's name after a blank, " Fajr" ... " Isha", or reversed.
     std::array<std::string, 6> HeaderTexts;
-    bool DateColumnOnRight = false;          // ColCities at the right of the grid
-    int CurrentDayRow = 0;                   // 1..7, the chosen date's row
-    std::array<TimetableDay, 7> Days;        // rows 1..7
+    bool DateColumnOnRight = false;    // ColCities at the right of the grid
+    int CurrentDayRow = 0;             // 1..7, the chosen date's row
+    std::array<TimetableDay, 7> Days;  // rows 1..7
     // Grid column of prayer p (0 Fajr ... 5 Isha).
     int ColumnOf(int prayer) const { return DateColumnOnRight ? 5 - prayer : prayer; }
 };

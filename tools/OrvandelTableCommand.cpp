@@ -163,33 +163,46 @@ TableClock ResolveTimeZone(const std::string& text, bool zoneGiven, const TCityE
     }
 }
 
-constexpr std::string_view HelpFooter =
-    "\nWithout --city or coordinates the place is Mecca. --city applies the catalogue entry\n"
-    "as the window does; options given explicitly override it. --method defaults to the\n"
-    "city's method, and to mwl for --lat/--lon/--zone without --city.\n"
-    "--date gives the week, Saturday to Friday, containing that date (default today);\n"
-    "--from/--days gives N consecutive days (1 to 3660) from that date; --from alone gives\n"
-    "7 days, --days alone starts today.\n"
-    "Clocks: --city shows the times on the city's own clock (its IANA zone, daylight saving\n"
-    "included), also with --lat/--lon; --zone gives a fixed offset from GMT instead (with\n"
-    "--city or with --lat/--lon); Mecca without --city keeps its fixed offset, +3.\n"
-    "--tz gives an IANA zone (Europe/London), auto (the city's zone) or local (TZ: a zone,\n"
-    "a POSIX rule or a file; else /etc/localtime): each time is the wall-clock reading at\n"
-    "its instant; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
-    "--next prints the next of the six times after now, or after --at on the place's clock;\n"
-    "a reading the clock skips is bad input, one it shows twice is the first.\n"
-    "--12h writes csv and json times with AM or PM. --iso-times writes the instants as\n"
-    "date-times with their offsets, --iso-times=utc in UTC (2026-03-29T03:47:00Z).\n"
-    "--format ics: one event of 15 minutes per time, with the Hijri date, the method and\n"
-    "the place in its description; --events keeps only the times named, --alarm adds a\n"
-    "reminder before each; a new import of the same days replaces the events.\n"
-    "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
-    "Exit status: 0 done, 1 error in the computation or a damaged time-zone database, 2 bad\n"
-    "input.\n";
+// The help's last part; the limits it names are those of the checks.
+std::string HelpFooter() {
+    const std::string days =
+        std::to_string(RunDaysRange.Min) + " to " + std::to_string(RunDaysRange.Max);
+    // clang-format off
+    return "\nWithout --city or coordinates the place is Mecca. --city applies the catalogue entry\n"
+        "as the window does; options given explicitly override it. --method defaults to the\n"
+        "city's method, and to mwl for --lat/--lon/--zone without --city.\n"
+        "--date gives the week, Saturday to Friday, containing that date (default today);\n"
+        "--from/--days gives N consecutive days (" + days + ") from that date; --from alone gives\n"
+        "7 days, --days alone starts today.\n"
+        "Clocks: --city shows the times on the city's own clock (its IANA zone, daylight saving\n"
+        "included), also with --lat/--lon; --zone gives a fixed offset from GMT instead (with\n"
+        "--city or with --lat/--lon); Mecca without --city keeps its fixed offset, +3.\n"
+        "--tz gives an IANA zone (Europe/London), auto (the city's zone) or local (TZ: a zone,\n"
+        "a POSIX rule or a file; else /etc/localtime): each time is the wall-clock reading at\n"
+        "its instant; each day's astronomy runs on the zone's offset at 12:00 that day.\n"
+        "--next prints the next of the six times after now, or after --at on the place's clock;\n"
+        "a reading the clock skips is bad input, one it shows twice is the first.\n"
+        "--12h writes csv and json times with AM or PM. --iso-times writes the instants as\n"
+        "date-times with their offsets, --iso-times=utc in UTC (2026-03-29T03:47:00Z).\n"
+        "--format ics: one event of 15 minutes per time, with the Hijri date, the method and\n"
+        "the place in its description; --events keeps only the times named, --alarm adds a\n"
+        "reminder before each; a new import of the same days replaces the events.\n"
+        "Defaults: safety time added, minutes truncated, 24-hour clock, text format.\n"
+        "Exit status: 0 done, 1 error in the computation or a damaged time-zone database, 2 bad\n"
+        "input.\n";
+    // clang-format on
+}
 
-// The next of the six times after now or after --at: "Asr 15:42 (in 1 h 05 min)", or with
-// --format json {"name", "time", "minutes_left"}.
-std::string RunNext(const TableRequest& request, int64_t nowUtc) {
+// The next time: its row, its prayer and the instant it follows.
+struct TNextTime {
+    TimetableDay Day;
+    RowTimes Times;
+    Prayer Which;
+    int64_t After;  // the moment asked about, seconds since 1970 UTC
+};
+
+// The first of the six times after now or after --at.
+TNextTime FindNext(const TableRequest& request, int64_t nowUtc) {
     const TableClock& clock = request.Clock;
     TimetableEngine engine;
     const int64_t after =
@@ -203,19 +216,17 @@ std::string RunNext(const TableRequest& request, int64_t nowUtc) {
     std::vector<RowTimes> times;
     const std::vector<TimetableDay> rows = ComputeClockedDays(
         engine, request.Settings, clock, first, last - first + 1, request.Seconds, times);
-    int bestRow = -1, bestPrayer = -1;
+    std::optional<TNextTime> best;
     for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t p = 0; p < 6; ++p) {
-            const int64_t at = times[r].Utc[p];
-            if (rows[r].Occurs[p] && at > after &&
-                (bestRow < 0 ||
-                 at < times[static_cast<size_t>(bestRow)].Utc[static_cast<size_t>(bestPrayer)])) {
-                bestRow = static_cast<int>(r);
-                bestPrayer = static_cast<int>(p);
+        for (const TPrayerInfo& prayer : Prayers) {
+            const int64_t at = times[r].Utc[prayer.Index];
+            if (rows[r].Occurs[prayer.Index] && at > after &&
+                (!best || at < best->Times.Utc[best->Which])) {
+                best = TNextTime{rows[r], times[r], prayer.Index, after};
             }
         }
     }
-    if (bestRow < 0) {
+    if (!best) {
         if (last == CivilFixedRange.Max) {
             throw ERangeError(
                 "no prayer time follows before the end of 9999-12-31, where the "
@@ -223,19 +234,14 @@ std::string RunNext(const TableRequest& request, int64_t nowUtc) {
         }
         throw ERangeError("no prayer time follows within two days");
     }
-    const RowTimes& best = times[static_cast<size_t>(bestRow)];
-    const auto p = static_cast<size_t>(bestPrayer);
-    const int64_t minutesLeft = (best.Utc[p] - after) / 60;
-    const std::string name(Prayers[p].NextName);
-    if (request.Format == OutputFormat::Json) {
-        nlohmann::ordered_json object;
-        object["name"] = name;
-        object["time"] = EventIsoDateTime(name, rows[static_cast<size_t>(bestRow)], best.Utc[p],
-                                          best.OffsetAt[p]);
-        object["minutes_left"] = minutesLeft;
-        return object.dump() + "\n";
-    }
-    const CivilTime wall = CivilFromSeconds(best.Utc[p] + best.OffsetAt[p]);
+    return *best;
+}
+
+// "Asr 15:42 (in 1 h 05 min)".
+std::string NextAsText(const TableRequest& request, const TNextTime& next) {
+    const Prayer p = next.Which;
+    const int64_t minutesLeft = (next.Times.Utc[p] - next.After) / 60;
+    const CivilTime wall = CivilFromSeconds(next.Times.Utc[p] + next.Times.OffsetAt[p]);
     const int hour = request.Settings.TwelveHours && wall.Hour > 12 ? wall.Hour - 12 : wall.Hour;
     char clockText[32];
     if (request.Seconds) {
@@ -251,7 +257,34 @@ std::string RunNext(const TableRequest& request, int64_t nowUtc) {
     } else {
         std::snprintf(left, sizeof left, "in %lld min", static_cast<long long>(minutesLeft));
     }
-    return name + " " + clockText + " (" + left + ")\n";
+    return std::string(Prayers[p].NextName) + " " + clockText + " (" + left + ")\n";
+}
+
+// {"name", "time", "minutes_left"}.
+std::string NextAsJson(const TNextTime& next) {
+    const Prayer p = next.Which;
+    const std::string name(Prayers[p].NextName);
+    nlohmann::ordered_json object;
+    object["name"] = name;
+    object["time"] = EventIsoDateTime(name, next.Day, next.Times.Utc[p], next.Times.OffsetAt[p]);
+    object["minutes_left"] = (next.Times.Utc[p] - next.After) / 60;
+    return object.dump() + "\n";
+}
+
+// --next in the request's format: each format that answers it has its form here.
+std::string RunNext(const TableRequest& request, int64_t nowUtc) {
+    const TNextTime next = FindNext(request, nowUtc);
+    switch (request.Format) {
+        case OutputFormat::Text:
+            return NextAsText(request, next);
+        case OutputFormat::Json:
+            return NextAsJson(next);
+        case OutputFormat::Csv:
+        case OutputFormat::Ics:
+            break;  // the arguments refuse --next with these
+    }
+    throw EInvalidOp("--next has no form in --format " +
+                     std::string(FormatRow(request.Format).Key));
 }
 
 }  // namespace
@@ -423,7 +456,8 @@ struct TArguments {
 // The options, their help and their relations; the choices of --method, --asr, --format and
 // --events are the keys of the core's tables.
 void DeclareOptions(CLI::App& app, TArguments& a) {
-    a.CityOption = app.add_option("--city", a.City, "a catalogue city, any case")->type_name("NAME");
+    a.CityOption =
+        app.add_option("--city", a.City, "a catalogue city, any case")->type_name("NAME");
     a.LatOption =
         app.add_option("--lat", a.Lat, "latitude, degrees north, " + RangeText(LatitudeRange))
             ->type_name("DEG");
@@ -463,9 +497,10 @@ void DeclareOptions(CLI::App& app, TArguments& a) {
     a.IsoTimesFlag = app.add_flag("--iso-times{local}", a.IsoTimes,
                                   "times as ISO 8601 date-times with their offsets; "
                                   "--iso-times=utc: the instants in UTC");
-    a.AlarmOption =
-        app.add_option("--alarm", a.Alarm, "ics: a reminder this many minutes before, 0..1440")
-            ->type_name("MINUTES");
+    a.AlarmOption = app.add_option("--alarm", a.Alarm,
+                                   "ics: a reminder this many minutes before, 0.." +
+                                       std::to_string(MaxAlarmMinutes))
+                        ->type_name("MINUTES");
     a.EventsOption =
         app.add_option("--events", a.Events, "ics: only these of the six, comma-separated")
             ->type_name(JoinedKeys(Prayers, ","));
@@ -575,13 +610,14 @@ void ApplyFormatOptions(const TArguments& a, TableRequest& request) {
         return "--format " + FormatKeysWhere(capability, false, " or ");
     };
     if (!format.Seconds && a.Seconds) {
-        RejectOption("--seconds", "cannot be combined with " + formatsWithout(&TOutputFormat::Seconds));
+        RejectOption("--seconds",
+                     "cannot be combined with " + formatsWithout(&TOutputFormat::Seconds));
     }
     if (*a.AlarmOption || *a.EventsOption) {
         if (!format.ChosenEvents) {
-            RejectOption(*a.AlarmOption ? "--alarm" : "--events",
-                         "needs --format " +
-                             FormatKeysWhere(&TOutputFormat::ChosenEvents, true, " or "));
+            RejectOption(
+                *a.AlarmOption ? "--alarm" : "--events",
+                "needs --format " + FormatKeysWhere(&TOutputFormat::ChosenEvents, true, " or "));
         }
         if (*a.AlarmOption) {
             request.AlarmMinutes = ParseAlarmMinutes(a.Alarm);
@@ -595,10 +631,11 @@ void ApplyFormatOptions(const TArguments& a, TableRequest& request) {
                                         formatsWithout(&TOutputFormat::IsoTimes) +
                                         " or --sunset-based");
     }
-    if (request.Next && (*a.DateOption || *a.FromOption || *a.DaysOption || a.Sunset ||
-                         !format.NextTime)) {
-        RejectOption("--next", "cannot be combined with --date, --from, --days, --sunset-based or " +
-                                   formatsWithout(&TOutputFormat::NextTime));
+    if (request.Next &&
+        (*a.DateOption || *a.FromOption || *a.DaysOption || a.Sunset || !format.NextTime)) {
+        RejectOption("--next",
+                     "cannot be combined with --date, --from, --days, --sunset-based or " +
+                         formatsWithout(&TOutputFormat::NextTime));
     }
 }
 
@@ -608,11 +645,19 @@ void ApplyClock(const TArguments& a, TableRequest& request, const TCityEntry* ci
                 const TCityEntry* base) {
     if (*a.TzOption) {
         request.Clock = ResolveTimeZone(a.Tz, a.ZoneOption->count() > 0, base);
-    } else if (city != nullptr && !*a.ZoneOption) {
-        request.Clock = ResolveTimeZone("auto", false, city);
-    } else {
-        request.Clock = SettingsClock(request.Settings);
+        request.TimeZone = EscapeControls(request.Clock.Name());
+        return;
     }
+    std::optional<TableClock> zone;
+    if (!*a.ZoneOption) {
+        try {
+            // Without the computer's zone the week is not read.
+            zone = PlaceZone(request.Settings, city, false, 0);
+        } catch (const EUnknownZone& e) {
+            Reject("--tz", city->IanaZone, e.what());
+        }
+    }
+    request.Clock = zone ? *zone : SettingsClock(request.Settings);
     request.TimeZone = EscapeControls(request.Clock.Name());
 }
 
@@ -627,8 +672,9 @@ void ApplyDays(const TArguments& a, TableRequest& request, TDateTime today) {
         request.HasAt = true;
         std::tie(request.AtFixed, request.AtMinute) = ParseDateTimeOfDay("--at", a.At);
         if (request.Clock.Skips(SecondsOfFixed(request.AtFixed) + 60LL * request.AtMinute)) {
-            Reject("--at", a.At, "does not exist on the clock of " + request.TimeZone +
-                                     " (the clocks go forward over it)");
+            Reject("--at", a.At,
+                   "does not exist on the clock of " + request.TimeZone +
+                       " (the clocks go forward over it)");
         }
     }
     if (*a.FromOption || *a.DaysOption) {
@@ -663,7 +709,7 @@ void ApplyDays(const TArguments& a, TableRequest& request, TDateTime today) {
 TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime today) {
     CLI::App app{"Prayer times of one week (Saturday to Friday) or of a run of days.",
                  std::string(Program)};
-    app.footer(std::string(HelpFooter));
+    app.footer(HelpFooter());
     TArguments arguments;
     DeclareOptions(app, arguments);
     TableRequest request;

@@ -33,11 +33,14 @@ TEST(DayRuns, CivilDatesWeeksAndMonths) {
     };
     const int32_t last = CivilFixedRange.Max;
     const Row fits[] = {
-        {"first day", {1, 1}, true},      {"day before it", {0, 1}, false},
-        {"last day", {last, 1}, true},    {"past the last", {last, 2}, false},
+        {"first day", {1, 1}, true},
+        {"day before it", {0, 1}, false},
+        {"last day", {last, 1}, true},
+        {"past the last", {last, 2}, false},
         {"ten days to the end", {last - 9, 10}, true},
         {"eleven days", {last - 9, 11}, false},
-        {"no day", {last, 0}, true},      {"negative count", {1, -1}, false},
+        {"no day", {last, 0}, true},
+        {"negative count", {1, -1}, false},
     };
     for (const Row& row : fits) {
         SCOPED_TRACE(row.Name);
@@ -108,9 +111,9 @@ TEST(SettingsZone, FieldsOrSecondsAsSecondsAndHours) {
         int ExpectedSeconds;
     };
     const Row rows[] = {
-        {3, 0, {}, 10800},       {-3, 30, {}, -12600},  {5, 45, {}, 20700},
-        {0, 30, {}, 1800},       {-25, 59, {}, -93540}, {3, 0, -1800, -1800},
-        {0, 0, 20764, 20764},  // a local mean time with seconds
+        {3, 0, {}, 10800},     {-3, 30, {}, -12600}, {5, 45, {}, 20700},   {0, 30, {}, 1800},
+        {-25, 59, {}, -93540}, {3, 0, -1800, -1800}, {0, 0, 20764, 20764},  // a local mean time
+                                                                            // with seconds
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.Hours) + ":" + std::to_string(row.Minutes));
@@ -155,8 +158,7 @@ TEST(PlaceClock, CityZoneOrComputerZoneAndWhetherItMatters) {
         const TCityEntry* city = row.City != nullptr ? FindCityByCaption(row.City) : nullptr;
         ApplyCity(settings, city != nullptr ? *city : DefaultCity());
         settings.GmtHours = row.GmtHours;
-        const std::optional<TableClock> zone =
-            PlaceZone(settings, city, row.FollowSystem, first);
+        const std::optional<TableClock> zone = PlaceZone(settings, city, row.FollowSystem, first);
         EXPECT_EQ(zone ? zone->Name() : std::string(), row.Zone);
         EXPECT_EQ(zone && ZoneMatters(*zone, SettingsZoneSeconds(settings), first), row.Matters);
     }
@@ -178,9 +180,12 @@ TEST(Prayers, KeysNamesAndTheSunriseOfNext) {
         const char* Text;
         const TPrayerInfo* Found;
     };
-    const Row rows[] = {{"SHROOK", &Prayers[Shrook]}, {"Sunrise", &Prayers[Shrook]},
-                        {"sunrise", &Prayers[Shrook]}, {"Isha", &Prayers[Isha]},
-                        {"", nullptr},                  {"noon", nullptr},
+    const Row rows[] = {{"SHROOK", &Prayers[Shrook]},
+                        {"Sunrise", &Prayers[Shrook]},
+                        {"sunrise", &Prayers[Shrook]},
+                        {"Isha", &Prayers[Isha]},
+                        {"", nullptr},
+                        {"noon", nullptr},
                         {"fajr ", nullptr}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Text);

@@ -209,10 +209,10 @@ TEST(TableArguments, EveryMethodKeySelectsItsRow) {
             << OptionsLine(r.Settings, false);
         // A place of its own coordinates takes the method's Asr, unless --asr names one.
         EXPECT_EQ(r.Settings.Juristic, method.DefaultJuristic) << key;
-        EXPECT_EQ(Parse({"--lat", "10", "--lon", "20", "--zone", "1", "--asr", "hanafi",
-                         "--method", key})
-                      .Settings.Juristic,
-                  1)
+        EXPECT_EQ(
+            Parse({"--lat", "10", "--lon", "20", "--zone", "1", "--asr", "hanafi", "--method", key})
+                .Settings.Juristic,
+            1)
             << key;
     }
 }
