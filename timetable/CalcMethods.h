@@ -66,9 +66,11 @@ inline constexpr TJuristicMethod JuristicMethods[] = {
     {"standard", "Standard", 1.0},
     {"hanafi", "Hanafi", 2.0},
 };
-// The row of the settings' juristic value: 0 Standard, any other Hanafi.
+// The row of the settings' juristic value: its own row, and Hanafi for a value outside the
+// table (the settings have always read any value but 0 as Hanafi).
 constexpr const TJuristicMethod& JuristicOf(int juristic) {
-    return JuristicMethods[juristic == 0 ? 0 : 1];
+    constexpr int count = static_cast<int>(std::size(JuristicMethods));
+    return JuristicMethods[juristic >= 0 && juristic < count ? juristic : 1];
 }
 
 }  // namespace orvandel
