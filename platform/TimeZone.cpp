@@ -31,16 +31,6 @@ int64_t DaysFromCivil(int year, unsigned month, unsigned day) {
         .count();
 }
 
-// The civil year of the day that contains `seconds` after 1970-01-01 00:00, kept within
-// -30000..30000 (the rules repeat every 400 years; instants beyond are not dates).
-int YearOfSeconds(int64_t seconds) {
-    constexpr int64_t limit = 30000LL * 366 * SecondsPerDay;
-    seconds = std::clamp(seconds, -limit, limit);
-    using namespace std::chrono;
-    const year_month_day date{sys_days{days{seconds / SecondsPerDay}}};
-    return static_cast<int>(date.year());
-}
-
 bool IsLeapYear(int year) {
     return std::chrono::year{year}.is_leap();
 }
@@ -78,6 +68,17 @@ FileKind KindOf(const std::string& path) {
 }
 
 }  // namespace
+
+int YearOfSeconds(int64_t seconds) {
+    constexpr int64_t limit = 30000LL * 366 * SecondsPerDay;
+    seconds = std::clamp(seconds, -limit, limit);
+    // The day toward minus infinity: the built-in division truncates, which would put the
+    // last day of every year before 1970 in the year after it.
+    const int64_t day = seconds / SecondsPerDay - (seconds % SecondsPerDay < 0 ? 1 : 0);
+    using namespace std::chrono;
+    const year_month_day date{sys_days{days{day}}};
+    return static_cast<int>(date.year());
+}
 
 // ---- POSIX TZ rules ----
 

@@ -36,6 +36,11 @@ public:
 // /usr/share/zoneinfo.
 std::string ZoneDatabaseFolder();
 
+// The proleptic Gregorian year of the day (UTC) that contains `seconds` after 1970-01-01 00:00
+// UTC: -1 lies in 1969. Instants beyond about 30000 years from 1970 answer the year at that
+// limit (the zone rules repeat every 400 years; such instants are no dates).
+int YearOfSeconds(int64_t seconds);
+
 // The text with every control character written as \xHH, so that it shows on one line.
 std::string EscapeControls(std::string_view text);
 

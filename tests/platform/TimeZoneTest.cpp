@@ -13,6 +13,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvandel {
@@ -144,6 +145,17 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
         {"AAA0BBB,M3.5.0/167,M10.5.0", "2026-04-04T23:00:00Z", 3600},
         {"EST5EDT,0/0,J365/25", "2026-01-01T05:00:00Z", -14400},
         {"EST5EDT,0/0,J365/25", "2026-07-01T00:00:00Z", -14400},
+        // Before 1970, where the days count negative: the last second of 1969, a summer and
+        // a change of 1969, and changes on the last day of the year.
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-12-31T23:59:59Z", 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-03-30T00:59:59Z", 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-03-30T01:00:00Z", 7200},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-07-01T00:00:00Z", 7200},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3", "1969-12-31T23:59:59Z", 39600},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3", "1969-10-04T15:59:59Z", 36000},
+        {"AAA0BBB,J365/12,J60/0", "1969-12-31T11:59:59Z", 0},
+        {"AAA0BBB,J365/12,J60/0", "1969-12-31T12:00:00Z", 3600},
+        {"AAA0BBB,J365/12,J60/0", "1970-01-01T00:00:00Z", 3600},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.Rule) + " at " + row.At);
@@ -181,6 +193,24 @@ TEST(TimeZoneRules, NamesOutsideTheDatabaseAreUnknown) {
         ADD_FAILURE() << "a missing database was read";
     } catch (const EZoneFileError& e) {
         EXPECT_STREQ(e.what(), "the time-zone database /nonexistent/zoneinfo is missing");
+    }
+}
+
+// The year of an instant is that of the day holding it, also before 1970.
+TEST(TimeZoneRules, YearOfAnInstantFloors) {
+    const std::pair<int64_t, int> rows[] = {
+        {-1, 1969},
+        {0, 1970},
+        {Utc("1969-01-01T00:00:00Z"), 1969},
+        {Utc("1969-01-01T00:00:00Z") - 1, 1968},
+        {Utc("1970-12-31T23:59:59Z"), 1970},
+        {Utc("1971-01-01T00:00:00Z"), 1971},
+        {Utc("0001-01-01T00:00:00Z") - 1, 0},
+        {Utc("-0001-12-31T23:59:59Z"), -1},
+        {Utc("9999-12-31T23:59:59Z"), 9999},
+    };
+    for (const auto& [utc, year] : rows) {
+        EXPECT_EQ(YearOfSeconds(utc), year) << utc;
     }
 }
 
