@@ -67,6 +67,43 @@ FileKind KindOf(const std::string& path) {
                          " is not a valid zone file: " + why);
 }
 
+// Whether `bytes` begin with the magic of a zone file, or are a beginning of it cut short
+// (an empty file among them): what could be a zone file, damaged or not.
+bool MayBeZoneFile(std::string_view bytes) {
+    constexpr std::string_view magic = "TZif";
+    return bytes.size() >= magic.size() ? bytes.starts_with(magic) : magic.starts_with(bytes);
+}
+
+// The bytes of the regular file at `path`, at most MaxZoneFileBytes + 1 of them. EZoneFileError,
+// naming the path, when it is missing, not a regular file or cannot be read.
+std::string ReadZoneFileBytes(const std::string& path) {
+    const FileKind kind = KindOf(path);
+    if (kind == FileKind::Missing) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is missing");
+    }
+    if (kind != FileKind::Regular) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is not a regular file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(MaxZoneFileBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || (!in && !in.eof())) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) +
+                             " cannot be read: " + std::strerror(errno));
+    }
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+// The zone of the bytes ReadZoneFileBytes read from `path`.
+std::shared_ptr<const TimeZoneRules> ZoneOfFileBytes(const std::string& bytes,
+                                                     const std::string& path) {
+    if (bytes.size() > MaxZoneFileBytes) {
+        Invalid(path, "larger than 1 MiB");
+    }
+    return TimeZoneRules::FromBytes(bytes, path);
+}
+
 }  // namespace
 
 int YearOfSeconds(int64_t seconds) {
@@ -491,25 +528,7 @@ std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromBytes(std::string_view d
 }
 
 std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromFile(const std::string& path) {
-    const FileKind kind = KindOf(path);
-    if (kind == FileKind::Missing) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is missing");
-    }
-    if (kind != FileKind::Regular) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is not a regular file");
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(MaxZoneFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad() || (!in && !in.eof())) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) +
-                             " cannot be read: " + std::strerror(errno));
-    }
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    if (bytes.size() > MaxZoneFileBytes) {
-        Invalid(path, "larger than 1 MiB");
-    }
-    return FromBytes(bytes, path);
+    return ZoneOfFileBytes(ReadZoneFileBytes(path), path);
 }
 
 std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromDatabase(std::string_view name) {
@@ -525,7 +544,14 @@ std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromDatabase(std::string_vie
     if (kind == FileKind::Missing || kind == FileKind::Directory) {
         throw EUnknownZone("unknown time zone");
     }
-    return FromFile(path);
+    const std::string bytes = ReadZoneFileBytes(path);
+    if (!MayBeZoneFile(bytes)) {
+        // The database also holds text files that are no zone (leapseconds, tzdata.zi, the
+        // .tab tables): naming one is bad input. A zone file damaged after its first bytes,
+        // or cut short within them, is a fault of the installation and refused below.
+        throw EUnknownZone("unknown time zone: the database's file of that name holds no zone");
+    }
+    return ZoneOfFileBytes(bytes, path);
 }
 
 TimeZoneRules::SystemZone TimeZoneRules::System() {

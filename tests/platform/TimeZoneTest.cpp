@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -178,15 +179,59 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
 }
 
 // A name is a relative path of the database: anything else is an unknown zone, never a file
-// elsewhere; a missing database is a fault of the installation.
+// elsewhere. A file of the database that is no zone file (leapseconds is text) is an unknown
+// zone too; a zone file damaged or cut short, and a missing database, are faults of the
+// installation.
 TEST(TimeZoneRules, NamesOutsideTheDatabaseAreUnknown) {
+    ASSERT_TRUE(fs::is_regular_file(ZoneDatabaseFolder() + "/leapseconds"));
     for (const char* name : {"Mars/Olympus_Mons", "", "/etc/passwd", "../../../etc/passwd",
                              "Europe/../Europe/Berlin", "Europe", "Europe/", "zone1970.tab",
-                             "Europe//Berlin", "Europe/Berlin\n"}) {
+                             "Europe//Berlin", "Europe/Berlin\n", "leapseconds"}) {
         SCOPED_TRACE(EscapeControls(name));
         EXPECT_THROW(TimeZoneRules::FromDatabase(name), EUnknownZone);
     }
     EXPECT_NO_THROW(TimeZoneRules::FromDatabase("Etc/GMT+5"));
+
+    std::ifstream berlinFile(ZoneDatabaseFolder() + "/Europe/Berlin", std::ios::binary);
+    const std::string berlin{std::istreambuf_iterator<char>(berlinFile), {}};
+    ASSERT_GT(berlin.size(), 1000u);
+    enum Outcome { Read, Unknown, Damaged };
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        Outcome Expected;
+    } files[] = {
+        {"Copy", berlin, Read},
+        {"Text", "# Leap seconds\nLeap\t1972\tJun\t30\t23:59:60\t+\tS\n", Unknown},
+        {"Magic_lower_case", "tzif" + berlin.substr(4), Unknown},
+        {"Empty", "", Damaged},
+        {"Cut_in_the_magic", "TZ", Damaged},
+        {"Magic_alone", "TZif", Damaged},
+        {"Cut_after_1000_bytes", berlin.substr(0, 1000), Damaged},
+    };
+    const fs::path db =
+        fs::temp_directory_path() / ("orvandel-zone-names-" + std::to_string(::getpid()));
+    fs::create_directories(db);
+    {
+        const ScopedEnv tzdir("TZDIR", db.c_str());
+        for (const auto& file : files) {
+            SCOPED_TRACE(file.Name);
+            std::ofstream(db / file.Name, std::ios::binary) << file.Bytes;
+            try {
+                TimeZoneRules::FromDatabase(file.Name);
+                EXPECT_EQ(file.Expected, Read);
+            } catch (const EUnknownZone& e) {
+                EXPECT_EQ(file.Expected, Unknown) << e.what();
+            } catch (const EZoneFileError& e) {
+                EXPECT_EQ(file.Expected, Damaged) << e.what();
+                EXPECT_NE(std::string(e.what()).find((db / file.Name).string()),
+                          std::string::npos)
+                    << e.what();
+            }
+        }
+    }
+    fs::remove_all(db);
+
     const ScopedEnv tzdir("TZDIR", "/nonexistent/zoneinfo");
     try {
         TimeZoneRules::FromDatabase("Europe/Berlin");
@@ -240,7 +285,7 @@ TEST(TimeZoneRules, TheComputersClockFollowsTz) {
         EXPECT_EQ(zone.Name, row.Name);
     }
     for (const char* bad : {"Nowhere/Atlantis", ":Nowhere/Atlantis", "/nonexistent/zone",
-                            "bad\x01name", "CET-1CEST,M3.5.0"}) {
+                            "bad\x01name", "CET-1CEST,M3.5.0", ":leapseconds", "leapseconds"}) {
         SCOPED_TRACE(EscapeControls(bad));
         const ScopedEnv tz("TZ", bad);
         EXPECT_THROW(TimeZoneRules::System(), EUnknownZone);

@@ -164,6 +164,7 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"safety both ways", {"--safety", "--no-safety"}, "--no-safety"},
         {"week and range", {"--date", "2024-04-10", "--days", "3"}, "--days"},
         {"unknown time zone", {"--tz", "Mars/Olympus_Mons"}, "Mars/Olympus_Mons"},
+        {"file of the zone database that is no zone", {"--tz", "leapseconds"}, "'leapseconds'"},
         {"time zone and zone",
          {"--lat", "1", "--lon", "2", "--zone", "3", "--tz", "Asia/Riyadh"},
          "Asia/Riyadh"},
