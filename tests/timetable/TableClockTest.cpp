@@ -1,6 +1,6 @@
 // The clock a timetable is read on: zones on the days their clocks change against tzdata
 // (tests/data/zone_transitions.csv), summer time against fixed zones, a catalogue city on its
-// own zone.
+// own zone, and the instants of the times on a fixed clock.
 #include "timetable/TableClock.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -202,6 +203,81 @@ TEST(TableClock, ACityIsOnItsOwnClock) {
         TimetableSettings fixed = settings;
         fixed.ZoneOffsetSeconds = row.Offset;
         EXPECT_EQ(run.Rows[0].TimeTexts, engine.ComputeDays(fixed, day, 1).at(0).TimeTexts);
+    }
+}
+
+// On a fixed clock each time's instant is its shown minute on its own date read on the clock's
+// offset, and the clock's offset is that of every time: for the week as the window computes it
+// and for a run of days alike. Zones with minutes, one between -1 h and 0, one of a local mean
+// time with seconds, and a night whose Isha falls after midnight.
+TEST(TableClock, AFixedClockGivesEveryTimeItsInstant) {
+    struct Row {
+        const char* Name;
+        double Latitude, Longitude;
+        int GmtHours, GmtMinutes;
+        std::optional<int> ZoneSeconds;
+        int Year, Month, Day;
+    };
+    const Row rows[] = {
+        {"Mecca, +3:00", 21.42, 39.83, 3, 0, std::nullopt, 2024, 4, 10},
+        {"St. John's, -3:30", 47.56, -52.71, -3, 30, std::nullopt, 2024, 6, 21},
+        {"Kathmandu, +5:45", 27.7, 85.32, 5, 45, std::nullopt, 2024, 12, 21},
+        {"-0:30 in seconds", 10, -8, 0, 0, -1800, 2024, 9, 4},
+        {"Berlin's local mean time, +0:53:28", 52.52, 13.405, 0, 0, 3208, 1880, 6, 21},
+        {"Bordeaux, +2:00, Isha after midnight", 44.84, -0.58, 2, 0, std::nullopt, 2024, 6, 21},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings = Coordinates(row.Latitude, row.Longitude);
+        settings.GmtHours = row.GmtHours;
+        settings.GmtMinutes = row.GmtMinutes;
+        settings.ZoneOffsetSeconds = row.ZoneSeconds;
+        settings.Date =
+            EncodeDate(row.Year, static_cast<uint16_t>(row.Month), static_cast<uint16_t>(row.Day));
+        const int offset =
+            row.ZoneSeconds.value_or(60 * ZoneOffsetMinutes(row.GmtHours, row.GmtMinutes));
+        const TableClock clock = TableClock::Fixed(offset);
+        TimetableEngine engine;
+        std::vector<RowTimes> weekTimes, dayTimes;
+        const Timetable week = ComputeClockedWeek(engine, settings, clock, weekTimes);
+        const std::vector<TimetableDay> days =
+            ComputeClockedDays(engine, settings, clock, week.Days[0].Fixed, 7, false, dayTimes);
+        const struct {
+            const char* Name;
+            std::vector<TimetableDay> Rows;
+            const std::vector<RowTimes>& Times;
+        } sources[] = {{"ComputeClockedWeek", {week.Days.begin(), week.Days.end()}, weekTimes},
+                       {"ComputeClockedDays", days, dayTimes}};
+        for (const auto& source : sources) {
+            SCOPED_TRACE(source.Name);
+            ASSERT_EQ(source.Times.size(), 7u);
+            int checked = 0, wrong = 0;
+            std::string firstWrong;
+            for (size_t r = 0; r < 7; ++r) {
+                const TimetableDay& day = source.Rows[r];
+                const RowTimes& times = source.Times[r];
+                EXPECT_EQ(times.Offset, offset);
+                for (size_t p = 0; p < 6; ++p) {
+                    if (!day.Occurs[p]) {
+                        continue;
+                    }
+                    ++checked;
+                    const int64_t instant =
+                        SecondsOfFixed(day.Fixed) + 60LL * day.EventMinutes[p] - offset;
+                    if (times.Utc[p] != instant || times.OffsetAt[p] != offset) {
+                        if (++wrong == 1) {
+                            firstWrong = "row " + std::to_string(r) + " prayer " +
+                                         std::to_string(p) + ": Utc " +
+                                         std::to_string(times.Utc[p]) + ", expected " +
+                                         std::to_string(instant) + "; offset " +
+                                         std::to_string(times.OffsetAt[p]);
+                        }
+                    }
+                }
+            }
+            EXPECT_GE(checked, 30);
+            EXPECT_EQ(wrong, 0) << "first: " << firstWrong;
+        }
     }
 }
 
