@@ -31,16 +31,6 @@ int64_t DaysFromCivil(int year, unsigned month, unsigned day) {
         .count();
 }
 
-// The civil year of the day that contains `seconds` after 1970-01-01 00:00, kept within
-// -30000..30000 (the rules repeat every 400 years; instants beyond are not dates).
-int YearOfSeconds(int64_t seconds) {
-    constexpr int64_t limit = 30000LL * 366 * SecondsPerDay;
-    seconds = std::clamp(seconds, -limit, limit);
-    using namespace std::chrono;
-    const year_month_day date{sys_days{days{seconds / SecondsPerDay}}};
-    return static_cast<int>(date.year());
-}
-
 bool IsLeapYear(int year) {
     return std::chrono::year{year}.is_leap();
 }
@@ -77,7 +67,55 @@ FileKind KindOf(const std::string& path) {
                          " is not a valid zone file: " + why);
 }
 
+// Whether `bytes` begin with the magic of a zone file, or are a beginning of it cut short
+// (an empty file among them): what could be a zone file, damaged or not.
+bool MayBeZoneFile(std::string_view bytes) {
+    constexpr std::string_view magic = "TZif";
+    return bytes.size() >= magic.size() ? bytes.starts_with(magic) : magic.starts_with(bytes);
+}
+
+// The bytes of the regular file at `path`, at most MaxZoneFileBytes + 1 of them. EZoneFileError,
+// naming the path, when it is missing, not a regular file or cannot be read.
+std::string ReadZoneFileBytes(const std::string& path) {
+    const FileKind kind = KindOf(path);
+    if (kind == FileKind::Missing) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is missing");
+    }
+    if (kind != FileKind::Regular) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is not a regular file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(MaxZoneFileBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || (!in && !in.eof())) {
+        throw EZoneFileError("time-zone file " + EscapeControls(path) +
+                             " cannot be read: " + std::strerror(errno));
+    }
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+// The zone of the bytes ReadZoneFileBytes read from `path`.
+std::shared_ptr<const TimeZoneRules> ZoneOfFileBytes(const std::string& bytes,
+                                                     const std::string& path) {
+    if (bytes.size() > MaxZoneFileBytes) {
+        Invalid(path, "larger than 1 MiB");
+    }
+    return TimeZoneRules::FromBytes(bytes, path);
+}
+
 }  // namespace
+
+int YearOfSeconds(int64_t seconds) {
+    constexpr int64_t limit = 30000LL * 366 * SecondsPerDay;
+    seconds = std::clamp(seconds, -limit, limit);
+    // The day toward minus infinity: the built-in division truncates, which would put the
+    // last day of every year before 1970 in the year after it.
+    const int64_t day = seconds / SecondsPerDay - (seconds % SecondsPerDay < 0 ? 1 : 0);
+    using namespace std::chrono;
+    const year_month_day date{sys_days{days{day}}};
+    return static_cast<int>(date.year());
+}
 
 // ---- POSIX TZ rules ----
 
@@ -490,25 +528,7 @@ std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromBytes(std::string_view d
 }
 
 std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromFile(const std::string& path) {
-    const FileKind kind = KindOf(path);
-    if (kind == FileKind::Missing) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is missing");
-    }
-    if (kind != FileKind::Regular) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) + " is not a regular file");
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(MaxZoneFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad() || (!in && !in.eof())) {
-        throw EZoneFileError("time-zone file " + EscapeControls(path) +
-                             " cannot be read: " + std::strerror(errno));
-    }
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    if (bytes.size() > MaxZoneFileBytes) {
-        Invalid(path, "larger than 1 MiB");
-    }
-    return FromBytes(bytes, path);
+    return ZoneOfFileBytes(ReadZoneFileBytes(path), path);
 }
 
 std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromDatabase(std::string_view name) {
@@ -524,7 +544,14 @@ std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromDatabase(std::string_vie
     if (kind == FileKind::Missing || kind == FileKind::Directory) {
         throw EUnknownZone("unknown time zone");
     }
-    return FromFile(path);
+    const std::string bytes = ReadZoneFileBytes(path);
+    if (!MayBeZoneFile(bytes)) {
+        // The database also holds text files that are no zone (leapseconds, tzdata.zi, the
+        // .tab tables): naming one is bad input. A zone file damaged after its first bytes,
+        // or cut short within them, is a fault of the installation and refused below.
+        throw EUnknownZone("unknown time zone: the database's file of that name holds no zone");
+    }
+    return ZoneOfFileBytes(bytes, path);
 }
 
 TimeZoneRules::SystemZone TimeZoneRules::System() {

@@ -25,8 +25,9 @@ public:
     using EPlatformError::EPlatformError;
 };
 
-// A name the database does not hold, or a TZ value that is neither a zone nor a rule: bad
-// input. The message says what was wrong, without repeating the name.
+// A name the database does not hold or whose file there holds no zone, or a TZ value that is
+// neither a zone nor a rule: bad input. The message says what was wrong, without repeating the
+// name.
 class EUnknownZone : public EPlatformError {
 public:
     using EPlatformError::EPlatformError;
@@ -35,6 +36,11 @@ public:
 // The folder of the zone database: TZDIR when it is set and not empty, else
 // /usr/share/zoneinfo.
 std::string ZoneDatabaseFolder();
+
+// The proleptic Gregorian year of the day (UTC) that contains `seconds` after 1970-01-01 00:00
+// UTC: -1 lies in 1969. Instants beyond about 30000 years from 1970 answer the year at that
+// limit (the zone rules repeat every 400 years; such instants are no dates).
+int YearOfSeconds(int64_t seconds);
 
 // The text with every control character written as \xHH, so that it shows on one line.
 std::string EscapeControls(std::string_view text);
@@ -47,8 +53,9 @@ public:
     };
 
     // The zone `name` of the database ("Europe/Berlin"). EUnknownZone for a name that is not a
-    // relative path of letters, digits and _+-/ or that the database does not hold;
-    // EZoneFileError for a missing database folder or a file that is not a valid zone.
+    // relative path of letters, digits and _+-/, that the database does not hold, or whose file
+    // does not begin as a zone file does (the database's text files, such as leapseconds);
+    // EZoneFileError for a missing database folder or a zone file that is damaged or cut short.
     static std::shared_ptr<const TimeZoneRules> FromDatabase(std::string_view name);
     // The zone file at `path`. EZoneFileError, naming the path, when it is missing, not a
     // regular file, larger than 1 MiB or not a valid zone.

@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvandel {
@@ -144,6 +146,17 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
         {"AAA0BBB,M3.5.0/167,M10.5.0", "2026-04-04T23:00:00Z", 3600},
         {"EST5EDT,0/0,J365/25", "2026-01-01T05:00:00Z", -14400},
         {"EST5EDT,0/0,J365/25", "2026-07-01T00:00:00Z", -14400},
+        // Before 1970, where the days count negative: the last second of 1969, a summer and
+        // a change of 1969, and changes on the last day of the year.
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-12-31T23:59:59Z", 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-03-30T00:59:59Z", 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-03-30T01:00:00Z", 7200},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "1969-07-01T00:00:00Z", 7200},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3", "1969-12-31T23:59:59Z", 39600},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3", "1969-10-04T15:59:59Z", 36000},
+        {"AAA0BBB,J365/12,J60/0", "1969-12-31T11:59:59Z", 0},
+        {"AAA0BBB,J365/12,J60/0", "1969-12-31T12:00:00Z", 3600},
+        {"AAA0BBB,J365/12,J60/0", "1970-01-01T00:00:00Z", 3600},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.Rule) + " at " + row.At);
@@ -166,21 +179,83 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
 }
 
 // A name is a relative path of the database: anything else is an unknown zone, never a file
-// elsewhere; a missing database is a fault of the installation.
+// elsewhere. A file of the database that is no zone file (leapseconds is text) is an unknown
+// zone too; a zone file damaged or cut short, and a missing database, are faults of the
+// installation.
 TEST(TimeZoneRules, NamesOutsideTheDatabaseAreUnknown) {
+    ASSERT_TRUE(fs::is_regular_file(ZoneDatabaseFolder() + "/leapseconds"));
     for (const char* name : {"Mars/Olympus_Mons", "", "/etc/passwd", "../../../etc/passwd",
                              "Europe/../Europe/Berlin", "Europe", "Europe/", "zone1970.tab",
-                             "Europe//Berlin", "Europe/Berlin\n"}) {
+                             "Europe//Berlin", "Europe/Berlin\n", "leapseconds"}) {
         SCOPED_TRACE(EscapeControls(name));
         EXPECT_THROW(TimeZoneRules::FromDatabase(name), EUnknownZone);
     }
     EXPECT_NO_THROW(TimeZoneRules::FromDatabase("Etc/GMT+5"));
+
+    std::ifstream berlinFile(ZoneDatabaseFolder() + "/Europe/Berlin", std::ios::binary);
+    const std::string berlin{std::istreambuf_iterator<char>(berlinFile), {}};
+    ASSERT_GT(berlin.size(), 1000u);
+    enum Outcome { Read, Unknown, Damaged };
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        Outcome Expected;
+    } files[] = {
+        {"Copy", berlin, Read},
+        {"Text", "# Leap seconds\nLeap\t1972\tJun\t30\t23:59:60\t+\tS\n", Unknown},
+        {"Magic_lower_case", "tzif" + berlin.substr(4), Unknown},
+        {"Empty", "", Damaged},
+        {"Cut_in_the_magic", "TZ", Damaged},
+        {"Magic_alone", "TZif", Damaged},
+        {"Cut_after_1000_bytes", berlin.substr(0, 1000), Damaged},
+    };
+    const fs::path db =
+        fs::temp_directory_path() / ("orvandel-zone-names-" + std::to_string(::getpid()));
+    fs::create_directories(db);
+    {
+        const ScopedEnv tzdir("TZDIR", db.c_str());
+        for (const auto& file : files) {
+            SCOPED_TRACE(file.Name);
+            std::ofstream(db / file.Name, std::ios::binary) << file.Bytes;
+            try {
+                TimeZoneRules::FromDatabase(file.Name);
+                EXPECT_EQ(file.Expected, Read);
+            } catch (const EUnknownZone& e) {
+                EXPECT_EQ(file.Expected, Unknown) << e.what();
+            } catch (const EZoneFileError& e) {
+                EXPECT_EQ(file.Expected, Damaged) << e.what();
+                EXPECT_NE(std::string(e.what()).find((db / file.Name).string()),
+                          std::string::npos)
+                    << e.what();
+            }
+        }
+    }
+    fs::remove_all(db);
+
     const ScopedEnv tzdir("TZDIR", "/nonexistent/zoneinfo");
     try {
         TimeZoneRules::FromDatabase("Europe/Berlin");
         ADD_FAILURE() << "a missing database was read";
     } catch (const EZoneFileError& e) {
         EXPECT_STREQ(e.what(), "the time-zone database /nonexistent/zoneinfo is missing");
+    }
+}
+
+// The year of an instant is that of the day holding it, also before 1970.
+TEST(TimeZoneRules, YearOfAnInstantFloors) {
+    const std::pair<int64_t, int> rows[] = {
+        {-1, 1969},
+        {0, 1970},
+        {Utc("1969-01-01T00:00:00Z"), 1969},
+        {Utc("1969-01-01T00:00:00Z") - 1, 1968},
+        {Utc("1970-12-31T23:59:59Z"), 1970},
+        {Utc("1971-01-01T00:00:00Z"), 1971},
+        {Utc("0001-01-01T00:00:00Z") - 1, 0},
+        {Utc("-0001-12-31T23:59:59Z"), -1},
+        {Utc("9999-12-31T23:59:59Z"), 9999},
+    };
+    for (const auto& [utc, year] : rows) {
+        EXPECT_EQ(YearOfSeconds(utc), year) << utc;
     }
 }
 
@@ -210,7 +285,7 @@ TEST(TimeZoneRules, TheComputersClockFollowsTz) {
         EXPECT_EQ(zone.Name, row.Name);
     }
     for (const char* bad : {"Nowhere/Atlantis", ":Nowhere/Atlantis", "/nonexistent/zone",
-                            "bad\x01name", "CET-1CEST,M3.5.0"}) {
+                            "bad\x01name", "CET-1CEST,M3.5.0", ":leapseconds", "leapseconds"}) {
         SCOPED_TRACE(EscapeControls(bad));
         const ScopedEnv tz("TZ", bad);
         EXPECT_THROW(TimeZoneRules::System(), EUnknownZone);

@@ -1,5 +1,6 @@
 #include "timetable/CityCatalogue.h"
 
+#include "platform/DateTime.h"
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/SettingsRules.h"
@@ -86,6 +87,45 @@ TEST(CityCatalogue, EveryPlaceIsInsideTheFieldRanges) {
         EXPECT_TRUE(e.Juristic == 0 || e.Juristic == 1);
         const double zone = e.GmtHours + (e.GmtHours >= 0 ? 1 : -1) * e.GmtMinutes / 60.0;
         EXPECT_LE(std::fabs(zone - e.Longitude / 15.0), 2.5) << "zone " << zone;
+    }
+}
+
+// Choosing a city sets its place, zone fields, elevation and methods, and leaves the date and
+// every option as they were.
+TEST(CityCatalogue, ApplyingACitySetsItsPlaceAndMethodsOnly) {
+    TimetableSettings before;
+    before.Date = EncodeDate(2031, 5, 17) + 0.75;
+    before.Latitude = -1.5;
+    before.Longitude = -2.5;
+    before.GmtHours = -11;
+    before.GmtMinutes = 45;
+    before.Elevation = 4321;
+    before.CalcMethod = -1;
+    before.Juristic = -1;
+    before.AddSafetyTime = false;
+    before.RoundMinutes = true;
+    before.TwelveHours = false;
+    before.RightToLeft = false;
+    before.SunsetBased = true;
+    before.CivilDateTexts = false;
+    for (const TCityEntry& city : CityCatalogue()) {
+        SCOPED_TRACE(std::string(city.Caption));
+        TimetableSettings s = before;
+        ApplyCity(s, city);
+        EXPECT_EQ(s.Latitude, city.Latitude);
+        EXPECT_EQ(s.Longitude, city.Longitude);
+        EXPECT_EQ(s.GmtHours, city.GmtHours);
+        EXPECT_EQ(s.GmtMinutes, city.GmtMinutes);
+        EXPECT_EQ(s.Elevation, city.Elevation);
+        EXPECT_EQ(s.CalcMethod, city.CalcMethod);
+        EXPECT_EQ(s.Juristic, city.Juristic);
+        EXPECT_EQ(s.Date, before.Date);
+        EXPECT_EQ(s.AddSafetyTime, before.AddSafetyTime);
+        EXPECT_EQ(s.RoundMinutes, before.RoundMinutes);
+        EXPECT_EQ(s.TwelveHours, before.TwelveHours);
+        EXPECT_EQ(s.RightToLeft, before.RightToLeft);
+        EXPECT_EQ(s.SunsetBased, before.SunsetBased);
+        EXPECT_EQ(s.CivilDateTexts, before.CivilDateTexts);
     }
 }
 

@@ -277,16 +277,30 @@ TEST(TableArguments, SafetyFlagsTakeAValue) {
 }
 
 // --tz names a zone of the system's database; auto takes the city's zone, and coordinates
-// need either --zone or --tz.
+// need either --zone or --tz. A city is on its own zone, also where --lat/--lon move the place;
+// --zone gives a fixed offset instead.
 TEST(TableArguments, TimeZones) {
-    EXPECT_EQ(Parse({"--tz", "Europe/London"}).TimeZone, "Europe/London");
-    EXPECT_EQ(Parse({"--city", "New York", "--tz", "auto"}).TimeZone, "America/New_York");
-    EXPECT_EQ(Parse({"--tz", "AUTO"}).TimeZone, "Asia/Riyadh");  // Mecca, the default place
-    const TableRequest coordinates =
-        Parse({"--lat", "52.52", "--lon", "13.405", "--tz", "Europe/Berlin"});
-    EXPECT_EQ(coordinates.TimeZone, "Europe/Berlin");
-    EXPECT_FALSE(coordinates.PlaceIsCity);
-    EXPECT_TRUE(Parse({}).TimeZone.empty());
+    const struct {
+        std::vector<std::string> Args;
+        const char* Zone;  // empty: the fixed offset of the zone fields
+    } rows[] = {
+        {{"--tz", "Europe/London"}, "Europe/London"},
+        {{"--city", "New York", "--tz", "auto"}, "America/New_York"},
+        {{"--tz", "AUTO"}, "Asia/Riyadh"},  // Mecca, the default place
+        {{"--lat", "52.52", "--lon", "13.405", "--tz", "Europe/Berlin"}, "Europe/Berlin"},
+        {{}, ""},
+        {{"--city", "London"}, "Europe/London"},
+        {{"--city", "Sydney"}, "Australia/Sydney"},
+        {{"--city", "London", "--lat", "51.6", "--lon", "-0.3"}, "Europe/London"},
+        {{"--city", "London", "--zone", "0"}, ""},
+        {{"--lat", "52.52", "--lon", "13.405", "--zone", "1"}, ""},
+    };
+    for (const auto& row : rows) {
+        const TableRequest r = Parse(row.Args);
+        EXPECT_EQ(r.TimeZone, row.Zone) << testing::PrintToString(row.Args);
+        EXPECT_EQ(r.Clock.IsZone(), *row.Zone != '\0') << testing::PrintToString(row.Args);
+    }
+    EXPECT_FALSE(Parse({"--lat", "52.52", "--lon", "13.405", "--tz", "Europe/Berlin"}).PlaceIsCity);
 
     // local: TZ when it is set, else /etc/localtime.
     const char* saved = std::getenv("TZ");
