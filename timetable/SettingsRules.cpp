@@ -19,6 +19,7 @@ void ApplyCity(TimetableSettings& settings, const TCityEntry& city) {
     settings.Longitude = city.Longitude;
     settings.GmtHours = city.GmtHours;
     settings.GmtMinutes = city.GmtMinutes;
+    settings.ZoneOffsetSeconds.reset();  // it would override the city's zone fields
     settings.Elevation = city.Elevation;
     settings.CalcMethod = city.CalcMethod;
     settings.Juristic = city.Juristic;

@@ -48,8 +48,8 @@ TDayRun MonthRun(TDateTime date);
 std::string RangeText(TFieldRange<double> range);
 std::string RangeText(TFieldRange<int> range);
 
-// Choosing a catalogue city: its place, zone fields, elevation and methods replace those of the
-// settings; every other setting stays.
+// Choosing a catalogue city: its place, zone fields (and no zone of seconds), elevation and
+// methods replace those of the settings; every other setting stays.
 void ApplyCity(TimetableSettings& settings, const TCityEntry& city);
 
 // Choosing calculation method `index` by itself, for a place that has no methods of its own:

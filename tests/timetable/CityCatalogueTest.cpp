@@ -99,6 +99,7 @@ TEST(CityCatalogue, ApplyingACitySetsItsPlaceAndMethodsOnly) {
     before.Longitude = -2.5;
     before.GmtHours = -11;
     before.GmtMinutes = 45;
+    before.ZoneOffsetSeconds = 20764;  // a zone of seconds, which the city's fields replace
     before.Elevation = 4321;
     before.CalcMethod = -1;
     before.Juristic = -1;
@@ -116,6 +117,7 @@ TEST(CityCatalogue, ApplyingACitySetsItsPlaceAndMethodsOnly) {
         EXPECT_EQ(s.Longitude, city.Longitude);
         EXPECT_EQ(s.GmtHours, city.GmtHours);
         EXPECT_EQ(s.GmtMinutes, city.GmtMinutes);
+        EXPECT_EQ(SettingsZoneSeconds(s), 60 * ZoneOffsetMinutes(city.GmtHours, city.GmtMinutes));
         EXPECT_EQ(s.Elevation, city.Elevation);
         EXPECT_EQ(s.CalcMethod, city.CalcMethod);
         EXPECT_EQ(s.Juristic, city.Juristic);
