@@ -175,7 +175,7 @@ void TTimetableMenu::MoveWeeks(int weeks) {
 }
 
 void TTimetableMenu::ShowThisWeek() {
-    FForm.edCalendar->SetValue(Now());
+    FForm.edCalendar->SetValue(FForm.Today());
 }
 
 std::string TTimetableMenu::CityName() const {

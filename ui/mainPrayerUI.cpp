@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 #include "platform/CheckedInt.h"
 #include "platform/TimeZone.h"
@@ -153,11 +154,12 @@ QString DayName(const TimetableDay& day) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(TodaySource today, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       imgArabicNumbers(QStringLiteral("black")),
       imgArabicNumbers_RED(QStringLiteral("red")),
+      FToday(today ? std::move(today) : TodaySource(Now)),
       FHeaderFont(FormFont(9, true)),
       FDigitRowFont(FixedFontName, 8, QFont::Normal),
       FTimeFont(FixedFontName, 12, QFont::Normal),
@@ -422,7 +424,7 @@ void TForm1::FormShow() {
     }
     {
         const TUpdatingScope updating(FUpdating, false);
-        edCalendar->SetValue(Now());
+        edCalendar->SetValue(Today());
         const TCityEntry& start = DefaultCity();
         const int group = static_cast<int>(start.Group);  // the list keeps the catalogue's order
         if (CityList->IsOpen(group)) {

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
+#include "platform/DateTime.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
@@ -39,9 +41,14 @@ class TForm1 : public QWidget {
     static constexpr int TimeTextRows = 11;   // TimeTexts rows 0..10, rows 1..7 used
     static constexpr int HintTimeMs = 25000;  // how long a hint stays visible
 
+    // Where the window reads today's local date and time: at its first showing and for
+    // "This week".
+    using TodaySource = std::function<TDateTime()>;
+
     // Builds every control with its defaults (FormCreate); nothing is computed before the
-    // window is first shown.
-    explicit TForm1(QWidget* parent = nullptr);
+    // window is first shown. `today` is the clock the window starts on; the computer's own
+    // by default and when empty.
+    explicit TForm1(TodaySource today = Now, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Controls, owned by the window through their Qt parents.
@@ -99,6 +106,8 @@ class TForm1 : public QWidget {
     const TableClock& Clock() const { return FClock; }
     // The city last chosen in the catalogue, null before the first.
     const TCityEntry* City() const { return FCity; }
+    // Today's local date and time on the window's clock.
+    TDateTime Today() const { return FToday(); }
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
@@ -153,6 +162,7 @@ class TForm1 : public QWidget {
     TableClock ChooseClock(const TimetableSettings& settings);
     void ShowClock(const Timetable& table, const std::vector<RowTimes>& times);
 
+    TodaySource FToday;
     bool FUpdating = false;
     bool FShown = false;
     bool FDateColumnOnRight = false;

@@ -84,11 +84,8 @@ class FirstPaintProbe : public QObject {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { SetClockOverride(std::nullopt); }
-
     void startUpState() {
-        SetClockOverride(FixedToday());
-        TForm1 form;
+        TForm1 form(FixedToday);
         FirstPaintProbe probe(form);
         form.Grid->installEventFilter(&probe);
         form.show();

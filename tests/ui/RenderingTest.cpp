@@ -112,8 +112,6 @@ QImage Grab(TForm1& form) {
 class RenderingTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { SetClockOverride(std::nullopt); }
-
     void currentDayIsRedInBothGrids() {
         const auto form = ShowForm();
         const QImage image = Grab(*form);

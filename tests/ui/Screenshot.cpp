@@ -1,5 +1,5 @@
 // Writes a picture of the main window to the PNG file named by the first argument (default
-// "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
+// "screenshot.png"), with the window's clock set to the second argument, "yyyy-mm-dd" (default
 // Wednesday 10 April 2024), at 14:30. Further arguments: "dark" shows it on a desktop with a
 // dark palette (Fusion's style of dark themes); "city=NAME" chooses that catalogue city as a
 // click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset; "menu" shows
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "date %s is not a date (yyyy-mm-dd)\n", argv[2]);
         return 2;
     }
-    orvandel::SetClockOverride(orvandel::EncodeDate(year, month, day) + 14.5 / 24.0);
+    const orvandel::TDateTime today = orvandel::EncodeDate(year, month, day) + 14.5 / 24.0;
     bool saved = false;
     {
         QApplication application(argc, argv);
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
             QApplication::setStyle(QStringLiteral("Fusion"));
             QApplication::setPalette(dark);
         }
-        orvandel::TForm1 form;
+        orvandel::TForm1 form([today] { return today; });
         form.show();
         QApplication::processEvents();
         bool found = city.empty();

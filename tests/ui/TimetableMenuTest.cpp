@@ -60,7 +60,6 @@ class TimetableMenuTest : public QObject {
     Q_OBJECT
   private slots:
     void cleanup() {
-        SetClockOverride(std::nullopt);
         if (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();
         }
