@@ -47,7 +47,6 @@ constexpr int GridColWidth = 82;         // pixels, the grid's default column wi
 constexpr int DateColWidth = 120;        // pixels, the date column's default width
 constexpr int DateColumnRows = 9;        // rows 0..7 visible, row 8 below the panel
 constexpr int RowHeight = 36;            // pixels, every row of both grids
-constexpr int PanelBorder = 1;           // pixels of the panel's left and top border
 constexpr int ImageRunRightMargin = 20;  // pixels from the digit images to the column's edge
 constexpr int DateMarginLeft = 5;        // pixels, dates when the column is on the right
 constexpr int DateMarginRight = 10;      // pixels, dates when the column is on the left
@@ -348,15 +347,19 @@ void TForm1::BuildControls() {
         own.setResolveMask(~QPalette::ResolveMask(0));
         w->setPalette(own);
     }
-    setStyleSheet(QStringLiteral(
-        "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
-        " { color: #FF0000; }"
-        "QCheckBox { spacing: 3px; }"
-        "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
-        " border-right: none; border-bottom: none; background: #E0D9BE; }"
-        "QFrame#RzPanel1:focus { border-left-color: #FF0000; border-top-color: #FF0000; }"
-        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
-        "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
+    // The printed week draws the panel's edge and background from the same colours.
+    setStyleSheet(
+        QStringLiteral(
+            "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
+            " { color: %1; }"
+            "QCheckBox { spacing: 3px; }"
+            "QFrame#RzPanel1 { border-left: %5px solid %2; border-top: %5px solid %2;"
+            " border-right: none; border-bottom: none; background: %3; }"
+            "QFrame#RzPanel1:focus { border-left-color: %1; border-top-color: %1; }"
+            "QGroupBox#grpCities { border: 1px solid %4; margin-top: 8px; }"
+            "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }")
+            .arg(CurrentDayRed.name(), PanelBorderColor.name(), DateColumnBackground.name(),
+                 FormBackground.name(), QString::number(PanelBorder)));
     // Captions measured with the style sheet's spacing.
     FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
     FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,

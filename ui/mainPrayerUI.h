@@ -40,6 +40,7 @@ class TForm1 : public QWidget {
     static constexpr int GridRows = 8;        // header + seven days
     static constexpr int TimeTextRows = 11;   // TimeTexts rows 0..10, rows 1..7 used
     static constexpr int HintTimeMs = 25000;  // how long a hint stays visible
+    static constexpr int PanelBorder = 1;     // pixels of the timetable panel's left and top edge
 
     // Where the window reads today's local date and time: at its first showing and for
     // "This week".

@@ -4,9 +4,9 @@
 // dark palette (Fusion's style of dark themes); "city=NAME" chooses that catalogue city as a
 // click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset; "menu" shows
 // the timetable's context menu open at the shown date's row; "month=FILE" also prints the
-// month of the shown date to the PDF file FILE, as Print month... does. The scale
-// comes from QT_SCALE_FACTOR, as for any Qt program; the picture has the scaled size. Runs
-// offscreen unless a platform is chosen.
+// month of the shown date to the PDF file FILE, as Print month... does, and "week=FILE" the
+// week, as Print... does. The scale comes from QT_SCALE_FACTOR, as for any Qt program; the
+// picture has the scaled size. Runs offscreen unless a platform is chosen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     bool saved = false;
     {
         QApplication application(argc, argv);
-        std::string_view city, month;
+        std::string_view city, month, week;
         bool dark = false, fixed = false, menu = false;
         for (int i = 3; i < argc; ++i) {
             const std::string_view option = argv[i];
@@ -53,6 +53,9 @@ int main(int argc, char* argv[]) {
             menu |= option == "menu";
             if (option.starts_with("month=")) {
                 month = option.substr(6);
+            }
+            if (option.starts_with("week=")) {
+                week = option.substr(5);
             }
             if (option.starts_with("city=")) {
                 city = option.substr(5);
@@ -102,12 +105,18 @@ int main(int argc, char* argv[]) {
             painter.drawPixmap(form.mapFromGlobal(open->pos()), open->grab());
         }
         saved = picture.save(QString::fromLocal8Bit(path), "PNG");
-        if (!month.empty()) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromUtf8(month.data(), qsizetype(month.size())));
-            form.TimetableMenu->PrintMonthTo(printer);
-        }
+        // As the print dialog's "Print to File (PDF)" printer does.
+        const auto print = [&form](std::string_view file,
+                                   void (orvandel::TTimetableMenu::*printTo)(QPrinter&) const) {
+            if (!file.empty()) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(QString::fromUtf8(file.data(), qsizetype(file.size())));
+                (form.TimetableMenu->*printTo)(printer);
+            }
+        };
+        print(month, &orvandel::TTimetableMenu::PrintMonthTo);
+        print(week, &orvandel::TTimetableMenu::PrintWeekTo);
     }
     orvandel::StopObserverLocations();
     orvandel::StopEphemeris();
