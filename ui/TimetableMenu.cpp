@@ -48,6 +48,7 @@ constexpr double MonthHijriColumn = 0.23;  // of the page's width; the six times
 constexpr int BodyPointSize = 9;
 constexpr int TitlePointSize = 14;
 const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
+constexpr double PrintMarginMm = 10.0;           // paper kept clear on every side
 constexpr int MaxSavedDays = 3660;               // as orvandel-table's --days
 
 struct TFormatInfo {
@@ -74,6 +75,19 @@ QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
+}
+
+// Where a print draws, in the painter's pixels: inside the printer's own margins and at least
+// PrintMarginMm from every edge of the sheet, which printers do not cut off.
+QRect PrintArea(const QPrinter& printer) {
+    const int dpi = printer.resolution();
+    const QRect sheet = printer.pageLayout().fullRectPixels(dpi);
+    // The painter's origin is the paint rectangle's corner, or the sheet's on a full page.
+    const QRect drawable = printer.fullPage() ? sheet : printer.pageLayout().paintRectPixels(dpi);
+    const int margin = static_cast<int>(std::ceil(PrintMarginMm / 25.4 * dpi));  // 25.4 mm an inch
+    return sheet.adjusted(margin, margin, -margin, -margin)
+        .intersected(drawable)
+        .translated(-drawable.topLeft());
 }
 
 // The timetable panel as the window shows it, in the panel's pixels: its background and its
@@ -384,8 +398,7 @@ void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
     QPainter painter(&printer);
     // The digit images as they are, not as JPEG: their edges stay sharp and the file small.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    const QRect page(QPoint(0, 0),
-                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect page = PrintArea(printer);
     const TimetableDay& first = FForm.Week().Days.front();
     const TimetableDay& last = FForm.Week().Days.back();
     const int top =
@@ -413,8 +426,7 @@ void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
     const TimetableSettings settings = FForm.ReadSettings();
     const TCivilDate shown = DecodeDate(settings.Date);
     QPainter painter(&printer);
-    const QRect page(QPoint(0, 0),
-                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect page = PrintArea(printer);
     const QString title =
         QStringLiteral("Prayer times, %1 %2")
             .arg(FromUtf8(std::string(MonthNames[static_cast<size_t>(shown.Month - 1)])))

@@ -48,6 +48,33 @@ QString RunCommand(std::vector<std::string> args) {
     return QString::fromStdString(out.str());
 }
 
+// The first page of a PDF file in grey, `dpi` pixels an inch, as pdftoppm (poppler-utils)
+// renders it; a null image when it cannot.
+QImage PdfPage(const QString& pdf, int dpi) {
+    QTemporaryDir folder;
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                  QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
+    if (!render.waitForFinished() || render.exitCode() != 0) {
+        qWarning("pdftoppm (poppler-utils) did not render %s", qPrintable(pdf));
+    }
+    return QImage(folder.filePath(QStringLiteral("page.pgm")));
+}
+
+// The smallest rectangle that holds every pixel of the page that is not white paper.
+QRect InkBox(const QImage& page) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 255) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 // A text without its iCalendar time stamp, the one line that names the moment of writing.
 QString WithoutStamp(const QString& text) {
     QStringList lines = text.split(QStringLiteral("\r\n"));
@@ -324,6 +351,27 @@ class TimetableMenuTest : public QObject {
         }
         const qint64 size = QFileInfo(pdf).size();
         QVERIFY2(size > 0 && size < 200 * 1024, qPrintable(QString::number(size)));
+        // Printers cut off what lies near the sheet's edge: the ink keeps 10 mm clear on every
+        // side, less the one pixel that the ink's edge may share with the paper.
+        constexpr int dpi = 100;
+        const QImage page = PdfPage(pdf, dpi);
+        QVERIFY(!page.isNull());
+        const QRect ink = InkBox(page);
+        QVERIFY(!ink.isEmpty());
+        const double mm = 25.4 / dpi;  // of a pixel
+        const double margins[] = {ink.left() * mm, ink.top() * mm,
+                                  (page.width() - 1 - ink.right()) * mm,
+                                  (page.height() - 1 - ink.bottom()) * mm};
+        for (const double margin : margins) {
+            QVERIFY2(margin >= 10.0 - mm,
+                     qPrintable(QStringLiteral(
+                                    "ink %1 mm from an edge, left, top, right, bottom: %2 %3 %4 %5")
+                                    .arg(margin)
+                                    .arg(margins[0])
+                                    .arg(margins[1])
+                                    .arg(margins[2])
+                                    .arg(margins[3])));
+        }
         QProcess images;
         images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         QVERIFY(images.waitForFinished());
