@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -40,7 +42,6 @@ namespace {
 
 const QString FormFontName = QStringLiteral("MS Sans Serif");
 const QString FixedFontName = QStringLiteral("Courier New");
-const QUrl WebAddress(QStringLiteral("https://orvandel.example.org/"));
 
 constexpr int GridColumns = 6;
 constexpr int GridColWidth = 82;         // pixels, the grid's default column width
@@ -152,6 +153,19 @@ QString DayName(const TimetableDay& day) {
 }
 
 }  // namespace
+
+TDocumentLink DocumentationLink(const QString& programFolder) {
+    const QString installed =
+        QDir(programFolder).filePath(QStringLiteral(ORVANDEL_INSTALLED_README));
+    for (const QString& path : {installed, QStringLiteral(ORVANDEL_SOURCE_README)}) {
+        const QFileInfo readme(path);
+        if (readme.isFile() && readme.isReadable()) {
+            return {QUrl::fromLocalFile(QDir::cleanPath(readme.absoluteFilePath())),
+                    QStringLiteral("README")};
+        }
+    }
+    return {QUrl(QStringLiteral("man:Orvandel(1)")), QStringLiteral("Orvandel(1)")};
+}
 
 TForm1::TForm1(TodaySource today, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -305,7 +319,8 @@ void TForm1::BuildControls() {
     RzLabel1 =
         MakeLabel(QStringLiteral("Orvandel - weekly prayer times, by the Orvandel developers"),
                   this, 154, 497);
-    RzURLLabel1 = new TUrlLabel(WebAddress, this);
+    const TDocumentLink documentation = DocumentationLink(QCoreApplication::applicationDirPath());
+    RzURLLabel1 = new TUrlLabel(documentation.Address, documentation.Caption, this);
     RzURLLabel1->setFont([] {
         QFont f = FormFont(8);
         f.setUnderline(true);

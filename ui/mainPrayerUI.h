@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -31,6 +32,15 @@ class TRadioGroup;
 class TSpinEdit;
 class TTimetableMenu;
 class TUrlLabel;
+
+// What the footer's link opens and says: the README installed with the program
+// (<programFolder>/../share/doc/orvandel/README.md), else, when the program runs from its
+// build tree, the README of its source tree, else the manual page Orvandel(1).
+struct TDocumentLink {
+    QUrl Address;
+    QString Caption;  // "README", "Orvandel(1)"
+};
+TDocumentLink DocumentationLink(const QString& programFolder);
 
 class TForm1 : public QWidget {
     Q_OBJECT
