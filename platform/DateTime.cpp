@@ -23,11 +23,6 @@ constexpr int64_t FirstSerialDay = -693593;  // 1 January 1
 constexpr int64_t LastSerialDay = 2958465;   // 31 December 9999
 constexpr sys_days SerialEpoch = sys_days{year{1899} / December / 30};
 
-std::optional<TDateTime>& ClockOverride() {
-    static std::optional<TDateTime> value;
-    return value;
-}
-
 // The locale that names the time category of the environment: LC_ALL, else LC_TIME, else LANG.
 std::string_view TimeLocaleName() {
     for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
@@ -172,13 +167,7 @@ TDateTime LocalDateTimeOf(const TUnixTime& time) {
 }
 
 TDateTime Now() {
-    if (ClockOverride())
-        return *ClockOverride();
     return LocalDateTimeOf(SystemClockNow());
-}
-
-void SetClockOverride(std::optional<TDateTime> value) {
-    ClockOverride() = value;
 }
 
 std::string ShortDayName(int weekday) {

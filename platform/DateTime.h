@@ -9,7 +9,6 @@
 // 18:00).
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,9 +72,9 @@ TUnixTime SystemClockNow();
 // when the local date lies outside years 1 to 9999 or the platform cannot convert it.
 TDateTime LocalDateTimeOf(const TUnixTime& time);
 
-// The local date and time now, or the value set with SetClockOverride (tests).
+// The local date and time now: the system clock on the environment's zone. Code that tests
+// fix the present moment for takes a clock from its caller instead.
 TDateTime Now();
-void SetClockOverride(std::optional<TDateTime> value);
 
 // The user's locale abbreviations: weekday 1 = Sunday ... 7 = Saturday; month 1 ... 12.
 std::string ShortDayName(int weekday);

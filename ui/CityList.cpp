@@ -22,9 +22,8 @@ TCityList::TCityList(QWidget* parent)
       FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
       FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal),
       FScrollBar(new QScrollBar(Qt::Vertical, this)) {
-    const QColor closedColor = GrayTextColor(palette());
     for (const TCityGroupInfo& info : CityGroups()) {
-        Group group{&info, {}, {}, false, closedColor};
+        Group group{&info, {}, {}, false, FormGrayText};
         for (const TCityEntry& entry : CityCatalogue()) {
             if (entry.Group == info.Group) {
                 group.Items.push_back(&entry);
@@ -198,10 +197,11 @@ TCityList::Hit TCityList::HitTest(const QPoint& point) const {
     return {};
 }
 
+// The form's own text colours on its own background, whatever the desktop's palette or style
+// sheet.
 void TCityList::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), FormBackground);
-    const QColor divider = GrayTextColor(palette());
     for (int g = 0; g < GroupCount(); ++g) {
         const Group& group = FGroups[g];
         const QRect caption = CaptionRect(g);
@@ -211,7 +211,7 @@ void TCityList::paintEvent(QPaintEvent*) {
                          Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromUtf8(group.Info->Caption.data(),
                                            static_cast<qsizetype>(group.Info->Caption.size())));
-        painter.setPen(divider);
+        painter.setPen(FormGrayText);
         painter.drawLine(caption.left(), caption.bottom(), caption.right(), caption.bottom());
         if (!group.Open) {
             continue;
@@ -222,12 +222,12 @@ void TCityList::paintEvent(QPaintEvent*) {
             if (item.isEmpty()) {
                 continue;
             }
-            painter.setPen(group.Selected[i] ? CurrentDayRed : WindowTextColor(palette()));
+            painter.setPen(group.Selected[i] ? CurrentDayRed : FormText);
             const std::string_view name = group.Items[i]->Caption;
             painter.drawText(item.adjusted(ItemIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
             if (group.Selected[i] && hasFocus()) {
-                painter.setPen(QPen(WindowTextColor(palette()), 1, Qt::DotLine));
+                painter.setPen(QPen(FormText, 1, Qt::DotLine));
                 painter.drawRect(item.adjusted(ItemIndent - 3, 1, -2, -2));
             }
         }

@@ -10,6 +10,7 @@ namespace orvandel {
 inline const QColor FormBackground{0xEF, 0xEB, 0xDE};        // window, cells, flat buttons
 inline const QColor DateColumnBackground{0xE0, 0xD9, 0xBE};  // ColCities behind its cells
 inline const QColor GridLineColor{0xB8, 0xB0, 0x94};         // the grids' 1-pixel lines
+inline const QColor PanelBorderColor{0xA0, 0xA0, 0xA0};      // the timetable's left and top edge
 inline const QColor CurrentDayRed{0xFF, 0x00, 0x00};         // current day, hover, selection
 inline const QColor VisitedLinkPurple{0x80, 0x00, 0x80};     // web link after a successful open
 inline const QColor FormText{0x00, 0x00, 0x00};              // text on the form's backgrounds

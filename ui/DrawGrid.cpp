@@ -44,21 +44,26 @@ QRect TDrawGrid::CellRect(int col, int row) const {
 
 void TDrawGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    Paint(painter, event->rect());
+}
+
+void TDrawGrid::Paint(QPainter& painter, const QRect& area) const {
     painter.fillRect(rect(), FBackground);
     for (int row = 0; row < FRowCount; ++row) {
         for (int col = 0; col < FColCount; ++col) {
             const QRect cell = CellRect(col, row);
-            if (!cell.intersects(event->rect()) || !FDrawCell) {
+            if (!cell.intersects(area) || !FDrawCell) {
                 continue;
             }
             painter.save();
-            painter.setClipRect(cell);
+            painter.setClipRect(cell, Qt::IntersectClip);
             FDrawCell(painter, col, row, cell);
             painter.restore();
         }
     }
-    // The lines to the right of every column and below every row.
-    painter.setPen(GridLineColor);
+    // The lines to the right of every column and below every row, one grid pixel wide also
+    // when a printer scales them.
+    painter.setPen(QPen(GridLineColor, GridLineWidth));
     for (int col = 0; col < FColCount; ++col) {
         const int x = CellRect(col, 0).right() + 1;
         painter.drawLine(x, 0, x, height() - 1);

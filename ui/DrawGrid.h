@@ -33,6 +33,10 @@ class TDrawGrid : public QWidget {
     QRect CellRect(int col, int row) const;
 
     void SetDrawCellHandler(DrawCellHandler handler) { FDrawCell = std::move(handler); }
+    // Paints what the grid shows on `painter`, in grid pixels: the background, every cell
+    // that meets `area` through the handler, then the grid lines. The window's paint event
+    // and the printed week both draw through it.
+    void Paint(QPainter& painter, const QRect& area) const;
     void SetBackground(const QColor& color) { FBackground = color; }
 
   protected:

@@ -1,6 +1,7 @@
 #include "ui/TimetableMenu.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,6 +22,8 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -33,6 +36,7 @@
 #include "timetable/TableText.h"
 #include "timetable/TableWriters.h"
 #include "ui/Application.h"
+#include "ui/Colors.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/mainPrayerUI.h"
@@ -45,6 +49,7 @@ constexpr double MonthHijriColumn = 0.23;  // of the page's width; the six times
 constexpr int BodyPointSize = 9;
 constexpr int TitlePointSize = 14;
 const QColor MonthShadeColor(0xEE, 0xEE, 0xEE);  // every other row of the printed month
+constexpr double PrintMarginMm = 10.0;           // paper kept clear on every side
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -63,6 +68,50 @@ QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
+}
+
+// Where a print draws, in the painter's pixels: inside the printer's own margins and at least
+// PrintMarginMm from every edge of the sheet, which printers do not cut off.
+QRect PrintArea(const QPrinter& printer) {
+    const int dpi = printer.resolution();
+    const QRect sheet = printer.pageLayout().fullRectPixels(dpi);
+    // The painter's origin is the paint rectangle's corner, or the sheet's on a full page.
+    const QRect drawable = printer.fullPage() ? sheet : printer.pageLayout().paintRectPixels(dpi);
+    const int margin = static_cast<int>(std::ceil(PrintMarginMm / 25.4 * dpi));  // 25.4 mm an inch
+    return sheet.adjusted(margin, margin, -margin, -margin)
+        .intersected(drawable)
+        .translated(-drawable.topLeft());
+}
+
+// The timetable panel as the window shows it, in the panel's pixels: its background and its
+// left and top edge (as without the focus), both grids through their draw handlers, and the
+// clock's box where it is shown. Texts stay texts and lines stay lines on any painter.
+void DrawPanel(QPainter& painter, const TForm1& form) {
+    const QSize panel = form.RzPanel1->size();
+    painter.fillRect(QRect(QPoint(), panel), DateColumnBackground);
+    painter.fillRect(QRect(0, 0, TForm1::PanelBorder, panel.height()), PanelBorderColor);
+    painter.fillRect(QRect(0, 0, panel.width(), TForm1::PanelBorder), PanelBorderColor);
+    for (const TDrawGrid* grid : {form.ColCities, form.Grid}) {
+        painter.save();
+        painter.translate(grid->pos());
+        painter.setClipRect(grid->rect(), Qt::IntersectClip);
+        grid->Paint(painter, grid->rect());
+        painter.restore();
+    }
+    const QCheckBox* clock = form.cbLocalClock;
+    if (!clock->isHidden()) {
+        QStyleOptionButton option;
+        option.initFrom(clock);
+        option.rect = QRect(QPoint(), clock->size());
+        option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        option.state |= clock->isChecked() ? QStyle::State_On : QStyle::State_Off;
+        option.text = clock->text();
+        painter.save();
+        painter.translate(clock->pos());
+        painter.setFont(clock->font());
+        clock->style()->drawControl(QStyle::CE_CheckBox, &option, &painter, clock);
+        painter.restore();
+    }
 }
 
 }  // namespace
@@ -165,7 +214,7 @@ void TTimetableMenu::MoveWeeks(int weeks) {
 }
 
 void TTimetableMenu::ShowThisWeek() {
-    FForm.edCalendar->SetValue(Now());
+    FForm.edCalendar->SetValue(FForm.Today());
 }
 
 TableOutputOptions TTimetableMenu::OutputOptions() const {
@@ -315,9 +364,14 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
 }
 
 void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
+    // The panel's fonts are sized in points and its layout in the window's pixels: on a
+    // printer of the window's resolution both keep their proportions when scaled to the page.
+    // The print stays vector text and lines; the resolution only sets its unit of length.
+    printer.setResolution(FForm.logicalDpiY());
     QPainter painter(&printer);
-    const QRect page(QPoint(0, 0),
-                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    // The digit images as they are, not as JPEG: their edges stay sharp and the file small.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const QRect page = PrintArea(printer);
     const TimetableDay& first = FForm.Week().Days.front();
     const TimetableDay& last = FForm.Week().Days.back();
     const int top =
@@ -325,13 +379,13 @@ void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
                    QStringLiteral("Prayer times, %1 to %2")
                        .arg(FromUtf8(first.CivilDateText), FromUtf8(last.CivilDateText)));
     // The panel as the window draws it, as wide as the page.
-    QWidget* panel = FForm.RzPanel1;
+    const QWidget* panel = FForm.RzPanel1;
     const double scale = static_cast<double>(page.width()) / panel->width();
     painter.save();
     painter.translate(page.left(), page.top() + top);
     painter.scale(scale, scale);
-    panel->render(&painter, QPoint(), QRegion(),
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.setClipRect(QRect(QPoint(), panel->size()));
+    DrawPanel(painter, FForm);
     painter.restore();
     painter.setFont(PrintFont(FForm.font(), BodyPointSize - 1));
     const int below = page.top() + top + static_cast<int>(std::ceil(panel->height() * scale));
@@ -344,8 +398,7 @@ void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
     const std::vector<TimetableDay> rows = MonthRows();
     const TimetableSettings settings = FForm.ReadSettings();
     QPainter painter(&printer);
-    const QRect page(QPoint(0, 0),
-                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect page = PrintArea(printer);
     const QString title = QStringLiteral("Prayer times, ") + FromUtf8(MonthYearText(settings.Date));
     const int top = DrawHeader(painter, page, title);
 

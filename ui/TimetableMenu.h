@@ -80,7 +80,9 @@ class TTimetableMenu : public QObject {
     QString SaveTo(const QString& path, int32_t first, int count, OutputFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
-    // page. Both draw on a printer already set up (a file, a printer of the dialog).
+    // page. Both draw text and lines on a printer already set up (a file, a printer of the
+    // dialog), at least 10 mm inside the sheet's edges; the week first sets the printer's
+    // resolution to the window's.
     void PrintWeekTo(QPrinter& printer) const;
     void PrintMonthTo(QPrinter& printer) const;
 

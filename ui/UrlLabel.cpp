@@ -7,13 +7,16 @@
 
 namespace orvandel {
 
-TUrlLabel::TUrlLabel(const QUrl& address, QWidget* parent) : QLabel(parent), FAddress(address) {
-    setText(address.host() + (address.path() == u"/" ? QString() : address.path()));
+TUrlLabel::TUrlLabel(const QUrl& address, const QString& caption, QWidget* parent)
+    : QLabel(parent), FAddress(address) {
+    setText(!caption.isEmpty()
+                ? caption
+                : address.host() + (address.path() == u"/" ? QString() : address.path()));
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QString());
+    setToolTip(address.toDisplayString(QUrl::PreferLocalFile));
     SetColor(CurrentDayRed);
 }
 

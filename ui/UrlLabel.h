@@ -1,6 +1,7 @@
 #pragma once
-// A web link: red, underlined, hand cursor; a left click opens the address with the desktop's
-// default handler, and the link turns purple once an open succeeded.
+// A link: red, underlined, hand cursor; a left click opens the address with the desktop's
+// default handler (a browser, a text viewer for a file), and the link turns purple once an
+// open succeeded.
 
 #include <QLabel>
 #include <QUrl>
@@ -10,8 +11,9 @@ namespace orvandel {
 class TUrlLabel : public QLabel {
     Q_OBJECT
   public:
-    // Shows `address` without its scheme and trailing slash.
-    explicit TUrlLabel(const QUrl& address, QWidget* parent = nullptr);
+    // Shows `caption`, or `address` without its scheme and trailing slash when the caption is
+    // empty; the tool tip names the address.
+    explicit TUrlLabel(const QUrl& address, const QString& caption = {}, QWidget* parent = nullptr);
 
     const QUrl& Address() const { return FAddress; }
     bool Visited() const { return FVisited; }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
@@ -38,14 +41,12 @@ namespace {
 
 const QString FormFontName = QStringLiteral("MS Sans Serif");
 const QString FixedFontName = QStringLiteral("Courier New");
-const QUrl WebAddress(QStringLiteral("https://orvandel.example.org/"));
 
 constexpr int GridColumns = 6;
 constexpr int GridColWidth = 82;         // pixels, the grid's default column width
 constexpr int DateColWidth = 120;        // pixels, the date column's default width
 constexpr int DateColumnRows = 9;        // rows 0..7 visible, row 8 below the panel
 constexpr int RowHeight = 36;            // pixels, every row of both grids
-constexpr int PanelBorder = 1;           // pixels of the panel's left and top border
 constexpr int ImageRunRightMargin = 20;  // pixels from the digit images to the column's edge
 constexpr int DateMarginLeft = 5;        // pixels, dates when the column is on the right
 constexpr int DateMarginRight = 10;      // pixels, dates when the column is on the left
@@ -152,11 +153,25 @@ QString DayName(const TimetableDay& day) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
+TDocumentLink DocumentationLink(const QString& programFolder) {
+    const QString installed =
+        QDir(programFolder).filePath(QStringLiteral(ORVANDEL_INSTALLED_README));
+    for (const QString& path : {installed, QStringLiteral(ORVANDEL_SOURCE_README)}) {
+        const QFileInfo readme(path);
+        if (readme.isFile() && readme.isReadable()) {
+            return {QUrl::fromLocalFile(QDir::cleanPath(readme.absoluteFilePath())),
+                    QStringLiteral("README")};
+        }
+    }
+    return {QUrl(QStringLiteral("man:Orvandel(1)")), QStringLiteral("Orvandel(1)")};
+}
+
+TForm1::TForm1(TodaySource today, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       imgArabicNumbers(QStringLiteral("black")),
       imgArabicNumbers_RED(QStringLiteral("red")),
+      FToday(today ? std::move(today) : TodaySource(Now)),
       FHeaderFont(FormFont(9, true)),
       FDigitRowFont(FixedFontName, 8, QFont::Normal),
       FTimeFont(FixedFontName, 12, QFont::Normal),
@@ -304,7 +319,8 @@ void TForm1::BuildControls() {
     RzLabel1 =
         MakeLabel(QStringLiteral("Orvandel - weekly prayer times, by the Orvandel developers"),
                   this, 154, 497);
-    RzURLLabel1 = new TUrlLabel(WebAddress, this);
+    const TDocumentLink documentation = DocumentationLink(QCoreApplication::applicationDirPath());
+    RzURLLabel1 = new TUrlLabel(documentation.Address, documentation.Caption, this);
     RzURLLabel1->setFont([] {
         QFont f = FormFont(8);
         f.setUnderline(true);
@@ -346,15 +362,24 @@ void TForm1::BuildControls() {
         own.setResolveMask(~QPalette::ResolveMask(0));
         w->setPalette(own);
     }
-    setStyleSheet(QStringLiteral(
-        "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
-        " { color: #FF0000; }"
-        "QCheckBox { spacing: 3px; }"
-        "QFrame#RzPanel1 { border-left: 1px solid #A0A0A0; border-top: 1px solid #A0A0A0;"
-        " border-right: none; border-bottom: none; background: #E0D9BE; }"
-        "QFrame#RzPanel1:focus { border-left-color: #FF0000; border-top-color: #FF0000; }"
-        "QGroupBox#grpCities { border: 1px solid #EFEBDE; margin-top: 8px; }"
-        "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }"));
+    // This sheet wins over an application's: where it sets a background it sets the text
+    // colour too, so that the timetable's panel and the clock's box on it keep dark text on
+    // their light backgrounds under a desktop's style sheet of light text. The printed week
+    // draws the panel's edge and background from the same colours.
+    setStyleSheet(
+        QStringLiteral(
+            "QCheckBox:hover, QCheckBox:focus, QRadioButton:hover, QRadioButton:focus"
+            " { color: %1; }"
+            "QCheckBox { spacing: 3px; }"
+            "QFrame#RzPanel1 { border-left: %5px solid %2; border-top: %5px solid %2;"
+            " border-right: none; border-bottom: none; background: %3; color: %6; }"
+            "QFrame#RzPanel1:focus { border-left-color: %1; border-top-color: %1; }"
+            "QCheckBox#cbLocalClock { background: none; color: %6; }"
+            "QCheckBox#cbLocalClock:hover, QCheckBox#cbLocalClock:focus { color: %1; }"
+            "QGroupBox#grpCities { border: 1px solid %4; margin-top: 8px; }"
+            "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }")
+            .arg(CurrentDayRed.name(), PanelBorderColor.name(), DateColumnBackground.name(),
+                 FormBackground.name(), QString::number(PanelBorder), FormText.name()));
     // Captions measured with the style sheet's spacing.
     FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
     FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
@@ -422,7 +447,7 @@ void TForm1::FormShow() {
     }
     {
         const TUpdatingScope updating(FUpdating, false);
-        edCalendar->SetValue(Now());
+        edCalendar->SetValue(Today());
         const TCityEntry& start = DefaultCity();
         const int group = static_cast<int>(start.Group);  // the list keeps the catalogue's order
         if (CityList->IsOpen(group)) {
@@ -648,7 +673,7 @@ void TForm1::GroupItemClick(int group, int item) {
 
 // Opening a group switches to its first city. "Sunset based" belongs to the Saudi cities only.
 void TForm1::GroupOpen(int group) {
-    CityList->SetCaptionColor(group, palette().color(QPalette::Active, QPalette::Highlight));
+    CityList->SetCaptionColor(group, FormHighlight);
     if (CityList->GroupInfo(group).Group == CityGroup::SaudiArabia) {
         cbSunsetBased->setEnabled(true);
     } else {
@@ -663,20 +688,21 @@ void TForm1::GroupOpen(int group) {
 
 // Closing keeps the fields and the table as they are.
 void TForm1::GroupClose(int group) {
-    CityList->SetCaptionColor(group, GrayTextColor(palette()));
+    CityList->SetCaptionColor(group, FormGrayText);
     for (int item = 0; item < CityList->ItemCount(group); ++item) {
         CityList->ClearSelected(group, item);
     }
 }
 
 // One prayer cell: the header, or the time twice, as digit images and below in Latin digits.
-// Both lines end 20 pixels before the column's right edge.
+// Both lines end 20 pixels before the column's right edge. The cells take the form's own text
+// and background colours together, which no desktop palette or style sheet changes.
 void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect) {
     const int W = Grid->DefaultColWidth();
     canvas.fillRect(Rect, FormBackground);
     if (ARow == 0) {
         canvas.setFont(FHeaderFont);
-        canvas.setPen(WindowTextColor(palette()));
+        canvas.setPen(FormText);
         const QString text = Grid->Cell(ACol, ARow);
         const int x = (W - canvas.fontMetrics().horizontalAdvance(text)) / 2;
         TextOut(canvas, Rect, Rect.left() + x, Rect.top() + 12, text);
@@ -685,7 +711,7 @@ void TForm1::GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rec
     const bool current = ARow == CurrentDayRow;
     const TImageList& images = current ? imgArabicNumbers_RED : imgArabicNumbers;
     canvas.setFont(FDigitRowFont);
-    canvas.setPen(current ? CurrentDayRed : WindowTextColor(palette()));
+    canvas.setPen(current ? CurrentDayRed : FormText);
 
     // Upper line: one 10-pixel image per character, read left to right, placed from the right.
     const QString digits = Grid->Cell(ACol, ARow);
@@ -712,7 +738,7 @@ void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rec
     if (ARow == 0) {
         // Under the clock's check box: the offset the table is read on.
         canvas.setFont(FDateFont);
-        canvas.setPen(WindowTextColor(palette()));
+        canvas.setPen(FormText);
         const int room = Rect.width() - 2 * DateMarginLeft;
         TextOut(canvas, Rect, Rect.left() + DateMarginLeft, Rect.top() + RowHeight / 2,
                 canvas.fontMetrics().elidedText(ClockText, Qt::ElideRight, room));
@@ -724,13 +750,13 @@ void TForm1::ColCitiesDrawCell(QPainter& canvas, int, int ARow, const QRect& Rec
     const int C = ColCities->DefaultColWidth();
     canvas.setFont(FDateFont);
     const QFontMetrics metrics = canvas.fontMetrics();
-    canvas.setPen(ARow == CurrentDayRow ? CurrentDayRed : WindowTextColor(palette()));
+    canvas.setPen(ARow == CurrentDayRow ? CurrentDayRed : FormText);
     const QString civil = ColCities->Cell(0, ARow);
     int x = FDateColumnOnRight ? DateMarginLeft
                                : C - metrics.horizontalAdvance(civil) - DateMarginRight;
     TextOut(canvas, Rect, Rect.left() + x, Rect.top() + 4, civil);
 
-    canvas.setPen(GrayTextColor(palette()));
+    canvas.setPen(FormGrayText);
     const QString& hijri = HijriDateTexts[ARow];
     // Measured without the asterisk, which overhangs into the margin.
     x = FDateColumnOnRight ? DateMarginLeft

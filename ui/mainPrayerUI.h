@@ -5,9 +5,12 @@
 
 #include <QFont>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <array>
+#include <functional>
 
+#include "platform/DateTime.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
@@ -30,6 +33,15 @@ class TSpinEdit;
 class TTimetableMenu;
 class TUrlLabel;
 
+// What the footer's link opens and says: the README installed with the program
+// (<programFolder>/../share/doc/orvandel/README.md), else, when the program runs from its
+// build tree, the README of its source tree, else the manual page Orvandel(1).
+struct TDocumentLink {
+    QUrl Address;
+    QString Caption;  // "README", "Orvandel(1)"
+};
+TDocumentLink DocumentationLink(const QString& programFolder);
+
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
@@ -38,10 +50,16 @@ class TForm1 : public QWidget {
     static constexpr int GridRows = 8;        // header + seven days
     static constexpr int TimeTextRows = 11;   // TimeTexts rows 0..10, rows 1..7 used
     static constexpr int HintTimeMs = 25000;  // how long a hint stays visible
+    static constexpr int PanelBorder = 1;     // pixels of the timetable panel's left and top edge
+
+    // Where the window reads today's local date and time: at its first showing and for
+    // "This week".
+    using TodaySource = std::function<TDateTime()>;
 
     // Builds every control with its defaults (FormCreate); nothing is computed before the
-    // window is first shown.
-    explicit TForm1(QWidget* parent = nullptr);
+    // window is first shown. `today` is the clock the window starts on; the computer's own
+    // by default and when empty.
+    explicit TForm1(TodaySource today = Now, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Controls, owned by the window through their Qt parents.
@@ -99,6 +117,8 @@ class TForm1 : public QWidget {
     const TableClock& Clock() const { return FClock; }
     // The city last chosen in the catalogue, null before the first.
     const TCityEntry* City() const { return FCity; }
+    // Today's local date and time on the window's clock.
+    TDateTime Today() const { return FToday(); }
 
     // Reads the controls, computes the week and repaints. Returns at once while FUpdating is
     // set. Errors of the computation propagate; the cursor and FUpdating are restored first.
@@ -153,6 +173,7 @@ class TForm1 : public QWidget {
     TableClock ChooseClock(const TimetableSettings& settings);
     void ShowClock(const Timetable& table, const std::vector<RowTimes>& times);
 
+    TodaySource FToday;
     bool FUpdating = false;
     bool FShown = false;
     bool FDateColumnOnRight = false;

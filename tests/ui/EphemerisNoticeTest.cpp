@@ -20,10 +20,7 @@ namespace fs = std::filesystem;
 class EphemerisNoticeTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        StartEphemeris();
-        SetClockOverride(std::nullopt);
-    }
+    void cleanup() { StartEphemeris(); }
 
     void noLineWithGoodFiles() {
         StartEphemeris(PackagedEphemerisFolder());

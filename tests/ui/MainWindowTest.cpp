@@ -1,7 +1,10 @@
 // The window's behaviour as a user sees it: the start-up state, how often a change
-// recomputes, the "Sunset based" rule, the city list and the web link.
+// recomputes, the "Sunset based" rule, the city list and the footer's link to the README.
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +12,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWheelEvent>
 #include <functional>
@@ -84,11 +88,8 @@ class FirstPaintProbe : public QObject {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { SetClockOverride(std::nullopt); }
-
     void startUpState() {
-        SetClockOverride(FixedToday());
-        TForm1 form;
+        TForm1 form(FixedToday);
         FirstPaintProbe probe(form);
         form.Grid->installEventFilter(&probe);
         form.show();
@@ -598,18 +599,54 @@ class MainWindowTest : public QObject {
         QVERIFY(shown > 0);
     }
 
-    void webLinkTurnsPurpleAfterOpening() {
+    // The footer's link opens the README, a file that can be read (the source tree's from the
+    // build tree), says so, ends where the panels above end, and turns purple once opened.
+    void readmeLinkTurnsPurpleAfterOpening() {
         const auto form = ShowForm();
-        QVERIFY(form->RzURLLabel1->Address().host().endsWith(QStringLiteral("example.org")));
+        const QUrl address = form->RzURLLabel1->Address();
+        QVERIFY2(address.isLocalFile(), qPrintable(address.toString()));
+        const QFileInfo readme(address.toLocalFile());
+        QVERIFY2(readme.isFile() && readme.isReadable(), qPrintable(readme.filePath()));
+        QCOMPARE(readme.fileName(), QStringLiteral("README.md"));
+        QCOMPARE(form->RzURLLabel1->text(), QStringLiteral("README"));
+        QCOMPARE(form->RzURLLabel1->geometry().right(), form->RzPanel1->geometry().right());
         UrlSink sink;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &sink, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &sink, "Open");
         QTest::mouseClick(form->RzURLLabel1, Qt::LeftButton);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(sink.Opened.size(), 1);
         QCOMPARE(sink.Opened.front(), form->RzURLLabel1->Address());
         QVERIFY(form->RzURLLabel1->Visited());
         QCOMPARE(form->RzURLLabel1->palette().color(QPalette::WindowText),
                  QColor(0x80, 0x00, 0x80));
+    }
+
+    // An installed program finds its README in the tree it was installed with, from its own
+    // folder; run where none lies there (the build tree), the source tree's.
+    void documentationLink_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed beside the program") << true;
+        QTest::newRow("run from the build tree") << false;
+    }
+    void documentationLink() {
+        QFETCH(bool, installed);
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        const QString readme = prefix.filePath(QStringLiteral("share/doc/orvandel/README.md"));
+        if (installed) {
+            QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/doc/orvandel")));
+            QFile file(readme);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const TDocumentLink link = DocumentationLink(prefix.filePath(QStringLiteral("bin")));
+        QCOMPARE(link.Caption, QStringLiteral("README"));
+        QVERIFY(link.Address.isLocalFile());
+        if (installed) {
+            QCOMPARE(link.Address, QUrl::fromLocalFile(readme));
+        } else {
+            QVERIFY(!link.Address.toLocalFile().startsWith(prefix.path()));
+            QVERIFY(QFileInfo(link.Address.toLocalFile()).isReadable());
+        }
     }
 
     // Every caption fits its control: the control is as wide as the caption wants, the drawn

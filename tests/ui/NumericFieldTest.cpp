@@ -57,8 +57,6 @@ constexpr double StartValues[] = {10.0, 20.0, 3.0, 0.0, 0.0};
 class NumericFieldTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { SetClockOverride(std::nullopt); }
-
     // Typed key by key over the whole text, then Enter and leaving the field. Each field
     // starts from StartValues. An out-of-range number is shown as typed, in red, until Enter,
     // and again until the field is left.

@@ -1,12 +1,12 @@
 // Writes a picture of the main window to the PNG file named by the first argument (default
-// "screenshot.png"), with the clock set to the second argument, "yyyy-mm-dd" (default
+// "screenshot.png"), with the window's clock set to the second argument, "yyyy-mm-dd" (default
 // Wednesday 10 April 2024), at 14:30. Further arguments: "dark" shows it on a desktop with a
 // dark palette (Fusion's style of dark themes); "city=NAME" chooses that catalogue city as a
 // click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset; "menu" shows
 // the timetable's context menu open at the shown date's row; "month=FILE" also prints the
-// month of the shown date to the PDF file FILE, as Print month... does. The scale
-// comes from QT_SCALE_FACTOR, as for any Qt program; the picture has the scaled size. Runs
-// offscreen unless a platform is chosen.
+// month of the shown date to the PDF file FILE, as Print month... does, and "week=FILE" the
+// week, as Print... does. The scale comes from QT_SCALE_FACTOR, as for any Qt program; the
+// picture has the scaled size. Runs offscreen unless a platform is chosen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -40,11 +40,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "date %s is not a date (yyyy-mm-dd)\n", argv[2]);
         return 2;
     }
-    orvandel::SetClockOverride(orvandel::EncodeDate(year, month, day) + 14.5 / 24.0);
+    const orvandel::TDateTime today = orvandel::EncodeDate(year, month, day) + 14.5 / 24.0;
     bool saved = false;
     {
         QApplication application(argc, argv);
-        std::string_view city, month;
+        std::string_view city, month, week;
         bool dark = false, fixed = false, menu = false;
         for (int i = 3; i < argc; ++i) {
             const std::string_view option = argv[i];
@@ -53,6 +53,9 @@ int main(int argc, char* argv[]) {
             menu |= option == "menu";
             if (option.starts_with("month=")) {
                 month = option.substr(6);
+            }
+            if (option.starts_with("week=")) {
+                week = option.substr(5);
             }
             if (option.starts_with("city=")) {
                 city = option.substr(5);
@@ -65,7 +68,7 @@ int main(int argc, char* argv[]) {
             QApplication::setStyle(QStringLiteral("Fusion"));
             QApplication::setPalette(dark);
         }
-        orvandel::TForm1 form;
+        orvandel::TForm1 form([today] { return today; });
         form.show();
         QApplication::processEvents();
         bool found = city.empty();
@@ -102,12 +105,18 @@ int main(int argc, char* argv[]) {
             painter.drawPixmap(form.mapFromGlobal(open->pos()), open->grab());
         }
         saved = picture.save(QString::fromLocal8Bit(path), "PNG");
-        if (!month.empty()) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromUtf8(month.data(), qsizetype(month.size())));
-            form.TimetableMenu->PrintMonthTo(printer);
-        }
+        // As the print dialog's "Print to File (PDF)" printer does.
+        const auto print = [&form](std::string_view file,
+                                   void (orvandel::TTimetableMenu::*printTo)(QPrinter&) const) {
+            if (!file.empty()) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(QString::fromUtf8(file.data(), qsizetype(file.size())));
+                (form.TimetableMenu->*printTo)(printer);
+            }
+        };
+        print(month, &orvandel::TTimetableMenu::PrintMonthTo);
+        print(week, &orvandel::TTimetableMenu::PrintWeekTo);
     }
     orvandel::StopObserverLocations();
     orvandel::StopEphemeris();

@@ -54,7 +54,6 @@ int main(int argc, char* argv[]) {
             failures += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
         }
     }
-    orvandel::SetClockOverride(std::nullopt);
     session.reset();
     return failures == 0 ? 0 : 1;
 }

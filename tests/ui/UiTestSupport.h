@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the window's Qt Test classes: registration in the one test program, a fixed
-// clock, and a shown window.
+// clock for the window, and a shown window.
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,10 +40,9 @@ inline TDateTime FixedToday() {
 }
 constexpr int FixedTodayRow = 5;
 
-// A window shown offscreen with the clock set to FixedToday().
+// A window shown offscreen on a clock that reads FixedToday().
 inline std::unique_ptr<TForm1> ShowForm() {
-    SetClockOverride(FixedToday());
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<TForm1>(FixedToday);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) {
         qWarning("window not exposed");
