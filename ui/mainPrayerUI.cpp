@@ -197,7 +197,23 @@ void TForm1::BuildControls() {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     setLayoutDirection(Qt::LeftToRight);
 
-    // Top row: the date and the options.
+    BuildOptionsRow();
+    BuildTimetablePanel();
+    BuildCoordinates();
+    BuildMethods();
+    BuildCityPane();
+    BuildFooter();
+    SetKeyboardOrder();
+    ApplyFormColours();
+    // Captions measured with the style sheet's spacing.
+    FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
+    FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
+            Label17, Label2, spinElevation});
+    edCalendar->setFocus();
+}
+
+// The top row: the date and the display options.
+void TForm1::BuildOptionsRow() {
     RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
     edCalendar = new TDateField(this);
     edCalendar->setGeometry(190, 19, 111, 21);
@@ -218,8 +234,11 @@ void TForm1::BuildControls() {
         MakeCheckBox(QStringLiteral("Add safety time"), this, {499, 21, 95, 17}, true);
     cbRoundMinutes = MakeCheckBox(QStringLiteral("Nearest minute"), this, {601, 21, 94, 17}, false);
     cbRightToLeft = MakeCheckBox(QStringLiteral("Right-to-left"), this, {702, 21, 77, 17}, true);
+}
 
-    // The timetable: the date column and the six prayer columns side by side.
+// The timetable: the date column and the six prayer columns side by side, and the footnote
+// under them.
+void TForm1::BuildTimetablePanel() {
     RzPanel1 = new QFrame(this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
     RzPanel1->setGeometry(158, 47, 620, 297);
@@ -253,8 +272,10 @@ void TForm1::BuildControls() {
         p.setColor(QPalette::WindowText, GrayTextColor(palette()));
         RzLabel3->setPalette(p);
     }
+}
 
-    // The place typed by hand.
+// The place typed by hand.
+void TForm1::BuildCoordinates() {
     RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
     RzGroupBox3->setFont(FormFont(8, true));
     RzGroupBox3->setGeometry(154, 366, 624, 52);
@@ -283,9 +304,12 @@ void TForm1::BuildControls() {
           static_cast<QAbstractSpinBox*>(spinElevation)}) {
         box->setFont(fieldFont);
     }
+}
 
-    // The methods.
-    // One item per method of the core's table, in its order, each with two trailing blanks.
+// The calculation and juristic methods, one item per row of the core's tables, in their
+// order.
+void TForm1::BuildMethods() {
+    // Each method's caption with two trailing blanks.
     QStringList methodCaptions;
     for (const TCalcMethod& method : CalcMethods()) {
         methodCaptions << FromUtf8(std::string(method.Caption)) + QStringLiteral("  ");
@@ -305,8 +329,10 @@ void TForm1::BuildControls() {
     rgJuristic->SetItemFont(FormFont(8));
     rgJuristic->setGeometry(656, 426, 122, 62);
     rgJuristic->SetItemIndex(0);
+}
 
-    // The city list in the left pane.
+// The city list in the left pane.
+void TForm1::BuildCityPane() {
     RzPanel2 = new QFrame(this);
     RzPanel2->setGeometry(0, 0, 154, ClientHeight);
     grpCities = new QGroupBox(QStringLiteral(" Cities "), RzPanel2);
@@ -315,7 +341,10 @@ void TForm1::BuildControls() {
     grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
     CityList = new TCityList(grpCities);
     CityList->setGeometry(4, 22, 126, ClientHeight - 20 - 26);
+}
 
+// The program's line and the link to its documentation under the methods.
+void TForm1::BuildFooter() {
     RzLabel1 =
         MakeLabel(QStringLiteral("Orvandel - weekly prayer times, by the Orvandel developers"),
                   this, 154, 497);
@@ -329,8 +358,10 @@ void TForm1::BuildControls() {
     RzURLLabel1->setFixedSize(RzURLLabel1->sizeHint() + QSize(1, 0));
     // Ends where the panels above end, whatever the width of the address.
     RzURLLabel1->move(RzPanel1->geometry().right() + 1 - RzURLLabel1->width(), 497);
+}
 
-    // Keyboard order; the timetable's panel takes the focus for its menu keys.
+// Keyboard order; the timetable's panel takes the focus for its menu keys.
+void TForm1::SetKeyboardOrder() {
     QWidget* order[] = {edCalendar,   RzPanel1,      cbRightToLeft,   cbRoundMinutes,
                         cbLocalClock, cb12hours,     spinDegLat,      spinDegLong,
                         spinHrsGmt,   spinMinutGmt,  spinElevation,   cbAddSafetyTime,
@@ -354,6 +385,10 @@ void TForm1::BuildControls() {
         }
         previous = w;
     }
+}
+
+// The form's colours on every control, and the window's style sheet.
+void TForm1::ApplyFormColours() {
     // A style sheet cuts the widgets under it off the form's palette: they would take the
     // desktop's text colours onto the form's backgrounds (light on beige under a dark theme).
     // So every control holds the form's colours as its own, apart from those it sets itself.
@@ -380,11 +415,6 @@ void TForm1::BuildControls() {
             "QGroupBox#grpCities::title { subcontrol-origin: margin; left: 4px; padding: 0; }")
             .arg(CurrentDayRed.name(), PanelBorderColor.name(), DateColumnBackground.name(),
                  FormBackground.name(), QString::number(PanelBorder), FormText.name()));
-    // Captions measured with the style sheet's spacing.
-    FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
-    FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
-            Label17, Label2, spinElevation});
-    edCalendar->setFocus();
 }
 
 // Every handler runs guarded: an error it raises is reported by the application and does not

@@ -162,6 +162,14 @@ class TForm1 : public QWidget {
 
   private:
     void BuildControls();
+    void BuildOptionsRow();
+    void BuildTimetablePanel();
+    void BuildCoordinates();
+    void BuildMethods();
+    void BuildCityPane();
+    void BuildFooter();
+    void SetKeyboardOrder();
+    void ApplyFormColours();
     void ConnectHandlers();
     void FormCreate();
     void FormShow();
