@@ -2,11 +2,6 @@
 
 namespace orvandel {
 
-std::string detail::WriteIcs(const TableOutputOptions& options, std::span<const TimetableDay> rows,
-                             std::span<const RowTimes> times) {
-    return RenderIcs(options, rows, times, options.StampUtc);
-}
-
 std::string FormatKeysWhere(bool TOutputFormat::*capability, bool value,
                             std::string_view separator) {
     std::string keys;

@@ -38,10 +38,12 @@ struct TOutputFormat {
     TableWriter Write;
 };
 
-namespace detail {
-std::string WriteIcs(const TableOutputOptions& options, std::span<const TimetableDay> rows,
-                     std::span<const RowTimes> times);
-}
+// The iCalendar writer with its stamp from the options.
+inline constexpr TableWriter WriteIcs = [](const TableOutputOptions& options,
+                                           std::span<const TimetableDay> rows,
+                                           std::span<const RowTimes> times) {
+    return RenderIcs(options, rows, times, options.StampUtc);
+};
 
 // clang-format off
 inline constexpr std::array<TOutputFormat, 4> OutputFormats = {{
@@ -49,7 +51,7 @@ inline constexpr std::array<TOutputFormat, 4> OutputFormats = {{
     {OutputFormat::Text, "text", "",                              "txt",  "Text files (*.txt)",      true,  true,  true,  true,  false, true,  RenderText},
     {OutputFormat::Csv,  "csv",  "CSV (spreadsheets)",            "csv",  "CSV files (*.csv)",       false, true,  true,  true,  false, false, RenderCsv},
     {OutputFormat::Json, "json", "JSON",                          "json", "JSON files (*.json)",     false, true,  true,  true,  false, true,  RenderJson},
-    {OutputFormat::Ics,  "ics",  "iCalendar (calendar programs)", "ics",  "iCalendar files (*.ics)", false, true,  false, false, true,  false, detail::WriteIcs},
+    {OutputFormat::Ics,  "ics",  "iCalendar (calendar programs)", "ics",  "iCalendar files (*.ics)", false, true,  false, false, true,  false, WriteIcs},
 }};
 // clang-format on
 
@@ -59,9 +61,10 @@ constexpr bool OutputFormatsInEnumOrder() {
             return false;
         }
     }
+    // The last name: a name added after it needs its row, and this check its name.
     return static_cast<std::size_t>(OutputFormat::Ics) + 1 == OutputFormats.size();
 }
-static_assert(OutputFormatsInEnumOrder(), "every format has its row, at its enum's index");
+static_assert(OutputFormatsInEnumOrder(), "every format has its row, at its name's index");
 
 constexpr const TOutputFormat& FormatRow(OutputFormat format) {
     return OutputFormats[static_cast<std::size_t>(format)];

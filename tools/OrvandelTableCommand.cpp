@@ -7,12 +7,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
+#include <optional>
 #include <exception>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <ostream>
-#include <span>
 #include <tuple>
 #include <vector>
 
