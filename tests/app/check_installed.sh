@@ -8,7 +8,8 @@
 #             message, and names the installed menu entry as the program to launch
 #   man       every manual page renders with man --warnings without a warning; orvandel-table(1)
 #             lists every option of orvandel-table --help, the exit status and each example
-#             line of the README given as argument
+#             line of the README given as argument, and that README is installed in the
+#             package's documentation folder, where the window's footer link finds it
 #   zones     the installed orvandel-table reads the system's time-zone database: a summer day
 #             in Europe/Berlin is on +02:00
 #   version   orvandel-table --version prints "orvandel-table <argument>" and exits with 0; the
@@ -74,6 +75,8 @@ metainfo)
     ;;
 man)
     need man man-db
+    cmp -s "$argument" "$prefix/share/doc/orvandel/README.md" ||
+        fail "the README is not installed as $prefix/share/doc/orvandel/README.md"
     pages=("$man1"/*.1)
     [ -f "$man1/orvandel-table.1" ] || fail "orvandel-table.1 is not installed in $man1"
     for page in "${pages[@]}"; do
