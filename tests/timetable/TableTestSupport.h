@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "timetable/CalcMethods.h"
+#include "timetable/SettingsRules.h"
 #include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
 
@@ -105,8 +106,7 @@ inline TimetableSettings PlaceSettings(double latitude, double longitude, int gm
     s.Latitude = latitude;
     s.Longitude = longitude;
     s.GmtHours = gmtHours;
-    s.CalcMethod = method;
-    s.Juristic = CalcMethods()[static_cast<size_t>(method)].DefaultJuristic;
+    ApplyMethod(s, method);
     s.TwelveHours = false;
     s.CivilDateTexts = false;
     return s;
