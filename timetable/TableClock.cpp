@@ -126,6 +126,16 @@ int TableClock::OffsetAtNoon(int32_t fixed) const {
     return OffsetAt(UtcOf(SecondsOfFixed(fixed) + SecondsPerDay / 2));
 }
 
+namespace {
+
+// Whether the clock reads no time at all on the fixed date: a change forward of a whole day.
+bool SkipsDay(const TableClock& clock, int32_t fixed) {
+    const int64_t midnight = SecondsOfFixed(fixed);
+    return clock.Skips(midnight) && clock.Skips(midnight + SecondsPerDay - 1);
+}
+
+}  // namespace
+
 std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
                                              const TimetableSettings& settings,
                                              const TableClock& clock, int32_t firstFixed, int count,
@@ -160,6 +170,11 @@ std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
     for (size_t r = 0; r < rows.size(); ++r) {
         TimetableDay& day = rows[r];
         RowTimes& t = times[r];
+        if (SkipsDay(clock, day.Fixed)) {
+            // A date the clock leaves out (Samoa's 30 December 2011): none of the row's times
+            // happens on it. The row keeps the times the day would have had on its offset.
+            day.Occurs.fill(false);
+        }
         for (size_t p = 0; p < 6; ++p) {
             const int64_t local =
                 seconds ? FloorSeconds(day.EventHours[p]) : 60LL * day.EventMinutes[p];

@@ -94,8 +94,7 @@ std::string TimeField(const TableOutputOptions& request, const TimetableDay& day
         return {};
     }
     if (request.IsoTimesUtc) {
-        const std::string text = EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], 0);
-        return text.substr(0, text.size() - 6) + "Z";  // in place of "+00:00"
+        return EventUtcDateTime(PrayerName(prayer), day, times.Utc[p]);
     }
     return EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], times.OffsetAt[p]);
 }
@@ -116,16 +115,33 @@ std::string ShownTime(const TimetableDay& day, int prayer, bool seconds) {
     return std::string(WithoutLeadingBlank(day.TimeTexts[p]));
 }
 
-std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
-                             int offset) {
+namespace {
+
+// The date-time of an event `offset` seconds east of UTC; ERangeError naming the event and,
+// as `form` ("local", "UTC"), the date-time its year cannot hold.
+std::string CheckedDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
+                            int offset, std::string_view form) {
     const CivilTime local = CivilFromSeconds(utc + offset);
     if (local.Year < 0 || local.Year > 9999) {
-        throw ERangeError(std::string(name) + " of " + IsoDate(day) + ": the local date-time " +
-                          std::to_string(local.Year) + "-" + Digits2(local.Month) + "-" +
-                          Digits2(local.Day) + "T" + Digits2(local.Hour) + ":" +
-                          Digits2(local.Minute) + " has no four-digit year");
+        throw ERangeError(std::string(name) + " of " + IsoDate(day) + ": the " +
+                          std::string(form) + " date-time " + std::to_string(local.Year) + "-" +
+                          Digits2(local.Month) + "-" + Digits2(local.Day) + "T" +
+                          Digits2(local.Hour) + ":" + Digits2(local.Minute) +
+                          " has no four-digit year");
     }
     return IsoDateTime(utc, offset);
+}
+
+}  // namespace
+
+std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
+                             int offset) {
+    return CheckedDateTime(name, day, utc, offset, "local");
+}
+
+std::string EventUtcDateTime(std::string_view name, const TimetableDay& day, int64_t utc) {
+    const std::string text = CheckedDateTime(name, day, utc, 0, "UTC");
+    return text.substr(0, text.size() - 6) + "Z";  // in place of "+00:00"
 }
 
 std::string_view EnglishWeekday(const TimetableDay& day) {

@@ -77,6 +77,8 @@ std::string RenderJson(const TableOutputOptions& options, std::span<const Timeta
 // hold.
 std::string EventIsoDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
                              int offset);
+// The same instant in UTC, "2026-03-29T03:47:00Z"; ERangeError naming the UTC date-time.
+std::string EventUtcDateTime(std::string_view name, const TimetableDay& day, int64_t utc);
 
 // iCalendar text: a TEXT value with backslash, semicolon and comma escaped, line breaks
 // written as \n, every other control character but tab (0x00-0x1f, 0x7f) dropped and each byte

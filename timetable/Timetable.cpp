@@ -30,6 +30,7 @@
 #include "platform/HelperThreads.h"
 #include "prayer/PrayerTimes.h"
 #include "timetable/Prayers.h"
+#include "timetable/SettingsRules.h"
 #include "timetable/TableText.h"
 
 namespace orvandel {
@@ -196,10 +197,27 @@ struct RowContext {
     pt::PrayerParameters Parameters;
     double SafetyOffset;  // hours
     bool HighLatitude;    // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
+    // The days by which the zone's date runs ahead of the place's solar day (SolarDaysBehind).
+    int32_t SolarDaysBehind;
     // The locale's names taken once for a long run instead of twice per row; none for a short
     // one.
     std::optional<TCivilDateNames> DateNames;
 };
+
+// How many days the zone's date runs ahead of the place's mean solar day: 0 while the zone
+// lies within 12 hours of the place's mean time, as every zone near its longitude does. A zone
+// further ahead (+14 at 157 degrees west, +13 at 172 degrees west) reads on its date D the
+// events of the place's solar day D - 1, one further behind on its date D those of D + 1: the
+// astronomy of a row of date D is that of the solar day D minus these days, so that every
+// time of the row falls on its own date on the zone's clock.
+int32_t SolarDaysBehind(double zoneHours, double longitude) {
+    const double lead = zoneHours - longitude / 15.0;  // hours ahead of mean solar time
+    if (std::fabs(lead) <= 12.0) {
+        return 0;
+    }
+    const auto days = static_cast<int32_t>(std::ceil((std::fabs(lead) - 12.0) / 24.0));
+    return lead > 0 ? days : -days;
+}
 
 RowContext StartRecompute(const TimetableSettings& settings) {
     const TCalcMethod& method = CalcMethodAt(settings.CalcMethod, "RefreshTimetable");
@@ -212,6 +230,7 @@ RowContext StartRecompute(const TimetableSettings& settings) {
                       block,
                       block[pt::SafetyOffset],
                       !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
+                      SolarDaysBehind(zoneOffset, settings.Longitude),
                       {}};
 }
 
@@ -324,6 +343,7 @@ void SetHijriDate(KnownMonth& month, TimetableDay& day, SolarState& solar,
 // The moments of one row's events and the high-latitude routine's times: the astronomy of a
 // row, which needs nothing of its Hijri date.
 struct RowEvents {
+    int32_t DaysBehind = 0;  // the row's date less its solar day's
     double Sunrise = 0.0, Sunset = 0.0, AsrMoment = 0.0;
     double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; no Dusk where Isha follows Maghrib
     pt::PrayerResults Results{};    // at 48 degrees and beyond
@@ -349,20 +369,26 @@ RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState
                                               : CivilDateText(day.Serial);
     }
 
-    // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
+    // The solar day whose events fall on the row's date on the zone's clock. The calendar's
+    // first and last days have none beyond them: there the row keeps its own solar day.
     RowEvents events{};
+    const int32_t behind = day.Fixed - context.SolarDaysBehind;
+    events.DaysBehind = CivilFixedRange.Contains(behind) ? context.SolarDaysBehind : 0;
+    const int32_t solarDay = day.Fixed - events.DaysBehind;
+    // Fajr and Isha of PrayerTimes are used at 48 degrees and beyond only.
     if (context.HighLatitude) {
-        const TCivilDate civil = DecodeDate(day.Serial);  // EConvertError outside years 1..9999
+        // EConvertError outside years 1..9999.
+        const TCivilDate civil = DecodeDate(day.Serial - events.DaysBehind);
         pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, events.Results);
     }
-    events.Sunrise = TProtoDate::Sunrise(day.Fixed, location, solar);
-    events.Sunset = TProtoDate::Sunset(day.Fixed, location, solar);
+    events.Sunrise = TProtoDate::Sunrise(solarDay, location, solar);
+    events.Sunset = TProtoDate::Sunset(solarDay, location, solar);
     const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
-    events.AsrMoment = TIslamic::Asr(day.Fixed, location, shadow, solar);
+    events.AsrMoment = TIslamic::Asr(solarDay, location, shadow, solar);
     if (!context.HighLatitude) {
-        events.Dawn = DawnOrNone(day.Fixed, location, context.Method.FajrDegrees, solar);
+        events.Dawn = DawnOrNone(solarDay, location, context.Method.FajrDegrees, solar);
         if (!context.Method.IshaFollowsMaghrib()) {
-            events.Dusk = DuskOrNone(day.Fixed, location, context.Method.IshaDegrees, solar);
+            events.Dusk = DuskOrNone(solarDay, location, context.Method.IshaDegrees, solar);
         }
     }
     return events;
@@ -417,9 +443,11 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
         // The high-latitude routine always answers a time (by the night fraction where the
         // twilight angle is not reached), in hours from the row's midnight that may pass 24
         // or fall below 0.
+        // Its hours count from the midnight of the solar day's date.
         const pt::PrayerResults& results = events.Results;
-        t[Fajr] = results[pt::Fajr];
-        t[Isha] = ishaAfterMaghrib ? intervalIsha : results[pt::Isha];
+        const double solarDayHours = -24.0 * events.DaysBehind;
+        t[Fajr] = results[pt::Fajr] + solarDayHours;
+        t[Isha] = ishaAfterMaghrib ? intervalIsha : results[pt::Isha] + solarDayHours;
         occurs[Isha] = !ishaAfterMaghrib || occurs[Maghrib];
         e[Fajr] = t[Fajr];
         e[Isha] = ishaAfterMaghrib ? e[Maghrib] + ishaInterval : t[Isha];

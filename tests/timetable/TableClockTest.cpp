@@ -18,7 +18,10 @@
 #include "tests/timetable/TableTestSupport.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/Prayers.h"
 #include "timetable/SettingsRules.h"
+#include "timetable/TableText.h"
+#include "timetable/TableWriters.h"
 
 namespace orvandel {
 namespace {
@@ -278,6 +281,59 @@ TEST(TableClock, AFixedClockGivesEveryTimeItsInstant) {
             EXPECT_GE(checked, 30);
             EXPECT_EQ(wrong, 0) << "first: " << firstWrong;
         }
+    }
+}
+
+// Clocks far ahead of the place's mean time, past the date line (+13, +13:45, +14 at 157 to
+// 176 degrees west), and one far behind it on a fixed offset: over a year, every time of a row
+// falls on the row's own date on the clock shown (its ISO date-time; the iCalendar event is
+// the same instant). Samoa left out 30 December 2011: that row has no time that happens; the days around
+// it are on their own dates.
+TEST(TableClock, EveryRowsTimesFallOnItsOwnDatePastTheDateLine) {
+    struct Row {
+        const char* Name;
+        double Latitude, Longitude;
+        const char* Zone;  // nullptr: the fixed offset of GmtHours
+        int GmtHours;
+        int Year, Month, Day, Count;
+    };
+    const Row rows[] = {
+        {"Kiritimati, +14", 1.87, -157.4, "Pacific/Kiritimati", 0, 2024, 1, 1, 366},
+        {"Tonga, +13", -21.14, -175.2, "Pacific/Tongatapu", 0, 2024, 1, 1, 366},
+        {"Samoa, +13 and +14", -13.83, -171.76, "Pacific/Apia", 0, 2020, 7, 1, 366},
+        {"Chatham, +13:45 and +12:45", -43.95, -176.56, "Pacific/Chatham", 0, 2024, 1, 1, 366},
+        {"Samoa over its skipped day", -13.83, -171.76, "Pacific/Apia", 0, 2011, 12, 1, 62},
+        {"a fixed -12 at 170 degrees east", -15.0, 170.0, nullptr, -12, 2024, 1, 1, 366},
+    };
+    const int32_t skipped = FixedFromDateTime(EncodeDate(2011, 12, 30));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings = Coordinates(row.Latitude, row.Longitude);
+        settings.GmtHours = row.GmtHours;
+        const TableClock clock =
+            row.Zone != nullptr ? TableClock::Zone(row.Zone) : SettingsClock(settings);
+        const int32_t first = FixedFromDateTime(EncodeDate(row.Year, row.Month, row.Day));
+        const ClockedRun run = RunOnClock(settings, clock, first, row.Count);
+        TableOutputOptions iso;
+        iso.Settings = settings;
+        iso.IsoTimes = true;
+        int checked = 0;
+        for (size_t r = 0; r < run.Rows.size(); ++r) {
+            const TimetableDay& day = run.Rows[r];
+            const std::string date = IsoDateText(day.Fixed);
+            if (day.Fixed == skipped && row.Zone != nullptr) {
+                EXPECT_EQ(std::count(day.Occurs.begin(), day.Occurs.end(), true), 0) << date;
+                continue;
+            }
+            for (const TPrayerInfo& prayer : Prayers) {
+                ASSERT_TRUE(day.Occurs[prayer.Index]) << date << " " << prayer.Name;
+                const std::string time =
+                    TimeField(iso, day, run.Times[r], static_cast<int>(prayer.Index), true);
+                EXPECT_EQ(time.substr(0, 10), date) << prayer.Name << " " << time;
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 6 * (row.Count - 1) - 1);
     }
 }
 

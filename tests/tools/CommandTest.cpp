@@ -209,9 +209,12 @@ TEST(TableCommand, AnErrorAfterTheArgumentsExitsWithOne) {
         std::vector<std::string> Args;
         const char* Names;
     } rows[] = {
-        {{"--lat", "0", "--lon", "-170", "--zone", "14", "--from", "9999-12-31", "--days", "1",
+        {{"--lat", "0", "--lon", "-15", "--zone", "11", "--from", "9999-12-31", "--days", "1",
           "--iso-times", "--format", "csv"},
-         "Fajr of 9999-12-31: the local date-time 10000-01-01T06:04"},
+         "Dhuhr of 9999-12-31: the local date-time 10000-01-01T00:02"},
+        {{"--lat", "40", "--lon", "-120", "--zone", "-8", "--from", "9999-12-31", "--days", "1",
+          "--iso-times=utc", "--format", "csv"},
+         "Maghrib of 9999-12-31: the UTC date-time 10000-01-01T"},
         {{"--next", "--at", "9999-12-31 23:00"}, "before the end of 9999-12-31"},
     };
     for (const auto& row : rows) {
