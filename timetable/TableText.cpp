@@ -70,11 +70,21 @@ std::string MethodName(int index) {
 }
 
 std::string TwelveHourTime(int minutes) {
-    const int ofDay = (minutes % 1440 + 1440) % 1440;  // [0, 1439]
-    const int hour = ofDay / 60;                       // [0, 23]
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, ofDay % 60,
-                  hour < 12 ? "AM" : "PM");
+    return TwelveHourClock(60LL * minutes, false);
+}
+
+std::string TwelveHourClock(long long seconds, bool withSeconds) {
+    constexpr long long day = 86400;
+    const long long ofDay = (seconds % day + day) % day;  // [0, 86399]
+    const long long hour = ofDay / 3600;                  // [0, 23]
+    char buffer[24];
+    if (withSeconds) {
+        std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld %s", hour % 12 == 0 ? 12 : hour % 12,
+                      ofDay / 60 % 60, ofDay % 60, hour < 12 ? "AM" : "PM");
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%lld:%02lld %s", hour % 12 == 0 ? 12 : hour % 12,
+                      ofDay / 60 % 60, hour < 12 ? "AM" : "PM");
+    }
     return buffer;
 }
 

@@ -33,6 +33,9 @@ std::string MethodName(int index);
 // its half of the day, the date left out: 270 -> "4:30 AM", 0 -> "12:00 AM", 750 -> "12:30 PM",
 // 1455 (24:15) -> "12:15 AM", -30 -> "11:30 PM".
 std::string TwelveHourTime(int minutes);
+// A time of day in seconds after midnight (wrapped into the day) on the 12-hour clock with its
+// half of the day, with or without its seconds: 47166 -> "1:06:06 PM", "1:06 PM".
+std::string TwelveHourClock(long long seconds, bool withSeconds);
 // Time p (0 Fajr ... 5 Isha) of a row as data (a csv or json field, a copied cell): on the
 // 12-hour clock with AM or PM when the settings ask for that clock, else the table's text
 // without its leading blank ("4:35", "24:15"). Sunset-based counts are no clock times and keep

@@ -86,9 +86,16 @@ std::string PlaceKey(const TimetableSettings& settings) {
 std::string TimeField(const TableOutputOptions& request, const TimetableDay& day,
                       const RowTimes& times, int prayer, bool withMeridiem) {
     const auto p = static_cast<size_t>(prayer);
+    const TimetableSettings& settings = request.Settings;
+    if (!request.IsoTimes && !request.Seconds) {
+        return withMeridiem ? DataTimeText(settings, day, prayer) : ShownTime(day, prayer, false);
+    }
     if (!request.IsoTimes) {
-        return withMeridiem && !request.Seconds ? DataTimeText(request.Settings, day, prayer)
-                                                : ShownTime(day, prayer, request.Seconds);
+        // With seconds, on the clock the settings ask for: AM or PM in the data forms.
+        if (withMeridiem && settings.TwelveHours && !settings.SunsetBased) {
+            return TwelveHourClock(FloorSeconds(day.Hours[p]), true);
+        }
+        return FormatHoursWithSeconds(day.Hours[p], settings.TwelveHours);
     }
     if (!day.Occurs[p]) {
         return {};
@@ -99,10 +106,10 @@ std::string TimeField(const TableOutputOptions& request, const TimetableDay& day
     return EventIsoDateTime(PrayerName(prayer), day, times.Utc[p], times.OffsetAt[p]);
 }
 
-std::string FormatHoursWithSeconds(double hours) {
+std::string FormatHoursWithSeconds(double hours, bool twelveHours) {
     const long long total = FloorSeconds(std::fabs(hours));  // seconds of |hours|, truncated
     std::string text = hours < 0 && total != 0 ? "-" : "";
-    text += std::to_string(total / 3600);
+    text += std::to_string(twelveHours ? TwelveHourForm(total / 3600) : total / 3600);
     text += ':' + Digits2(total / 60 % 60) + ':' + Digits2(total % 60);
     return text;
 }

@@ -34,18 +34,19 @@ struct TableOutputOptions {
     int64_t StampUtc = 0;  // the iCalendar file's DTSTAMP, seconds since 1970 UTC
 };
 
-// Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00");
-// a negative time gets a leading "-". A value within a microsecond below a whole second counts
-// as that second, so that 4 + 35/60 shows 4:35:00 whatever its last bit. EInvalidOp for NaN
-// or infinity.
-std::string FormatHoursWithSeconds(double hours);
+// Decimal hours as "H:MM:SS", seconds truncated, hours not wrapped (24.25 -> "24:15:00"), or
+// with `twelveHours` the hour in the table's 12-hour form (13.5 -> "1:30:00"); a negative time
+// gets a leading "-". A value within a microsecond below a whole second counts as that second,
+// so that 4 + 35/60 shows 4:35:00 whatever its last bit. EInvalidOp for NaN or infinity.
+std::string FormatHoursWithSeconds(double hours, bool twelveHours = false);
 // The time of prayer p (0 Fajr ... 5 Isha) of a row as the table shows it: the window's Latin
-// line without its leading blank ("4:35", "24:15"), or H:MM:SS when `seconds`.
+// line without its leading blank ("4:35", "24:15"), or H:MM:SS (24-hour) when `seconds`.
 std::string ShownTime(const TimetableDay& day, int prayer, bool seconds);
 // Time p of a row as a field: the time as shown, or with IsoTimes the date-time of its
 // instant (on the wall clock with its offset, or in UTC), empty for an event that does not
 // happen. `dataForm` (csv, json) writes a time of the 12-hour clock with AM or PM
-// (DataTimeText); the text table keeps the window's form.
+// (DataTimeText, and "1:46:06 PM" with Seconds); the text table keeps the window's form
+// ("1:46", "1:46:06").
 std::string TimeField(const TableOutputOptions& options, const TimetableDay& day,
                       const RowTimes& times, int prayer, bool dataForm);
 

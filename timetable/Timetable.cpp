@@ -155,11 +155,6 @@ int EventMinutesOf(double hours, bool nearest) {
     return NarrowToInt32(minutes, "EventMinutesOf");
 }
 
-// Hour in 12-hour form: 13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay.
-long long TwelveHourForm(long long hour) {
-    return hour > 12 ? (hour - 1) % 12 + 1 : hour;
-}
-
 // The parameter block of one recompute.
 pt::PrayerParameters ParameterBlock(const TimetableSettings& settings, const TCalcMethod& method,
                                     double zoneOffset) {
@@ -258,6 +253,10 @@ int ShownMinutesOf(double hours, bool roundMinutes) {
     const ClockTime clock = SplitHours(hours, roundMinutes);
     const long long minutes = clock.Hour * 60 + clock.Minute;
     return NarrowToInt32(clock.Negative ? -minutes : minutes, "ShownMinutesOf");
+}
+
+long long TwelveHourForm(long long hour) {
+    return hour > 12 ? (hour - 1) % 12 + 1 : hour;
 }
 
 int ZoneOffsetMinutes(int gmtHours, int gmtMinutes) {

@@ -93,6 +93,8 @@ double SettingsZoneHours(const TimetableSettings& settings);
 // takes 12-hour form (13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay). A negative time keeps its
 // sign in front of the hour (" -0:30"). EInvalidOp for NaN or infinity.
 std::string FormatTimeText(double hours, bool roundMinutes, bool twelveHours);
+// An hour count (>= 0) in the table's 12-hour form: 13 -> 1, 24 -> 12, 25 -> 1; 0 to 12 stay.
+long long TwelveHourForm(long long hour);
 // The shown time of FormatTimeText as minutes after midnight on the 24-hour clock
 // (24.25 h -> 1455), negative for a negative time.
 int ShownMinutesOf(double hours, bool roundMinutes);

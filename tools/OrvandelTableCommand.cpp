@@ -236,17 +236,23 @@ TNextTime FindNext(const TableRequest& request, int64_t nowUtc) {
     return *best;
 }
 
-// "Asr 15:42 (in 1 h 05 min)".
+// "Asr 15:42 (in 1 h 05 min)", on the 12-hour clock "Asr 3:42 PM (in 1 h 05 min)".
 std::string NextAsText(const TableRequest& request, const TNextTime& next) {
     const Prayer p = next.Which;
     const int64_t minutesLeft = (next.Times.Utc[p] - next.After) / 60;
     const CivilTime wall = CivilFromSeconds(next.Times.Utc[p] + next.Times.OffsetAt[p]);
-    const int hour = request.Settings.TwelveHours && wall.Hour > 12 ? wall.Hour - 12 : wall.Hour;
-    char clockText[32];
-    if (request.Seconds) {
-        std::snprintf(clockText, sizeof clockText, "%d:%02d:%02d", hour, wall.Minute, wall.Second);
+    std::string clockText;
+    if (request.Settings.TwelveHours) {
+        clockText = TwelveHourClock(3600LL * wall.Hour + 60 * wall.Minute + wall.Second,
+                                    request.Seconds);
     } else {
-        std::snprintf(clockText, sizeof clockText, "%d:%02d", hour, wall.Minute);
+        char text[32];
+        if (request.Seconds) {
+            std::snprintf(text, sizeof text, "%d:%02d:%02d", wall.Hour, wall.Minute, wall.Second);
+        } else {
+            std::snprintf(text, sizeof text, "%d:%02d", wall.Hour, wall.Minute);
+        }
+        clockText = text;
     }
     char left[48];
     if (minutesLeft >= 60) {

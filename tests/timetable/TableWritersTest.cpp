@@ -74,16 +74,19 @@ ClockedRun MeccaWeek(const TableOutputOptions& options) {
 // "4:35:07" with seconds, "4:35 AM" or "12:15 AM" on the 12-hour clock; nullopt for any other
 // text.
 std::optional<int> FieldSeconds(const std::string& text, bool meridiem, bool seconds) {
-    static const std::regex plain(R"((\d{1,2}):([0-5]\d))");
+    static const std::regex plain(R"((\d{1,2}):([0-5]\d)())");
     static const std::regex withSeconds(R"((\d{1,2}):([0-5]\d):([0-5]\d))");
-    static const std::regex twelve(R"((1[0-2]|[1-9]):([0-5]\d) (AM|PM))");
+    static const std::regex twelve(R"((1[0-2]|[1-9]):([0-5]\d)() (AM|PM))");
+    static const std::regex twelveWithSeconds(R"((1[0-2]|[1-9]):([0-5]\d):([0-5]\d) (AM|PM))");
     std::smatch m;
-    if (!std::regex_match(text, m, meridiem ? twelve : seconds ? withSeconds : plain)) {
+    const std::regex& form = meridiem ? (seconds ? twelveWithSeconds : twelve)
+                                      : (seconds ? withSeconds : plain);
+    if (!std::regex_match(text, m, form)) {
         return std::nullopt;
     }
     int hours = std::stoi(m[1]);
     if (meridiem) {
-        hours = hours % 12 + (m[3] == "PM" ? 12 : 0);
+        hours = hours % 12 + (m[4] == "PM" ? 12 : 0);
     }
     return (hours * 60 + std::stoi(m[2])) * 60 + (seconds ? std::stoi(m[3]) : 0);
 }
@@ -99,6 +102,7 @@ TEST(TableWriters, CsvAndJsonHoldEachRowsDatesTimesAndClock) {
         {"24-hour clock", false, false, false},
         {"12-hour clock with AM and PM", true, false, false},
         {"seconds, truncated", false, true, false},
+        {"seconds on the 12-hour clock with AM and PM", true, true, false},
         {"sunset-based counts: no half of the day", true, false, true},
     };
     for (const Variant& v : variants) {
@@ -208,6 +212,17 @@ TEST(TableWriters, FormsOfOneTime) {
     };
     for (const auto& row : withSeconds) {
         EXPECT_EQ(FormatHoursWithSeconds(row.Hours), row.Text) << row.Name;
+    }
+    // The text table's 12-hour form keeps its hours 0 to 12.
+    EXPECT_EQ(FormatHoursWithSeconds(13.5, true), "1:30:00");
+    EXPECT_EQ(FormatHoursWithSeconds(0.25, true), "0:15:00");
+    EXPECT_EQ(FormatHoursWithSeconds(24.25, true), "12:15:00");
+    const std::pair<long long, const char*> twelveWithSeconds[] = {
+        {0, "12:00:00 AM"}, {47166, "1:06:06 PM"}, {43199, "11:59:59 AM"},
+        {-1, "11:59:59 PM"}, {86400 + 61, "12:01:01 AM"},
+    };
+    for (const auto& [seconds, text] : twelveWithSeconds) {
+        EXPECT_EQ(TwelveHourClock(seconds, true), text) << seconds;
     }
     EXPECT_THROW(FormatHoursWithSeconds(std::nan("")), EInvalidOp);
     const std::pair<int, const char*> twelveHours[] = {

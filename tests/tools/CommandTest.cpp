@@ -418,6 +418,9 @@ TEST(TableCommand, NextPrayerForMecca) {
         RunInProcess({"--city", "Mecca", "--from", "2025-06-01", "--days", "2", "--format", "csv"});
     ASSERT_EQ(days.ExitCode, 0) << days.Err;
     const auto rows = CsvRows(days.Out);
+    const RunResult twelveHourDays = RunInProcess(
+        {"--city", "Mecca", "--from", "2025-06-01", "--days", "2", "--format", "csv", "--12h"});
+    const auto twelveHourRows = CsvRows(twelveHourDays.Out);
     struct Row {
         const char* At;
         const char* Name;
@@ -443,6 +446,10 @@ TEST(TableCommand, NextPrayerForMecca) {
             std::snprintf(left, sizeof left, "in %d min", minutesLeft);
         }
         EXPECT_EQ(text.Out, std::string(row.Name) + " " + time + " (" + left + ")\n");
+        // On the 12-hour clock, with its half of the day as the csv writes it.
+        EXPECT_EQ(RunInProcess({"--city", "Mecca", "--next", "--at", row.At, "--12h"}).Out,
+                  std::string(row.Name) + " " + twelveHourRows[row.Day][row.Field] + " (" + left +
+                      ")\n");
 
         const RunResult json =
             RunInProcess({"--city", "Mecca", "--next", "--at", row.At, "--format", "json"});
