@@ -666,6 +666,36 @@ void ApplyClock(const TArguments& a, TableRequest& request, const TCityEntry* ci
     request.TimeZone = EscapeControls(request.Clock.Name());
 }
 
+// An ISO 8601 date-time holds an offset of 00:00 to 23:59 (and seconds); a clock a day or more
+// from UTC (--zone 25, a TZ rule of -24) can only be written in UTC. Refused where a time would
+// be written on such a clock: the rows' days with --iso-times, --next's days in json.
+void CheckIsoOffsets(const TableRequest& request) {
+    const bool localIso = request.IsoTimes && !request.IsoTimesUtc;
+    const bool nextIso = request.Next && request.Format == OutputFormat::Json;
+    if (!localIso && !nextIso) {
+        return;
+    }
+    constexpr int64_t day = 86400;  // seconds
+    const int32_t first = request.Next ? (request.HasAt ? request.AtFixed : request.FirstFixed) - 1
+                                       : request.FirstFixed - 1;
+    const int32_t last = request.Next ? first + 4 : request.FirstFixed + request.DayCount;
+    std::vector<int> offsets = {request.Clock.OffsetAt(SecondsOfFixed(first))};
+    for (const TimeZoneRules::Change& change :
+         request.Clock.Changes(SecondsOfFixed(first) - day, SecondsOfFixed(last) + day)) {
+        offsets.push_back(change.After);
+    }
+    for (const int offset : offsets) {
+        if (offset <= -day || offset >= day) {
+            const std::string why = "the clock's offset " + OffsetText(offset) +
+                                    " has no ISO 8601 form (-23:59 to +23:59)";
+            if (localIso) {
+                RejectOption("--iso-times", why + "; --iso-times=utc writes the instants in UTC");
+            }
+            RejectOption("--next --format json", why);
+        }
+    }
+}
+
 // --next's moment and the days to compute: --at, --from/--days, or the week of --date or of
 // today.
 void ApplyDays(const TArguments& a, TableRequest& request, TDateTime today) {
@@ -707,6 +737,7 @@ void ApplyDays(const TArguments& a, TableRequest& request, TDateTime today) {
         request.DayCount = week.Count;
         request.MarkedRow = FixedFromDateTime(s.Date) - week.First;
     }
+    CheckIsoOffsets(request);
 }
 
 }  // namespace

@@ -309,6 +309,11 @@ TEST(TableArguments, TimeZones) {
     EXPECT_EQ(Parse({"--tz", "local"}).TimeZone, "America/Santiago");
     setenv("TZ", "Nowhere/Atlantis", 1);
     EXPECT_THROW(Parse({"--tz", "local"}), EUsageError);
+    // A rule a day ahead of UTC reads, but its offset has no ISO 8601 form.
+    setenv("TZ", "XXX-24", 1);
+    EXPECT_EQ(Parse({"--tz", "local"}).Clock.OffsetAt(0), 86400);
+    EXPECT_THROW(Parse({"--tz", "local", "--iso-times"}), EUsageError);
+    EXPECT_TRUE(Parse({"--tz", "local", "--iso-times=utc"}).IsoTimesUtc);
     unsetenv("TZ");
     EXPECT_FALSE(Parse({"--tz", "local"}).TimeZone.empty());
     if (saved != nullptr) {
