@@ -112,7 +112,8 @@ struct RowTimes {
 // those of a fixed zone of that day; a time whose instant lies on the other side of a change
 // of the clock (only an event after midnight on the night of a change) is then moved by the
 // change, so that every shown time is the wall-clock reading at its instant. Sunset-based
-// rows keep their counts. `times` receives one entry per row.
+// rows keep their counts. A date the clock leaves out altogether (Samoa's 30 December 2011)
+// keeps its row, with no time that occurs. `times` receives one entry per row.
 std::vector<TimetableDay> ComputeClockedDays(TimetableEngine& engine,
                                              const TimetableSettings& settings,
                                              const TableClock& clock, int32_t firstFixed, int count,

@@ -148,7 +148,9 @@ class TimetableEngine {
     // degrees of latitude and from PrayerTimes beyond; a dawn or dusk that does not occur, or
     // whose final refinement fails ("Bogus time"), gives the safety offset alone. Each time
     // carries the date on which its event falls (TimetableDay::EventHours, EventMinutes,
-    // DayOffset). A row whose Umm al-Qura conversion does not complete has HijriValid false
+    // DayOffset). A zone more than 12 hours from the place's mean time (+14 at 157 degrees
+    // west) reads the astronomy of the solar day before or after the row's date, so that the
+    // row's times fall on its own date. A row whose Umm al-Qura conversion does not complete has HijriValid false
     // and no Hijri text. Errors of the astronomy propagate: EConvertError for a row outside
     // years 1 to 9999, ERangeError for a calculation method outside CalcMethods(), EInvalidOp
     // for an Umm al-Qura month found to have other than 29 or 30 days. The Hijri dates come
