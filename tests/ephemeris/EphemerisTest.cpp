@@ -248,15 +248,11 @@ TEST_F(EphemerisStartUp, EnvironmentVariableDoesNotRedirectTheLibrary) {
 }
 
 TEST_F(EphemerisStartUp, FolderBesideTheExecutableIsPreferredWhenItHoldsData) {
-    std::error_code ec;
-    const fs::path beside = fs::read_symlink("/proc/self/exe").parent_path() / "ephemeris";
-    ASSERT_FALSE(fs::exists(beside, ec)) << "leftover " << beside;
     EXPECT_EQ(DefaultEphemerisFolder(), PackagedEphemerisFolder());
-    fs::create_directories(beside / "data");
+    const orvandel::test::DataBesideProgram beside;
     EXPECT_EQ(DefaultEphemerisFolder(), PackagedEphemerisFolder()) << "an empty folder is skipped";
-    std::ofstream(beside / "data" / "semo_18.se1").put('\0');
-    EXPECT_EQ(DefaultEphemerisFolder(), beside / "data");
-    fs::remove_all(beside, ec);
+    std::ofstream(beside.Path() / "semo_18.se1").put('\0');
+    EXPECT_EQ(DefaultEphemerisFolder(), beside.Path());
 }
 
 TEST_F(EphemerisStartUp, FirstUseStartsTheLibrary) {
