@@ -158,20 +158,26 @@ TEST(SkyEvents, BadInputGivesTheEmptyRecordAndLeavesLaterEventsAlone) {
 }
 
 TEST(SkyEvents, FlagMismatchGivesTheEmptyRecord) {
-    // Only the files of 1800 to 2399: for 1750 the library answers on its built-in theory
-    // instead of the files asked for.
+    // The files of 1200 to 2399 and nothing behind them: once the files of 1200 are gone after
+    // they were found good, the library answers 1750 on its built-in theory instead of the
+    // files asked for.
     std::string pattern = (fs::temp_directory_path() / "orvandel-tvk-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    for (const char* name : {"sepl_18.se1", "semo_18.se1"})
+    for (const char* name : {"sepl_12.se1", "semo_12.se1", "sepl_18.se1", "semo_18.se1"})
         fs::create_symlink(PackagedEphemerisFolder() / name, fs::path(pattern) / name);
-    StartEphemeris(pattern);
+    StartEphemeris(pattern, pattern);
     ASSERT_EQ(EphemerisFlag(), EphemerisSwiss);
     const TTvkLocation& mecca = UmAlQuraSource();
-    for (const double day : {EncodeDate(1750, 4, 9), EncodeDate(2024, 4, 9)}) {
-        const bool covered = day > EncodeDate(1800, 1, 1);
-        EXPECT_EQ(mecca.EventOnDay(BodySun, EventSet, day, false, true).IsEmpty(), !covered);
-        EXPECT_EQ(mecca.ComputeEvent(BodyMoon, EventSet, day, false).IsEmpty(), !covered);
-        EXPECT_EQ(mecca.ComputePosition(BodySun, false, day + 0.5, false).IsEmpty(), !covered);
+    for (const bool gone : {false, true}) {
+        for (const char* name : {"sepl_12.se1", "semo_12.se1"})
+            if (gone)
+                fs::remove(fs::path(pattern) / name);
+        for (const double day : {EncodeDate(1750, 4, 9), EncodeDate(2024, 4, 9)}) {
+            const bool covered = !gone || day > EncodeDate(1800, 1, 1);
+            EXPECT_EQ(mecca.EventOnDay(BodySun, EventSet, day, false, true).IsEmpty(), !covered);
+            EXPECT_EQ(mecca.ComputeEvent(BodyMoon, EventSet, day, false).IsEmpty(), !covered);
+            EXPECT_EQ(mecca.ComputePosition(BodySun, false, day + 0.5, false).IsEmpty(), !covered);
+        }
     }
     StartEphemeris();
     fs::remove_all(pattern);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -159,52 +160,52 @@ TEST_F(EphemerisStartUp, DamagedFallbackFolderLeavesTheBuiltInTheory) {
     EXPECT_TRUE(notice.starts_with("Ephemeris: de406.eph in " + first.Path().string() +
                                    " failed the start-up check ("))
         << notice;
-    EXPECT_TRUE(notice.ends_with("); using the built-in theory of the ephemeris library instead."))
+    EXPECT_TRUE(notice.ends_with(
+        "); using the built-in theory of the ephemeris library for 1800 to 2399 instead."))
         << notice;
     std::array<double, 6> xx{};
     EXPECT_EQ(EphemerisCalcUt(Jd20240409, 1, xx), EphemerisBuiltIn);
 }
 
-TEST_F(EphemerisStartUp, RangeEndsWhereTheSourceStopsAnswering) {
-    // Inside the range the library answers on the chosen flag; beyond a bounded end it does
-    // not (a missing file, a file that failed, or the end of the built-in theory). A file's
-    // data reach up to two months beyond its block of years, and the library uses them only
-    // while that file is open, so the range ends with the block.
+TEST_F(EphemerisStartUp, RangeEndsWhereNoSourceAnswers) {
+    // Inside the range some source answers on its own flag; beyond a bounded end the start-up's
+    // choice is asked and fails (a missing file, or the end of the built-in theory, 28 February
+    // -3001 to 29 April 3003). A file's data reach up to two months beyond its block of years,
+    // and the library uses them only while that file is open, so the range ends with the block.
     struct Row {
         const char* name;
         std::vector<std::pair<std::string, Content>> files;  // none: the packaged folder
+        bool packagedBehind;      // the packaged folder is the fallback folder
         int firstYear, lastYear;  // of the range's ends, proleptic Gregorian
-        bool firstBounded;        // the library stops answering before the first day
+        bool firstBounded;        // the start-up's choice fails before the first day
     };
     const auto L = Content::Linked, R = Content::Random;
     const Row rows[] = {
-        {"packaged files", {}, -1, 5399, false},
-        {"built-in theory", {{"semo_18.se1", L}}, -3001, 3003, true},
-        {"one block", {{"sepl_18.se1", L}, {"semo_18.se1", L}}, 1800, 2399, true},
-        {"three blocks",
-         {{"sepl_12.se1", L},
-          {"semo_12.se1", L},
-          {"sepl_18.se1", L},
-          {"semo_18.se1", L},
-          {"sepl_24.se1", L},
-          {"semo_24.se1", L}},
-         1200,
-         2999,
+        {"packaged files", {}, false, -3001, 5399, false},
+        {"built-in theory", {{"semo_18.se1", L}}, true, -3001, 3003, true},
+        {"one block", {{"sepl_18.se1", L}, {"semo_18.se1", L}}, false, -3001, 3003, true},
+        {"one block, the packaged files behind it",
+         {{"sepl_18.se1", L}, {"semo_18.se1", L}},
+         true,
+         -3001,
+         5399,
          true},
-        {"a gap ends the run",
+        {"a block after the built-in theory's end",
          {{"sepl_18.se1", L}, {"semo_18.se1", L}, {"sepl_30.se1", L}, {"semo_30.se1", L}},
-         1800,
-         2399,
+         false,
+         -3001,
+         3599,
          true},
-        {"a damaged block ends the run",
+        {"a damaged block before it",
          {{"sepl_18.se1", L},
           {"semo_18.se1", L},
           {"sepl_24.se1", R},
           {"semo_24.se1", L},
           {"sepl_30.se1", L},
           {"semo_30.se1", L}},
-         1800,
-         2399,
+         false,
+         -3001,
+         3599,
          true},
     };
     for (const Row& row : rows) {
@@ -212,20 +213,27 @@ TEST_F(EphemerisStartUp, RangeEndsWhereTheSourceStopsAnswering) {
         TempFolder folder;
         for (const auto& [name, content] : row.files)
             PutFile(folder.Path(), name, content);
-        StartEphemeris(row.files.empty() ? PackagedEphemerisFolder() : folder.Path());
-        EXPECT_EQ(EphemerisNotice(), "");
+        if (row.files.empty())
+            StartEphemeris(PackagedEphemerisFolder());
+        else
+            StartEphemeris(folder.Path(),
+                           row.packagedBehind ? PackagedEphemerisFolder() : folder.Path());
         const TEphemerisRange range = EphemerisRange();
         EXPECT_EQ(EphemerisRevJul(range.First).Year, row.firstYear);
         EXPECT_EQ(EphemerisRevJul(range.Last).Year, row.lastYear);
-        // Inside first: after it has read a damaged file the library fails until restarted.
-        std::array<double, 6> xx{};
+        // The flag of the source that answered, after the computation that chose it.
+        const auto answeredOnItsFlag = [](double jd, int32_t body) {
+            std::array<double, 6> xx{};
+            const int32_t answered = EphemerisCalcUt(jd, body, xx);
+            return answered == EphemerisFlag();
+        };
         for (const double jd : {range.First, range.Last})
             for (const int32_t body : {0, 1})
-                EXPECT_EQ(EphemerisCalcUt(jd, body, xx), EphemerisFlag());
+                EXPECT_TRUE(answeredOnItsFlag(jd, body)) << jd;
         for (const int32_t body : {0, 1}) {
-            EXPECT_NE(EphemerisCalcUt(range.Last + 90, body, xx), EphemerisFlag());
+            EXPECT_FALSE(answeredOnItsFlag(range.Last + 90, body));
             if (row.firstBounded) {
-                EXPECT_NE(EphemerisCalcUt(range.First - 90, body, xx), EphemerisFlag());
+                EXPECT_FALSE(answeredOnItsFlag(range.First - 90, body));
             }
         }
         EXPECT_TRUE(range.Covers(range.First, range.Last));
@@ -235,6 +243,124 @@ TEST_F(EphemerisStartUp, RangeEndsWhereTheSourceStopsAnswering) {
     // The packaged files reach back beyond the first Hijri year.
     StartEphemeris(PackagedEphemerisFolder());
     EXPECT_LT(EphemerisRange().First, JulianDayOf(622, 7, 16));
+}
+
+TEST_F(EphemerisStartUp, EachBlockOfYearsTakesTheFirstSourceThatAnswersThere) {
+    // The folder of files first, the packaged folder behind it (or nothing), the built-in theory
+    // last: a missing or damaged pair of files gives way for its own 600 years only, with one
+    // sentence naming the file and what is used instead.
+    enum class Used { Folder, Packaged };
+    struct Probe {
+        int year;
+        int32_t flag;
+        Used folder;  // the built-in theory counts as the folder of the start-up
+    };
+    struct Row {
+        const char* name;
+        std::vector<std::pair<std::string, Content>> files;  // over every packaged pair linked
+        bool allBlocks;       // start from every packaged pair of 0 to 5399, linked
+        bool packagedBehind;  // else nothing but the built-in theory
+        std::vector<Probe> probes;
+        std::string noticeStart, noticeEnd;  // of the one sentence; both empty: no notice
+    };
+    const auto L = Content::Linked, T = Content::Truncated, R = Content::Random;
+    const Probe in2024{2024, EphemerisSwiss, Used::Folder};
+    const std::string using24 = "; using sepl_24.se1 and semo_24.se1 in {packaged} instead.";
+    const Row rows[] = {
+        {"truncated sepl_24.se1 among complete files",
+         {{"sepl_24.se1", T}},
+         true,
+         true,
+         {{1750, EphemerisSwiss, Used::Folder},
+          in2024,
+          {2450, EphemerisSwiss, Used::Packaged},
+          {3050, EphemerisSwiss, Used::Folder}},
+         "Ephemeris: sepl_24.se1 in {folder} failed the check (Ephemeris file {folder}/sepl_24.se1",
+         using24},
+        {"random semo_24.se1",
+         {{"sepl_18.se1", L}, {"semo_18.se1", L}, {"sepl_24.se1", L}, {"semo_24.se1", R}},
+         false,
+         true,
+         {in2024, {2450, EphemerisSwiss, Used::Packaged}},
+         "Ephemeris: semo_24.se1 in {folder} failed the check (Ephemeris file {folder}/semo_24.se1",
+         using24},
+        {"only the 1800 pair",
+         {{"sepl_18.se1", L}, {"semo_18.se1", L}},
+         false,
+         true,
+         {{2450, EphemerisSwiss, Used::Packaged}, in2024},
+         "Ephemeris: sepl_24.se1 and semo_24.se1 are not in {folder}",
+         using24},
+        {"only the 1800 pair, nothing behind it",
+         {{"sepl_18.se1", L}, {"semo_18.se1", L}},
+         false,
+         false,
+         {{2450, EphemerisBuiltIn, Used::Folder}, in2024},
+         "Ephemeris: sepl_24.se1 and semo_24.se1 are not in {folder}",
+         "; using the built-in theory of the ephemeris library for 2400 to 2999 instead."},
+        {"no moon file for 2400",
+         {{"sepl_18.se1", L}, {"semo_18.se1", L}, {"sepl_24.se1", L}},
+         false,
+         true,
+         {{2450, EphemerisSwiss, Used::Packaged}},
+         "Ephemeris: semo_24.se1 is not in {folder}",
+         using24},
+        {"complete files",
+         {},
+         true,
+         true,
+         {{1750, EphemerisSwiss, Used::Folder}, in2024, {2450, EphemerisSwiss, Used::Folder}},
+         "",
+         ""},
+    };
+    std::vector<std::string> allPairs;
+    for (int century = 0; century < 54; century += 6)
+        for (const char* stem : {"sepl", "semo"})
+            allPairs.push_back(std::string(stem) + (century < 10 ? "_0" : "_") +
+                               std::to_string(century) + ".se1");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder;
+        for (const std::string& name : row.allBlocks ? allPairs : std::vector<std::string>{}) {
+            const bool replaced =
+                std::any_of(row.files.begin(), row.files.end(),
+                            [&name](const auto& file) { return file.first == name; });
+            if (!replaced)
+                PutFile(folder.Path(), name, Content::Linked);
+        }
+        for (const auto& [name, content] : row.files)
+            PutFile(folder.Path(), name, content);
+        StartEphemeris(folder.Path(),
+                       row.packagedBehind ? PackagedEphemerisFolder() : folder.Path());
+        const uint64_t changes = EphemerisSourceChanges();
+        for (const Probe& probe : row.probes) {
+            SCOPED_TRACE(probe.year);
+            std::array<double, 6> xx{};
+            for (const int32_t body : {0, 1})
+                EXPECT_EQ(EphemerisCalcUt(JulianDayOf(probe.year, 3, 1), body, xx), probe.flag)
+                    << EphemerisErrorText();
+            EXPECT_EQ(EphemerisFlag(), probe.flag);
+            EXPECT_EQ(EphemerisFolder(),
+                      probe.folder == Used::Folder ? folder.Path() : PackagedEphemerisFolder());
+        }
+        EXPECT_EQ(EphemerisSourceChanges(), changes) << "no answer was given up";
+        std::string noticeStart = row.noticeStart, noticeEnd = row.noticeEnd;
+        for (std::string* text : {&noticeStart, &noticeEnd})
+            for (const auto& [key, value] :
+                 {std::pair<std::string, std::string>{"{folder}", folder.Path().string()},
+                  {"{packaged}", PackagedEphemerisFolder().string()}})
+                for (auto at = text->find(key); at != std::string::npos; at = text->find(key))
+                    text->replace(at, key.size(), value);
+        const std::string notice = EphemerisNotice();
+        if (noticeStart.empty()) {
+            EXPECT_EQ(notice, "");
+            continue;
+        }
+        EXPECT_TRUE(notice.starts_with(noticeStart)) << notice;
+        EXPECT_TRUE(notice.ends_with(noticeEnd)) << notice;
+        // One sentence, however many computations those years had.
+        EXPECT_EQ(notice.find("Ephemeris:", 1), std::string::npos) << notice;
+    }
 }
 
 TEST_F(EphemerisStartUp, EnvironmentVariableDoesNotRedirectTheLibrary) {
@@ -248,15 +374,11 @@ TEST_F(EphemerisStartUp, EnvironmentVariableDoesNotRedirectTheLibrary) {
 }
 
 TEST_F(EphemerisStartUp, FolderBesideTheExecutableIsPreferredWhenItHoldsData) {
-    std::error_code ec;
-    const fs::path beside = fs::read_symlink("/proc/self/exe").parent_path() / "ephemeris";
-    ASSERT_FALSE(fs::exists(beside, ec)) << "leftover " << beside;
     EXPECT_EQ(DefaultEphemerisFolder(), PackagedEphemerisFolder());
-    fs::create_directories(beside / "data");
+    const orvandel::test::DataBesideProgram beside;
     EXPECT_EQ(DefaultEphemerisFolder(), PackagedEphemerisFolder()) << "an empty folder is skipped";
-    std::ofstream(beside / "data" / "semo_18.se1").put('\0');
-    EXPECT_EQ(DefaultEphemerisFolder(), beside / "data");
-    fs::remove_all(beside, ec);
+    std::ofstream(beside.Path() / "semo_18.se1").put('\0');
+    EXPECT_EQ(DefaultEphemerisFolder(), beside.Path());
 }
 
 TEST_F(EphemerisStartUp, FirstUseStartsTheLibrary) {
@@ -303,7 +425,7 @@ TEST_F(EphemerisStartUp, SourceGivenUpDuringARunGivesWayInTheStartUpOrder) {
         {true, EphemerisBuiltIn, folder.Path().string(),
          " Ephemeris: sepl_18.se1 and semo_18.se1 in " + packaged +
              " failed the check of its answers (it gave no sunset at X); using the built-in "
-             "theory of the ephemeris library instead."},
+             "theory of the ephemeris library for 1800 to 2399 instead."},
         {false, EphemerisBuiltIn, folder.Path().string(),
          " Ephemeris: the built-in theory of the ephemeris library failed the check of its "
          "answers (it gave no sunset at X); no other source is left."},
@@ -326,4 +448,33 @@ TEST_F(EphemerisStartUp, SourceGivenUpDuringARunGivesWayInTheStartUpOrder) {
         EXPECT_EQ(EphemerisCalcUt(Jd20240409, 1, xx), row.flag) << EphemerisErrorText();
     }
     EXPECT_EQ(EphemerisSourceChanges() - changes, 2u);
+}
+
+TEST_F(EphemerisStartUp, SourceGivenUpForTheYearsOfItsAnswerOnly) {
+    // Files for 1800 to 2999 beside the program: a wrong answer for 2450 gives up the files of
+    // 2400 and names them; 1800 to 2399 stay on the folder's files.
+    TempFolder folder;
+    for (const char* name : {"sepl_18.se1", "semo_18.se1", "sepl_24.se1", "semo_24.se1"})
+        PutFile(folder.Path(), name, Content::Linked);
+    StartEphemeris(folder.Path());
+    const uint64_t changes = EphemerisSourceChanges();
+    std::array<double, 6> xx{};
+    ASSERT_EQ(EphemerisCalcUt(JulianDayOf(2450, 3, 1), 1, xx), EphemerisSwiss);
+    ASSERT_EQ(EphemerisFolder(), folder.Path());
+    EXPECT_TRUE(EphemerisSourceFailed("gave no sunset at X"));
+    EXPECT_EQ(EphemerisNotice(), "Ephemeris: sepl_24.se1 and semo_24.se1 in " +
+                                     folder.Path().string() +
+                                     " failed the check of its answers (it gave no sunset at "
+                                     "X); using sepl_24.se1 and semo_24.se1 in " +
+                                     PackagedEphemerisFolder().string() + " instead.");
+    EXPECT_EQ(EphemerisSourceChanges() - changes, 1u) << "answers kept before are dropped";
+    const struct {
+        int year;
+        fs::path folder;
+    } probes[] = {{2450, PackagedEphemerisFolder()}, {2024, folder.Path()}};
+    for (const auto& probe : probes) {
+        SCOPED_TRACE(probe.year);
+        EXPECT_EQ(EphemerisCalcUt(JulianDayOf(probe.year, 3, 1), 1, xx), EphemerisSwiss);
+        EXPECT_EQ(EphemerisFolder(), probe.folder);
+    }
 }

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/SaudiIslamic.h"
@@ -129,6 +130,109 @@ TEST(Fuzz, DamagedEphemerisFilesGiveTheSameHijriDatesOrWarn) {
         "warned (%d of them with the same dates), %d changed a date and warned\n",
         damages.size(), FirstYear, FirstYear + YearCount - 1, same, warned, warnedSame,
         warned - warnedSame);
+}
+
+// The Umm al-Qura month starts of the AH years First to Last.
+std::vector<int32_t> MonthStartsOf(int32_t first, int32_t last) {
+    std::vector<int32_t> starts;
+    for (int32_t year = first; year <= last; ++year)
+        for (int32_t month = 1; month <= 12; ++month)
+            starts.push_back(FixedFromUmAlQura(year, month, 1));
+    return starts;
+}
+
+TEST(DamagedEphemeris, AFileBesideTheProgramCostsOnlyItsOwnYears) {
+    // Files beside the program, the packaged ones behind them: where a pair of 600 years is
+    // missing or damaged, the packaged pair gives the Hijri dates of those years, and one
+    // sentence names the file; the years of the files that are fine keep them.
+    struct Row {
+        const char* name;
+        bool allPairs;        // every pair of 0 to 5399, else the 1800 pair
+        TDamage damage;       // Offset: set that byte; past the end: keep the first half
+        std::string notice;   // {beside} and {packaged} replaced; ... matches anything
+        const char* earlier;  // the sentence the years before 1800 add; nullptr: none
+    };
+    constexpr std::uintmax_t Truncate = UINTMAX_MAX;
+    const std::string using24 = "; using sepl_24.se1 and semo_24.se1 in {packaged} instead.";
+    const Row rows[] = {
+        {"truncated sepl_24.se1",
+         true,
+         {"sepl_24.se1", Truncate, 0},
+         "Ephemeris: sepl_24.se1 in {beside} failed the check (Ephemeris file "
+         "{beside}/sepl_24.se1 is damaged...)" +
+             using24,
+         nullptr},
+        {"only the 1800 pair",
+         false,
+         {},
+         "Ephemeris: sepl_24.se1 and semo_24.se1 are not in {beside}" + using24,
+         " Ephemeris: sepl_12.se1 and semo_12.se1 are not in {beside}; using sepl_12.se1 and "
+         "semo_12.se1 in {packaged} instead."},
+        // Passes the check in the middle of its years (2700), and gives a moonset in 2450 an
+        // hour off.
+        {"semo_24.se1 byte 2760 set to 0x09",
+         true,
+         {"semo_24.se1", 2760, 0x09},
+         "Ephemeris: sepl_24.se1 and semo_24.se1 in {beside} failed the check of its answers (it "
+         "gave the moonset at Mecca as 2450-08-08 ...)" +
+             using24,
+         nullptr},
+    };
+    // AH 1884 and 1885 run from 2449 to 2451; AH 1163 from 1749 to 1750.
+    StartEphemeris(PackagedEphemerisFolder());
+    const std::vector<int32_t> packaged2450 = MonthStartsOf(1884, 1885);
+    const std::vector<int32_t> packaged1750 = MonthStartsOf(1163, 1163);
+    ASSERT_EQ(std::count(packaged2450.begin(), packaged2450.end(), 0), 0);
+    ASSERT_EQ(std::count(packaged1750.begin(), packaged1750.end(), 0), 0);
+    const auto matches = [](const std::string& text, std::string pattern, const fs::path& beside) {
+        for (const auto& [key, value] :
+             {std::pair<std::string, std::string>{"{beside}", beside.string()},
+              {"{packaged}", PackagedEphemerisFolder().string()}})
+            for (auto at = pattern.find(key); at != std::string::npos; at = pattern.find(key))
+                pattern.replace(at, key.size(), value);
+        const std::size_t gap = pattern.find("...");
+        if (gap == std::string::npos)
+            return text == pattern;
+        return text.size() >= pattern.size() - 3 && text.starts_with(pattern.substr(0, gap)) &&
+               text.ends_with(pattern.substr(gap + 3));
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::DataBesideProgram beside;
+        for (int century = 0; century < 54; century += 6) {
+            if (!row.allPairs && century != 18)
+                continue;
+            for (const char* stem : {"sepl", "semo"}) {
+                char name[16];
+                std::snprintf(name, sizeof name, "%s_%02d.se1", stem, century);
+                const fs::path packaged = PackagedEphemerisFolder() / name;
+                if (name != row.damage.File) {
+                    fs::create_symlink(packaged, beside.Path() / name);
+                    continue;
+                }
+                fs::copy_file(packaged, beside.Path() / name);
+                if (row.damage.Offset == Truncate) {
+                    fs::resize_file(beside.Path() / name, fs::file_size(packaged) / 2);
+                    continue;
+                }
+                std::fstream file(beside.Path() / name,
+                                  std::ios::in | std::ios::out | std::ios::binary);
+                file.seekp(static_cast<std::streamoff>(row.damage.Offset));
+                file.put(static_cast<char>(row.damage.Byte));
+            }
+        }
+        StartEphemeris();  // as the program starts: the folder beside it, the packaged behind
+        ASSERT_EQ(EphemerisFolder(), beside.Path());
+        EXPECT_EQ(MonthStartsOf(1884, 1885), packaged2450);
+        const std::string notice = EphemerisNotice();
+        EXPECT_TRUE(matches(notice, row.notice, beside.Path())) << notice;
+        EXPECT_EQ(MonthStartsOf(1163, 1163), packaged1750);
+        EXPECT_TRUE(matches(EphemerisNotice(), notice + (row.earlier != nullptr ? row.earlier : ""),
+                            beside.Path()))
+            << EphemerisNotice();
+        StartEphemeris(PackagedEphemerisFolder());  // lets go of the files before they go
+    }
+    StartEphemeris();
 }
 
 }  // namespace
