@@ -19,7 +19,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
@@ -39,6 +38,7 @@
 #include "ui/Colors.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/FileReplacement.h"
 #include "ui/mainPrayerUI.h"
 
 namespace orvandel {
@@ -290,6 +290,13 @@ std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
 
 QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
                                OutputFormat format) const {
+    if (!TDayRun{first, count}.Fits()) {
+        return CivilFixedRange.Contains(first)
+                   ? tr("the %n days from %1 pass %2", nullptr, count)
+                         .arg(FromUtf8(IsoDateText(first)),
+                              FromUtf8(IsoDateText(CivilFixedRange.Max)))
+                   : tr("the days asked for lie outside the years 1 to 9999");
+    }
     TableOutputOptions options = OutputOptions();
     options.StampUtc = SystemClockNow().Seconds;
     std::string text;
@@ -298,14 +305,10 @@ QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }
-    // Written whole or not at all: the file appears only when every byte reached it.
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size ||
-        !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    // Written whole or not at all: the file appears only when every byte reached the disk.
+    // (QSaveFile of Qt 6.4 puts a file in place whose buffered bytes it failed to write.)
+    TFileReplacement file(path);
+    return file.Write(text) && file.Commit() ? QString() : file.Error();
 }
 
 void TTimetableMenu::SaveAs() {
@@ -340,7 +343,7 @@ void TTimetableMenu::SaveAs() {
     }
     if (const QString error = SaveTo(path, first, count, format); !error.isEmpty()) {
         QMessageBox::warning(&FForm, QStringLiteral("Save timetable"),
-                             QStringLiteral("The timetable could not be saved to %1: %2")
+                             tr("The timetable could not be saved to %1: %2")
                                  .arg(QDir::toNativeSeparators(path), error));
     }
 }

@@ -76,8 +76,10 @@ class TTimetableMenu : public QObject {
     int MonthLength() const;
     // Writes `count` days from the fixed date `first` on the window's settings and clock to
     // `path`, as orvandel-table writes them for the same settings. Returns an empty text when
-    // the file was written, else what failed (nothing is left behind then).
-    QString SaveTo(const QString& path, int32_t first, int count, OutputFormat format) const;
+    // the file was written, else what failed ("the disk is full"); a file of that name is then
+    // as it was before, and nothing else is left behind.
+    [[nodiscard]] QString SaveTo(const QString& path, int32_t first, int count,
+                                 OutputFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
     // page. Both draw text and lines on a printer already set up (a file, a printer of the
