@@ -91,6 +91,15 @@ bool TFileReplacement::Write(std::string_view bytes) {
     return FError.isEmpty();
 }
 
+void TFileReplacement::FailCutShort() {
+    const char probe = '\n';
+    if (FError.isEmpty() &&
+        (::lseek(FHandle, 0, SEEK_END) < 0 || ::write(FHandle, &probe, 1) != 1)) {
+        Fail(FileErrorText(errno));
+    }
+    Fail(Tr("the file was not written completely"));
+}
+
 bool TFileReplacement::Commit() {
     if (FError.isEmpty() && ::fsync(FHandle) != 0) {
         Fail(FileErrorText(errno));

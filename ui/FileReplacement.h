@@ -31,6 +31,10 @@ class TFileReplacement {
 
     // Appends `bytes`; false, with Error(), when not all of them reached the file.
     bool Write(std::string_view bytes);
+    // For a writer that wrote Path() itself and left it cut short: records why, as the system
+    // answers a further byte at the file's end ("the disk is full"), or that the file was not
+    // written completely when that byte is taken.
+    void FailCutShort();
     // Flushes the file to the disk and renames it over the target; false, with Error(), when
     // any step fails or a failure came before. The new file is gone after a failure.
     bool Commit();

@@ -1,6 +1,6 @@
 // The timetable's context menu as a user reaches it: a right click or the menu keys, the moves
 // by a week, the copied week against the command's csv, and the printed week and month read
-// back from a PDF, and what saving says when the file cannot be written.
+// back from a PDF, and what saving and printing say when the file cannot be written.
 #include <sys/resource.h>
 
 #include <QAction>
@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -401,9 +402,16 @@ class TimetableMenuTest : public QObject {
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
         const TPrintToPdf answer(pdf);
+        QString said;
+        const TDialogAnswer<QMessageBox> message([&](QMessageBox* box) {
+            said = box->text();
+            box->accept();
+        });
         TTimetableMenu& menu = *form->TimetableMenu;
         (month ? menu.PrintMonthAction : menu.PrintAction)->trigger();
         QVERIFY(answer.Answered());
+        QVERIFY2(!message.Answered(), qPrintable(said));
+        QCOMPARE(FilesIn(folder.path()), QStringList{QStringLiteral("timetable.pdf")});
         const QString printed = PdfText(pdf);
         QVERIFY2(printed.contains(title), qPrintable(printed));
         // The text's runs of blanks come back as one.
@@ -473,6 +481,55 @@ class TimetableMenuTest : public QObject {
             QVERIFY2(
                 columns[3].toInt() <= TImageList::Width && columns[4].toInt() <= TImageList::Height,
                 qPrintable(line));
+        }
+    }
+
+    // A print to a PDF file on a full disk says so and names the file; a file of that name
+    // stays as it was, and nothing is left behind.
+    void printFailuresAreNamed_data() {
+        QTest::addColumn<bool>("month");
+        QTest::addColumn<bool>("earlier");  // over a PDF printed before
+        QTest::newRow("the month to a new file") << true << false;
+        QTest::newRow("the week over an earlier print") << false << true;
+    }
+    void printFailuresAreNamed() {
+        QFETCH(bool, month);
+        QFETCH(bool, earlier);
+        const auto form = ShowForm();
+        QAction* print =
+            month ? form->TimetableMenu->PrintMonthAction : form->TimetableMenu->PrintAction;
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
+        QByteArray before;
+        if (earlier) {
+            const TPrintToPdf answer(pdf);
+            print->trigger();
+            QFile file(pdf);
+            QVERIFY(answer.Answered() && file.open(QIODevice::ReadOnly));
+            before = file.readAll();
+            QVERIFY(PdfText(pdf).contains(QStringLiteral("Prayer times")));
+        }
+        const QStringList files = FilesIn(folder.path());
+        QString said;
+        {
+            const TFileSizeLimit limit(FullDiskBytes);
+            QVERIFY(limit.Set());
+            const TPrintToPdf answer(pdf);
+            const TDialogAnswer<QMessageBox> message([&](QMessageBox* box) {
+                said = box->text();
+                box->accept();
+            });
+            print->trigger();
+            QVERIFY(answer.Answered());
+            QVERIFY(message.Answered());
+        }
+        QCOMPARE(said, QStringLiteral("The timetable could not be printed to %1: the disk is full")
+                           .arg(QDir::toNativeSeparators(pdf)));
+        QCOMPARE(FilesIn(folder.path()), files);
+        if (earlier) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
         }
     }
 };
