@@ -128,7 +128,8 @@ struct TimeZoneRules::PosixRule {
         int A = 0, B = 0, C = 0;
         int Time = 7200;
     };
-    int StdOffset = 0;  // east of UTC
+    std::string StdName, DstName;  // abbreviations, without the <> of quoted ones
+    int StdOffset = 0;             // east of UTC
     bool HasDst = false;
     int DstOffset = 0;
     Date Start, End;
@@ -219,14 +220,14 @@ public:
 
     bool Parse(TimeZoneRules::PosixRule& rule) {
         int west = 0;
-        if (!Name() || !Offset(west, 24)) {
+        if (!Name(rule.StdName) || !Offset(west, 24)) {
             return false;
         }
         rule.StdOffset = -west;
         if (AtEnd()) {
             return true;
         }
-        if (!Name()) {
+        if (!Name(rule.DstName)) {
             return false;
         }
         rule.HasDst = true;
@@ -257,21 +258,16 @@ private:
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
     static bool IsAlpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-    // "CET" (three letters or more) or "<+03>" (three or more of letters, digits, + and -).
-    bool Name() {
-        size_t length = 0;
-        if (Take('<')) {
-            while (IsAlpha(Peek()) || IsDigit(Peek()) || Peek() == '+' || Peek() == '-') {
-                ++pos_;
-                ++length;
-            }
-            return Take('>') && length >= 3;
-        }
-        while (IsAlpha(Peek())) {
+    // "CET" (three letters or more) or "<+03>" (three or more of letters, digits, + and -),
+    // into `name` without the <>.
+    bool Name(std::string& name) {
+        const bool quoted = Take('<');
+        const size_t start = pos_;
+        while (IsAlpha(Peek()) || (quoted && (IsDigit(Peek()) || Peek() == '+' || Peek() == '-'))) {
             ++pos_;
-            ++length;
         }
-        return length >= 3;
+        name = std::string(text_.substr(start, pos_ - start));
+        return (!quoted || Take('>')) && name.size() >= 3;
     }
 
     // An unsigned number of 1 to `digits` digits, at most `max`.
@@ -464,6 +460,14 @@ TimeZoneRules::TimeZoneRules(std::vector<int64_t> transitions, std::vector<Perio
       rule_(std::move(rule)) {}
 
 TimeZoneRules::~TimeZoneRules() = default;
+
+std::string PosixRuleAbbreviations(std::string_view text) {
+    TimeZoneRules::PosixRule rule;
+    if (!PosixRuleParser(text).Parse(rule)) {
+        return {};
+    }
+    return rule.HasDst ? rule.StdName + "/" + rule.DstName : rule.StdName;
+}
 
 std::shared_ptr<const TimeZoneRules> TimeZoneRules::FromPosixRule(std::string_view text) {
     auto rule = std::make_shared<PosixRule>();

@@ -45,6 +45,12 @@ int YearOfSeconds(int64_t seconds);
 // The text with every control character written as \xHH, so that it shows on one line.
 std::string EscapeControls(std::string_view text);
 
+// The abbreviations a POSIX TZ rule names, without the <> of quoted ones: the standard and
+// the daylight-saving one joined by "/" ("GMT/BST" for "GMT0BST,M3.5.0/1,M10.5.0"), the one
+// abbreviation of a rule without daylight saving ("+03" for "<+03>-3"); empty for a text that
+// TimeZoneRules::FromPosixRule refuses.
+std::string PosixRuleAbbreviations(std::string_view text);
+
 class TimeZoneRules {
 public:
     struct Change {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QFrame>
@@ -19,7 +20,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
@@ -27,6 +28,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/TimeZone.h"
 #include "timetable/CityCatalogue.h"
@@ -39,6 +41,7 @@
 #include "ui/Colors.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/FileReplacement.h"
 #include "ui/mainPrayerUI.h"
 
 namespace orvandel {
@@ -112,6 +115,25 @@ void DrawPanel(QPainter& painter, const TForm1& form) {
         clock->style()->drawControl(QStyle::CE_CheckBox, &option, &painter, clock);
         painter.restore();
     }
+}
+
+// Whether the PDF file at `path` ends as a whole one does: "startxref", the offset of its
+// cross-reference table and "%%EOF", with the table at that offset. A file cut short, or one
+// that lost bytes on the way, fails one of these.
+bool IsCompletePdf(const QString& path) {
+    constexpr qint64 tailBytes = 64;  // the trailer's last lines
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const qint64 size = file.size();
+    if (!file.seek(std::max<qint64>(0, size - tailBytes))) {
+        return false;
+    }
+    static const QRegularExpression end(QStringLiteral("startxref\\s+(\\d{1,15})\\s+%%EOF\\s*\\z"));
+    const QRegularExpressionMatch match = end.match(QString::fromLatin1(file.read(tailBytes)));
+    const qint64 table = match.captured(1).toLongLong();
+    return match.hasMatch() && table < size && file.seek(table) && file.read(4) == "xref";
 }
 
 }  // namespace
@@ -290,6 +312,13 @@ std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
 
 QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
                                OutputFormat format) const {
+    if (!TDayRun{first, count}.Fits()) {
+        return CivilFixedRange.Contains(first)
+                   ? tr("the %n days from %1 pass %2", nullptr, count)
+                         .arg(FromUtf8(IsoDateText(first)),
+                              FromUtf8(IsoDateText(CivilFixedRange.Max)))
+                   : tr("the days asked for lie outside the years 1 to 9999");
+    }
     TableOutputOptions options = OutputOptions();
     options.StampUtc = SystemClockNow().Seconds;
     std::string text;
@@ -298,14 +327,10 @@ QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }
-    // Written whole or not at all: the file appears only when every byte reached it.
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size ||
-        !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    // Written whole or not at all: the file appears only when every byte reached the disk.
+    // (QSaveFile of Qt 6.4 puts a file in place whose buffered bytes it failed to write.)
+    TFileReplacement file(path);
+    return file.Write(text) && file.Commit() ? QString() : file.Error();
 }
 
 void TTimetableMenu::SaveAs() {
@@ -340,7 +365,7 @@ void TTimetableMenu::SaveAs() {
     }
     if (const QString error = SaveTo(path, first, count, format); !error.isEmpty()) {
         QMessageBox::warning(&FForm, QStringLiteral("Save timetable"),
-                             QStringLiteral("The timetable could not be saved to %1: %2")
+                             tr("The timetable could not be saved to %1: %2")
                                  .arg(QDir::toNativeSeparators(path), error));
     }
 }
@@ -363,12 +388,15 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
     return y + line;
 }
 
-void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
+QString TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
     // The panel's fonts are sized in points and its layout in the window's pixels: on a
     // printer of the window's resolution both keep their proportions when scaled to the page.
     // The print stays vector text and lines; the resolution only sets its unit of length.
     printer.setResolution(FForm.logicalDpiY());
-    QPainter painter(&printer);
+    return PrintThrough(printer, [&](QPainter& painter) { DrawWeek(painter, printer); });
+}
+
+void TTimetableMenu::DrawWeek(QPainter& painter, const QPrinter& printer) const {
     // The digit images as they are, not as JPEG: their edges stay sharp and the file small.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const QRect page = PrintArea(printer);
@@ -394,10 +422,14 @@ void TTimetableMenu::PrintWeekTo(QPrinter& printer) const {
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FForm.RzLabel3->text());
 }
 
-void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
+QString TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
     const std::vector<TimetableDay> rows = MonthRows();
+    return PrintThrough(printer, [&](QPainter& painter) { DrawMonth(painter, printer, rows); });
+}
+
+void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
+                               const std::vector<TimetableDay>& rows) const {
     const TimetableSettings settings = FForm.ReadSettings();
-    QPainter painter(&printer);
     const QRect page = PrintArea(printer);
     const QString title = QStringLiteral("Prayer times, ") + FromUtf8(MonthYearText(settings.Date));
     const int top = DrawHeader(painter, page, title);
@@ -453,25 +485,69 @@ void TTimetableMenu::PrintMonthTo(QPrinter& printer) const {
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FForm.RzLabel3->text());
 }
 
+QString TTimetableMenu::PrintThrough(QPrinter& printer,
+                                     const std::function<void(QPainter&)>& draw) const {
+    const QString target = printer.outputFileName();
+    std::optional<TFileReplacement> file;
+    if (!target.isEmpty()) {
+        file.emplace(target);
+        if (!file->Error().isEmpty()) {
+            return file->Error();
+        }
+        printer.setOutputFileName(file->Path());
+    }
+    const auto named = qScopeGuard([&] {
+        if (file) {
+            printer.setOutputFileName(target);
+        }
+    });
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return tr("printing could not start");
+    }
+    draw(painter);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return tr("the printer reported an error");
+    }
+    if (!file) {
+        return {};
+    }
+    // The print engine does not say whether its writes reached the file (it writes PDF to
+    // every file): the file itself shows whether it is whole.
+    if (!IsCompletePdf(file->Path())) {
+        file->FailCutShort();
+    }
+    return file->Commit() ? QString() : file->Error();
+}
+
+void TTimetableMenu::PrintWithDialog(const QString& title, QPrinter& printer,
+                                     QString (TTimetableMenu::*printTo)(QPrinter&) const) {
+    QPrintDialog dialog(&printer, &FForm);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (const QString error = (this->*printTo)(printer); !error.isEmpty()) {
+        const QString file = printer.outputFileName();
+        QMessageBox::warning(&FForm, title,
+                             file.isEmpty() ? tr("The timetable could not be printed on %1: %2")
+                                                  .arg(printer.printerName(), error)
+                                            : tr("The timetable could not be printed to %1: %2")
+                                                  .arg(QDir::toNativeSeparators(file), error));
+    }
+}
+
 void TTimetableMenu::PrintWeek() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("prayer-times-week"));
-    QPrintDialog dialog(&printer, &FForm);
-    dialog.setWindowTitle(QStringLiteral("Print week"));
-    if (dialog.exec() == QDialog::Accepted) {
-        PrintWeekTo(printer);
-    }
+    PrintWithDialog(QStringLiteral("Print week"), printer, &TTimetableMenu::PrintWeekTo);
 }
 
 void TTimetableMenu::PrintMonth() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("prayer-times-month"));
     printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, &FForm);
-    dialog.setWindowTitle(QStringLiteral("Print month"));
-    if (dialog.exec() == QDialog::Accepted) {
-        PrintMonthTo(printer);
-    }
+    PrintWithDialog(QStringLiteral("Print month"), printer, &TTimetableMenu::PrintMonthTo);
 }
 
 }  // namespace orvandel

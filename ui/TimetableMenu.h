@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,15 +77,19 @@ class TTimetableMenu : public QObject {
     int MonthLength() const;
     // Writes `count` days from the fixed date `first` on the window's settings and clock to
     // `path`, as orvandel-table writes them for the same settings. Returns an empty text when
-    // the file was written, else what failed (nothing is left behind then).
-    QString SaveTo(const QString& path, int32_t first, int count, OutputFormat format) const;
+    // the file was written, else what failed ("the disk is full"); a file of that name is then
+    // as it was before, and nothing else is left behind.
+    [[nodiscard]] QString SaveTo(const QString& path, int32_t first, int count,
+                                 OutputFormat format) const;
 
     // The week as the window draws it under a header; the month as a list on one portrait
     // page. Both draw text and lines on a printer already set up (a file, a printer of the
     // dialog), at least 10 mm inside the sheet's edges; the week first sets the printer's
-    // resolution to the window's.
-    void PrintWeekTo(QPrinter& printer) const;
-    void PrintMonthTo(QPrinter& printer) const;
+    // resolution to the window's. Return an empty text when printed, else what failed. A print
+    // to a file replaces the file only once the print is complete: after a failure a file of
+    // that name is as it was before, and nothing else is left behind.
+    [[nodiscard]] QString PrintWeekTo(QPrinter& printer) const;
+    [[nodiscard]] QString PrintMonthTo(QPrinter& printer) const;
 
   private:
     // What the writers need besides the rows: the window's settings, its place and clock.
@@ -98,6 +103,18 @@ class TTimetableMenu : public QObject {
     void SaveAs();
     void PrintWeek();
     void PrintMonth();
+    // Asks for a printer in the print dialog titled `title`, prints on it with `printTo` and
+    // says what failed.
+    void PrintWithDialog(const QString& title, QPrinter& printer,
+                         QString (TTimetableMenu::*printTo)(QPrinter&) const);
+    // Begins painting on the printer, draws with `draw` and ends; to a file, through a
+    // TFileReplacement. Returns an empty text when printed, else what failed.
+    QString PrintThrough(QPrinter& printer, const std::function<void(QPainter&)>& draw) const;
+    // The pages of PrintWeekTo and PrintMonthTo (the month's `rows`) on a painter begun on
+    // `printer`.
+    void DrawWeek(QPainter& painter, const QPrinter& printer) const;
+    void DrawMonth(QPainter& painter, const QPrinter& printer,
+                   const std::vector<TimetableDay>& rows) const;
     // Draws the title and the place and options lines at the top of `page`; returns the
     // height they take.
     int DrawHeader(QPainter& painter, const QRect& page, const QString& title) const;

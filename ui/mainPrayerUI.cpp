@@ -589,12 +589,16 @@ TableClock TForm1::ChooseClock(const TimetableSettings& settings) {
     const QString name =
         zone ? FromUtf8(EscapeControls(zone->Name()))
              : (FCity != nullptr ? FromUtf8(std::string(FCity->IanaZone)) : QStringLiteral("zone"));
+    // A POSIX rule of TZ ("GMT0BST,M3.5.0/1,M10.5.0") is named by its abbreviations
+    // ("GMT/BST"), which fit the box where the rule would be cut; the tool tip keeps the rule.
+    const std::string abbreviations = zone ? PosixRuleAbbreviations(zone->Name()) : std::string();
+    const QString caption = abbreviations.empty() ? name : FromUtf8(abbreviations);
     const int textWidth = cbLocalClock->width() -
                           cbLocalClock->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr,
                                                              cbLocalClock) -
                           2 * CaptionGap;
     cbLocalClock->setText(
-        QFontMetrics(cbLocalClock->font()).elidedText(name, Qt::ElideMiddle, textWidth));
+        QFontMetrics(cbLocalClock->font()).elidedText(caption, Qt::ElideMiddle, textWidth));
     cbLocalClock->setToolTip(FClockProblem.isEmpty()
                                  ? name + QStringLiteral(": times on this zone's clock, daylight "
                                                          "saving included; unchecked, on the "

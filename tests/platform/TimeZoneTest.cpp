@@ -175,6 +175,22 @@ TEST(TimeZoneRules, PosixRulesChangeAtTheirInstants) {
           "CET-1CEST,M3.5.0,M10.5.0/3x", "UTC0\n", "UTC0 "}) {
         SCOPED_TRACE(EscapeControls(bad));
         EXPECT_THROW(TimeZoneRules::FromPosixRule(bad), EUnknownZone);
+        EXPECT_EQ(PosixRuleAbbreviations(bad), "");
+    }
+}
+
+// A rule's abbreviations, standard time first, as a clock's short name.
+TEST(TimeZoneRules, PosixRulesNameTheirAbbreviations) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"GMT0BST,M3.5.0/1,M10.5.0", "GMT/BST"},
+        {"EST5EDT", "EST/EDT"},  // the US rule understood
+        {"<-02>2<-01>,M3.5.0/-1,M10.5.0/0", "-02/-01"},
+        {"<+03>-3", "+03"},
+        {"UTC0", "UTC"},
+        {"Europe/London", ""},  // a zone's name, no rule
+    };
+    for (const auto& [rule, abbreviations] : rows) {
+        EXPECT_EQ(PosixRuleAbbreviations(rule), abbreviations) << rule;
     }
 }
 

@@ -480,34 +480,40 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("tag");  // 0: a place typed by hand with GMT `typedZone`
         QTest::addColumn<int>("typedZone");
         QTest::addColumn<double>("date");
-        QTest::addColumn<QString>("zone");   // the box's text, empty: no box
-        QTest::addColumn<QString>("clock");  // the text under it
+        QTest::addColumn<QString>("zone");      // the box's text, empty: no box
+        QTest::addColumn<QString>("clock");     // the text under it
         QTest::addColumn<QList<int>>("later");  // minutes each row is later than on GMT
+        QTest::addColumn<QString>("tz");        // the computer's zone
         const QList<int> none(7, 0), hour(7, 60);
-        QTest::newRow("London in July: BST") << 76 << 0 << EncodeDate(2026, 7, 1)
-                                             << QStringLiteral("Europe/London")
-                                             << QStringLiteral("UTC+1") << hour;
+        const QString london = QStringLiteral("Europe/London");
+        QTest::newRow("London in July: BST")
+            << 76 << 0 << EncodeDate(2026, 7, 1) << london << QStringLiteral("UTC+1") << hour
+            << london;
         QTest::newRow("London in January: GMT")
-            << 76 << 0 << EncodeDate(2026, 1, 7) << QStringLiteral("Europe/London")
-            << QStringLiteral("UTC+0") << none;
+            << 76 << 0 << EncodeDate(2026, 1, 7) << london << QStringLiteral("UTC+0") << none
+            << london;
         QTest::newRow("London, the week the clocks go back")
-            << 76 << 0 << EncodeDate(2026, 10, 27) << QStringLiteral("Europe/London")
-            << QStringLiteral("UTC+1, Sun: UTC+0") << QList<int>{60, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("Sydney in its winter") << 92 << 0 << EncodeDate(2026, 7, 1)
-                                              << QStringLiteral("Australia/Sydney")
-                                              << QStringLiteral("UTC+10") << none;
+            << 76 << 0 << EncodeDate(2026, 10, 27) << london << QStringLiteral("UTC+1, Sun: UTC+0")
+            << QList<int>{60, 0, 0, 0, 0, 0, 0} << london;
+        QTest::newRow("Sydney in its winter")
+            << 92 << 0 << EncodeDate(2026, 7, 1) << QStringLiteral("Australia/Sydney")
+            << QStringLiteral("UTC+10") << none << london;
         QTest::newRow("Santiago in its summer")
             << 56 << 0 << EncodeDate(2027, 1, 6) << QStringLiteral("America/Santiago")
-            << QStringLiteral("UTC-3") << hour;
+            << QStringLiteral("UTC-3") << hour << london;
         QTest::newRow("Mecca: no box, as ever")
-            << 15 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+            << 15 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none << london;
         QTest::newRow("Tehran: no box, as ever")
-            << 24 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+            << 24 << 0 << EncodeDate(2026, 7, 1) << QString() << QString() << none << london;
         QTest::newRow("typed on the computer's standard offset")
-            << 0 << 0 << EncodeDate(2026, 7, 1) << QStringLiteral("Europe/London")
-            << QStringLiteral("UTC+1") << hour;
+            << 0 << 0 << EncodeDate(2026, 7, 1) << london << QStringLiteral("UTC+1") << hour
+            << london;
         QTest::newRow("typed on another offset: fixed")
-            << 0 << 2 << EncodeDate(2026, 7, 1) << QString() << QString() << none;
+            << 0 << 2 << EncodeDate(2026, 7, 1) << QString() << QString() << none << london;
+        // A POSIX rule of TZ is too long for the box: its abbreviations stand for it.
+        QTest::newRow("typed on a POSIX rule's standard offset")
+            << 0 << 0 << EncodeDate(2026, 7, 1) << QStringLiteral("GMT/BST")
+            << QStringLiteral("UTC+1") << hour << QStringLiteral("GMT0BST,M3.5.0/1,M10.5.0");
     }
     void placeClock() {
         QFETCH(int, tag);
@@ -516,9 +522,10 @@ class MainWindowTest : public QObject {
         QFETCH(QString, zone);
         QFETCH(QString, clock);
         QFETCH(QList<int>, later);
+        QFETCH(QString, tz);
         const QByteArray savedTz = qgetenv("TZ");
         const bool hadTz = qEnvironmentVariableIsSet("TZ");
-        qputenv("TZ", "Europe/London");
+        qputenv("TZ", tz.toUtf8());
         const auto restore = qScopeGuard([&] {
             hadTz ? qputenv("TZ", savedTz) : qunsetenv("TZ");
         });

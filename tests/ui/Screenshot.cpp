@@ -42,6 +42,7 @@ int main(int argc, char* argv[]) {
     }
     const orvandel::TDateTime today = orvandel::EncodeDate(year, month, day) + 14.5 / 24.0;
     bool saved = false;
+    bool printed = true;
     {
         QApplication application(argc, argv);
         std::string_view city, month, week;
@@ -106,13 +107,18 @@ int main(int argc, char* argv[]) {
         }
         saved = picture.save(QString::fromLocal8Bit(path), "PNG");
         // As the print dialog's "Print to File (PDF)" printer does.
-        const auto print = [&form](std::string_view file,
-                                   void (orvandel::TTimetableMenu::*printTo)(QPrinter&) const) {
+        using PrintTo = QString (orvandel::TTimetableMenu::*)(QPrinter&) const;
+        const auto print = [&form, &printed](std::string_view file, PrintTo printTo) {
             if (!file.empty()) {
                 QPrinter printer(QPrinter::HighResolution);
                 printer.setOutputFormat(QPrinter::PdfFormat);
                 printer.setOutputFileName(QString::fromUtf8(file.data(), qsizetype(file.size())));
-                (form.TimetableMenu->*printTo)(printer);
+                if (const QString error = (form.TimetableMenu->*printTo)(printer);
+                    !error.isEmpty()) {
+                    std::fprintf(stderr, "could not print to %.*s: %s\n",
+                                 static_cast<int>(file.size()), file.data(), qPrintable(error));
+                    printed = false;
+                }
             }
         };
         print(month, &orvandel::TTimetableMenu::PrintMonthTo);
@@ -122,7 +128,6 @@ int main(int argc, char* argv[]) {
     orvandel::StopEphemeris();
     if (!saved) {
         std::fprintf(stderr, "could not write %s\n", path);
-        return 1;
     }
-    return 0;
+    return saved && printed ? 0 : 1;
 }

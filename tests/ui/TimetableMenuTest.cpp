@@ -1,20 +1,26 @@
 // The timetable's context menu as a user reaches it: a right click or the menu keys, the moves
 // by a week, the copied week against the command's csv, and the printed week and month read
-// back from a PDF.
+// back from a PDF, and what saving and printing say when the file cannot be written.
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
+#include <optional>
 #include <sstream>
 
 #include "tests/ui/UiTestSupport.h"
@@ -73,6 +79,40 @@ QRect InkBox(const QImage& page) {
         }
     }
     return box;
+}
+
+// While it exists, no file of this process grows past `bytes`: a write beyond that fails with
+// EFBIG, as a write to a full disk fails. SIGXFSZ, which would end the process, is ignored
+// meanwhile.
+class TFileSizeLimit {
+  public:
+    explicit TFileSizeLimit(rlim_t bytes) : FHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+        if (::getrlimit(RLIMIT_FSIZE, &FOld) == 0) {
+            rlimit low = FOld;
+            low.rlim_cur = std::min(bytes, FOld.rlim_max);
+            FSet = ::setrlimit(RLIMIT_FSIZE, &low) == 0;
+        }
+    }
+    ~TFileSizeLimit() {
+        if (FSet) {
+            ::setrlimit(RLIMIT_FSIZE, &FOld);
+        }
+        std::signal(SIGXFSZ, FHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+    bool Set() const { return FSet; }
+
+  private:
+    void (*FHandler)(int);
+    rlimit FOld{};
+    bool FSet = false;
+};
+constexpr rlim_t FullDiskBytes = 100;  // less than any table or print
+
+// The files of a folder, hidden ones included.
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 // A text without its iCalendar time stamp, the one line that names the moment of writing.
@@ -278,19 +318,70 @@ class TimetableMenuTest : public QObject {
                  WithoutStamp(RunCommand(command)));
     }
 
-    // A file that cannot be written, or times a calendar cannot hold, are named, and nothing
-    // is left behind.
+    // A file that cannot be written, days the calendar does not hold and times a calendar
+    // file cannot place are named; a file of that name stays as it was, and nothing is left
+    // behind.
+    void saveFailuresAreNamed_data() {
+        QTest::addColumn<QString>("name");       // in a new folder
+        QTest::addColumn<QByteArray>("before");  // the file's bytes before, null: no file
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<bool>("sunset");
+        QTest::addColumn<double>("from");  // the first day, 0: the shown week
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("cause");
+        const int csv = int(OutputFormat::Csv);
+        QTest::newRow("a folder that does not exist")
+            << "missing/week.csv" << QByteArray() << false << false << 0.0 << 7 << csv
+            << "No such file or directory";
+        QTest::newRow("a full disk, a new file")
+            << "week.csv" << QByteArray() << true << false << 0.0 << 7 << csv << "the disk is full";
+        QTest::newRow("a full disk, over an earlier file")
+            << "week.csv" << QByteArray("Date,earlier week\n") << true << false << 0.0 << 7 << csv
+            << "the disk is full";
+        QTest::newRow("days past 9999-12-31")
+            << "days.csv" << QByteArray() << false << false << EncodeDate(9999, 12, 8) << 3660
+            << csv << "the 3660 days from 9999-12-08 pass 9999-12-31";
+        QTest::newRow("sunset-based counts as ics")
+            << "week.ics" << QByteArray() << false << true << 0.0 << 7 << int(OutputFormat::Ics)
+            << "sunset";
+    }
     void saveFailuresAreNamed() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, fullDisk);
+        QFETCH(bool, sunset);
+        QFETCH(double, from);
+        QFETCH(int, days);
+        QFETCH(int, format);
+        QFETCH(QString, cause);
         const auto form = ShowForm();
+        form->cbSunsetBased->setChecked(sunset);
         const TTimetableMenu& menu = *form->TimetableMenu;
         QTemporaryDir folder;
-        const QString nowhere = folder.filePath(QStringLiteral("missing/week.csv"));
-        QVERIFY(!menu.SaveTo(nowhere, menu.WeekStart(), 7, OutputFormat::Csv).isEmpty());
-        QVERIFY(!QFile::exists(nowhere));
-        form->cbSunsetBased->setChecked(true);
-        const QString sunset = folder.filePath(QStringLiteral("week.ics"));
-        QVERIFY(menu.SaveTo(sunset, menu.WeekStart(), 7, OutputFormat::Ics).contains(u"sunset"));
-        QVERIFY(!QFile::exists(sunset));
+        const QString path = folder.filePath(name);
+        if (!before.isNull()) {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(before) == before.size());
+        }
+        const QStringList files = FilesIn(folder.path());
+        const int32_t first = from == 0.0 ? menu.WeekStart() : FixedFromDateTime(from);
+        QString error;
+        {
+            std::optional<TFileSizeLimit> limit;
+            if (fullDisk) {
+                limit.emplace(FullDiskBytes);
+            }
+            QVERIFY(!limit || limit->Set());
+            error = menu.SaveTo(path, first, days, static_cast<OutputFormat>(format));
+        }
+        QVERIFY2(error.contains(cause), qPrintable(error));
+        QCOMPARE(FilesIn(folder.path()), files);
+        if (!before.isNull()) {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), before);
+        }
     }
 
     // Print... and Print month... on a "Print to File (PDF)" printer, on one page of a few
@@ -311,9 +402,16 @@ class TimetableMenuTest : public QObject {
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
         const TPrintToPdf answer(pdf);
+        QString said;
+        const TDialogAnswer<QMessageBox> message([&](QMessageBox* box) {
+            said = box->text();
+            box->accept();
+        });
         TTimetableMenu& menu = *form->TimetableMenu;
         (month ? menu.PrintMonthAction : menu.PrintAction)->trigger();
         QVERIFY(answer.Answered());
+        QVERIFY2(!message.Answered(), qPrintable(said));
+        QCOMPARE(FilesIn(folder.path()), QStringList{QStringLiteral("timetable.pdf")});
         const QString printed = PdfText(pdf);
         QVERIFY2(printed.contains(title), qPrintable(printed));
         // The text's runs of blanks come back as one.
@@ -383,6 +481,55 @@ class TimetableMenuTest : public QObject {
             QVERIFY2(
                 columns[3].toInt() <= TImageList::Width && columns[4].toInt() <= TImageList::Height,
                 qPrintable(line));
+        }
+    }
+
+    // A print to a PDF file on a full disk says so and names the file; a file of that name
+    // stays as it was, and nothing is left behind.
+    void printFailuresAreNamed_data() {
+        QTest::addColumn<bool>("month");
+        QTest::addColumn<bool>("earlier");  // over a PDF printed before
+        QTest::newRow("the month to a new file") << true << false;
+        QTest::newRow("the week over an earlier print") << false << true;
+    }
+    void printFailuresAreNamed() {
+        QFETCH(bool, month);
+        QFETCH(bool, earlier);
+        const auto form = ShowForm();
+        QAction* print =
+            month ? form->TimetableMenu->PrintMonthAction : form->TimetableMenu->PrintAction;
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
+        QByteArray before;
+        if (earlier) {
+            const TPrintToPdf answer(pdf);
+            print->trigger();
+            QFile file(pdf);
+            QVERIFY(answer.Answered() && file.open(QIODevice::ReadOnly));
+            before = file.readAll();
+            QVERIFY(PdfText(pdf).contains(QStringLiteral("Prayer times")));
+        }
+        const QStringList files = FilesIn(folder.path());
+        QString said;
+        {
+            const TFileSizeLimit limit(FullDiskBytes);
+            QVERIFY(limit.Set());
+            const TPrintToPdf answer(pdf);
+            const TDialogAnswer<QMessageBox> message([&](QMessageBox* box) {
+                said = box->text();
+                box->accept();
+            });
+            print->trigger();
+            QVERIFY(answer.Answered());
+            QVERIFY(message.Answered());
+        }
+        QCOMPARE(said, QStringLiteral("The timetable could not be printed to %1: the disk is full")
+                           .arg(QDir::toNativeSeparators(pdf)));
+        QCOMPARE(FilesIn(folder.path()), files);
+        if (earlier) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
         }
     }
 };
