@@ -1,5 +1,6 @@
 #include "ui/DateField.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
@@ -53,6 +54,13 @@ std::optional<TDateTime> IncMonths(TDateTime value, int months) {
         return std::nullopt;
     }
     return target + SerialTime(value);
+}
+
+QString LongDateText(TDateTime value) {
+    //: The tokens of the program's date format: dddd the day's name, d the day, mmmm the
+    //: month's name, yyyy the year.
+    const QString format = QCoreApplication::translate("TDateField", "dddd d mmmm yyyy");
+    return QString::fromStdString(FormatDateTime(format.toStdString(), value));
 }
 
 TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {

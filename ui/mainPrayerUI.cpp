@@ -239,7 +239,7 @@ void TForm1::BuildOptionsRow() {
 // The timetable: the date column and the six prayer columns side by side, and the footnote
 // under them.
 void TForm1::BuildTimetablePanel() {
-    RzPanel1 = new QFrame(this);
+    RzPanel1 = new TTimetablePanel(*this, this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
     RzPanel1->setGeometry(158, 47, 620, 297);
     // The panel takes the focus for the timetable's menu keys; the grids take no input.
@@ -528,6 +528,7 @@ void TForm1::RefreshTimetable() {
     const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);
     FClock = clock;
     StoreTimetable(table);
+    RzPanel1->ShowWeek(settings);
     ShowClock(table, times);
     ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     Grid->update();
