@@ -3,15 +3,21 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
+#include <map>
 #include <utility>
 #include <vector>
 
+#include "ui/CityList.h"
 #include "ui/DrawGrid.h"
 #include "ui/TimetablePanel.h"
 
 namespace orvandel {
 
 namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A rectangle of `widget` on the screen, where assistive technology places things.
 QRect OnScreen(const QWidget* widget, const QRect& place) {
@@ -333,9 +339,196 @@ QAccessibleInterface* TTimetableCellAccessible::table() const {
     return &FTable;
 }
 
+// ---- The city list ---------------------------------------------------------------------
+
+class TCityListAccessible;
+
+// A group's caption (item -1), with the group's shown cities as its children while it is open,
+// or one city.
+class TCityItemAccessible : public TPartAccessible {
+  public:
+    TCityItemAccessible(TCityListAccessible& list, int group, int item)
+        : FList(list), FGroup(group), FItem(item) {}
+
+    bool isValid() const override;
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+  private:
+    const TCityList& List() const;
+    // The items of the open group that it shows, in order; none for a closed group.
+    std::vector<int> ShownItems() const;
+
+    TCityListAccessible& FList;
+    int FGroup, FItem;
+};
+
+class TCityListAccessible : public QAccessibleWidget {
+  public:
+    explicit TCityListAccessible(TCityList* list) : QAccessibleWidget(list, QAccessible::List) {}
+    ~TCityListAccessible() override {
+        for (const auto& [place, id] : FIds) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    const TCityList& List() const { return *static_cast<TCityList*>(widget()); }
+    // The interface of a group's caption (item -1) or of a city, made on first use.
+    TCityItemAccessible* Item(int group, int item) const {
+        const std::pair<int, int> place(group, item);
+        if (const auto found = FIds.find(place); found != FIds.end()) {
+            return static_cast<TCityItemAccessible*>(
+                QAccessible::accessibleInterface(found->second));
+        }
+        auto* part = new TCityItemAccessible(const_cast<TCityListAccessible&>(*this), group, item);
+        FIds.emplace(place, QAccessible::registerAccessibleInterface(part));
+        return part;
+    }
+
+    // The groups; the scroll bar is not read, the list scrolls to the chosen city itself.
+    int childCount() const override { return List().GroupCount(); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < List().GroupCount() ? Item(index, -1) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int g = 0; g < List().GroupCount(); ++g) {
+            if (child == Item(g, -1)) {
+                return g;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int g = 0; g < childCount(); ++g) {
+            QAccessibleInterface* group = child(g);
+            if (QAccessibleInterface* city = group->childAt(x, y)) {
+                return city;
+            }
+            if (group->rect().contains(x, y)) {
+                return group;
+            }
+        }
+        return nullptr;
+    }
+    // The chosen city of the open group while the list has the keyboard focus.
+    QAccessibleInterface* focusChild() const override {
+        if (!List().hasFocus()) {
+            return nullptr;
+        }
+        const int open = List().OpenGroup();
+        for (int i = 0; open >= 0 && i < List().ItemCount(open); ++i) {
+            if (List().IsSelected(open, i) && List().Item(open, i).Visible) {
+                return Item(open, i);
+            }
+        }
+        return nullptr;
+    }
+
+  private:
+    mutable std::map<std::pair<int, int>, QAccessible::Id> FIds;
+};
+
+const TCityList& TCityItemAccessible::List() const {
+    return FList.List();
+}
+
+bool TCityItemAccessible::isValid() const {
+    return FList.isValid();
+}
+
+QWindow* TCityItemAccessible::window() const {
+    return FList.window();
+}
+
+QAccessibleInterface* TCityItemAccessible::parent() const {
+    return FItem < 0 ? static_cast<QAccessibleInterface*>(&FList) : FList.Item(FGroup, -1);
+}
+
+std::vector<int> TCityItemAccessible::ShownItems() const {
+    std::vector<int> shown;
+    if (FItem >= 0 || !isValid() || !List().IsOpen(FGroup)) {
+        return shown;
+    }
+    for (int i = 0; i < List().ItemCount(FGroup); ++i) {
+        if (List().Item(FGroup, i).Visible) {
+            shown.push_back(i);
+        }
+    }
+    return shown;
+}
+
+QAccessibleInterface* TCityItemAccessible::child(int index) const {
+    const std::vector<int> shown = ShownItems();
+    return index >= 0 && index < static_cast<int>(shown.size()) ? FList.Item(FGroup, shown[index])
+                                                                : nullptr;
+}
+
+int TCityItemAccessible::childCount() const {
+    return static_cast<int>(ShownItems().size());
+}
+
+int TCityItemAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const std::vector<int> shown = ShownItems();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (child == FList.Item(FGroup, shown[i])) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+QString TCityItemAccessible::text(QAccessible::Text t) const {
+    if (t != QAccessible::Name || !isValid()) {
+        return QString();
+    }
+    return FromUtf8(FItem < 0 ? List().GroupInfo(FGroup).Caption
+                              : List().Item(FGroup, FItem).Caption);
+}
+
+QRect TCityItemAccessible::rect() const {
+    if (!isValid()) {
+        return QRect();
+    }
+    const QRect place = FItem < 0 ? List().CaptionRect(FGroup) : List().ItemRect(FGroup, FItem);
+    return place.isEmpty() ? QRect() : OnScreen(&List(), place);
+}
+
+QAccessible::State TCityItemAccessible::state() const {
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    const TCityList& list = List();
+    const QRect place = FItem < 0 ? list.CaptionRect(FGroup) : list.ItemRect(FGroup, FItem);
+    state.invisible = !list.isVisible() || place.isEmpty();
+    state.offscreen = !state.invisible && !list.rect().intersects(place);
+    if (FItem < 0) {
+        state.expandable = true;
+        state.expanded = list.IsOpen(FGroup);
+        state.collapsed = !list.IsOpen(FGroup);
+    } else {
+        state.selectable = true;
+        state.selected = list.IsSelected(FGroup, FItem);
+        state.focusable = true;
+        state.focused = list.hasFocus() && state.selected && list.IsOpen(FGroup);
+    }
+    return state;
+}
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String(TTimetablePanel::staticMetaObject.className())) {
         return new TTimetableAccessible(static_cast<TTimetablePanel*>(object));
+    }
+    if (className == QLatin1String(TCityList::staticMetaObject.className())) {
+        return new TCityListAccessible(static_cast<TCityList*>(object));
     }
     return nullptr;
 }

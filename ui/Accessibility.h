@@ -4,7 +4,9 @@
 // - the timetable's panel is a table of seven days by six prayers: each cell named by its time
 //   as shown ("4:46 AM"), each row headed by its day ("Wednesday 10 April 2024, 1 Shawwal
 //   1445"), each column by its prayer ("Fajr"), the chosen day's row selected, the panel's
-//   current cell focused while the panel has the keyboard focus.
+//   current cell focused while the panel has the keyboard focus;
+// - the city list is a list of the groups, each with its cities while it is open, the chosen
+//   city selected and focused while the list has the keyboard focus.
 // The widgets tell of their changes themselves (focus, selection, new texts).
 
 #include <functional>
@@ -19,7 +21,7 @@ void InstallAccessibility();
 
 // For a widget's focus-in handler: Qt tells assistive technology that the widget itself took the
 // focus only after the handler, so a part of the widget that is to have the accessible focus
-// (the current cell) is announced by `announce` once the events queued now are
+// (the current cell, the chosen city) is announced by `announce` once the events queued now are
 // delivered, while the widget still has the keyboard focus.
 void AnnounceAfterFocusIn(QWidget* widget, std::function<void()> announce);
 
