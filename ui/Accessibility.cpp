@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/CityList.h"
+#include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/TimetablePanel.h"
 
@@ -523,12 +524,64 @@ QAccessible::State TCityItemAccessible::state() const {
     return state;
 }
 
+// ---- The date field --------------------------------------------------------------------
+
+// The read-only date field, whose text and value read as the whole date: what it shows
+// ("Wed 10-Apr-2024") spoken letter group by letter group is no date.
+class TDateFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit TDateFieldAccessible(TDateField* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? Spoken() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text is the spoken date; there is no caret or selection to read in it.
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override {
+        return Spoken().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Spoken().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+
+  private:
+    QString Spoken() const { return LongDateText(static_cast<TDateField*>(widget())->Value()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String(TTimetablePanel::staticMetaObject.className())) {
         return new TTimetableAccessible(static_cast<TTimetablePanel*>(object));
     }
     if (className == QLatin1String(TCityList::staticMetaObject.className())) {
         return new TCityListAccessible(static_cast<TCityList*>(object));
+    }
+    if (className == QLatin1String(TDateField::staticMetaObject.className())) {
+        return new TDateFieldAccessible(static_cast<TDateField*>(object));
     }
     return nullptr;
 }

@@ -6,7 +6,8 @@
 //   1445"), each column by its prayer ("Fajr"), the chosen day's row selected, the panel's
 //   current cell focused while the panel has the keyboard focus;
 // - the city list is a list of the groups, each with its cities while it is open, the chosen
-//   city selected and focused while the list has the keyboard focus.
+//   city selected and focused while the list has the keyboard focus;
+// - the date field reads its value as a date ("Wednesday 10 April 2024").
 // The widgets tell of their changes themselves (focus, selection, new texts).
 
 #include <functional>

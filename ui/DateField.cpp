@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 
 namespace orvandel {
@@ -64,6 +65,7 @@ QString LongDateText(TDateTime value) {
 }
 
 TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {
+    InstallAccessibility();
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
     FButton->setArrowType(Qt::DownArrow);

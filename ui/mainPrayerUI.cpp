@@ -217,6 +217,7 @@ void TForm1::BuildOptionsRow() {
     RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
     edCalendar = new TDateField(this);
     edCalendar->setGeometry(190, 19, 111, 21);
+    RzLabel2->setBuddy(edCalendar);  // names the field for assistive technology
     edCalendar->setToolTip(
         QStringLiteral("Use Up/Down arrows to move by a day.\n"
                        "Use PageUp and PageDown to move by a month.\n"
@@ -298,6 +299,14 @@ void TForm1::BuildCoordinates() {
     Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
     spinElevation = new TSpinEdit(ElevationRange.Min, ElevationRange.Max, 10, 100, RzGroupBox3);
     spinElevation->setGeometry(547, 20, 64, 22);
+    // Each field is named by its label for assistive technology, not by the group's title;
+    // the zone's two fields share the label "GMT" and are told apart by their units.
+    Label8->setBuddy(spinDegLat);
+    Label9->setBuddy(spinDegLong);
+    Label10->setBuddy(spinHrsGmt);
+    Label2->setBuddy(spinElevation);
+    spinHrsGmt->setAccessibleName(tr("GMT hours"));
+    spinMinutGmt->setAccessibleName(tr("GMT minutes"));
     for (QAbstractSpinBox* box :
          {static_cast<QAbstractSpinBox*>(spinDegLat), static_cast<QAbstractSpinBox*>(spinDegLong),
           static_cast<QAbstractSpinBox*>(spinHrsGmt), static_cast<QAbstractSpinBox*>(spinMinutGmt),
