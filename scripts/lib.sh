@@ -25,9 +25,13 @@ PACKAGE_PACKAGES=(dpkg-dev debhelper lintian)
 # The tests (scripts/test): GoogleTest and GoogleMock, libical to read back the iCalendar
 # output, a virtual X server for the start/quit test, the validators of the installed desktop
 # files and manual pages, pdftotext to read the crash report printed to a PDF file, and the
-# package tools.
+# package tools. For what assistive technology reads: Qt's private headers (the window's tests
+# switch the offscreen platform's accessibility on), and for reading the window through the
+# accessibility bus a session bus (dbus-run-session), the AT-SPI bus launcher and registry, and
+# the system Python's pyatspi.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libical-dev python3
                xvfb xauth x11-utils
+               qt6-base-private-dev dbus at-spi2-core python3-pyatspi
                desktop-file-utils appstream man-db poppler-utils
                "${PACKAGE_PACKAGES[@]}")
 # The benchmarks (scripts/bench): Google Benchmark, the independent prayer-time library they

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 
 namespace orvandel {
@@ -22,6 +23,7 @@ TCityList::TCityList(QWidget* parent)
       FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
       FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal),
       FScrollBar(new QScrollBar(Qt::Vertical, this)) {
+    InstallAccessibility();
     for (const TCityGroupInfo& info : CityGroups()) {
         Group group{&info, {}, {}, false, FormGrayText};
         for (const TCityEntry& entry : CityCatalogue()) {
@@ -66,6 +68,7 @@ void TCityList::Open(int group) {
     FGroups[group].Open = true;
     UpdateScrollBar();
     update();
+    AnnounceGroupState(group);
     emit GroupOpened(group);
 }
 
@@ -76,6 +79,7 @@ void TCityList::Close(int group) {
     FGroups[group].Open = false;
     UpdateScrollBar();
     update();
+    AnnounceGroupState(group);
     emit GroupClosed(group);
 }
 
@@ -85,18 +89,87 @@ bool TCityList::IsSelected(int group, int item) const {
 
 void TCityList::SetSelected(int group, int item) {
     std::vector<bool>& selected = FGroups.at(group).Selected;
-    selected.at(item);  // range check before changing anything
+    const std::vector<bool> before = selected;
+    before.at(item);  // range check before changing anything
     selected.assign(selected.size(), false);
     selected[item] = true;
     if (const QRect place = ItemRect(group, item); !place.isEmpty()) {
         ScrollIntoView(place);
     }
     update();
+    if (before[item]) {
+        return;
+    }
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (before[i]) {
+            Announce(group, static_cast<int>(i), QAccessible::SelectionRemove);
+        }
+    }
+    Announce(group, item, QAccessible::Selection);
+    if (hasFocus() && IsOpen(group)) {
+        Announce(group, item, QAccessible::Focus);
+    }
 }
 
 void TCityList::ClearSelected(int group, int item) {
-    FGroups.at(group).Selected.at(item) = false;
+    const bool was = FGroups.at(group).Selected.at(item);
+    FGroups[group].Selected[item] = false;
     update();
+    if (was) {
+        Announce(group, item, QAccessible::SelectionRemove);
+    }
+}
+
+void TCityList::Announce(int group, int item, QAccessible::Event event) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* part = list != nullptr ? list->child(group) : nullptr;
+    if (part != nullptr && item >= 0) {
+        const Group& g = FGroups.at(group);
+        int shown = 0;  // the city's place among the group's shown cities
+        for (int i = 0; i < item; ++i) {
+            shown += g.Items[i]->Visible ? 1 : 0;
+        }
+        part = g.Open && g.Items.at(item)->Visible ? part->child(shown) : nullptr;
+    }
+    if (part != nullptr) {
+        QAccessibleEvent notice(part, event);
+        QAccessible::updateAccessibility(&notice);
+    }
+}
+
+// The caption's expanded state changed, and with it the cities it holds.
+void TCityList::AnnounceGroupState(int group) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    if (QAccessibleInterface* caption = list != nullptr ? list->child(group) : nullptr) {
+        QAccessible::State changed;
+        changed.expanded = true;
+        changed.collapsed = true;
+        QAccessibleStateChangeEvent state(caption, changed);
+        QAccessible::updateAccessibility(&state);
+        QAccessibleEvent reorder(caption, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
+}
+
+// The open group's chosen city takes the accessible focus with the list.
+void TCityList::AnnounceChosenCity() {
+    const int open = OpenGroup();
+    for (int i = 0; open >= 0 && i < ItemCount(open); ++i) {
+        if (IsSelected(open, i)) {
+            Announce(open, i, QAccessible::Focus);
+        }
+    }
+}
+
+void TCityList::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    AnnounceAfterFocusIn(this, [this] { AnnounceChosenCity(); });
 }
 
 void TCityList::SetCaptionColor(int group, const QColor& color) {

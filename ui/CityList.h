@@ -3,8 +3,11 @@
 // shows its visible cities, one row each, and is as tall as its rows. When the open group
 // makes the list taller than the widget, a vertical scroll bar appears at its right edge; the
 // wheel scrolls, and the selected city is scrolled into view. The list keeps the open and
-// selected state and raises events; what a choice does is up to the window.
+// selected state and raises events; what a choice does is up to the window. Assistive
+// technology reads it as a list of the groups, each holding its shown cities while it is open,
+// and is told when a group opens or closes and which city is chosen.
 
+#include <QAccessible>
 #include <QColor>
 #include <QWidget>
 #include <vector>
@@ -68,6 +71,7 @@ class TCityList : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -94,6 +98,11 @@ class TCityList : public QWidget {
     int RowWidth() const;  // the width left of the scroll bar
     void UpdateScrollBar();
     void ScrollIntoView(const QRect& place);
+    // Tells assistive technology of the caption (item -1) or the shown city; nothing while
+    // accessibility is off or for a city that is not shown.
+    void Announce(int group, int item, QAccessible::Event event);
+    void AnnounceGroupState(int group);
+    void AnnounceChosenCity();
 
     std::vector<Group> FGroups;
     Hit FPressed;

@@ -1,10 +1,12 @@
 #include "ui/DateField.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 
 namespace orvandel {
@@ -55,7 +57,15 @@ std::optional<TDateTime> IncMonths(TDateTime value, int months) {
     return target + SerialTime(value);
 }
 
+QString LongDateText(TDateTime value) {
+    //: The tokens of the program's date format: dddd the day's name, d the day, mmmm the
+    //: month's name, yyyy the year.
+    const QString format = QCoreApplication::translate("TDateField", "dddd d mmmm yyyy");
+    return QString::fromStdString(FormatDateTime(format.toStdString(), value));
+}
+
 TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {
+    InstallAccessibility();
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
     FButton->setArrowType(Qt::DownArrow);

@@ -21,6 +21,10 @@ std::optional<TDateTime> IncDays(TDateTime value, int days);
 // 31 December 9999.
 std::optional<TDateTime> IncMonths(TDateTime value, int months);
 
+// The day of `value` as read aloud, with the locale's full day and month names:
+// "Wednesday 10 April 2024". EConvertError outside years 1 to 9999.
+QString LongDateText(TDateTime value);
+
 class TDateField : public QLineEdit {
     Q_OBJECT
   public:

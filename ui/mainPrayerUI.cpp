@@ -217,6 +217,7 @@ void TForm1::BuildOptionsRow() {
     RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
     edCalendar = new TDateField(this);
     edCalendar->setGeometry(190, 19, 111, 21);
+    RzLabel2->setBuddy(edCalendar);  // names the field for assistive technology
     edCalendar->setToolTip(
         QStringLiteral("Use Up/Down arrows to move by a day.\n"
                        "Use PageUp and PageDown to move by a month.\n"
@@ -239,7 +240,7 @@ void TForm1::BuildOptionsRow() {
 // The timetable: the date column and the six prayer columns side by side, and the footnote
 // under them.
 void TForm1::BuildTimetablePanel() {
-    RzPanel1 = new QFrame(this);
+    RzPanel1 = new TTimetablePanel(*this, this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
     RzPanel1->setGeometry(158, 47, 620, 297);
     // The panel takes the focus for the timetable's menu keys; the grids take no input.
@@ -298,6 +299,14 @@ void TForm1::BuildCoordinates() {
     Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
     spinElevation = new TSpinEdit(ElevationRange.Min, ElevationRange.Max, 10, 100, RzGroupBox3);
     spinElevation->setGeometry(547, 20, 64, 22);
+    // Each field is named by its label for assistive technology, not by the group's title;
+    // the zone's two fields share the label "GMT" and are told apart by their units.
+    Label8->setBuddy(spinDegLat);
+    Label9->setBuddy(spinDegLong);
+    Label10->setBuddy(spinHrsGmt);
+    Label2->setBuddy(spinElevation);
+    spinHrsGmt->setAccessibleName(tr("GMT hours"));
+    spinMinutGmt->setAccessibleName(tr("GMT minutes"));
     for (QAbstractSpinBox* box :
          {static_cast<QAbstractSpinBox*>(spinDegLat), static_cast<QAbstractSpinBox*>(spinDegLong),
           static_cast<QAbstractSpinBox*>(spinHrsGmt), static_cast<QAbstractSpinBox*>(spinMinutGmt),
@@ -528,6 +537,7 @@ void TForm1::RefreshTimetable() {
     const Timetable table = ComputeClockedWeek(FEngine, settings, clock, times);
     FClock = clock;
     StoreTimetable(table);
+    RzPanel1->ShowWeek(settings);
     ShowClock(table, times);
     ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     Grid->update();

@@ -15,6 +15,7 @@
 #include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
 #include "ui/ImageList.h"
+#include "ui/TimetablePanel.h"
 
 class QCheckBox;
 class QFrame;
@@ -75,7 +76,7 @@ class TForm1 : public QWidget {
     // fixed offset of the GMT fields. Shown, with the zone's name, only where that clock has
     // daylight saving or differs from the fields, over the date column's header.
     QCheckBox* cbLocalClock;
-    QFrame* RzPanel1;
+    TTimetablePanel* RzPanel1;  // the timetable: the two grids, and the table read aloud
     TDrawGrid* ColCities;
     TDrawGrid* Grid;
     QLabel* RzLabel3;

@@ -29,6 +29,7 @@ if [ -z "${ORVANDEL_TEST_UNDER_XVFB:-}" ]; then
     ORVANDEL_TEST_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + $$ % 800)) "$0" "$@"
 fi
 
+source "$(dirname "${BASH_SOURCE[0]}")/quit_program.sh"
 unset QT_QPA_PLATFORM  # the real X11 platform, not the offscreen one the unit tests use
 if [ -n "$suppressions" ]; then
     export LSAN_OPTIONS="suppressions=$suppressions:${LSAN_OPTIONS:-}"
@@ -94,16 +95,5 @@ if [ "$signal" = HUP-ignored ]; then
         fail "SIGHUP is no longer ignored (SigIgn $ignored, SigCgt $caught)"
     signal=TERM
 fi
-kill -"$signal" "$pid"
-for _ in $(seq 1 200); do  # 20 s at most
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not quit within 20 s of SIG$signal"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "exit code $status"
-if grep -q -E "Sanitizer|runtime error|crash report" "$log"; then
-    fail "the program reported an error"
-fi
+quit_program "$pid" "$signal" "$log"
 echo "PASS: $program started, showed its window, read $ephedir and quit on SIG$signal with exit code 0"
