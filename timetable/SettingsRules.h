@@ -26,6 +26,8 @@ inline constexpr TFieldRange<int> ZoneMinutesRange{0, 59};           // the zone
 inline constexpr TFieldRange<int> ElevationRange{0, 9999};           // metres
 
 inline constexpr TFieldRange<int> RunDaysRange{1, 3660};  // days of one run (ten years)
+inline constexpr TFieldRange<int> AdjustMinutesRange{-60, 60};  // the user's minutes on a time
+inline constexpr TFieldRange<int> HijriAdjustRange{-2, 2};      // days the Hijri date moves
 // The civil dates every row can show: years 1 to 9999, as fixed dates.
 inline constexpr TFieldRange<int32_t> CivilFixedRange{1, 3652059};  // 0001-01-01..9999-12-31
 

@@ -79,8 +79,9 @@ std::string TwelveHourClock(long long seconds, bool withSeconds) {
     const long long hour = ofDay / 3600;                  // [0, 23]
     char buffer[24];
     if (withSeconds) {
-        std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld %s", hour % 12 == 0 ? 12 : hour % 12,
-                      ofDay / 60 % 60, ofDay % 60, hour < 12 ? "AM" : "PM");
+        std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld %s",
+                      hour % 12 == 0 ? 12 : hour % 12, ofDay / 60 % 60, ofDay % 60,
+                      hour < 12 ? "AM" : "PM");
     } else {
         std::snprintf(buffer, sizeof buffer, "%lld:%02lld %s", hour % 12 == 0 ? 12 : hour % 12,
                       ofDay / 60 % 60, hour < 12 ? "AM" : "PM");
@@ -107,13 +108,41 @@ std::string PlaceLine(const TimetableSettings& settings, std::string_view placeN
 
 std::string OptionsLine(const TimetableSettings& settings, bool seconds) {
     const TimetableSettings& s = settings;
-    return MethodName(s.CalcMethod) + ", Asr " + std::string(JuristicOf(s.Juristic).Caption) +
-           (s.AddSafetyTime ? ", safety time added" : ", no safety time") +
-           (s.RoundMinutes ? ", nearest minute" : ", minutes truncated") +
-           (seconds         ? ", times with seconds"
-            : s.TwelveHours ? ", 12-hour clock"
-                            : ", 24-hour clock") +
-           (s.SunsetBased ? ", sunset based" : "");
+    std::string line = MethodName(s.CalcMethod) + ", Asr " +
+                       std::string(JuristicOf(s.Juristic).Caption) +
+                       (s.AddSafetyTime ? ", safety time added" : ", no safety time") +
+                       (s.RoundMinutes ? ", nearest minute" : ", minutes truncated") +
+                       (seconds         ? ", times with seconds"
+                        : s.TwelveHours ? ", 12-hour clock"
+                                        : ", 24-hour clock") +
+                       (s.SunsetBased ? ", sunset based" : "");
+    if (const std::string adjustments = AdjustmentsText(s); !adjustments.empty()) {
+        line += ", ";
+        line += adjustments;
+    }
+    return line;
+}
+
+std::string AdjustmentsText(const TimetableSettings& settings) {
+    std::string text;
+    const auto add = [&text](std::string_view what, int value, std::string_view unit) {
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += what;
+        text += value > 0 ? " +" : " ";
+        text += std::to_string(value);
+        text += unit;
+    };
+    for (const TPrayerInfo& prayer : Prayers) {
+        if (const int minutes = settings.AdjustMinutes[prayer.Index]; minutes != 0) {
+            add(prayer.Name, minutes, " min");
+        }
+    }
+    if (const int days = settings.HijriAdjustDays; days != 0) {
+        add("Hijri date", days, std::abs(days) == 1 ? " day" : " days");
+    }
+    return text;
 }
 
 size_t TextWidth(std::string_view text) {

@@ -56,8 +56,11 @@ TPlaceName PlaceNameOf(const TimetableSettings& settings, const TCityEntry* city
 // time zone) when that is not empty.
 std::string PlaceLine(const TimetableSettings& settings, std::string_view placeName,
                       std::string_view clockName);
+// The user's adjustments, "Fajr +2 min, Isha -1 min, Hijri date +1 day"; empty without any.
+std::string AdjustmentsText(const TimetableSettings& settings);
 // "Umm Al-Qura, Asr Standard, safety time added, minutes truncated, 24-hour clock", with
-// ", sunset based" when so; `seconds` names the times with seconds instead of the clock.
+// ", sunset based" when so and the adjustments when any; `seconds` names the times with
+// seconds instead of the clock.
 std::string OptionsLine(const TimetableSettings& settings, bool seconds);
 
 // The columns a UTF-8 text takes in a terminal, counted as characters: a locale's month name

@@ -126,15 +126,14 @@ namespace {
 
 // The date-time of an event `offset` seconds east of UTC; ERangeError naming the event and,
 // as `form` ("local", "UTC"), the date-time its year cannot hold.
-std::string CheckedDateTime(std::string_view name, const TimetableDay& day, int64_t utc,
-                            int offset, std::string_view form) {
+std::string CheckedDateTime(std::string_view name, const TimetableDay& day, int64_t utc, int offset,
+                            std::string_view form) {
     const CivilTime local = CivilFromSeconds(utc + offset);
     if (local.Year < 0 || local.Year > 9999) {
-        throw ERangeError(std::string(name) + " of " + IsoDate(day) + ": the " +
-                          std::string(form) + " date-time " + std::to_string(local.Year) + "-" +
-                          Digits2(local.Month) + "-" + Digits2(local.Day) + "T" +
-                          Digits2(local.Hour) + ":" + Digits2(local.Minute) +
-                          " has no four-digit year");
+        throw ERangeError(std::string(name) + " of " + IsoDate(day) + ": the " + std::string(form) +
+                          " date-time " + std::to_string(local.Year) + "-" + Digits2(local.Month) +
+                          "-" + Digits2(local.Day) + "T" + Digits2(local.Hour) + ":" +
+                          Digits2(local.Minute) + " has no four-digit year");
     }
     return IsoDateTime(utc, offset);
 }
@@ -340,6 +339,22 @@ std::string IcalUtcDateTime(int64_t utc) {
     return buffer;
 }
 
+namespace {
+
+// "Umm Al-Qura, Asr Standard" and the user's adjustments when any.
+std::string MethodAndAdjustments(const TimetableSettings& settings) {
+    std::string text = MethodName(settings.CalcMethod);
+    text += ", Asr ";
+    text += JuristicOf(settings.Juristic).Caption;
+    if (const std::string adjustments = AdjustmentsText(settings); !adjustments.empty()) {
+        text += ", ";
+        text += adjustments;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string RenderIcs(const TableOutputOptions& request, std::span<const TimetableDay> rows,
                       std::span<const RowTimes> times, int64_t stampUtc) {
     const TimetableSettings& s = request.Settings;
@@ -351,7 +366,7 @@ std::string RenderIcs(const TableOutputOptions& request, std::span<const Timetab
     const std::string location = EscapeIcalText(request.PlaceName);
     // What every event's description says after its Hijri date: the method and the place.
     const std::string methodAndPlace =
-        MethodName(s.CalcMethod) + ", Asr " + std::string(JuristicOf(s.Juristic).Caption) + "\n" +
+        MethodAndAdjustments(s) + "\n" +
         (request.PlaceIsCity ? request.PlaceName + ", " + CoordinatesName(s.Latitude, s.Longitude)
                              : request.PlaceName);
     const std::string calendarName = EscapeIcalText("Prayer times (" + request.PlaceName + ")");

@@ -298,24 +298,25 @@ void CheckHijriMonth(int32_t Fixed, int32_t Year, int32_t Month, int32_t Day,
 
 namespace {
 
-// The row's Umm al-Qura date, by counting within the month known from the run's last
+// The row's Hijri date: the Umm al-Qura date of the fixed date `fixed` (the row's, moved by
+// the user's Hijri adjustment), by counting within the month known from the run's last
 // conversion, else by a conversion of its own. A conversion that does not complete gives no
 // date (its date object, left partly updated, is dropped with it). The crescent search uses
 // the solar state of this thread and the criterion's answers of the run.
-void SetHijriDate(KnownMonth& month, TimetableDay& day, SolarState& solar,
+void SetHijriDate(KnownMonth& month, int32_t fixed, TimetableDay& day, SolarState& solar,
                   UmAlQuraAnswers& crescents) {
-    const int32_t offset = day.Fixed - month.Start;  // day of month - 1 when known
+    const int32_t offset = fixed - month.Start;  // day of month - 1 when known
     TSaudiIslamic converted;
     if (month.Known && offset >= 0 && offset < 29) {
         day.HijriValid = true;
         day.HijriYear = month.Year;
         day.HijriMonth = month.Month;
         day.HijriDay = offset + 1;
-    } else if (UmAlQuraMayConvert(day.Fixed) &&
-               converted.TrySetFixed(day.Fixed, solar, crescents) && converted.Year >= 1) {
+    } else if (UmAlQuraMayConvert(fixed) && converted.TrySetFixed(fixed, solar, crescents) &&
+               converted.Year >= 1) {
         // Before 1 Muharram 1 (16 July 622) the conversion counts years 0 and below, which no
         // Hijri date has.
-        CheckHijriMonth(day.Fixed, converted.Year, converted.Month, converted.Day,
+        CheckHijriMonth(fixed, converted.Year, converted.Month, converted.Day,
                         month.Known ? std::optional<THijriMonth>(
                                           THijriMonth{month.Year, month.Month, month.Start})
                                     : std::nullopt);
@@ -323,8 +324,8 @@ void SetHijriDate(KnownMonth& month, TimetableDay& day, SolarState& solar,
         day.HijriYear = converted.Year;
         day.HijriMonth = converted.Month;
         day.HijriDay = converted.Day;
-        month = {day.HijriDay >= 1 && day.HijriDay <= 30, day.Fixed - (day.HijriDay - 1),
-                 day.HijriYear, day.HijriMonth};
+        month = {day.HijriDay >= 1 && day.HijriDay <= 30, fixed - (day.HijriDay - 1), day.HijriYear,
+                 day.HijriMonth};
     } else {
         day.HijriValid = false;
         day.HijriYear = day.HijriMonth = day.HijriDay = 0;
@@ -472,6 +473,16 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
     }
 }
 
+// The user's minutes on each time that occurs, on the clock and on its event alike.
+void AddUserMinutes(const std::array<int, 6>& minutes, TimetableDay& day) {
+    for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Maghrib, Isha}) {
+        if (minutes[p] != 0 && day.Occurs[p]) {
+            day.Hours[p] += minutes[p] / 60.0;
+            day.EventHours[p] += minutes[p] / 60.0;
+        }
+    }
+}
+
 // Sunset-based counting: every time counted from sunset, which becomes 12:00.
 void CountFromSunset(std::array<double, 6>& t) {
     for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Isha}) {
@@ -492,6 +503,7 @@ void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay&
     const TimetableSettings& settings = context.Settings;
     SetSunTimes(events, context.SafetyOffset, day);
     SetFajrAndIsha(context, events, day);
+    AddUserMinutes(settings.AdjustMinutes, day);
     if (settings.SunsetBased) {
         CountFromSunset(day.Hours);
     }
@@ -528,13 +540,13 @@ std::vector<TimetableDay> StartRows(int64_t firstSerial, int count, std::excepti
 // criterion's answers. A source of the ephemeris given up on the way may have answered some
 // evenings already: then the dates are found again, from the source used instead (the answers
 // it gave are dropped with it).
-void SetHijriDates(std::vector<TimetableDay>& days, SolarState& solar) {
+void SetHijriDates(std::vector<TimetableDay>& days, int adjustDays, SolarState& solar) {
     UmAlQuraAnswers crescents;
     for (;;) {
         const uint64_t sources = EphemerisSourceChanges();
         KnownMonth month;
         for (TimetableDay& day : days) {
-            SetHijriDate(month, day, solar, crescents);
+            SetHijriDate(month, day.Fixed + adjustDays, day, solar, crescents);
         }
         if (EphemerisSourceChanges() == sources) {
             return;
@@ -639,7 +651,7 @@ std::vector<TimetableDay> ComputeRows(const TimetableSettings& settings, int64_t
         // This thread's, for the crescent searches of the dates and then for its rows: both
         // ask for the sun on the days of the run.
         SolarState solar;
-        SetHijriDates(days, solar);
+        SetHijriDates(days, settings.HijriAdjustDays, solar);
         blocks.Compute(solar);
     }  // joins the helpers
     blocks.Finish();

@@ -32,6 +32,12 @@ struct TimetableSettings {
     bool TwelveHours = true;
     bool RightToLeft = true;
     bool SunsetBased = false;
+    // Minutes the user adds to each time (index p, 0 Fajr ... 5 Isha), after the method's own:
+    // a mosque's published minutes. AdjustMinutesRange each; a time that does not occur stays.
+    std::array<int, 6> AdjustMinutes{};
+    // Days by which the shown Hijri date moves (HijriAdjustRange), where the month begins by
+    // local sighting a day or two from Umm al-Qura: row D shows the Umm al-Qura date of D + N.
+    int HijriAdjustDays = 0;
     // Whether each day gets its CivilDateText (the locale's names); an output that writes the
     // date itself leaves it empty.
     bool CivilDateTexts = true;

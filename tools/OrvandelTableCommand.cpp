@@ -7,10 +7,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 #include <exception>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <tuple>
 #include <vector>
@@ -98,6 +98,19 @@ int DigitsValue(std::string_view text) {
     int value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+// A whole number of at most 4 digits with an optional sign ("+2", "-1", "3"); none for any
+// other text.
+std::optional<int> SignedWhole(std::string_view text) {
+    const bool negative = StripMinusSign(text);
+    if (!negative && text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    if (!AllDigits(text) || text.size() > 4) {
+        return std::nullopt;
+    }
+    return negative ? -DigitsValue(text) : DigitsValue(text);
 }
 
 double RangedDecimal(std::string_view option, std::string_view text, TFieldRange<double> range,
@@ -243,8 +256,8 @@ std::string NextAsText(const TableRequest& request, const TNextTime& next) {
     const CivilTime wall = CivilFromSeconds(next.Times.Utc[p] + next.Times.OffsetAt[p]);
     std::string clockText;
     if (request.Settings.TwelveHours) {
-        clockText = TwelveHourClock(3600LL * wall.Hour + 60 * wall.Minute + wall.Second,
-                                    request.Seconds);
+        clockText =
+            TwelveHourClock(3600LL * wall.Hour + 60 * wall.Minute + wall.Second, request.Seconds);
     } else {
         char text[32];
         if (request.Seconds) {
@@ -444,18 +457,61 @@ std::array<bool, 6> ParseEventList(std::string_view text) {
     }
 }
 
+int ParseHijriAdjust(std::string_view text) {
+    const std::optional<int> days = SignedWhole(text);
+    if (!days || !HijriAdjustRange.Contains(*days)) {
+        Reject("--hijri-adjust", text,
+               "not a whole number of days in " + RangeText(HijriAdjustRange));
+    }
+    return *days;
+}
+
+std::array<int, 6> ParseAdjustments(std::string_view text) {
+    constexpr std::string_view option = "--adjust";
+    std::array<int, 6> minutes{};
+    std::array<bool, 6> named{};
+    std::string_view rest = text;
+    while (true) {
+        const std::string_view item = rest.substr(0, rest.find(','));
+        const size_t equals = item.find('=');
+        if (equals == std::string_view::npos) {
+            Reject(option, text, Quoted(item) + " is not NAME=MINUTES (fajr=+2)");
+        }
+        const std::string name = Lower(item.substr(0, equals));
+        const TPrayerInfo* prayer = FindPrayer(name);
+        if (prayer == nullptr) {
+            Reject(option, text, Quoted(name) + " is not one of " + EventNames());
+        }
+        if (named[prayer->Index]) {
+            Reject(option, text, std::string(prayer->Key) + " is named twice");
+        }
+        const std::optional<int> value = SignedWhole(item.substr(equals + 1));
+        if (!value || !AdjustMinutesRange.Contains(*value)) {
+            Reject(
+                option, text,
+                Quoted(item) + ": minutes not a whole number in " + RangeText(AdjustMinutesRange));
+        }
+        named[prayer->Index] = true;
+        minutes[prayer->Index] = *value;
+        if (item.size() == rest.size()) {
+            return minutes;
+        }
+        rest.remove_prefix(item.size() + 1);
+    }
+}
+
 namespace {
 
 // The arguments as given: every option's text or flag, and the option itself, which says
 // whether it was given.
 struct TArguments {
     std::string City, Lat, Lon, Zone, Tz, Elevation, Method, Asr, Date, From, Days, Format, At,
-        IsoTimes, Alarm, Events;
+        IsoTimes, Alarm, Events, Adjust, HijriAdjust;
     bool Safety = false, NoSafety = false, Nearest = false, Twelve = false, Sunset = false,
          Seconds = false, ListCities = false, Next = false;
     CLI::Option *CityOption, *LatOption, *ZoneOption, *TzOption, *ElevationOption, *MethodOption,
         *AsrOption, *SafetyFlag, *DateOption, *FromOption, *DaysOption, *FormatOption,
-        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption;
+        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption, *AdjustOption, *HijriAdjustOption;
 };
 
 // The options, their help and their relations; the choices of --method, --asr, --format and
@@ -488,6 +544,14 @@ void DeclareOptions(CLI::App& app, TArguments& a) {
     app.add_flag("--nearest-minute", a.Nearest, "round to the nearest minute, not truncate");
     app.add_flag("--12h", a.Twelve, "12-hour clock");
     app.add_flag("--sunset-based", a.Sunset, "times counted from sunset (sunset is 12:00)");
+    a.AdjustOption =
+        app.add_option("--adjust", a.Adjust,
+                       "minutes added to times, " + RangeText(AdjustMinutesRange) + " each")
+            ->type_name("fajr=+2,isha=-1");
+    a.HijriAdjustOption =
+        app.add_option("--hijri-adjust", a.HijriAdjust,
+                       "days the Hijri date moves, " + RangeText(HijriAdjustRange))
+            ->type_name("N");
     a.DateOption =
         app.add_option("--date", a.Date, "the week containing this date")->type_name("YYYY-MM-DD");
     a.FromOption =
@@ -529,6 +593,12 @@ void ApplyDisplay(const TArguments& a, TableRequest& request) {
     ApplySunsetBasedClock(s);
     request.Seconds = a.Seconds;
     request.ListCities = a.ListCities;
+    if (*a.AdjustOption) {
+        s.AdjustMinutes = ParseAdjustments(a.Adjust);
+    }
+    if (*a.HijriAdjustOption) {
+        s.HijriAdjustDays = ParseHijriAdjust(a.HijriAdjust);
+    }
     if (*a.IsoTimesFlag) {
         const std::string mode = Lower(a.IsoTimes);
         if (mode != "local" && mode != "utc") {

@@ -71,6 +71,12 @@ int ParseAlarmMinutes(std::string_view text);
 // --events: a comma-separated list of fajr, shrook (or sunrise), dhuhr, asr, maghrib, isha in
 // any case and order; at least one. Index p is set for each prayer named.
 std::array<bool, 6> ParseEventList(std::string_view text);
+// --adjust: a comma-separated list of NAME=MINUTES with the names of --events and a whole
+// number of minutes in AdjustMinutesRange, signed or not ("fajr=+2,isha=-1"); each name at
+// most once. The minutes by prayer, 0 for those not named.
+std::array<int, 6> ParseAdjustments(std::string_view text);
+// --hijri-adjust: a whole number of days in HijriAdjustRange, signed or not.
+int ParseHijriAdjust(std::string_view text);
 // "YYYY-MM-DD HH:MM" (or with a T between date and time), a real date of years 1..9999 and a
 // time 00:00..23:59: its fixed date and minute of the day.
 std::pair<int32_t, int> ParseDateTimeOfDay(std::string_view option, std::string_view text);

@@ -15,6 +15,7 @@
 #include "timetable/TableClock.h"
 #include "timetable/TableFormats.h"
 #include "timetable/TableText.h"
+#include "timetable/Timetable.h"
 
 namespace orvandel {
 namespace {
@@ -225,6 +226,74 @@ TEST(OutputFormats, KeysFilesAndDates) {
     }
     EXPECT_EQ(FormatKeysWhere(&TOutputFormat::ChosenEvents, true, " or "), "ics");
     EXPECT_EQ(FormatKeysWhere(&TOutputFormat::NextTime, false, " or "), "csv or ics");
+}
+
+// The user's minutes move their time, on the clock and as an event, by exactly that many
+// minutes and touch no other; the user's days move the Hijri date by that many days. Both are
+// named wherever the outputs say how the times were computed.
+TEST(UserAdjustments, MinutesMoveTheirTimeAndDaysTheHijriDate) {
+    TimetableSettings plain;
+    ApplyCity(plain, DefaultCity());
+    plain.CivilDateTexts = false;
+    TimetableEngine engine;
+    const int32_t first = FixedOf(2024, 3, 1);  // Shaban to Shawwal 1445
+    constexpr int days = 60;
+    const std::vector<TimetableDay> before = engine.ComputeDays(plain, first, days + 2);
+    struct Row {
+        Prayer Which;
+        int Minutes;
+    };
+    for (const Row row : {Row{Fajr, 2}, Row{Shrook, -60}, Row{Asr, 60}, Row{Isha, -1}}) {
+        SCOPED_TRACE(std::string(Prayers[row.Which].Name) + " " + std::to_string(row.Minutes));
+        TimetableSettings adjusted = plain;
+        adjusted.AdjustMinutes[row.Which] = row.Minutes;
+        const std::vector<TimetableDay> after = engine.ComputeDays(adjusted, first, days);
+        for (int d = 0; d < days; ++d) {
+            for (const TPrayerInfo& prayer : Prayers) {
+                const int moved = prayer.Index == row.Which ? row.Minutes : 0;
+                const TimetableDay& a = after[static_cast<size_t>(d)];
+                const TimetableDay& b = before[static_cast<size_t>(d)];
+                EXPECT_EQ(a.ShownMinutes[prayer.Index], b.ShownMinutes[prayer.Index] + moved);
+                EXPECT_EQ(a.EventMinutes[prayer.Index], b.EventMinutes[prayer.Index] + moved);
+            }
+        }
+        EXPECT_NE(OptionsLine(adjusted, false)
+                      .find(std::string(Prayers[row.Which].Name) + " " +
+                            (row.Minutes > 0 ? "+" : "") + std::to_string(row.Minutes) + " min"),
+                  std::string::npos)
+            << OptionsLine(adjusted, false);
+    }
+    for (const int shift : {-2, -1, 1, 2}) {
+        SCOPED_TRACE("Hijri date " + std::to_string(shift));
+        TimetableSettings adjusted = plain;
+        adjusted.HijriAdjustDays = shift;
+        const std::vector<TimetableDay> after = engine.ComputeDays(adjusted, first + 2, days - 4);
+        for (size_t d = 0; d < after.size(); ++d) {
+            const TimetableDay& moved = before[d + 2 + static_cast<size_t>(shift)];
+            EXPECT_EQ(after[d].HijriDateText, moved.HijriDateText);
+            for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Maghrib}) {
+                EXPECT_EQ(after[d].ShownMinutes[p], before[d + 2].ShownMinutes[p]);
+            }
+            // Umm al-Qura's Isha follows Maghrib by 2 hours in the Ramadan of the shown date.
+            EXPECT_EQ(after[d].ShownMinutes[Isha] - after[d].ShownMinutes[Maghrib],
+                      after[d].HijriMonth == 9 ? 120 : 90)
+                << after[d].HijriDateText;
+        }
+        EXPECT_NE(OptionsLine(adjusted, false).find("Hijri date"), std::string::npos);
+    }
+    // The calendar's events say so in their description.
+    TableOutputOptions options;
+    options.Settings = plain;
+    options.Settings.AdjustMinutes[Fajr] = 2;
+    options.Settings.HijriAdjustDays = -1;
+    options.PlaceName = "Mecca";
+    const std::string ics =
+        RenderRun(OutputFormat::Ics, options, SettingsClock(options.Settings), {first, 1});
+    EXPECT_NE(ics.find("Asr Standard\\, Fajr +2 min\\,"), std::string::npos) << ics;
+    EXPECT_NE(ics.find("Hijri date -1 day\\n"), std::string::npos) << ics;  // after a fold
+    EXPECT_EQ(AdjustmentsText(plain), "");
+    EXPECT_EQ(OptionsLine(plain, false),
+              "Umm Al-Qura, Asr Standard, safety time added, minutes truncated, 12-hour clock");
 }
 
 }  // namespace

@@ -355,6 +355,42 @@ TEST(TableArguments, RunsOfDays) {
     }
 }
 
+// --adjust takes the names of --events with signed or unsigned minutes; --hijri-adjust a
+// signed number of days. Each refuses what lies outside its range, naming it.
+TEST(TableArguments, UserAdjustments) {
+    struct Row {
+        const char* Text;
+        std::array<int, 6> Minutes;
+    };
+    const Row rows[] = {
+        {"fajr=+2", {2, 0, 0, 0, 0, 0}},
+        {"fajr=2,isha=-1", {2, 0, 0, 0, 0, -1}},
+        {"Sunrise=-60,ASR=60", {0, -60, 0, 60, 0, 0}},
+        {"maghrib=\xE2\x88\x92" "3", {0, 0, 0, 0, -3, 0}},  // typographic minus
+        {"dhuhr=0", {0, 0, 0, 0, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(ParseAdjustments(row.Text), row.Minutes);
+        EXPECT_EQ(Parse({"--adjust", row.Text}).Settings.AdjustMinutes, row.Minutes);
+    }
+    for (const char* bad : {"fajr=+61", "isha=-61", "dusk=1", "fajr", "fajr=", "fajr=1,fajr=2",
+                            "fajr=1,", "fajr=1.5", "=2", "fajr=+-2", "fajr=99999"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseAdjustments(bad), EUsageError);
+    }
+    const std::pair<const char*, int> days[] = {{"1", 1}, {"+2", 2}, {"-2", -2}, {"0", 0}};
+    for (const auto& [text, value] : days) {
+        EXPECT_EQ(ParseHijriAdjust(text), value) << text;
+        EXPECT_EQ(Parse({"--hijri-adjust", text}).Settings.HijriAdjustDays, value) << text;
+    }
+    for (const char* bad : {"3", "-3", "x", "", "1.0", "++1"}) {
+        EXPECT_THROW(ParseHijriAdjust(bad), EUsageError) << bad;
+    }
+    EXPECT_EQ(Parse({}).Settings.AdjustMinutes, (std::array<int, 6>{}));
+    EXPECT_EQ(Parse({}).Settings.HijriAdjustDays, 0);
+}
+
 TEST(TableArguments, HelpIsNotAnError) {
     const TableRequest r = Parse({"--help"});
     EXPECT_TRUE(r.Help);

@@ -184,6 +184,9 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"unknown event", {"--format", "ics", "--events", "fajr,tahajjud"}, "tahajjud"},
         {"empty event name", {"--format", "ics", "--events", "fajr,,isha"}, "fajr,,isha"},
         {"events outside ics", {"--format", "csv", "--events", "fajr"}, "--events"},
+        {"adjustment beyond an hour", {"--adjust", "fajr=+61"}, "-60..60"},
+        {"adjustment of no time", {"--adjust", "dusk=1"}, "'dusk' is not one of fajr"},
+        {"Hijri adjustment of three days", {"--hijri-adjust", "3"}, "-2..2"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
