@@ -73,4 +73,24 @@ constexpr const TJuristicMethod& JuristicOf(int juristic) {
     return JuristicMethods[juristic >= 0 && juristic < count ? juristic : 1];
 }
 
+// How Fajr and Isha are found where the twilight is long or never ends. Rule48: the calendar
+// astronomy below 48 degrees of latitude and the prayer routine's night fraction beyond, as
+// the table has always done. The others take the calendar astronomy at every latitude and
+// keep Fajr and Isha within a share of the night (sunset to the next sunrise) from sunrise and
+// sunset: a half, a seventh, or the twilight angle's sixtieth part (18 degrees: 18/60).
+enum class HighLatitudeRule { Rule48, Middle, Seventh, Angle };
+
+struct THighLatitudeRule {
+    HighLatitudeRule Rule;
+    std::string_view Key;      // the command's --high-lat value
+    std::string_view Caption;  // the options line's name
+};
+inline constexpr THighLatitudeRule HighLatitudeRules[] = {
+    {HighLatitudeRule::Rule48, "rule48", "the 48-degree rule"},
+    {HighLatitudeRule::Middle, "middle", "high latitudes by the middle of the night"},
+    {HighLatitudeRule::Seventh, "seventh", "high latitudes by a seventh of the night"},
+    {HighLatitudeRule::Angle, "angle", "high latitudes by the twilight angle"},
+};
+static_assert(static_cast<int>(HighLatitudeRules[3].Rule) == 3, "a rule's row stands elsewhere");
+
 }  // namespace orvandel

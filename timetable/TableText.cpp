@@ -116,6 +116,10 @@ std::string OptionsLine(const TimetableSettings& settings, bool seconds) {
                         : s.TwelveHours ? ", 12-hour clock"
                                         : ", 24-hour clock") +
                        (s.SunsetBased ? ", sunset based" : "");
+    if (s.HighLatRule != HighLatitudeRule::Rule48) {
+        line += ", ";
+        line += HighLatitudeRules[static_cast<size_t>(s.HighLatRule)].Caption;
+    }
     if (const std::string adjustments = AdjustmentsText(s); !adjustments.empty()) {
         line += ", ";
         line += adjustments;

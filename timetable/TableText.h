@@ -59,7 +59,8 @@ std::string PlaceLine(const TimetableSettings& settings, std::string_view placeN
 // The user's adjustments, "Fajr +2 min, Isha -1 min, Hijri date +1 day"; empty without any.
 std::string AdjustmentsText(const TimetableSettings& settings);
 // "Umm Al-Qura, Asr Standard, safety time added, minutes truncated, 24-hour clock", with
-// ", sunset based" when so and the adjustments when any; `seconds` names the times with
+// ", sunset based" when so, the high-latitude rule when not the 48-degree one, and the
+// adjustments when any; `seconds` names the times with
 // seconds instead of the clock.
 std::string OptionsLine(const TimetableSettings& settings, bool seconds);
 

@@ -224,7 +224,8 @@ RowContext StartRecompute(const TimetableSettings& settings) {
                                 settings.Elevation, zoneOffset),
                       block,
                       block[pt::SafetyOffset],
-                      !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
+                      settings.HighLatRule == HighLatitudeRule::Rule48 &&
+                          !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
                       SolarDaysBehind(zoneOffset, settings.Longitude),
                       {}};
 }
@@ -426,6 +427,51 @@ void SetSunTimes(const RowEvents& events, double safety, TimetableDay& day) {
     e[Dhuhr] = occurs[Dhuhr] ? (e[Shrook] + e[Maghrib]) / 2.0 : t[Dhuhr];
 }
 
+// The share of the night (sunset to the next sunrise) within which a rule other than Rule48
+// keeps Fajr from sunrise and Isha from sunset: a half, a seventh, or angle / 60.
+double NightShare(HighLatitudeRule rule, double angleDegrees) {
+    switch (rule) {
+        case HighLatitudeRule::Middle:
+            return 0.5;
+        case HighLatitudeRule::Seventh:
+            return 1.0 / 7.0;
+        case HighLatitudeRule::Angle:
+            return angleDegrees / 60.0;
+        case HighLatitudeRule::Rule48:
+            break;
+    }
+    throw EInvalidOp("NightShare: the 48-degree rule limits no time by the night");
+}
+
+// Fajr no earlier than its share of the night before sunrise, and (with `isha`) Isha no later
+// than its share after sunset; a dawn or dusk that does not occur takes that limit. A day
+// without sunrise or sunset has no night to share and keeps its times.
+void LimitToShareOfNight(const RowContext& context, TimetableDay& day, bool isha) {
+    std::array<double, 6>& t = day.Hours;
+    std::array<double, 6>& e = day.EventHours;
+    std::array<bool, 6>& occurs = day.Occurs;
+    if (!occurs[Shrook] || !occurs[Maghrib]) {
+        return;
+    }
+    const HighLatitudeRule rule = context.Settings.HighLatRule;
+    const double night = 24.0 - (e[Maghrib] - e[Shrook]);  // hours
+    const auto timeOfDay = [](double hours) { return hours - 24.0 * std::floor(hours / 24.0); };
+    const double fajrLimit = e[Shrook] - NightShare(rule, context.Method.FajrDegrees) * night;
+    if (!occurs[Fajr] || e[Fajr] < fajrLimit) {
+        e[Fajr] = fajrLimit;
+        t[Fajr] = timeOfDay(fajrLimit);
+        occurs[Fajr] = true;
+    }
+    if (isha) {
+        const double ishaLimit = e[Maghrib] + NightShare(rule, context.Method.IshaDegrees) * night;
+        if (!occurs[Isha] || e[Isha] > ishaLimit) {
+            e[Isha] = ishaLimit;
+            t[Isha] = timeOfDay(ishaLimit);
+            occurs[Isha] = true;
+        }
+    }
+}
+
 // Fajr and Isha of a row whose Maghrib is set: from the calendar astronomy below 48 degrees,
 // from the high-latitude routine beyond; Isha at the method's interval after Maghrib (longer
 // in Ramadan) where the method says so.
@@ -456,12 +502,6 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
     t[Fajr] = 24.0 * Frac(events.Dawn) + safety;
     occurs[Fajr] = events.Dawn != 0.0;
     e[Fajr] = EventHoursOf(day, events.Dawn, t[Fajr], safety);
-    // A dawn just before midnight on the evening before that the safety time or the rounding
-    // carries to midnight is shown at 0:00 of the row's own day, where its event lies, not as
-    // 24:00.
-    if (ShownMinutesOf(t[Fajr], context.Settings.RoundMinutes) >= MinutesPerDay) {
-        t[Fajr] -= 24.0;
-    }
     if (ishaAfterMaghrib) {
         t[Isha] = intervalIsha;
         occurs[Isha] = occurs[Maghrib];
@@ -470,6 +510,15 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
         t[Isha] = 24.0 * Frac(events.Dusk) + safety;
         occurs[Isha] = events.Dusk != 0.0;
         e[Isha] = EventHoursOf(day, events.Dusk, t[Isha], safety);
+    }
+    if (context.Settings.HighLatRule != HighLatitudeRule::Rule48) {
+        LimitToShareOfNight(context, day, !ishaAfterMaghrib);
+    }
+    // A dawn just before midnight on the evening before that the safety time or the rounding
+    // carries to midnight is shown at 0:00 of the row's own day, where its event lies, not as
+    // 24:00.
+    if (ShownMinutesOf(t[Fajr], context.Settings.RoundMinutes) >= MinutesPerDay) {
+        t[Fajr] -= 24.0;
     }
 }
 

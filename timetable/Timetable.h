@@ -35,6 +35,8 @@ struct TimetableSettings {
     // Minutes the user adds to each time (index p, 0 Fajr ... 5 Isha), after the method's own:
     // a mosque's published minutes. AdjustMinutesRange each; a time that does not occur stays.
     std::array<int, 6> AdjustMinutes{};
+    // How Fajr and Isha are found where the twilight is long (HighLatitudeRule).
+    HighLatitudeRule HighLatRule = HighLatitudeRule::Rule48;
     // Days by which the shown Hijri date moves (HijriAdjustRange), where the month begins by
     // local sighting a day or two from Umm al-Qura: row D shows the Umm al-Qura date of D + N.
     int HijriAdjustDays = 0;

@@ -506,12 +506,13 @@ namespace {
 // whether it was given.
 struct TArguments {
     std::string City, Lat, Lon, Zone, Tz, Elevation, Method, Asr, Date, From, Days, Format, At,
-        IsoTimes, Alarm, Events, Adjust, HijriAdjust;
+        IsoTimes, Alarm, Events, Adjust, HijriAdjust, HighLat;
     bool Safety = false, NoSafety = false, Nearest = false, Twelve = false, Sunset = false,
          Seconds = false, ListCities = false, Next = false;
     CLI::Option *CityOption, *LatOption, *ZoneOption, *TzOption, *ElevationOption, *MethodOption,
         *AsrOption, *SafetyFlag, *DateOption, *FromOption, *DaysOption, *FormatOption,
-        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption, *AdjustOption, *HijriAdjustOption;
+        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption, *AdjustOption, *HijriAdjustOption,
+        *HighLatOption;
 };
 
 // The options, their help and their relations; the choices of --method, --asr, --format and
@@ -544,6 +545,9 @@ void DeclareOptions(CLI::App& app, TArguments& a) {
     app.add_flag("--nearest-minute", a.Nearest, "round to the nearest minute, not truncate");
     app.add_flag("--12h", a.Twelve, "12-hour clock");
     app.add_flag("--sunset-based", a.Sunset, "times counted from sunset (sunset is 12:00)");
+    a.HighLatOption = app.add_option("--high-lat", a.HighLat,
+                                     "Fajr and Isha where twilight is long (default rule48)")
+                          ->type_name(JoinedKeys(HighLatitudeRules, "|"));
     a.AdjustOption =
         app.add_option("--adjust", a.Adjust,
                        "minutes added to times, " + RangeText(AdjustMinutesRange) + " each")
@@ -598,6 +602,10 @@ void ApplyDisplay(const TArguments& a, TableRequest& request) {
     }
     if (*a.HijriAdjustOption) {
         s.HijriAdjustDays = ParseHijriAdjust(a.HijriAdjust);
+    }
+    if (*a.HighLatOption) {
+        s.HighLatRule =
+            static_cast<HighLatitudeRule>(KeyIndex("--high-lat", a.HighLat, HighLatitudeRules));
     }
     if (*a.IsoTimesFlag) {
         const std::string mode = Lower(a.IsoTimes);

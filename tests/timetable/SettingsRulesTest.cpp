@@ -2,7 +2,9 @@
 // zone and the place's own clock, and the tables of prayers and formats.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <set>
@@ -111,10 +113,10 @@ TEST(SettingsZone, FieldsOrSecondsAsSecondsAndHours) {
         std::optional<int> Seconds;
         int ExpectedSeconds;
     };
+    // The last row: a local mean time with seconds.
     const Row rows[] = {
         {3, 0, {}, 10800},     {-3, 30, {}, -12600}, {5, 45, {}, 20700},   {0, 30, {}, 1800},
-        {-25, 59, {}, -93540}, {3, 0, -1800, -1800}, {0, 0, 20764, 20764},  // a local mean time
-                                                                            // with seconds
+        {-25, 59, {}, -93540}, {3, 0, -1800, -1800}, {0, 0, 20764, 20764},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.Hours) + ":" + std::to_string(row.Minutes));
@@ -294,6 +296,74 @@ TEST(UserAdjustments, MinutesMoveTheirTimeAndDaysTheHijriDate) {
     EXPECT_EQ(AdjustmentsText(plain), "");
     EXPECT_EQ(OptionsLine(plain, false),
               "Umm Al-Qura, Asr Standard, safety time added, minutes truncated, 12-hour clock");
+}
+
+// The rules other than the 48-degree one keep Fajr within its share of the night before
+// sunrise and Isha within its share after sunset (to the minute), at London and Oslo over a
+// year, and take those limits where the twilight never ends. A seventh of the night moves the
+// two times smoothly, by at most 3 minutes from one day to the next on a fixed clock, where
+// the 48-degree rule jumps between its two branches. The rules are named in the options line.
+TEST(HighLatitudeRules, FajrAndIshaWithinTheirShareOfTheNight) {
+    struct Place {
+        const char* Name;
+        double Latitude, Longitude;
+        int GmtHours;
+    };
+    const Place places[] = {{"London", 51.5, -0.1167, 0}, {"Oslo", 59.91, 10.75, 1}};
+    TimetableEngine engine;
+    const int32_t first = FixedOf(2027, 1, 1);
+    constexpr int days = 365;
+    for (const Place& place : places) {
+        for (const THighLatitudeRule& rule : HighLatitudeRules) {
+            SCOPED_TRACE(std::string(place.Name) + " " + std::string(rule.Key));
+            TimetableSettings settings;
+            settings.Latitude = place.Latitude;
+            settings.Longitude = place.Longitude;
+            settings.GmtHours = place.GmtHours;
+            ApplyMethod(settings, MuslimWorldLeague);
+            settings.CivilDateTexts = false;
+            settings.HighLatRule = rule.Rule;
+            const std::vector<TimetableDay> rows = engine.ComputeDays(settings, first, days);
+            const double fajrShare = rule.Rule == HighLatitudeRule::Middle    ? 0.5
+                                     : rule.Rule == HighLatitudeRule::Seventh ? 1.0 / 7
+                                                                              : 18.0 / 60;
+            const double ishaShare = rule.Rule == HighLatitudeRule::Angle ? 17.0 / 60 : fajrShare;
+            int largest = 0;
+            for (size_t d = 0; d < rows.size(); ++d) {
+                const TimetableDay& day = rows[d];
+                ASSERT_TRUE(day.Occurs[Fajr] && day.Occurs[Isha]);
+                if (d > 0) {
+                    for (const Prayer p : {Fajr, Isha}) {
+                        largest = std::max(
+                            largest, std::abs(day.EventMinutes[p] - rows[d - 1].EventMinutes[p]));
+                    }
+                }
+                if (rule.Rule == HighLatitudeRule::Rule48) {
+                    continue;
+                }
+                const double night =
+                    24 * 60 - (day.EventMinutes[Maghrib] - day.EventMinutes[Shrook]);
+                EXPECT_LE(day.EventMinutes[Shrook] - day.EventMinutes[Fajr], fajrShare * night + 1)
+                    << IsoDateText(day.Fixed);
+                EXPECT_LE(day.EventMinutes[Isha] - day.EventMinutes[Maghrib], ishaShare * night + 1)
+                    << IsoDateText(day.Fixed);
+            }
+            if (rule.Rule == HighLatitudeRule::Rule48) {
+                if (place.Latitude < 55) {
+                    EXPECT_GT(largest, 10);  // the switch between its branches in May and August
+                }
+                EXPECT_EQ(OptionsLine(settings, false).find("high latitudes"), std::string::npos);
+            } else {
+                EXPECT_NE(OptionsLine(settings, false).find(std::string(rule.Caption)),
+                          std::string::npos);
+            }
+            if (rule.Rule == HighLatitudeRule::Seventh) {
+                EXPECT_LE(largest, 3);
+            }
+            std::printf("%s %s: largest move from one day to the next %d min\n", place.Name,
+                        std::string(rule.Key).c_str(), largest);
+        }
+    }
 }
 
 }  // namespace

@@ -187,6 +187,7 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"adjustment beyond an hour", {"--adjust", "fajr=+61"}, "-60..60"},
         {"adjustment of no time", {"--adjust", "dusk=1"}, "'dusk' is not one of fajr"},
         {"Hijri adjustment of three days", {"--hijri-adjust", "3"}, "-2..2"},
+        {"unknown high-latitude rule", {"--high-lat", "polar"}, "rule48|middle|seventh|angle"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
