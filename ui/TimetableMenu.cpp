@@ -435,10 +435,13 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
     y += titleRect.height() + painter.fontMetrics().height() / 3;
     painter.setFont(PrintFont(base, BodyPointSize));
     const int line = painter.fontMetrics().height();
+    // An options line that names many adjustments is wider than the page: it wraps.
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     for (const std::string& text : {PlaceLine(), OptionsLine()}) {
-        painter.drawText(QRect(page.left(), page.top() + y, page.width(), line),
-                         Qt::AlignLeft | Qt::AlignTop, FromUtf8(text));
-        y += line;
+        const QRect room(page.left(), page.top() + y, page.width(), page.height() - y);
+        QRect drawn;
+        painter.drawText(room, flags, FromUtf8(text), &drawn);
+        y += std::max(line, drawn.height());
     }
     return y + line;
 }

@@ -538,19 +538,30 @@ class TimetableMenuTest : public QObject {
 
     // Print... and Print month... on a "Print to File (PDF)" printer, on one page of a few
     // kilobytes: the header, and the week as the window draws it or the month's rows, as text
-    // a reader can search. The week's only pictures are the digit images.
+    // a reader can search, also with the longest options line. The week's only pictures are
+    // the digit images.
     void printsToPdf_data() {
         QTest::addColumn<bool>("month");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("rows");  // lines that carry a civil date of April 2024
-        QTest::newRow("week") << false << "Prayer times, Sat 06-Apr-2024 to Fri 12-Apr-2024" << 7;
-        QTest::newRow("month") << true << "Prayer times, April 2024" << 30;
+        QTest::addColumn<QList<int>>("minutes");  // adjustments, index by Prayer
+        QTest::addColumn<int>("hijriDays");
+        const QString week = "Prayer times, Sat 06-Apr-2024 to Fri 12-Apr-2024";
+        // Every time and the Hijri date adjusted: the longest options line.
+        const QList<int> every{-60, 60, -60, 60, -60, 60};
+        QTest::newRow("week") << false << week << 7 << NoMinutes << 0;
+        QTest::newRow("month") << true << "Prayer times, April 2024" << 30 << NoMinutes << 0;
+        QTest::newRow("adjusted week") << false << week << 7 << every << -2;
+        QTest::newRow("adjusted month") << true << "Prayer times, April 2024" << 30 << every << -2;
     }
     void printsToPdf() {
         QFETCH(bool, month);
         QFETCH(QString, title);
         QFETCH(int, rows);
+        QFETCH(QList<int>, minutes);
+        QFETCH(int, hijriDays);
         const auto form = ShowForm();
+        QVERIFY(Adjust(*form, minutes, hijriDays));
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
         const TPrintToPdf answer(pdf);
@@ -569,7 +580,10 @@ class TimetableMenuTest : public QObject {
         // The text's runs of blanks come back as one.
         QVERIFY(
             printed.simplified().contains(QString::fromStdString(menu.PlaceLine()).simplified()));
-        QVERIFY(printed.simplified().contains(QString::fromStdString(menu.OptionsLine())));
+        QVERIFY2(printed.simplified().contains(QString::fromStdString(menu.OptionsLine())),
+                 qPrintable(printed));
+        QCOMPARE(printed.contains(QStringLiteral("Isha +60 min, Hijri date -2 days")),
+                 hijriDays != 0);
         QCOMPARE(printed.count(u'\f'), 1);  // one page
         const QString april = QString::fromStdString(form->Week().Days[4].CivilDateText).mid(6);
         int dated = 0;
