@@ -32,6 +32,7 @@
 
 #include "platform/TimeZone.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/Prayers.h"
 #include "timetable/SettingsRules.h"
 #include "timetable/TableClock.h"
 #include "timetable/TableFormats.h"
@@ -136,7 +137,59 @@ bool IsCompletePdf(const QString& path) {
     return match.hasMatch() && table < size && file.seek(table) && file.read(4) == "xref";
 }
 
+// A spin box that shows a sign on positive values too ("+2 min"): an adjustment reads as
+// what it adds.
+class TSignedSpinBox : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+
+  protected:
+    QString textFromValue(int value) const override {
+        const QString text = QSpinBox::textFromValue(value);
+        return value > 0 ? locale().positiveSign() + text : text;
+    }
+};
+
 }  // namespace
+
+TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays,
+                                       QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Adjustments"));
+    auto* form = new QFormLayout;
+    const auto add = [this, form](const QString& label, const QString& name, TFieldRange<int> range,
+                                  const QString& suffix, int value) {
+        auto* spin = new TSignedSpinBox(this);
+        spin->setRange(range.Min, range.Max);
+        spin->setSuffix(suffix);
+        spin->setValue(value);
+        // The label names the field, the accessible name its unit too.
+        spin->setAccessibleName(name);
+        form->addRow(label, spin);
+        return spin;
+    };
+    for (const TPrayerInfo& prayer : Prayers) {
+        const QString name = FromUtf8(prayer.Name);
+        Minutes[prayer.Index] = add(name, name + QStringLiteral(" minutes"), AdjustMinutesRange,
+                                    QStringLiteral(" min"), minutes[prayer.Index]);
+    }
+    HijriDays = add(QStringLiteral("Hijri date"), QStringLiteral("Hijri date days"),
+                    HijriAdjustRange, QStringLiteral(" days"), hijriDays);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+std::array<int, 6> TAdjustmentsDialog::MinutesChosen() const {
+    std::array<int, 6> chosen{};
+    for (size_t p = 0; p < chosen.size(); ++p) {
+        chosen[p] = Minutes[p]->value();
+    }
+    return chosen;
+}
 
 TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QString& shownDate,
                                            bool clockTimes, QWidget* parent)
@@ -203,6 +256,8 @@ TTimetableMenu::TTimetableMenu(TForm1& form)
     PrintAction = add(QStringLiteral("Print…"), QKeySequence::Print, [this] { PrintWeek(); });
     PrintMonthAction =
         add(QStringLiteral("Print month…"), QKeySequence(), [this] { PrintMonth(); });
+    FMenu->addSeparator();
+    AdjustAction = add(QStringLiteral("Adjustments…"), QKeySequence(), [this] { Adjust(); });
 
     // The grids take no input; a right click or the Menu key reaches their panel.
     QFrame* panel = FForm.RzPanel1;
@@ -380,10 +435,13 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
     y += titleRect.height() + painter.fontMetrics().height() / 3;
     painter.setFont(PrintFont(base, BodyPointSize));
     const int line = painter.fontMetrics().height();
+    // An options line that names many adjustments is wider than the page: it wraps.
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     for (const std::string& text : {PlaceLine(), OptionsLine()}) {
-        painter.drawText(QRect(page.left(), page.top() + y, page.width(), line),
-                         Qt::AlignLeft | Qt::AlignTop, FromUtf8(text));
-        y += line;
+        const QRect room(page.left(), page.top() + y, page.width(), page.height() - y);
+        QRect drawn;
+        painter.drawText(room, flags, FromUtf8(text), &drawn);
+        y += std::max(line, drawn.height());
     }
     return y + line;
 }
@@ -548,6 +606,13 @@ void TTimetableMenu::PrintMonth() {
     printer.setDocName(QStringLiteral("prayer-times-month"));
     printer.setPageOrientation(QPageLayout::Portrait);
     PrintWithDialog(QStringLiteral("Print month"), printer, &TTimetableMenu::PrintMonthTo);
+}
+
+void TTimetableMenu::Adjust() {
+    TAdjustmentsDialog ask(FForm.AdjustMinutes(), FForm.HijriAdjustDays(), &FForm);
+    if (ask.exec() == QDialog::Accepted) {
+        FForm.SetAdjustments(ask.MinutesChosen(), ask.HijriDays->value());
+    }
 }
 
 }  // namespace orvandel

@@ -2,12 +2,14 @@
 // The timetable's context menu (right click, the Menu key or Shift+F10 on the focused table)
 // and the same actions as the window's shortcuts: move a week back or on or to this week, copy
 // the week as tab-separated text, save the week, the month or a run of days as csv, json or
-// iCalendar (the command's writers), print the week as drawn or the calendar month as a list.
+// iCalendar (the command's writers), print the week as drawn or the calendar month as a list,
+// and set the minutes added to each time and the days the Hijri date moves.
 // The texts and the rows come from the core; this unit only lays them out.
 
 #include <QDialog>
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +46,18 @@ class TSaveTimetableDialog : public QDialog {
     QComboBox* Format;   // the formats Save as offers; each item's data is its OutputFormat
 };
 
+// What Adjustments… asks: the minutes added to each time and the days the Hijri date moves,
+// starting from `minutes` (index by Prayer) and `hijriDays`.
+class TAdjustmentsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays, QWidget* parent);
+    std::array<QSpinBox*, 6> Minutes;  // index by Prayer; AdjustMinutesRange, shown as "+2 min"
+    QSpinBox* HijriDays;               // HijriAdjustRange, shown as "-1 days"
+    // The minutes of the spin boxes, index by Prayer.
+    std::array<int, 6> MinutesChosen() const;
+};
+
 class TTimetableMenu : public QObject {
     Q_OBJECT
   public:
@@ -58,6 +72,7 @@ class TTimetableMenu : public QObject {
     QAction* SaveAction;          // the platform's Save as
     QAction* PrintAction;         // the platform's Print
     QAction* PrintMonthAction;
+    QAction* AdjustAction;  // the Adjustments dialog
 
     // The place as the window holds it: the city last chosen when the fields still hold its
     // coordinates, else the coordinates.
@@ -103,6 +118,7 @@ class TTimetableMenu : public QObject {
     void SaveAs();
     void PrintWeek();
     void PrintMonth();
+    void Adjust();
     // Asks for a printer in the print dialog titled `title`, prints on it with `printTo` and
     // says what failed.
     void PrintWithDialog(const QString& title, QPrinter& printer,

@@ -20,9 +20,11 @@
 #include <optional>
 #include <utility>
 
+#include "platform/Errors.h"
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/SettingsRules.h"
+#include "timetable/TableText.h"
 #include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/Colors.h"
@@ -519,7 +521,26 @@ TimetableSettings TForm1::ReadSettings() const {
     s.TwelveHours = cb12hours->isChecked();
     s.RightToLeft = cbRightToLeft->isChecked();
     s.SunsetBased = cbSunsetBased->isChecked();
+    s.AdjustMinutes = FAdjustMinutes;
+    s.HijriAdjustDays = FHijriAdjustDays;
     return s;
+}
+
+void TForm1::SetAdjustments(const std::array<int, 6>& minutes, int hijriDays) {
+    for (size_t p = 0; p < minutes.size(); ++p) {
+        if (!AdjustMinutesRange.Contains(minutes[p])) {
+            throw ERangeError(PrayerName(static_cast<int>(p)) + " adjustment of " +
+                              std::to_string(minutes[p]) + " minutes outside " +
+                              RangeText(AdjustMinutesRange));
+        }
+    }
+    if (!HijriAdjustRange.Contains(hijriDays)) {
+        throw ERangeError("Hijri date adjustment of " + std::to_string(hijriDays) +
+                          " days outside " + RangeText(HijriAdjustRange));
+    }
+    FAdjustMinutes = minutes;
+    FHijriAdjustDays = hijriDays;
+    RefreshTimetable();
 }
 
 void TForm1::RefreshTimetable() {

@@ -149,8 +149,17 @@ class TForm1 : public QWidget {
     void GridDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
     void ColCitiesDrawCell(QPainter& canvas, int ACol, int ARow, const QRect& Rect);
 
-    // What the recompute reads from the controls now.
+    // What the recompute reads from the controls now, with the adjustments below.
     TimetableSettings ReadSettings() const;
+
+    // The user's minutes on each time (index by Prayer) and days on the Hijri date, as the
+    // Adjustments dialog set them; none at first. The window keeps them while it runs and
+    // saves them nowhere.
+    const std::array<int, 6>& AdjustMinutes() const { return FAdjustMinutes; }
+    int HijriAdjustDays() const { return FHijriAdjustDays; }
+    // Keeps new adjustments and recomputes the week once. ERangeError, with nothing changed,
+    // for minutes outside AdjustMinutesRange or days outside HijriAdjustRange.
+    void SetAdjustments(const std::array<int, 6>& minutes, int hijriDays);
 
     bool Updating() const { return FUpdating; }
     // How many recomputes have run (past the FUpdating guard) since the window was created.
@@ -191,6 +200,8 @@ class TForm1 : public QWidget {
     bool FClockShown = false;           // cbLocalClock is shown
     QString FClockProblem;              // why the place's zone could not be read
     int FRefreshCount = 0;
+    std::array<int, 6> FAdjustMinutes{};
+    int FHijriAdjustDays = 0;
     TimetableEngine FEngine;
     Timetable FWeek;
     TableClock FClock;

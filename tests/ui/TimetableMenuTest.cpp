@@ -1,8 +1,10 @@
 // The timetable's context menu as a user reaches it: a right click or the menu keys, the moves
 // by a week, the copied week against the command's csv, and the printed week and month read
-// back from a PDF, and what saving and printing say when the file cannot be written.
+// back from a PDF, and what saving and printing say when the file cannot be written; the
+// Adjustments dialog and the week it gives.
 #include <sys/resource.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,8 +25,10 @@
 #include <optional>
 #include <sstream>
 
+#include "platform/Errors.h"
 #include "tests/ui/UiTestSupport.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/Prayers.h"
 #include "timetable/TableText.h"
 #include "tools/OrvandelTableCommand.h"
 #include "ui/DateField.h"
@@ -122,6 +126,31 @@ QString WithoutStamp(const QString& text) {
     return lines.join(QStringLiteral("\r\n"));
 }
 
+// Opens Adjustments… from the menu and answers it with `minutes` (index by Prayer; typed, as a
+// user types "+2") and `hijriDays`, with OK or else Cancel. Returns whether it was answered.
+bool Adjust(TForm1& form, const QList<int>& minutes, int hijriDays, bool ok = true) {
+    const TDialogAnswer<TAdjustmentsDialog> answer([&](TAdjustmentsDialog* dialog) {
+        for (int p = 0; p < 6; ++p) {
+            QSpinBox* spin = dialog->Minutes[static_cast<size_t>(p)];
+            spin->selectAll();
+            QTest::keyClicks(spin, (minutes[p] > 0 ? QStringLiteral("+") : QString()) +
+                                       QString::number(minutes[p]));
+        }
+        dialog->HijriDays->setValue(hijriDays);
+        ok ? dialog->accept() : dialog->reject();
+    });
+    form.TimetableMenu->AdjustAction->trigger();
+    return answer.Answered();
+}
+
+// The minutes of a grid text (" 4:46") after 12 o'clock, as the 12-hour grid shows them.
+int GridMinutes(const QString& text) {
+    const QStringList parts = text.trimmed().split(u':');
+    return parts.value(0).toInt() % 12 * 60 + parts.value(1).toInt();
+}
+
+const QList<int> NoMinutes{0, 0, 0, 0, 0, 0};
+
 }  // namespace
 
 class TimetableMenuTest : public QObject {
@@ -205,16 +234,122 @@ class TimetableMenuTest : public QObject {
         QCOMPARE(form->Grid->mapFromGlobal(OpenMenu()->pos()).y(), row.center().y());
     }
 
+    // Adjustments…: OK moves each time by its minutes in every row, in the week and in the
+    // grid, and the Hijri dates by the days (+1: each row shows the next row's former date),
+    // with one recompute; Cancel changes nothing.
+    void adjustsTheWeek_data() {
+        QTest::addColumn<QList<int>>("minutes");  // index by Prayer
+        QTest::addColumn<int>("hijriDays");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Fajr +2") << QList<int>{2, 0, 0, 0, 0, 0} << 0 << true;
+        QTest::newRow("Hijri +1") << NoMinutes << 1 << true;
+        QTest::newRow("Hijri -1, Isha -5") << QList<int>{0, 0, 0, 0, 0, -5} << -1 << true;
+        QTest::newRow("every time, the range's ends, Hijri -2")
+            << QList<int>{-60, 60, 1, -1, 3, -7} << -2 << true;
+        QTest::newRow("Cancel") << QList<int>{2, 0, 0, 0, 0, -1} << 1 << false;
+    }
+    void adjustsTheWeek() {
+        QFETCH(QList<int>, minutes);
+        QFETCH(int, hijriDays);
+        QFETCH(bool, ok);
+        const auto form = ShowForm();
+        const Timetable before = form->Week();
+        const auto texts = form->TimeTexts;
+        const auto hijri = form->HijriDateTexts;
+        const int refreshes = form->RefreshCount();
+        QVERIFY(Adjust(*form, minutes, hijriDays, ok));
+        QCOMPARE(form->RefreshCount() - refreshes, ok ? 1 : 0);
+        const QList<int> moved = ok ? minutes : NoMinutes;
+        const int days = ok ? hijriDays : 0;
+        const Timetable& after = form->Week();
+        for (int row = 1; row <= 7; ++row) {
+            // Umm al-Qura's Isha comes 90 minutes after Maghrib, 120 in Ramadan: a row that the
+            // Hijri days move into or out of Ramadan (the week ends it) moves its Isha too.
+            const auto ramadan = [row](const Timetable& week) {
+                return week.Days[row - 1].HijriMonth == 9 ? 1 : 0;
+            };
+            const int ramadanMinutes = 30 * (ramadan(after) - ramadan(before));
+            for (int p = 0; p < 6; ++p) {
+                const int shift = moved[p] + (p == Isha ? ramadanMinutes : 0);
+                QCOMPARE(after.Days[row - 1].ShownMinutes[p] - before.Days[row - 1].ShownMinutes[p],
+                         shift);
+                const int col = after.ColumnOf(p);
+                QCOMPARE((GridMinutes(form->TimeTexts[col][row]) - GridMinutes(texts[col][row]) -
+                          shift) % 720,
+                         0);
+                QCOMPARE(form->TimeTexts[col][row] == texts[col][row], shift == 0);
+            }
+            if (const int from = row + days; from >= 1 && from <= 7) {
+                QCOMPARE(form->HijriDateTexts[row], hijri[from]);
+            }
+        }
+        QCOMPARE(form->HijriDateTexts == hijri, days == 0);
+        // The dialog opens on what the window keeps.
+        const TDialogAnswer<TAdjustmentsDialog> reopened([&](TAdjustmentsDialog* dialog) {
+            for (int p = 0; p < 6; ++p) {
+                QCOMPARE(dialog->Minutes[static_cast<size_t>(p)]->value(), moved[p]);
+            }
+            QCOMPARE(dialog->HijriDays->value(), days);
+            dialog->reject();
+        });
+        form->TimetableMenu->AdjustAction->trigger();
+        QVERIFY(reopened.Answered());
+    }
+
+    // The dialog's fields: a signed value with its unit, and names for assistive technology;
+    // the window refuses values past the fields' ranges.
+    void adjustmentFieldsAreNamed() {
+        const auto form = ShowForm();
+        const TDialogAnswer<TAdjustmentsDialog> answer([](TAdjustmentsDialog* dialog) {
+            const std::array<QString, 6> names{"Fajr",    "Shrook",  "Dhuhr",
+                                               "Asr",     "Maghrib", "Isha"};
+            for (size_t p = 0; p < 6; ++p) {
+                QCOMPARE(QAccessible::queryAccessibleInterface(dialog->Minutes[p])
+                             ->text(QAccessible::Name),
+                         names[p] + QStringLiteral(" minutes"));
+            }
+            QCOMPARE(QAccessible::queryAccessibleInterface(dialog->HijriDays)
+                         ->text(QAccessible::Name),
+                     QStringLiteral("Hijri date days"));
+            dialog->Minutes[0]->setValue(2);
+            QCOMPARE(dialog->Minutes[0]->text(), QStringLiteral("+2 min"));
+            dialog->Minutes[0]->setValue(-60);
+            QCOMPARE(dialog->Minutes[0]->text(), QStringLiteral("-60 min"));
+            dialog->Minutes[0]->stepDown();
+            QCOMPARE(dialog->Minutes[0]->value(), -60);
+            dialog->reject();
+        });
+        form->TimetableMenu->AdjustAction->trigger();
+        QVERIFY(answer.Answered());
+        // Values past the ranges are refused whole, with nothing kept or recomputed.
+        const int refreshes = form->RefreshCount();
+        QVERIFY_THROWS_EXCEPTION(ERangeError, form->SetAdjustments({2, 0, 0, 0, 0, 61}, 0));
+        QVERIFY_THROWS_EXCEPTION(ERangeError, form->SetAdjustments({2, 0, 0, 0, 0, 0}, -3));
+        QCOMPARE(form->AdjustMinutes(), (std::array<int, 6>{}));
+        QCOMPARE(form->HijriAdjustDays(), 0);
+        QCOMPARE(form->RefreshCount(), refreshes);
+    }
+
     // Copy puts the place, the options, a header row and the week, one field a tab; the times
     // are the command's csv fields for the same settings, on either clock.
     void copiesTheWeek_data() {
         QTest::addColumn<bool>("twelveHours");
-        QTest::newRow("12-hour clock") << true;
-        QTest::newRow("24-hour clock") << false;
+        QTest::addColumn<QList<int>>("minutes");  // adjustments, index by Prayer
+        QTest::addColumn<int>("hijriDays");
+        QTest::addColumn<QStringList>("adjust");  // the same for the command
+        QTest::newRow("12-hour clock") << true << NoMinutes << 0 << QStringList();
+        QTest::newRow("24-hour clock") << false << NoMinutes << 0 << QStringList();
+        QTest::newRow("adjusted") << false << QList<int>{2, 0, 0, 0, 0, -1} << -1
+                                  << QStringList{"--adjust", "fajr=+2,isha=-1", "--hijri-adjust",
+                                                 "-1"};
     }
     void copiesTheWeek() {
         QFETCH(bool, twelveHours);
+        QFETCH(QList<int>, minutes);
+        QFETCH(int, hijriDays);
+        QFETCH(QStringList, adjust);
         const auto form = ShowForm();
+        QVERIFY(Adjust(*form, minutes, hijriDays));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         form->cb12hours->setChecked(twelveHours);
@@ -227,6 +362,9 @@ class TimetableMenuTest : public QObject {
         std::vector<std::string> args = {"--city", "Mecca", "--zone", "3", "--date", "2024-04-10"};
         if (twelveHours) {
             args.push_back("--12h");
+        }
+        for (const QString& arg : adjust) {
+            args.push_back(arg.toStdString());
         }
         const QStringList text = RunCommand(args).split(u'\n');
         args.insert(args.end(), {"--format", "csv"});
@@ -243,7 +381,10 @@ class TimetableMenuTest : public QObject {
             QCOMPARE(fields.mid(2), expected.mid(5, 6));
             QCOMPARE(fields[2].endsWith(QStringLiteral(" AM")), twelveHours);
         }
-        QCOMPARE(lines[3 + 4].split(u'\t')[1], QStringLiteral("1 Shawwal 1445"));
+        QCOMPARE(lines[3 + 4].split(u'\t')[1], hijriDays == 0 ? QStringLiteral("1 Shawwal 1445")
+                                                              : QStringLiteral("30 Ramadan 1445"));
+        QCOMPARE(lines[1].contains(QStringLiteral(", Fajr +2 min, Isha -1 min, Hijri date -1 day")),
+                 !adjust.isEmpty());
     }
 
     // Save as... through its two dialogs: the file holds what orvandel-table writes for the
@@ -256,28 +397,36 @@ class TimetableMenuTest : public QObject {
         QTest::addColumn<int>("format");
         QTest::addColumn<QStringList>("args");  // the same place, days and format for the command
         QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QList<int>>("minutes");  // adjustments, index by Prayer, also in args
+        QTest::addColumn<int>("hijriDays");
         const QStringList mecca{"--city", "Mecca", "--zone", "3"};
         QTest::newRow("week as csv")
             << "Mecca" << 0 << 0 << int(OutputFormat::Csv)
             << mecca + QStringList{"--date", "2024-04-10", "--format", "csv"}
-            << "prayer-times-mecca-2024-04-06.csv";
+            << "prayer-times-mecca-2024-04-06.csv" << NoMinutes << 0;
         QTest::newRow("month as json")
             << "Mecca" << 0 << 1 << int(OutputFormat::Json)
             << mecca + QStringList{"--from", "2024-04-01", "--days", "30", "--format", "json"}
-            << "prayer-times-mecca-2024-04-01.json";
+            << "prayer-times-mecca-2024-04-01.json" << NoMinutes << 0;
         QTest::newRow("45 days as ics")
             << "Mecca" << 0 << 2 << int(OutputFormat::Ics)
             << mecca + QStringList{"--from", "2024-04-10", "--days", "45", "--format", "ics"}
-            << "prayer-times-mecca-2024-04-10.ics";
+            << "prayer-times-mecca-2024-04-10.ics" << NoMinutes << 0;
         QTest::newRow("London's week of the change as csv")
             << "London" << -10 << 0 << int(OutputFormat::Csv)
             << QStringList{"--city", "London", "--date", "2024-03-31", "--format", "csv"}
-            << "prayer-times-london-2024-03-30.csv";
+            << "prayer-times-london-2024-03-30.csv" << NoMinutes << 0;
         QTest::newRow("London's month as ics")
             << "London" << -10 << 1 << int(OutputFormat::Ics)
             << QStringList{"--city", "London", "--from",   "2024-03-01",
                            "--days", "31",     "--format", "ics"}
-            << "prayer-times-london-2024-03-01.ics";
+            << "prayer-times-london-2024-03-01.ics" << NoMinutes << 0;
+        QTest::newRow("adjusted month as ics")
+            << "Mecca" << 0 << 1 << int(OutputFormat::Ics)
+            << mecca + QStringList{"--from",   "2024-04-01",      "--days",         "30",
+                                   "--format", "ics",             "--adjust",       "fajr=+2,asr=-5",
+                                   "--hijri-adjust", "1"}
+            << "prayer-times-mecca-2024-04-01.ics" << QList<int>{2, 0, 0, -5, 0, 0} << 1;
     }
     void savesWhatTheCommandWrites() {
         QFETCH(QString, city);
@@ -286,8 +435,11 @@ class TimetableMenuTest : public QObject {
         QFETCH(int, format);
         QFETCH(QStringList, args);
         QFETCH(QString, suggested);
+        QFETCH(QList<int>, minutes);
+        QFETCH(int, hijriDays);
         const auto form = ShowForm();
         form->SelectCity(FindCityByCaption(city.toStdString())->Tag);
+        QVERIFY(Adjust(*form, minutes, hijriDays));
         form->edCalendar->SetValue(FixedToday() + shown);
         QTemporaryDir folder;
         const QString path = folder.filePath(suggested);
@@ -386,19 +538,30 @@ class TimetableMenuTest : public QObject {
 
     // Print... and Print month... on a "Print to File (PDF)" printer, on one page of a few
     // kilobytes: the header, and the week as the window draws it or the month's rows, as text
-    // a reader can search. The week's only pictures are the digit images.
+    // a reader can search, also with the longest options line. The week's only pictures are
+    // the digit images.
     void printsToPdf_data() {
         QTest::addColumn<bool>("month");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("rows");  // lines that carry a civil date of April 2024
-        QTest::newRow("week") << false << "Prayer times, Sat 06-Apr-2024 to Fri 12-Apr-2024" << 7;
-        QTest::newRow("month") << true << "Prayer times, April 2024" << 30;
+        QTest::addColumn<QList<int>>("minutes");  // adjustments, index by Prayer
+        QTest::addColumn<int>("hijriDays");
+        const QString week = "Prayer times, Sat 06-Apr-2024 to Fri 12-Apr-2024";
+        // Every time and the Hijri date adjusted: the longest options line.
+        const QList<int> every{-60, 60, -60, 60, -60, 60};
+        QTest::newRow("week") << false << week << 7 << NoMinutes << 0;
+        QTest::newRow("month") << true << "Prayer times, April 2024" << 30 << NoMinutes << 0;
+        QTest::newRow("adjusted week") << false << week << 7 << every << -2;
+        QTest::newRow("adjusted month") << true << "Prayer times, April 2024" << 30 << every << -2;
     }
     void printsToPdf() {
         QFETCH(bool, month);
         QFETCH(QString, title);
         QFETCH(int, rows);
+        QFETCH(QList<int>, minutes);
+        QFETCH(int, hijriDays);
         const auto form = ShowForm();
+        QVERIFY(Adjust(*form, minutes, hijriDays));
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("timetable.pdf"));
         const TPrintToPdf answer(pdf);
@@ -417,7 +580,10 @@ class TimetableMenuTest : public QObject {
         // The text's runs of blanks come back as one.
         QVERIFY(
             printed.simplified().contains(QString::fromStdString(menu.PlaceLine()).simplified()));
-        QVERIFY(printed.simplified().contains(QString::fromStdString(menu.OptionsLine())));
+        QVERIFY2(printed.simplified().contains(QString::fromStdString(menu.OptionsLine())),
+                 qPrintable(printed));
+        QCOMPARE(printed.contains(QStringLiteral("Isha +60 min, Hijri date -2 days")),
+                 hijriDays != 0);
         QCOMPARE(printed.count(u'\f'), 1);  // one page
         const QString april = QString::fromStdString(form->Week().Days[4].CivilDateText).mid(6);
         int dated = 0;
