@@ -153,7 +153,7 @@ class TSignedSpinBox : public QSpinBox {
 }  // namespace
 
 TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays,
-                                       QWidget* parent)
+                                       HighLatitudeRule rule, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Adjustments"));
     auto* form = new QFormLayout;
@@ -175,12 +175,24 @@ TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hi
     }
     HijriDays = add(QStringLiteral("Hijri date"), QStringLiteral("Hijri date days"),
                     HijriAdjustRange, QStringLiteral(" days"), hijriDays);
+    HighLatitude = new QComboBox(this);
+    for (const THighLatitudeRule& row : HighLatitudeRules) {
+        QString caption = FromUtf8(row.Caption);
+        caption[0] = caption[0].toUpper();
+        HighLatitude->addItem(caption, static_cast<int>(row.Rule));
+    }
+    HighLatitude->setCurrentIndex(HighLatitude->findData(static_cast<int>(rule)));
+    form->addRow(QStringLiteral("High latitudes"), HighLatitude);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+HighLatitudeRule TAdjustmentsDialog::RuleChosen() const {
+    return static_cast<HighLatitudeRule>(HighLatitude->currentData().toInt());
 }
 
 std::array<int, 6> TAdjustmentsDialog::MinutesChosen() const {
@@ -609,9 +621,10 @@ void TTimetableMenu::PrintMonth() {
 }
 
 void TTimetableMenu::Adjust() {
-    TAdjustmentsDialog ask(FForm.AdjustMinutes(), FForm.HijriAdjustDays(), &FForm);
+    TAdjustmentsDialog ask(FForm.AdjustMinutes(), FForm.HijriAdjustDays(), FForm.HighLatRule(),
+                           &FForm);
     if (ask.exec() == QDialog::Accepted) {
-        FForm.SetAdjustments(ask.MinutesChosen(), ask.HijriDays->value());
+        FForm.SetAdjustments(ask.MinutesChosen(), ask.HijriDays->value(), ask.RuleChosen());
     }
 }
 

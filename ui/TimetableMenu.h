@@ -51,9 +51,12 @@ class TSaveTimetableDialog : public QDialog {
 class TAdjustmentsDialog : public QDialog {
     Q_OBJECT
   public:
-    TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays, QWidget* parent);
+    TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays, HighLatitudeRule rule,
+                       QWidget* parent);
     std::array<QSpinBox*, 6> Minutes;  // index by Prayer; AdjustMinutesRange, shown as "+2 min"
     QSpinBox* HijriDays;               // HijriAdjustRange, shown as "-1 days"
+    QComboBox* HighLatitude;           // the rules of HighLatitudeRules; each item's data its rule
+    HighLatitudeRule RuleChosen() const;
     // The minutes of the spin boxes, index by Prayer.
     std::array<int, 6> MinutesChosen() const;
 };

@@ -523,10 +523,16 @@ TimetableSettings TForm1::ReadSettings() const {
     s.SunsetBased = cbSunsetBased->isChecked();
     s.AdjustMinutes = FAdjustMinutes;
     s.HijriAdjustDays = FHijriAdjustDays;
+    s.HighLatRule = FHighLatRule;
     return s;
 }
 
 void TForm1::SetAdjustments(const std::array<int, 6>& minutes, int hijriDays) {
+    SetAdjustments(minutes, hijriDays, FHighLatRule);
+}
+
+void TForm1::SetAdjustments(const std::array<int, 6>& minutes, int hijriDays,
+                            HighLatitudeRule rule) {
     for (size_t p = 0; p < minutes.size(); ++p) {
         if (!AdjustMinutesRange.Contains(minutes[p])) {
             throw ERangeError(PrayerName(static_cast<int>(p)) + " adjustment of " +
@@ -540,6 +546,7 @@ void TForm1::SetAdjustments(const std::array<int, 6>& minutes, int hijriDays) {
     }
     FAdjustMinutes = minutes;
     FHijriAdjustDays = hijriDays;
+    FHighLatRule = rule;
     RefreshTimetable();
 }
 

@@ -157,9 +157,13 @@ class TForm1 : public QWidget {
     // saves them nowhere.
     const std::array<int, 6>& AdjustMinutes() const { return FAdjustMinutes; }
     int HijriAdjustDays() const { return FHijriAdjustDays; }
-    // Keeps new adjustments and recomputes the week once. ERangeError, with nothing changed,
-    // for minutes outside AdjustMinutesRange or days outside HijriAdjustRange.
+    // The rule for Fajr and Isha where twilight is long; the 48-degree rule at first.
+    HighLatitudeRule HighLatRule() const { return FHighLatRule; }
+    // Keeps new adjustments (and a rule, else the one kept) and recomputes the week once.
+    // ERangeError, with nothing changed, for minutes outside AdjustMinutesRange or days
+    // outside HijriAdjustRange.
     void SetAdjustments(const std::array<int, 6>& minutes, int hijriDays);
+    void SetAdjustments(const std::array<int, 6>& minutes, int hijriDays, HighLatitudeRule rule);
 
     bool Updating() const { return FUpdating; }
     // How many recomputes have run (past the FUpdating guard) since the window was created.
@@ -202,6 +206,7 @@ class TForm1 : public QWidget {
     int FRefreshCount = 0;
     std::array<int, 6> FAdjustMinutes{};
     int FHijriAdjustDays = 0;
+    HighLatitudeRule FHighLatRule = HighLatitudeRule::Rule48;
     TimetableEngine FEngine;
     Timetable FWeek;
     TableClock FClock;

@@ -296,6 +296,47 @@ class TimetableMenuTest : public QObject {
         QVERIFY(reopened.Answered());
     }
 
+    // The dialog's high-latitude rule: the week is the core's for that rule on the window's
+    // clock, London's June dawn differs from the 48-degree rule's, and the options line names
+    // the rule; Cancel keeps the rule the window had.
+    void highLatitudeRuleFromTheDialog() {
+        const auto form = ShowForm();
+        form->SelectCity(FindCityByCaption("London")->Tag);
+        form->edCalendar->SetValue(EncodeDate(2027, 6, 16));
+        const auto choose = [&form](HighLatitudeRule rule, bool ok) {
+            QString labelled;  // what assistive technology reads as the list's label
+            const TDialogAnswer<TAdjustmentsDialog> answer([&](TAdjustmentsDialog* dialog) {
+                for (const auto& [other, relation] :
+                     QAccessible::queryAccessibleInterface(dialog->HighLatitude)
+                         ->relations(QAccessible::Label)) {
+                    labelled = other->text(QAccessible::Name);
+                }
+                dialog->HighLatitude->setCurrentIndex(
+                    dialog->HighLatitude->findData(static_cast<int>(rule)));
+                ok ? dialog->accept() : dialog->reject();
+            });
+            form->TimetableMenu->AdjustAction->trigger();
+            return answer.Answered() && labelled == QStringLiteral("High latitudes");
+        };
+        const Timetable rule48 = form->Week();
+        QVERIFY(choose(HighLatitudeRule::Angle, true));
+        QCOMPARE(form->ReadSettings().HighLatRule, HighLatitudeRule::Angle);
+        TimetableEngine engine;
+        std::vector<RowTimes> times;
+        const Timetable expected =
+            ComputeClockedWeek(engine, form->ReadSettings(), form->Clock(), times);
+        bool fajrMoved = false;
+        for (size_t d = 0; d < 7; ++d) {
+            QCOMPARE(form->Week().Days[d].TimeTexts, expected.Days[d].TimeTexts);
+            fajrMoved = fajrMoved || form->Week().Days[d].TimeTexts[Fajr] !=
+                                         rule48.Days[d].TimeTexts[Fajr];
+        }
+        QVERIFY(fajrMoved);
+        QVERIFY(form->TimetableMenu->OptionsLine().find("twilight angle") != std::string::npos);
+        QVERIFY(choose(HighLatitudeRule::Seventh, false));
+        QCOMPARE(form->ReadSettings().HighLatRule, HighLatitudeRule::Angle);
+    }
+
     // The dialog's fields: a signed value with its unit, and names for assistive technology;
     // the window refuses values past the fields' ranges.
     void adjustmentFieldsAreNamed() {
