@@ -754,8 +754,10 @@ void CheckIsoOffsets(const TableRequest& request) {
         return;
     }
     constexpr int64_t day = 86400;  // seconds
-    const int32_t first = request.Next ? (request.HasAt ? request.AtFixed : request.FirstFixed) - 1
-                                       : request.FirstFixed - 1;
+    // --next reads the days around its moment: --at's, else today's.
+    const int32_t nextDay =
+        request.HasAt ? request.AtFixed : FixedFromDateTime(request.Settings.Date);
+    const int32_t first = (request.Next ? nextDay : request.FirstFixed) - 1;
     const int32_t last = request.Next ? first + 4 : request.FirstFixed + request.DayCount;
     std::vector<int> offsets = {request.Clock.OffsetAt(SecondsOfFixed(first))};
     for (const TimeZoneRules::Change& change :

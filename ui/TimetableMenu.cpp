@@ -155,7 +155,7 @@ class TSignedSpinBox : public QSpinBox {
 TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hijriDays,
                                        HighLatitudeRule rule, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Adjustments"));
+    setWindowTitle(tr("Adjustments"));
     auto* form = new QFormLayout;
     const auto add = [this, form](const QString& label, const QString& name, TFieldRange<int> range,
                                   const QString& suffix, int value) {
@@ -170,11 +170,11 @@ TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hi
     };
     for (const TPrayerInfo& prayer : Prayers) {
         const QString name = FromUtf8(prayer.Name);
-        Minutes[prayer.Index] = add(name, name + QStringLiteral(" minutes"), AdjustMinutesRange,
-                                    QStringLiteral(" min"), minutes[prayer.Index]);
+        Minutes[prayer.Index] = add(name, tr("%1 minutes").arg(name), AdjustMinutesRange,
+                                    tr(" min"), minutes[prayer.Index]);
     }
-    HijriDays = add(QStringLiteral("Hijri date"), QStringLiteral("Hijri date days"),
-                    HijriAdjustRange, QStringLiteral(" days"), hijriDays);
+    HijriDays = add(tr("Hijri date"), tr("Hijri date days"), HijriAdjustRange, tr(" days"),
+                    hijriDays);
     HighLatitude = new QComboBox(this);
     for (const THighLatitudeRule& row : HighLatitudeRules) {
         QString caption = FromUtf8(row.Caption);
@@ -182,7 +182,7 @@ TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hi
         HighLatitude->addItem(caption, static_cast<int>(row.Rule));
     }
     HighLatitude->setCurrentIndex(HighLatitude->findData(static_cast<int>(rule)));
-    form->addRow(QStringLiteral("High latitudes"), HighLatitude);
+    form->addRow(tr("High latitudes"), HighLatitude);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -269,7 +269,7 @@ TTimetableMenu::TTimetableMenu(TForm1& form)
     PrintMonthAction =
         add(QStringLiteral("Print month…"), QKeySequence(), [this] { PrintMonth(); });
     FMenu->addSeparator();
-    AdjustAction = add(QStringLiteral("Adjustments…"), QKeySequence(), [this] { Adjust(); });
+    AdjustAction = add(tr("Adjustments…"), QKeySequence(), [this] { Adjust(); });
 
     // The grids take no input; a right click or the Menu key reaches their panel.
     QFrame* panel = FForm.RzPanel1;
@@ -501,7 +501,7 @@ void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
                                const std::vector<TimetableDay>& rows) const {
     const TimetableSettings settings = FForm.ReadSettings();
     const QRect page = PrintArea(printer);
-    const QString title = QStringLiteral("Prayer times, ") + FromUtf8(MonthYearText(settings.Date));
+    const QString title = tr("Prayer times, %1").arg(FromUtf8(MonthYearText(settings.Date)));
     const int top = DrawHeader(painter, page, title);
 
     // A header row and one row a day; rows at most one and a half lines high.
@@ -610,14 +610,14 @@ void TTimetableMenu::PrintWithDialog(const QString& title, QPrinter& printer,
 void TTimetableMenu::PrintWeek() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("prayer-times-week"));
-    PrintWithDialog(QStringLiteral("Print week"), printer, &TTimetableMenu::PrintWeekTo);
+    PrintWithDialog(tr("Print week"), printer, &TTimetableMenu::PrintWeekTo);
 }
 
 void TTimetableMenu::PrintMonth() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("prayer-times-month"));
     printer.setPageOrientation(QPageLayout::Portrait);
-    PrintWithDialog(QStringLiteral("Print month"), printer, &TTimetableMenu::PrintMonthTo);
+    PrintWithDialog(tr("Print month"), printer, &TTimetableMenu::PrintMonthTo);
 }
 
 void TTimetableMenu::Adjust() {
