@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Errors.h"
+#include "timetable/KeyedRows.h"
 
 namespace orvandel {
 
@@ -12,6 +13,15 @@ const TCalcMethod& CalcMethodAt(int index, std::string_view context) {
                           " outside 0.." + std::to_string(CalcMethodCount() - 1));
     }
     return CalcMethodTable[static_cast<size_t>(index)];
+}
+
+int MethodForCountry(std::string_view country) {
+    for (const TCountryMethod& row : CountryMethods) {
+        if (EqualsIgnoringCase(row.Country, country)) {
+            return row.Method;
+        }
+    }
+    return MuslimWorldLeague;
 }
 
 }  // namespace orvandel

@@ -56,6 +56,26 @@ inline constexpr int CalcMethodCount() {
 // The row of method `index`; ERangeError naming `context` for an index outside the table.
 const TCalcMethod& CalcMethodAt(int index, std::string_view context);
 
+// The method a place in a country takes, by the country's ISO 3166-1 alpha-2 code: the
+// method of the country's own authority where the table has one. The gazetteer's places take
+// it; a country without a row takes the Muslim World League.
+struct TCountryMethod {
+    std::string_view Country;  // "SA"
+    int Method;                // index into CalcMethods()
+};
+// clang-format off
+inline constexpr TCountryMethod CountryMethods[] = {
+    {"SA", UmmAlQura},
+    {"EG", EgyptianSurvey},
+    {"PK", KarachiUniversity},
+    {"US", Isna},  // North America follows ISNA, as the catalogue's cities there do
+    {"CA", Isna},
+};
+// clang-format on
+// The method index for `country` (two letters, any case); MuslimWorldLeague for a country
+// without a row.
+int MethodForCountry(std::string_view country);
+
 // The juristic methods of Asr, by the index the settings and the window's group hold.
 struct TJuristicMethod {
     std::string_view Key;      // the command's --asr value
