@@ -203,6 +203,11 @@ TSolarDay SolarDay(int Year, int Month, int Day, double LongitudeRad, double Lat
     return day;
 }
 
+bool IsExtremeDay(const TSolarDay& Sun) {
+    const double dayLength = std::fabs(Sun.Sunset - Sun.Sunrise);
+    return Sun.NoRise || dayLength <= ShortestDayHours || dayLength >= LongestDayHours;
+}
+
 TNightFractions NightFractions(int Year, int Month, int Day, const PrayerParameters& Parameters) {
     const PrayerParameters& p = Parameters;
     const double latitude = SignedReference(p);
@@ -242,8 +247,7 @@ void PrayerTimes(int Year, int Month, int Day, const PrayerParameters& Parameter
     // An extreme day is computed at the reference latitude; only the two 48-degree tests below
     // keep the true latitude.
     double latitude = trueLatitude;
-    const double dayLength = std::fabs(sun.Sunset - sun.Sunrise);
-    if (sun.NoRise || dayLength <= ShortestDayHours || dayLength >= LongestDayHours) {
+    if (IsExtremeDay(sun)) {
         latitude = SignedReference(p);
         const TSolarDay substitute =
             SolarDay(Year, Month, Day, p[LongitudeRad], latitude, p[ZoneOffset]);

@@ -64,6 +64,9 @@ struct TSolarDay {
 TSolarDay SolarDay(int Year, int Month, int Day, double LongitudeRad, double LatitudeRad,
                    double ZoneOffset);
 
+// Whether PrayerTimes computes the day at the reference latitude: the sun does not rise, or
+// the day lasts 1 hour or less or 23 hours or more.
+bool IsExtremeDay(const TSolarDay& Sun);
 // Shares of the night, measured at the reference latitude (taken with the sign of the place's
 // latitude) on the given date: Isha = (Isha - sunset) / night, Fajr = (sunrise - Fajr) / night.
 // The safety offset widens both. Where the reference day has no night at all (a reference

@@ -14,6 +14,11 @@ std::string RangeText(TFieldRange<int> range) {
     return std::to_string(range.Min) + ".." + std::to_string(range.Max);
 }
 
+std::string LatitudeLimitText() {
+    return "latitude outside " + RangeText(LatitudeRange) +
+           ", beyond which the sun does not rise or set on some days";
+}
+
 void ApplyCity(TimetableSettings& settings, const TCityEntry& city) {
     settings.Latitude = city.Latitude;
     settings.Longitude = city.Longitude;

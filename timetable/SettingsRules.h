@@ -19,7 +19,18 @@ struct TFieldRange {
     constexpr bool Contains(T value) const { return value >= Min && value <= Max; }
 };
 
-inline constexpr TFieldRange<double> LatitudeRange{-60.0, 60.0};     // degrees, north positive
+// The latitudes where the sun rises and sets on every day of the year: at local midnight of
+// the June solstice (the December one in the south) the sun's centre stands 90 - latitude -
+// obliquity below the horizon, and it rises and sets while that exceeds the 50' of refraction
+// (34') and semi-diameter (16') that the calendar astronomy's sunrise and sunset take. With the
+// obliquity of J2000, 23 deg 26' 21.448", that is 90 - 23.4392911 - 0.8333333 = 65.7273756 deg,
+// written here down to the fields' four decimals. The obliquity shrinks by 0.013 deg a
+// century, so at the limit itself the sun sets on the solstice from 2000 on; in years long
+// before (65.47 deg in year 1), or where the dip of the horizon from a height deepens the
+// sunset, a day near the solstice can lack its sunrise or sunset, and its times are marked as
+// not occurring (TimetableDay::Occurs).
+inline constexpr double SunriseLatitudeLimit = 65.7273;  // degrees
+inline constexpr TFieldRange<double> LatitudeRange{-SunriseLatitudeLimit, SunriseLatitudeLimit};
 inline constexpr TFieldRange<double> LongitudeRange{-180.0, 180.0};  // degrees, east positive
 inline constexpr TFieldRange<int> ZoneHoursRange{-25, 25};           // the zone's hours field
 inline constexpr TFieldRange<int> ZoneMinutesRange{0, 59};           // the zone's minutes field
@@ -49,6 +60,10 @@ TDayRun MonthRun(TDateTime date);
 // "-60..60", "0..9999": the range as help and messages write it (%g for a decimal).
 std::string RangeText(TFieldRange<double> range);
 std::string RangeText(TFieldRange<int> range);
+
+// Why a latitude beyond LatitudeRange is refused: "latitude outside -65.7273..65.7273, beyond
+// which the sun does not rise or set on some days".
+std::string LatitudeLimitText();
 
 // Choosing a catalogue city: its place, zone fields (and no zone of seconds), elevation and
 // methods replace those of the settings; every other setting stays.

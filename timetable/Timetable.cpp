@@ -348,6 +348,10 @@ struct RowEvents {
     double Sunrise = 0.0, Sunset = 0.0, AsrMoment = 0.0;
     double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; no Dusk where Isha follows Maghrib
     pt::PrayerResults Results{};    // at 48 degrees and beyond
+    // At 48 degrees and beyond: the routine computed the day at the reference latitude, and
+    // the shares of the night it takes where the twilight angle is not reached.
+    bool ExtremeDay = false;
+    pt::TNightFractions Fractions{};
 };
 
 // A row with its date serial and fixed date.
@@ -380,7 +384,15 @@ RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState
     if (context.HighLatitude) {
         // EConvertError outside years 1..9999.
         const TCivilDate civil = DecodeDate(day.Serial - events.DaysBehind);
-        pt::PrayerTimes(civil.Year, civil.Month, civil.Day, context.Parameters, events.Results);
+        const pt::PrayerParameters& p = context.Parameters;
+        pt::PrayerTimes(civil.Year, civil.Month, civil.Day, p, events.Results);
+        events.ExtremeDay =
+            pt::IsExtremeDay(pt::SolarDay(civil.Year, civil.Month, civil.Day, p[pt::LongitudeRad],
+                                          p[pt::LatitudeRad], p[pt::ZoneOffset]));
+        if (events.ExtremeDay) {
+            events.Fractions =
+                pt::NightFractions(civil.Year, p[pt::LatitudeRad] >= 0.0 ? 6 : 12, 21, p);
+        }
     }
     events.Sunrise = TProtoDate::Sunrise(solarDay, location, solar);
     events.Sunset = TProtoDate::Sunset(solarDay, location, solar);
@@ -497,6 +509,19 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
         occurs[Isha] = !ishaAfterMaghrib || occurs[Maghrib];
         e[Fajr] = t[Fajr];
         e[Isha] = ishaAfterMaghrib ? e[Maghrib] + ishaInterval : t[Isha];
+        if (events.ExtremeDay && occurs[Shrook] && occurs[Maghrib]) {
+            // The routine takes a day of 23 hours or more at the reference latitude, whose
+            // night is not this place's: its Fajr can fall after the sunrise shown (65.6 to
+            // 65.73 degrees near the solstice). Where the place's own sun rises and sets, Fajr
+            // and Isha take the routine's shares of the place's own night instead, as the
+            // routine does on a day whose twilight never ends. Its sunrise carries no safety
+            // offset; the shares do.
+            const double night = 24.0 - (e[Maghrib] - e[Shrook]);  // hours
+            t[Fajr] = e[Fajr] = e[Shrook] - safety - night * events.Fractions.Fajr;
+            if (!ishaAfterMaghrib) {
+                t[Isha] = e[Isha] = e[Maghrib] - safety + night * events.Fractions.Isha;
+            }
+        }
         return;
     }
     t[Fajr] = 24.0 * Frac(events.Dawn) + safety;

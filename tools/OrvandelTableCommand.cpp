@@ -639,7 +639,10 @@ const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request) {
         ApplyMethod(s, MuslimWorldLeague);
     }
     if (coordinates) {
-        s.Latitude = RangedDecimal("--lat", a.Lat, LatitudeRange, "latitude");
+        s.Latitude = ParseDecimal("--lat", a.Lat);
+        if (!LatitudeRange.Contains(s.Latitude)) {
+            Reject("--lat", a.Lat, LatitudeLimitText());
+        }
         s.Longitude = RangedDecimal("--lon", a.Lon, LongitudeRange, "longitude");
         if (!*a.ZoneOption && !*a.TzOption && city == nullptr) {
             Reject("--lat", a.Lat, "needs --zone, --tz or --city");

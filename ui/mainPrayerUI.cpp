@@ -287,6 +287,10 @@ void TForm1::BuildCoordinates() {
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(LatitudeRange.Min, LatitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLat->setGeometry(50, 20, 91, 22);
+    spinDegLat->setToolTip(tr("Latitude %1 to %2 degrees: beyond it the sun does not rise or set "
+                              "on some days of the year")
+                               .arg(LatitudeRange.Min)
+                               .arg(LatitudeRange.Max));
     Label9 = MakeLabel(QStringLiteral("Longitude"), RzGroupBox3, 147, 24);
     spinDegLong =
         new TFloatSpinEdit(LongitudeRange.Min, LongitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);

@@ -1,10 +1,13 @@
 // Writes the prayer routine's reference times from an accurate sun (see README.md):
 // twilight_times.csv, mostly Fajr and Isha at places of 48 degrees and beyond on chosen days, and
-// twilight_year.csv, Fajr and Isha on every day of a year at London, Paris and Oslo.
+// twilight_year.csv, Fajr and Isha on every day of a year at London, Paris and Oslo, and
+// sun_year_north.csv, Shrook and Maghrib on every day of a year at places from 60 degrees to
+// the latitude limit of the table.
 //
 //   npm install astronomy-engine@2.1.19     (in a scratch folder)
 //   NODE_PATH=<scratch>/node_modules node twilight_times.js > twilight_times.csv
 //   NODE_PATH=<scratch>/node_modules node twilight_times.js year 2024 > twilight_year.csv
+//   NODE_PATH=<scratch>/node_modules node twilight_times.js sun 2026 > sun_year_north.csv
 //
 // Moments are found with SearchAltitude: the centre of the sun, geometric altitude (no
 // refraction), observer at 0 m. Hours are on the zone clock, counted from the date's midnight.
@@ -118,6 +121,29 @@ function WriteYear(year) {
   }
 }
 
+// Places where the sun rises and sets every day although it barely sets in June: Shrook and
+// Maghrib on every day of the year.
+const NorthernPlaces = [
+  ['Helsinki', 60.1699, 24.9384, 2],
+  ['Anchorage', 61.2181, -149.9003, -9],
+  ['Trondheim', 63.4305, 10.3951, 1],
+  ['Reykjavik', 64.1466, -21.9426, 0],
+  ['65.7N', 65.7, 0, 0],
+];
+function WriteSunYear(year) {
+  console.log(Source);
+  console.log('# place,latitude_deg,longitude_deg,zone_h,date,shrook_hours,maghrib_hours');
+  for (const [name, latitude, longitude, zone] of NorthernPlaces) {
+    for (let day = Date.UTC(year, 0, 1); new Date(day).getUTCFullYear() === year;
+         day += 86400000) {
+      const date = new Date(day).toISOString().slice(0, 10);
+      const hours = (direction) => RequiredCrossing(latitude, longitude, zone, date, direction,
+                                                    HorizonDeg).toFixed(5);
+      console.log([name, latitude, longitude, zone, date, hours(+1), hours(-1)].join(','));
+    }
+  }
+}
+
 function WriteChosenDays() {
   console.log(Source);
   console.log('# place,latitude_deg,longitude_deg,zone_h,date,prayer,rule,hours');
@@ -134,6 +160,8 @@ function WriteChosenDays() {
 
 if (process.argv[2] === 'year') {
   WriteYear(Number(process.argv[3]));
+} else if (process.argv[2] === 'sun') {
+  WriteSunYear(Number(process.argv[3]));
 } else {
   WriteChosenDays();
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,7 @@
 #include "prayer/PrayerTimes.h"
 #include "tests/support/ThreadsRefused.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/SettingsRules.h"
 
 namespace orvandel {
 namespace {
@@ -621,6 +626,111 @@ TEST(TimetableEventDates, SummerNightsKeepTheirEventsInOrder) {
         }
     }
     EXPECT_GT(crossings, 100);
+}
+
+// The latitude limit is 90 degrees less the obliquity of J2000 and the 50' of the sunset
+// depression, cut to four decimals; there the calendar astronomy's sun rises and sets on the
+// days around both solstices of 2000 to 2100, and 0.02 degree beyond it the sun of 2026 does
+// not set on the June solstice.
+TEST(TimetableDays, LatitudeLimitIsWhereTheSunStillRisesAndSets) {
+    const double limit = 90.0 - TProtoDate::Obliquity(J2000()) - 50.0 / 60.0;
+    EXPECT_LE(SunriseLatitudeLimit, limit);
+    EXPECT_GT(SunriseLatitudeLimit, limit - 1e-4);
+    for (int year = 2000; year <= 2100; year += 4) {
+        for (const int month : {6, 12}) {
+            for (int day = 19; day <= 23; ++day) {
+                const int32_t fixed = FixedFromGregorian(year, month, day);
+                for (const double latitude : {SunriseLatitudeLimit, -SunriseLatitudeLimit}) {
+                    const TLocation place("limit", latitude, 0.0, 0.0, 0.0);
+                    EXPECT_NE(TProtoDate::Sunrise(fixed, place), 0.0) << year << month << day;
+                    EXPECT_NE(TProtoDate::Sunset(fixed, place), 0.0) << year << month << day;
+                }
+            }
+        }
+    }
+    const TLocation beyond("beyond", SunriseLatitudeLimit + 0.02, 0.0, 0.0, 0.0);
+    EXPECT_EQ(TProtoDate::Sunset(FixedFromGregorian(2026, 6, 21), beyond), 0.0);
+}
+
+// Every day of 2026 from 60 degrees north to the latitude limit (tests/data/sun_year_north.csv):
+// Shrook and Maghrib happen and lie within a minute of an accurate sun's, and under each
+// high-latitude rule Fajr and Isha are placed, before sunrise and after sunset, or marked as not
+// occurring; never a crash. Prints each place's worst difference.
+TEST(TimetableDays, SunriseAndSunsetUpToTheLatitudeLimitOverAYear) {
+    struct Reference {
+        double Latitude = 0, Longitude = 0;
+        int Zone = 0;
+        std::vector<std::array<double, 2>> Hours;  // Shrook, Maghrib of each day of 2026
+    };
+    std::map<std::string, Reference> places;
+    std::ifstream in(std::string(ORVANDEL_TEST_DATA) + "/sun_year_north.csv");
+    ASSERT_TRUE(in) << "sun_year_north.csv";
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        char name[32];
+        double latitude, longitude, shrook, maghrib;
+        int zone, y, m, d;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%31[^,],%lf,%lf,%d,%d-%d-%d,%lf,%lf", name, &latitude,
+                              &longitude, &zone, &y, &m, &d, &shrook, &maghrib),
+                  9)
+            << line;
+        Reference& place = places[name];
+        place = {latitude, longitude, zone, std::move(place.Hours)};
+        place.Hours.push_back({shrook, maghrib});
+    }
+    ASSERT_EQ(places.size(), 5u);
+    TimetableEngine engine;
+    const int32_t first = FixedFromGregorian(2026, 1, 1);
+    for (const auto& [name, place] : places) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(place.Hours.size(), 365u);
+        EXPECT_TRUE(LatitudeRange.Contains(place.Latitude));
+        double worst = 0.0;
+        int fajrMarked = 0, ishaMarked = 0;
+        for (const THighLatitudeRule& rule : HighLatitudeRules) {
+            TimetableSettings settings =
+                Place(place.Latitude, place.Longitude, place.Zone, 0, MuslimWorldLeague, 0.0);
+            settings.AddSafetyTime = false;
+            settings.HighLatRule = rule.Rule;
+            std::vector<TimetableDay> run;
+            ASSERT_NO_THROW(run = engine.ComputeDays(settings, first, 365)) << rule.Key;
+            for (size_t r = 0; r < run.size(); ++r) {
+                const TimetableDay& day = run[r];
+                ASSERT_TRUE(day.Occurs[1] && day.Occurs[4]) << rule.Key << " " << day.CivilDateText;
+                for (size_t i = 0; i < 2; ++i) {
+                    const double minutes =
+                        (day.EventHours[i == 0 ? 1 : 4] - place.Hours[r][i]) * 60;
+                    EXPECT_LE(std::fabs(minutes), 1.0)
+                        << day.CivilDateText << (i ? " Maghrib" : " Shrook");
+                    worst = std::fabs(minutes) > std::fabs(worst) ? minutes : worst;
+                }
+                for (size_t p = 0; p < 6; ++p) {
+                    EXPECT_TRUE(std::isfinite(day.EventHours[p])) << rule.Key << day.CivilDateText;
+                }
+                if (day.Occurs[0]) {
+                    EXPECT_LT(day.EventHours[0], day.EventHours[1])
+                        << rule.Key << day.CivilDateText;
+                    EXPECT_GT(day.EventHours[0], day.EventHours[4] - 24)
+                        << rule.Key << day.CivilDateText;
+                } else {
+                    ++fajrMarked;
+                }
+                if (day.Occurs[5]) {
+                    EXPECT_GT(day.EventHours[5], day.EventHours[4])
+                        << rule.Key << day.CivilDateText;
+                    EXPECT_LT(day.EventHours[5], day.EventHours[1] + 24)
+                        << rule.Key << day.CivilDateText;
+                } else {
+                    ++ishaMarked;
+                }
+            }
+        }
+        std::printf(
+            "%s (%.4f N), 2026: Shrook and Maghrib worst %+.2f min; Fajr marked as not "
+            "occurring on %d, Isha on %d of 4 x 365 days\n",
+            name.c_str(), place.Latitude, worst, fajrMarked, ishaMarked);
+    }
 }
 
 // ---- Runs of days ----

@@ -156,8 +156,8 @@ class NumericFieldTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<double>("expected");
         QTest::newRow("latitude up 0.1") << int(Latitude) << 21.42 << int(Qt::Key_Up) << 21.52;
-        QTest::newRow("latitude page stops at 60")
-            << int(Latitude) << 59.5 << int(Qt::Key_PageUp) << 60.0;
+        QTest::newRow("latitude page stops at the sunrise limit")
+            << int(Latitude) << 65.2 << int(Qt::Key_PageUp) << 65.7273;
         QTest::newRow("longitude page down stops at -180")
             << int(Longitude) << -179.5 << int(Qt::Key_PageDown) << -180.0;
         QTest::newRow("hours page 10") << int(Hours) << 3.0 << int(Qt::Key_PageDown) << -7.0;
