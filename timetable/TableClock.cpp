@@ -217,14 +217,25 @@ std::optional<TableClock> PlaceZone(const TimetableSettings& settings, const TCi
         return TableClock::Zone(city->IanaZone);
     }
     if (followSystem) {
-        // The middle of the week, at noon on the fields' offset.
         TableClock system = TableClock::System();
-        if (system.StandardOffsetAt(SecondsOfFixed(first + 3) + SecondsPerDay / 2 - fixed) ==
-            fixed) {
+        if (UsesOffsetInYear(system, fixed, first + 3)) {
             return system;
         }
     }
     return std::nullopt;
+}
+
+bool UsesOffsetInYear(const TableClock& zone, int offset, int32_t fixed) {
+    const int32_t year = CivilFromSeconds(SecondsOfFixed(fixed)).Year;
+    const int64_t from = zone.UtcOf(SecondsOfFixed(FixedFromGregorian(year, 1, 1)));
+    const int64_t to = zone.UtcOf(SecondsOfFixed(
+        FixedFromGregorian(NarrowToInt32(int64_t{year} + 1, "UsesOffsetInYear"), 1, 1)));
+    if (zone.OffsetAt(from) == offset) {
+        return true;
+    }
+    const std::vector<TimeZoneRules::Change> changes = zone.Changes(from, to);
+    return std::any_of(changes.begin(), changes.end(),
+                       [offset](const TimeZoneRules::Change& c) { return c.After == offset; });
 }
 
 bool ZoneMatters(const TableClock& zone, int offset, int32_t first) {

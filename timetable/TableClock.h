@@ -89,11 +89,16 @@ TableClock SettingsClock(const TimetableSettings& settings);
 
 // The place's own clock in the week that starts on the fixed date `first`: the zone of `city`
 // (the catalogue city the place came from) while the settings hold its offset; else, with
-// `followSystem`, the computer's zone where the settings hold its standard offset in that week
-// (a place typed by hand near the user); else none, the settings' fixed offset. Errors of the
-// zone database pass on (EUnknownZone, EZoneFileError).
+// `followSystem`, the computer's zone where the settings hold any offset it uses in the civil
+// year of that week (a place typed by hand near the user: GMT 0 at Dublin, whose database
+// writes its winter as a negative daylight saving from a standard +1, and at London; 10 or 11
+// at Sydney); else none, the settings' fixed offset. Errors of the zone database pass on
+// (EUnknownZone, EZoneFileError).
 std::optional<TableClock> PlaceZone(const TimetableSettings& settings, const TCityEntry* city,
                                     bool followSystem, int32_t first);
+// Whether `zone` reads `offset` (seconds east of UTC) at some instant of the civil year that
+// holds the fixed date, from its local 1 January to the next.
+bool UsesOffsetInYear(const TableClock& zone, int offset, int32_t fixed);
 // Whether reading the week from `first` on `zone` can differ from its fixed `offset`: the zone
 // changes its clock within half a year of the week, or differs from the offset during it (a
 // local mean time of old).

@@ -131,32 +131,50 @@ TEST(SettingsZone, FieldsOrSecondsAsSecondsAndHours) {
 }
 
 // A city's own zone while the fields hold its offset; else, where asked, the computer's zone
-// while the fields hold its standard offset; and whether the zone can change what the week
-// shows.
+// while the fields hold any offset it uses that year (Dublin's GMT although its database
+// standard is +1); and whether the zone can change what the week shows.
 TEST(PlaceClock, CityZoneOrComputerZoneAndWhetherItMatters) {
     const char* savedTz = std::getenv("TZ");
     const std::string saved = savedTz != nullptr ? savedTz : "";
-    setenv("TZ", "Europe/Berlin", 1);
     struct Row {
         const char* Name;
         const char* City;  // nullptr: typed by hand at Mecca's coordinates
         int GmtHours;
         bool FollowSystem;
+        const char* Tz;    // the computer's zone
+        int Month;         // of 2024; the week of the 6th
         const char* Zone;  // expected zone name, "" for none
         bool Matters;
     };
+    const char* berlin = "Europe/Berlin";
     const Row rows[] = {
-        {"London on its offset", "London", 0, false, "Europe/London", true},
-        {"London on another offset", "London", 1, false, "", false},
-        {"London on another offset, computer's zone", "London", 1, true, "Europe/Berlin", true},
-        {"Mecca on its offset", "Mecca", 3, false, "Asia/Riyadh", false},
-        {"typed, the computer's standard offset", nullptr, 1, true, "Europe/Berlin", true},
-        {"typed, not asked to follow", nullptr, 1, false, "", false},
-        {"typed, another offset", nullptr, 2, true, "", false},
+        {"London on its offset", "London", 0, false, berlin, 4, "Europe/London", true},
+        {"London on another offset", "London", 1, false, berlin, 4, "", false},
+        {"London on another offset, computer's zone", "London", 1, true, berlin, 4, berlin, true},
+        {"Mecca on its offset", "Mecca", 3, false, berlin, 4, "Asia/Riyadh", false},
+        {"typed, the computer's standard offset", nullptr, 1, true, berlin, 4, berlin, true},
+        {"typed, the computer's summer offset", nullptr, 2, true, berlin, 1, berlin, true},
+        {"typed, not asked to follow", nullptr, 1, false, berlin, 4, "", false},
+        {"typed, an offset the computer never uses", nullptr, 3, true, berlin, 4, "", false},
+        {"typed GMT 0 at Dublin in July", nullptr, 0, true, "Europe/Dublin", 7, "Europe/Dublin",
+         true},
+        {"typed GMT 0 at Dublin in January", nullptr, 0, true, "Europe/Dublin", 1, "Europe/Dublin",
+         true},
+        {"typed GMT 1 at Dublin", nullptr, 1, true, "Europe/Dublin", 7, "Europe/Dublin", true},
+        {"typed GMT 0 at London in July", nullptr, 0, true, "Europe/London", 7, "Europe/London",
+         true},
+        {"typed 10 at Sydney in July", nullptr, 10, true, "Australia/Sydney", 7, "Australia/Sydney",
+         true},
+        {"typed 11 at Sydney in July", nullptr, 11, true, "Australia/Sydney", 7, "Australia/Sydney",
+         true},
+        {"typed 9 at Sydney: fixed", nullptr, 9, true, "Australia/Sydney", 7, "", false},
+        {"typed 3 at Riyadh, no daylight saving", nullptr, 3, true, "Asia/Riyadh", 7, "Asia/Riyadh",
+         false},
     };
-    const int32_t first = FixedOf(2024, 4, 6);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
+        setenv("TZ", row.Tz, 1);
+        const int32_t first = WeekRun(EncodeDate(2024, row.Month, 6)).First;
         TimetableSettings settings;
         const TCityEntry* city = row.City != nullptr ? FindCityByCaption(row.City) : nullptr;
         ApplyCity(settings, city != nullptr ? *city : DefaultCity());

@@ -474,7 +474,8 @@ class MainWindowTest : public QObject {
     // A catalogue city's table is on its own clock that week: London's summer on BST, an
     // hour after the GMT of its fields, which the box gives back when Space unchecks it; a
     // week with a change shows both offsets and the day. A place typed by hand follows the
-    // computer's zone (TZ here) when the fields hold its standard offset. Shrook to Maghrib
+    // computer's zone (TZ here) when the fields hold an offset it uses that year: at Dublin
+    // GMT 0, which the zone database calls a negative daylight saving. Shrook to Maghrib
     // move by exactly the clock's change.
     void placeClock_data() {
         QTest::addColumn<int>("tag");  // 0: a place typed by hand with GMT `typedZone`
@@ -508,6 +509,12 @@ class MainWindowTest : public QObject {
         QTest::newRow("typed on the computer's standard offset")
             << 0 << 0 << EncodeDate(2026, 7, 1) << london << QStringLiteral("UTC+1") << hour
             << london;
+        QTest::newRow("typed at Dublin on GMT 0 in July: Irish summer time")
+            << 0 << 0 << EncodeDate(2026, 7, 1) << QStringLiteral("Europe/Dublin")
+            << QStringLiteral("UTC+1") << hour << QStringLiteral("Europe/Dublin");
+        QTest::newRow("typed at Dublin on GMT 0 in January: GMT")
+            << 0 << 0 << EncodeDate(2026, 1, 7) << QStringLiteral("Europe/Dublin")
+            << QStringLiteral("UTC+0") << none << QStringLiteral("Europe/Dublin");
         QTest::newRow("typed on another offset: fixed")
             << 0 << 2 << EncodeDate(2026, 7, 1) << QString() << QString() << none << london;
         // A POSIX rule of TZ is too long for the box: its abbreviations stand for it.
@@ -534,8 +541,8 @@ class MainWindowTest : public QObject {
         if (tag != 0) {
             form->SelectCity(tag);
         } else {
-            form->spinDegLat->setValue(51.75);
-            form->spinDegLong->setValue(-1.25);
+            form->spinDegLat->setValue(53.35);  // Dublin
+            form->spinDegLong->setValue(-6.26);
             form->spinHrsGmt->setValue(typedZone);
         }
         form->edCalendar->SetValue(date);
