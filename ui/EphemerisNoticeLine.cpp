@@ -14,10 +14,14 @@ namespace {
 const QColor NoticeColor(0xA0, 0x00, 0x00);  // dark red: a fault of the installation
 }  // namespace
 
-QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupBox* group) {
+QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupBox* group,
+                            const QString& windowNotice) {
     const QString name = QStringLiteral("lblEphemerisNotice");
     auto* label = form->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
-    const QString text = QString::fromStdString(EphemerisNotice());
+    QString text = QString::fromStdString(EphemerisNotice());
+    if (!windowNotice.isEmpty()) {
+        text = text.isEmpty() ? windowNotice : text + QStringLiteral("  ") + windowNotice;
+    }
     if (text.isEmpty()) {
         if (label != nullptr) {
             label->hide();

@@ -270,6 +270,10 @@ TTimetableMenu::TTimetableMenu(TForm1& form)
         add(QStringLiteral("Print month…"), QKeySequence(), [this] { PrintMonth(); });
     FMenu->addSeparator();
     AdjustAction = add(tr("Adjustments…"), QKeySequence(), [this] { Adjust(); });
+    FMenu->addSeparator();
+    RememberPlaceAction = add(tr("Open on this place next time"), QKeySequence(),
+                              [this] { FForm.SetRememberPlace(RememberPlaceAction->isChecked()); });
+    RememberPlaceAction->setCheckable(true);
 
     // The grids take no input; a right click or the Menu key reaches their panel.
     QFrame* panel = FForm.RzPanel1;

@@ -76,6 +76,8 @@ class TTimetableMenu : public QObject {
     QAction* PrintAction;         // the platform's Print
     QAction* PrintMonthAction;
     QAction* AdjustAction;  // the Adjustments dialog
+    // "Open on this place next time", checkable: TForm1::SetRememberPlace.
+    QAction* RememberPlaceAction;
 
     // The place as the window holds it: the city last chosen when the fields still hold its
     // coordinates, else the coordinates.

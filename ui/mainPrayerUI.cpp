@@ -493,7 +493,8 @@ void TForm1::FormShow() {
     {
         const TUpdatingScope updating(FUpdating, false);
         edCalendar->SetValue(Today());
-        const TCityEntry& start = DefaultCity();
+        const std::optional<TPlaceMemory> kept = ReadRememberedPlace();
+        const TCityEntry& start = kept && kept->City != nullptr ? *kept->City : DefaultCity();
         const int group = static_cast<int>(start.Group);  // the list keeps the catalogue's order
         if (CityList->IsOpen(group)) {
             GroupOpen(group);
@@ -506,6 +507,9 @@ void TForm1::FormShow() {
         }
         CityList->SetSelected(group, item);
         SelectCity(start.Tag);
+        if (kept) {
+            ApplyRememberedPlace(*kept);
+        }
     }
     RefreshTimetable();
 }
@@ -571,7 +575,8 @@ void TForm1::RefreshTimetable() {
     StoreTimetable(table);
     RzPanel1->ShowWeek(settings);
     ShowClock(table, times);
-    ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
+    KeepPlace();
+    ShowEphemerisNotice(this, RzLabel3, RzGroupBox3, FPlaceMemoryProblem);
     Grid->update();
     ColCities->update();
 }
@@ -677,16 +682,20 @@ void TForm1::SelectCity(int tag) {
             FCity = city;
             TimetableSettings s = ReadSettings();
             ApplyCity(s, *city);
-            spinDegLat->setValue(s.Latitude);
-            spinDegLong->setValue(s.Longitude);
-            spinHrsGmt->setValue(s.GmtHours);
-            spinMinutGmt->setValue(s.GmtMinutes);
-            spinElevation->setValue(s.Elevation);
-            rgCalcMethod->SetItemIndex(s.CalcMethod);
-            rgJuristic->SetItemIndex(s.Juristic);
+            WritePlaceFields(s);
         }
     }
     RefreshTimetable();
+}
+
+void TForm1::WritePlaceFields(const TimetableSettings& s) {
+    spinDegLat->setValue(s.Latitude);
+    spinDegLong->setValue(s.Longitude);
+    spinHrsGmt->setValue(s.GmtHours);
+    spinMinutGmt->setValue(s.GmtMinutes);
+    spinElevation->setValue(s.Elevation);
+    rgCalcMethod->SetItemIndex(s.CalcMethod);
+    rgJuristic->SetItemIndex(s.Juristic);
 }
 
 void TForm1::edCalendarChange() {

@@ -9,12 +9,16 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/DateTime.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/TableClock.h"
 #include "timetable/Timetable.h"
 #include "ui/ImageList.h"
+#include "ui/PlaceMemory.h"
 #include "ui/TimetablePanel.h"
 
 class QCheckBox;
@@ -72,7 +76,7 @@ class TForm1 : public QWidget {
     QCheckBox* cbRoundMinutes;
     QCheckBox* cbRightToLeft;
     // The place's own clock: checked, the table is read on the zone of the chosen city (or on
-    // the computer's own zone for a place typed with its standard offset); unchecked, on the
+    // the computer's own zone for a place typed with an offset it uses); unchecked, on the
     // fixed offset of the GMT fields. Shown, with the zone's name, only where that clock has
     // daylight saving or differs from the fields, over the date column's header.
     QCheckBox* cbLocalClock;
@@ -109,8 +113,8 @@ class TForm1 : public QWidget {
     std::array<bool, GridRows> HijriDateValid{};  // [row 1..7], false: the text says there is none
     int CurrentDayRow = 0;                        // 1..7, 0 before the first
     // Under cbLocalClock: the offset the table is read on ("UTC+1"), the day of a change
-    // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the box is unchecked, or
-    // why the zone could not be read. Empty while the box is hidden.
+    // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the
+    // box is unchecked, or why the zone could not be read. Empty while the box is hidden.
     QString ClockText;
     // The week of the last recompute, as the core computed it.
     const Timetable& Week() const { return FWeek; }
@@ -165,6 +169,15 @@ class TForm1 : public QWidget {
     void SetAdjustments(const std::array<int, 6>& minutes, int hijriDays);
     void SetAdjustments(const std::array<int, 6>& minutes, int hijriDays, HighLatitudeRule rule);
 
+    // "Open on this place next time": while on, the place, methods and options are written to
+    // PlaceMemoryPath() (read when the window is made) whenever they change, and the window
+    // opens on them; turning it off removes the file. Off, and nothing written, unless a kept
+    // file was read at start-up. A file that cannot be read or written is named once on the
+    // notice line (PlaceMemoryProblem) and not used.
+    bool RememberPlace() const { return FRememberPlace; }
+    void SetRememberPlace(bool on);
+    const QString& PlaceMemoryProblem() const { return FPlaceMemoryProblem; }
+
     bool Updating() const { return FUpdating; }
     // How many recomputes have run (past the FUpdating guard) since the window was created.
     int RefreshCount() const { return FRefreshCount; }
@@ -190,10 +203,18 @@ class TForm1 : public QWidget {
     void StoreTimetable(const Timetable& table);
     void PlaceDateColumn(bool onRight);
     // The clock of the place in the fields: the chosen city's zone while the GMT fields hold
-    // its offset, else the computer's own zone when the fields hold its standard offset, else
-    // none (the fixed offset). Sets up cbLocalClock; returns the clock to read the table on.
+    // its offset, else the computer's own zone when the fields hold an offset it uses that year,
+    // else none (the fixed offset). Sets up cbLocalClock; returns the clock to read the table on.
     TableClock ChooseClock(const TimetableSettings& settings);
     void ShowClock(const Timetable& table, const std::vector<RowTimes>& times);
+    // The place's fields and the two methods from `s`; the caller holds FUpdating.
+    void WritePlaceFields(const TimetableSettings& s);
+    // The kept place, when there is a file and it passes every check.
+    std::optional<TPlaceMemory> ReadRememberedPlace();
+    // Writes the kept place's fields, methods and options into the controls, after its city.
+    void ApplyRememberedPlace(const TPlaceMemory& memory);
+    // While RememberPlace is on, writes the place, methods and options when they changed.
+    void KeepPlace();
 
     TodaySource FToday;
     bool FUpdating = false;
@@ -207,6 +228,10 @@ class TForm1 : public QWidget {
     std::array<int, 6> FAdjustMinutes{};
     int FHijriAdjustDays = 0;
     HighLatitudeRule FHighLatRule = HighLatitudeRule::Rule48;
+    bool FRememberPlace = false;
+    QString FPlaceMemoryPath = PlaceMemoryPath();
+    QString FPlaceMemoryProblem;
+    std::vector<std::pair<QString, QString>> FPlaceKept;  // the values last written
     TimetableEngine FEngine;
     Timetable FWeek;
     TableClock FClock;

@@ -19,6 +19,7 @@
 
 #include "calendar/SaudiIslamic.h"
 #include "ephemeris/fn_Ephemeris.h"
+#include "tests/support/FuzzInputs.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvandel {
@@ -36,11 +37,6 @@ constexpr int32_t YearCount = 30;
 constexpr std::uintmax_t ReportedOffset = 3996;
 constexpr std::uintmax_t FirstSteeringOffset = ReportedOffset - 40 * (1881 - 1873);
 constexpr std::uintmax_t LastSteeringOffset = ReportedOffset + 40 * (1902 - 1881);
-
-uint64_t EnvNumber(const char* name, uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
-}
 
 // The fixed date of 1 Muharram ... 1 Dhu al-Hijja of every year checked, 0 where the conversion
 // failed.

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/DateTime.h"
+#include "tests/support/FuzzInputs.h"
 #include "timetable/Timetable.h"
 #include "tools/OrvandelTableCommand.h"
 
@@ -33,11 +34,6 @@ using Args = std::vector<std::string>;
 // Runs longer than this many days are only parsed: the engine's rows are what the fuzzing
 // is after, and a few thousand rows under the sanitizers would take the whole time budget.
 constexpr int LongestComputedRun = 40;
-
-uint64_t EnvNumber(const char* name, uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
-}
 
 std::vector<Args> LoadCorpus() {
     std::vector<fs::path> files;

@@ -15,16 +15,12 @@
 #include <vector>
 
 #include "platform/TimeZone.h"
+#include "tests/support/FuzzInputs.h"
 
 namespace orvandel {
 namespace {
 
 namespace fs = std::filesystem;
-
-uint64_t EnvNumber(const char* name, uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
-}
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

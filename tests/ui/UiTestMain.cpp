@@ -2,6 +2,7 @@
 // application object, with the modules started and stopped as the program does it. A first argument
 // naming a class runs only that class; the remaining arguments go to Qt Test ("test_ui
 // RenderingTest -v2").
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
 #include <optional>
@@ -32,6 +33,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The window reads a kept place from the user's configuration folder: the tests' own,
+    // empty one.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     std::optional<orvandel::TimetableSession> session(std::in_place);
     int failures = 0;
     {
