@@ -79,6 +79,10 @@ class NumericFieldTest : public QObject {
             << int(Latitude) << "1.23456" << 1.2345 << 1 << false;
         QTest::newRow("same value again") << int(Hours) << "3" << 3.0 << 0 << false;
         QTest::newRow("latitude 75 is not 7") << int(Latitude) << "75" << 10.0 << 0 << true;
+        QTest::newRow("Helsinki's latitude") << int(Latitude) << "60.17" << 60.17 << 1 << false;
+        QTest::newRow("latitude at the sunrise limit")
+            << int(Latitude) << "-65.7273" << -65.7273 << 1 << false;
+        QTest::newRow("Tromso's latitude") << int(Latitude) << "69.65" << 10.0 << 0 << true;
         QTest::newRow("longitude -200") << int(Longitude) << "-200" << 20.0 << 0 << true;
         QTest::newRow("minutes 75") << int(Minutes) << "75" << 0.0 << 0 << true;
         QTest::newRow("hours 26") << int(Hours) << "26" << 3.0 << 0 << true;
@@ -106,6 +110,9 @@ class NumericFieldTest : public QObject {
             if (outOfRange) {
                 QCOMPARE(EditorOf(box)->text(), keys);
                 QCOMPARE(ValueOf(box), StartValues[field]);
+                // The latitude field names its limit and why.
+                QVERIFY(field != Latitude ||
+                        box->toolTip().contains(QStringLiteral("-65.7273 to 65.7273 degrees")));
             }
             if (byEnter) {
                 QTest::keyClick(box, Qt::Key_Return);
@@ -126,7 +133,7 @@ class NumericFieldTest : public QObject {
     void pasted_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("latitude beyond 60") << int(Latitude) << "75.0000";
+        QTest::newRow("latitude beyond the limit") << int(Latitude) << "65.7274";
         QTest::newRow("longitude beyond -180") << int(Longitude) << "-200";
         QTest::newRow("minutes 75") << int(Minutes) << "75";
         QTest::newRow("elevation 10000") << int(Elevation) << "10000";
