@@ -21,6 +21,7 @@
 
 #include "platform/DateTime.h"
 #include "tests/support/FuzzInputs.h"
+#include "timetable/SettingsRules.h"
 #include "timetable/Timetable.h"
 #include "tools/OrvandelTableCommand.h"
 
@@ -62,8 +63,8 @@ const char* const Options[] = {
     "--no-safety", "--nearest-minute", "--12h", "--sunset-based", "--date", "--from", "--days",
     "--format", "--seconds", "--list-cities", "--help", "-h", "--", "-"};
 const char* const Values[] = {
-    "", "0", "-0", "+0", "1", "-1", "60", "-60", "60.0000001", "180", "-180", "180.5", "25",
-    "-25", "25:59", "-25:59", "26", "5:30", "-0:30", "5.75", "5.33", "0.5", "9999", "10000",
+    "", "0", "-0", "+0", "1", "-1", "60", "-60", "65.7273", "-65.7274", "180", "-180", "180.5",
+    "25", "-25", "25:59", "-25:59", "26", "5:30", "-0:30", "5.75", "5.33", "0.5", "9999", "10000",
     "3660", "3661", "7", "40", "0001-01-01", "0001-01-06", "9999-12-31", "9999-12-25",
     "0000-01-01", "10000-01-01", "2024-02-29", "2023-02-29", "0622-07-16", "5500-01-01", "nan",
     "inf", "-inf", "1e400", "0x10", "mecca", "MECCA", "Bogota", "Auckland", "Reykjavik", "mwl",
@@ -296,7 +297,7 @@ TEST(Fuzz, EngineWeeksComputeOrRaise) {
     for (uint64_t i = 0; i < count && !HasFailure(); ++i) {
         TimetableSettings s;
         const bool beyond = mutator.Below(10) == 0;  // outside the fields' ranges
-        s.Latitude = beyond ? uniform(-90, 90) : uniform(-60, 60);
+        s.Latitude = beyond ? uniform(-90, 90) : uniform(LatitudeRange.Min, LatitudeRange.Max);
         s.Longitude = beyond ? uniform(-400, 400) : uniform(-180, 180);
         s.GmtHours = static_cast<int>(mutator.Below(51)) - 25;
         s.GmtMinutes = static_cast<int>(mutator.Below(60));
