@@ -50,6 +50,15 @@ void WriteFile(const QString& path, const std::string& text) {
     out << text;
 }
 
+// `text` in a file of its own in `folder`: QSettings keeps what it parsed of a path and reads
+// it again only when the file's size or time (to the millisecond) changed.
+QString NewFile(const QTemporaryDir& folder, const std::string& text) {
+    static int count = 0;
+    const QString path = folder.filePath(QStringLiteral("place-%1.ini").arg(++count));
+    WriteFile(path, text);
+    return path;
+}
+
 // Every value of a memory the reader took lies where the window's fields would put it.
 void ExpectAcceptable(const TPlaceMemory& memory) {
     const TimetableSettings& s = memory.Settings;
@@ -88,17 +97,14 @@ bool Taken(const QString& path) {
 
 TEST(PlaceMemoryFuzz, SeedFilesAreTakenOrRefusedAsNamed) {
     const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("place.ini"));
     const std::vector<Seed> seeds = LoadCorpus();
     ASSERT_GE(seeds.size(), 10u);
     for (const Seed& seed : seeds) {
         SCOPED_TRACE(seed.Name);
-        WriteFile(path, seed.Text);
-        EXPECT_EQ(Taken(path), seed.Name.starts_with("ok-"));
+        EXPECT_EQ(Taken(NewFile(folder, seed.Text)), seed.Name.starts_with("ok-"));
     }
     // What the writer writes, the reader takes back unchanged.
-    WriteFile(path, seeds.back().Text);
-    const std::optional<TPlaceMemory> memory = ReadPlaceMemory(path);
+    const std::optional<TPlaceMemory> memory = ReadPlaceMemory(NewFile(folder, seeds.back().Text));
     ASSERT_TRUE(memory.has_value());
     const QString copy = folder.filePath(QStringLiteral("sub/copy.ini"));
     WritePlaceMemory(copy, *memory);
@@ -148,7 +154,6 @@ TEST(PlaceMemoryFuzz, RandomEditsOfTheSeedFiles) {
                                              "60 -60 0 0 0 0",
                                              std::string(300, 'x')};
     const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("place.ini"));
     int taken = 0, refused = 0;
     for (uint64_t n = 0; n < inputs; ++n) {
         std::string text = seeds[random() % seeds.size()].Text;
@@ -186,9 +191,10 @@ TEST(PlaceMemoryFuzz, RandomEditsOfTheSeedFiles) {
                     break;
             }
         }
-        WriteFile(path, text);
+        const QString path = NewFile(folder, text);
         SCOPED_TRACE(text);
         (Taken(path) ? taken : refused) += 1;
+        QFile::remove(path);
     }
     std::printf("place memory fuzz, seed %llu: %d files taken, %d refused\n",
                 static_cast<unsigned long long>(seedNumber), taken, refused);
@@ -217,8 +223,7 @@ TEST(PlaceMemoryFuzz, LargeMissingAndUnreadableFiles) {
     while (near.size() + good.size() <= MaxPlaceMemoryBytes) {
         near += good;
     }
-    WriteFile(path, near);
-    EXPECT_TRUE(Taken(path));
+    EXPECT_TRUE(Taken(NewFile(folder, near)));
 
     // A folder in the file's place, also for the writer and the remover.
     ASSERT_TRUE(QFile::remove(path));
