@@ -153,7 +153,11 @@ class TProtoDate {
     static double Dusk(int32_t Date, const TLocation& L, double Alpha);
     static double Dawn(int32_t Date, const TLocation& L, double Alpha, SolarState& State);
     static double Dusk(int32_t Date, const TLocation& L, double Alpha, SolarState& State);
-    // S moments of sunrise and sunset (50' plus the dip of the horizon), or 0.0.
+    // The depression of the sun's centre at sunrise and sunset, in degrees: 50' of refraction
+    // and semi-diameter plus the dip of the horizon seen from Elevation metres (below sea level
+    // counts as 0 m).
+    static double RiseSetDepression(double Elevation);
+    // S moments of sunrise and sunset (RiseSetDepression of the location's elevation), or 0.0.
     static double Sunrise(int32_t Date, const TLocation& L);
     static double Sunset(int32_t Date, const TLocation& L);
     static double Sunrise(int32_t Date, const TLocation& L, SolarState& State);

@@ -935,34 +935,27 @@ double TProtoDate::Dusk(int32_t Date, const TLocation& L, double Alpha, SolarSta
     return 0.0;
 }
 
-namespace {
-
-// Depression of the sun's upper limb at rise and set: 50' of refraction and semidiameter plus
-// the dip of the horizon seen from the location's height (below sea level counts as 0 m).
-double RiseSetDepression(const TLocation& L) {
-    using P = TProtoDate;
-    const long double h = std::max(L.Elevation, 0.0);
-    const long double r = P::AsMeters(EarthRadiusMeters);
-    const long double dip = P::ArcCosDeg(r / (r + h));
-    return static_cast<double>(P::Angle(0, 50, 0) + dip);
+double TProtoDate::RiseSetDepression(double Elevation) {
+    const long double h = std::max(Elevation, 0.0);
+    const long double r = AsMeters(EarthRadiusMeters);
+    const long double dip = ArcCosDeg(r / (r + h));
+    return static_cast<double>(Angle(0, 50, 0) + dip);
 }
 
-}  // namespace
-
 double TProtoDate::Sunrise(int32_t Date, const TLocation& L) {
-    return Dawn(Date, L, RiseSetDepression(L));
+    return Dawn(Date, L, RiseSetDepression(L.Elevation));
 }
 
 double TProtoDate::Sunrise(int32_t Date, const TLocation& L, SolarState& State) {
-    return Dawn(Date, L, RiseSetDepression(L), State);
+    return Dawn(Date, L, RiseSetDepression(L.Elevation), State);
 }
 
 double TProtoDate::Sunset(int32_t Date, const TLocation& L) {
-    return Dusk(Date, L, RiseSetDepression(L));
+    return Dusk(Date, L, RiseSetDepression(L.Elevation));
 }
 
 double TProtoDate::Sunset(int32_t Date, const TLocation& L, SolarState& State) {
-    return Dusk(Date, L, RiseSetDepression(L), State);
+    return Dusk(Date, L, RiseSetDepression(L.Elevation), State);
 }
 
 }  // namespace orvandel

@@ -1,6 +1,9 @@
 #include "timetable/SettingsRules.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "calendar/ProtoDate.h"
 
 namespace orvandel {
 
@@ -14,8 +17,29 @@ std::string RangeText(TFieldRange<int> range) {
     return std::to_string(range.Min) + ".." + std::to_string(range.Max);
 }
 
-std::string LatitudeLimitText() {
-    return "latitude outside " + RangeText(LatitudeRange) +
+TFieldRange<double> LatitudeRangeAt(int elevation) {
+    const double limit = 90.0 - ObliquityJ2000 - TProtoDate::RiseSetDepression(elevation);
+    const double cut = std::floor(limit * 1e4) / 1e4;  // the fields' four decimals
+    return {-cut, cut};
+}
+
+int HighestElevationAt(double latitude) {
+    // The range narrows as the elevation grows: the last elevation whose range holds it.
+    int low = ElevationRange.Min - 1, high = ElevationRange.Max;  // [low, high] holds the answer
+    while (low < high) {
+        const int middle = high - (high - low) / 2;
+        if (LatitudeRangeAt(middle).Contains(latitude)) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return low;
+}
+
+std::string LatitudeLimitText(int elevation) {
+    return "latitude outside " + RangeText(LatitudeRangeAt(elevation)) +
+           (elevation > 0 ? " at " + std::to_string(elevation) + " m" : std::string()) +
            ", beyond which the sun does not rise or set on some days";
 }
 

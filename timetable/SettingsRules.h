@@ -26,10 +26,11 @@ struct TFieldRange {
 // obliquity of J2000, 23 deg 26' 21.448", that is 90 - 23.4392911 - 0.8333333 = 65.7273756 deg,
 // written here down to the fields' four decimals. The obliquity shrinks by 0.013 deg a
 // century, so at the limit itself the sun sets on the solstice from 2000 on; in years long
-// before (65.47 deg in year 1), or where the dip of the horizon from a height deepens the
-// sunset, a day near the solstice can lack its sunrise or sunset, and its times are marked as
-// not occurring (TimetableDay::Occurs).
-inline constexpr double SunriseLatitudeLimit = 65.7273;  // degrees
+// before (65.47 deg in year 1) a day near the solstice can lack its sunrise or sunset, and its
+// times are marked as not occurring (TimetableDay::Occurs). Above sea level the dip of the
+// horizon deepens the sunset and lowers the limit: LatitudeRangeAt.
+inline constexpr double ObliquityJ2000 = 23.4392911;     // degrees, 23 deg 26' 21.448"
+inline constexpr double SunriseLatitudeLimit = 65.7273;  // degrees, at sea level
 inline constexpr TFieldRange<double> LatitudeRange{-SunriseLatitudeLimit, SunriseLatitudeLimit};
 inline constexpr TFieldRange<double> LongitudeRange{-180.0, 180.0};  // degrees, east positive
 inline constexpr TFieldRange<int> ZoneHoursRange{-25, 25};           // the zone's hours field
@@ -61,9 +62,17 @@ TDayRun MonthRun(TDateTime date);
 std::string RangeText(TFieldRange<double> range);
 std::string RangeText(TFieldRange<int> range);
 
-// Why a latitude beyond LatitudeRange is refused: "latitude outside -65.7273..65.7273, beyond
-// which the sun does not rise or set on some days".
-std::string LatitudeLimitText();
+// The latitudes where the sun rises and sets every day seen from `elevation` metres (within
+// ElevationRange): 90 - ObliquityJ2000 less the calendar astronomy's sunset depression there,
+// cut to four decimals; LatitudeRange at 0 m, -65.1714..65.1714 at 300 m, -62.5196..62.5196 at
+// 9999 m.
+TFieldRange<double> LatitudeRangeAt(int elevation);
+// The highest elevation of ElevationRange whose LatitudeRangeAt holds `latitude`; -1 for none.
+int HighestElevationAt(double latitude);
+// Why a latitude beyond LatitudeRangeAt(elevation) is refused: "latitude outside
+// -65.7273..65.7273, beyond which the sun does not rise or set on some days", with "at 300 m"
+// after the range above sea level.
+std::string LatitudeLimitText(int elevation = 0);
 
 // Choosing a catalogue city: its place, zone fields (and no zone of seconds), elevation and
 // methods replace those of the settings; every other setting stays.

@@ -660,6 +660,13 @@ const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request) {
         s.Elevation = static_cast<int>(std::nearbyint(RangedDecimal(
             "--elevation", a.Elevation, {ElevationRange.Min, ElevationRange.Max}, "elevation")));
     }
+    if (!LatitudeRangeAt(s.Elevation).Contains(s.Latitude)) {
+        // The dip of the horizon seen from a height lowers the latitude limit.
+        if (coordinates) {
+            Reject("--lat", a.Lat, LatitudeLimitText(s.Elevation));
+        }
+        Reject("--elevation", a.Elevation, LatitudeLimitText(s.Elevation));
+    }
     const TPlaceName name = PlaceNameOf(s, base);
     request.PlaceName = name.Text;
     request.PlaceIsCity = name.IsCity;

@@ -202,6 +202,9 @@ std::optional<TPlaceMemory> ReadPlaceMemory(const QString& path) {
     s.GmtHours = read.Whole(QStringLiteral("Place/GmtHours"), ZoneHoursRange);
     s.GmtMinutes = read.Whole(QStringLiteral("Place/GmtMinutes"), ZoneMinutesRange);
     s.Elevation = read.Whole(QStringLiteral("Place/Elevation"), ElevationRange);
+    if (!LatitudeRangeAt(s.Elevation).Contains(s.Latitude)) {
+        read.Fail(QStringLiteral("Place/Latitude"), LatitudeLimitText(s.Elevation));
+    }
     s.CalcMethod = read.Row(QStringLiteral("Method/Calculation"), CalcMethodTable);
     s.Juristic = read.Row(QStringLiteral("Method/Juristic"), JuristicMethods);
     s.AddSafetyTime = read.Flag(QStringLiteral("Options/SafetyTime"));

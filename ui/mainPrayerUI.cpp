@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
@@ -287,10 +288,6 @@ void TForm1::BuildCoordinates() {
     Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(LatitudeRange.Min, LatitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLat->setGeometry(50, 20, 91, 22);
-    spinDegLat->setToolTip(tr("Latitude %1 to %2 degrees: beyond it the sun does not rise or set "
-                              "on some days of the year")
-                               .arg(LatitudeRange.Min)
-                               .arg(LatitudeRange.Max));
     Label9 = MakeLabel(QStringLiteral("Longitude"), RzGroupBox3, 147, 24);
     spinDegLong =
         new TFloatSpinEdit(LongitudeRange.Min, LongitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
@@ -305,6 +302,7 @@ void TForm1::BuildCoordinates() {
     Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
     spinElevation = new TSpinEdit(ElevationRange.Min, ElevationRange.Max, 10, 100, RzGroupBox3);
     spinElevation->setGeometry(547, 20, 64, 22);
+    FitLatitudeToElevation();
     // Each field is named by its label for assistive technology, not by the group's title;
     // the zone's two fields share the label "GMT" and are told apart by their units.
     Label8->setBuddy(spinDegLat);
@@ -689,6 +687,9 @@ void TForm1::SelectCity(int tag) {
 }
 
 void TForm1::WritePlaceFields(const TimetableSettings& s) {
+    // The pair is written whole: neither field may clip it to the other's old value.
+    spinDegLat->setRange(LatitudeRange.Min, LatitudeRange.Max);
+    spinElevation->setMaximum(ElevationRange.Max);
     spinDegLat->setValue(s.Latitude);
     spinDegLong->setValue(s.Longitude);
     spinHrsGmt->setValue(s.GmtHours);
@@ -696,6 +697,26 @@ void TForm1::WritePlaceFields(const TimetableSettings& s) {
     spinElevation->setValue(s.Elevation);
     rgCalcMethod->SetItemIndex(s.CalcMethod);
     rgJuristic->SetItemIndex(s.Juristic);
+    FitLatitudeToElevation();
+}
+
+void TForm1::FitLatitudeToElevation() {
+    const double latitude = spinDegLat->value();
+    const int elevation = spinElevation->value();
+    // Never narrower than the value held, so that nothing is clipped.
+    const double limit = std::max(LatitudeRangeAt(elevation).Max, std::fabs(latitude));
+    const int highest = std::max(HighestElevationAt(latitude), elevation);
+    spinDegLat->setRange(-limit, limit);
+    spinElevation->setMaximum(highest);
+    spinDegLat->setToolTip(tr("Latitude %1 to %2 degrees at this elevation: beyond it the sun "
+                              "does not rise or set on some days of the year")
+                               .arg(-limit)
+                               .arg(limit));
+    spinElevation->setToolTip(highest < ElevationRange.Max
+                                  ? tr("Elevation up to %1 m at this latitude: higher up the "
+                                       "sun does not rise or set on some days of the year")
+                                        .arg(highest)
+                                  : QString());
 }
 
 void TForm1::edCalendarChange() {
@@ -720,6 +741,7 @@ void TForm1::rgJuristicClick() {
     RefreshTimetable();
 }
 void TForm1::spinDegLatChange() {
+    FitLatitudeToElevation();
     RefreshTimetable();
 }
 void TForm1::spinDegLongChange() {
@@ -732,6 +754,7 @@ void TForm1::spinMinutGmtChange() {
     RefreshTimetable();
 }
 void TForm1::spinElevationChange() {
+    FitLatitudeToElevation();
     RefreshTimetable();
 }
 void TForm1::cbLocalClockClick() {

@@ -209,6 +209,10 @@ class TForm1 : public QWidget {
     void ShowClock(const Timetable& table, const std::vector<RowTimes>& times);
     // The place's fields and the two methods from `s`; the caller holds FUpdating.
     void WritePlaceFields(const TimetableSettings& s);
+    // The latitude and elevation fields refuse a pair under which the sun stays up or down
+    // all day on some day of the year (LatitudeRangeAt): each field's range and tool tip
+    // follow the other's value.
+    void FitLatitudeToElevation();
     // The kept place, when there is a file and it passes every check.
     std::optional<TPlaceMemory> ReadRememberedPlace();
     // Writes the kept place's fields, methods and options into the controls, after its city.

@@ -244,7 +244,8 @@ TEST(SolarDay, SunriseAndSunsetUpToTheLatitudeLimitOverAYear) {
             << line;
         const TSolarDay sun = SolarDay(y, m, d, longitude * Deg, latitude * Deg, zone);
         ASSERT_FALSE(sun.NoRise) << line;
-        for (const double minutes : {(sun.Sunrise - shrook) * 60.0, (sun.Sunset - maghrib) * 60.0}) {
+        for (const double minutes :
+             {(sun.Sunrise - shrook) * 60.0, (sun.Sunset - maghrib) * 60.0}) {
             EXPECT_LE(std::fabs(minutes), SunriseToleranceMinutes) << line;
             double& w = worst[place];
             w = std::fabs(minutes) > std::fabs(w) ? minutes : w;

@@ -130,6 +130,31 @@ TEST(SettingsZone, FieldsOrSecondsAsSecondsAndHours) {
     }
 }
 
+// The latitude limit narrows with the elevation; the highest elevation at a latitude is the
+// last whose limit holds it.
+TEST(SettingsRules, LatitudeLimitAndHighestElevation) {
+    struct Row {
+        int Elevation;
+        double Limit;  // degrees
+    };
+    for (const Row row : {Row{0, 65.7273}, Row{300, 65.1714}, Row{9999, 62.5196}}) {
+        EXPECT_DOUBLE_EQ(LatitudeRangeAt(row.Elevation).Max, row.Limit) << row.Elevation;
+        EXPECT_DOUBLE_EQ(LatitudeRangeAt(row.Elevation).Min, -row.Limit) << row.Elevation;
+    }
+    for (const double latitude : {0.0, 60.0, 62.6, 65.0, -65.5, 65.7273}) {
+        SCOPED_TRACE(latitude);
+        const int highest = HighestElevationAt(latitude);
+        ASSERT_TRUE(ElevationRange.Contains(highest));
+        EXPECT_TRUE(LatitudeRangeAt(highest).Contains(latitude));
+        if (highest < ElevationRange.Max) {
+            EXPECT_FALSE(LatitudeRangeAt(highest + 1).Contains(latitude));
+        }
+    }
+    EXPECT_EQ(HighestElevationAt(60.0), ElevationRange.Max);
+    EXPECT_EQ(HighestElevationAt(65.7273), 0);
+    EXPECT_EQ(HighestElevationAt(65.7274), -1);
+}
+
 // A city's own zone while the fields hold its offset; else, where asked, the computer's zone
 // while the fields hold any offset it uses that year (Dublin's GMT although its database
 // standard is +1); and whether the zone can change what the week shows.

@@ -628,28 +628,33 @@ TEST(TimetableEventDates, SummerNightsKeepTheirEventsInOrder) {
     EXPECT_GT(crossings, 100);
 }
 
-// The latitude limit is 90 degrees less the obliquity of J2000 and the 50' of the sunset
-// depression, cut to four decimals; there the calendar astronomy's sun rises and sets on the
-// days around both solstices of 2000 to 2100, and 0.02 degree beyond it the sun of 2026 does
-// not set on the June solstice.
+// The latitude limit is 90 degrees less the obliquity of J2000 and the sunset's depression
+// (50' and the dip of the horizon from the elevation), cut to four decimals; there the calendar
+// astronomy's sun rises and sets on the days around both solstices of 2000 to 2100, and 0.02
+// degree beyond it the sun of 2026 does not set on the June solstice.
 TEST(TimetableDays, LatitudeLimitIsWhereTheSunStillRisesAndSets) {
-    const double limit = 90.0 - TProtoDate::Obliquity(J2000()) - 50.0 / 60.0;
-    EXPECT_LE(SunriseLatitudeLimit, limit);
-    EXPECT_GT(SunriseLatitudeLimit, limit - 1e-4);
-    for (int year = 2000; year <= 2100; year += 4) {
-        for (const int month : {6, 12}) {
-            for (int day = 19; day <= 23; ++day) {
-                const int32_t fixed = FixedFromGregorian(year, month, day);
-                for (const double latitude : {SunriseLatitudeLimit, -SunriseLatitudeLimit}) {
-                    const TLocation place("limit", latitude, 0.0, 0.0, 0.0);
-                    EXPECT_NE(TProtoDate::Sunrise(fixed, place), 0.0) << year << month << day;
-                    EXPECT_NE(TProtoDate::Sunset(fixed, place), 0.0) << year << month << day;
+    const double seaLevel = 90.0 - TProtoDate::Obliquity(J2000()) - 50.0 / 60.0;
+    EXPECT_LE(SunriseLatitudeLimit, seaLevel);
+    EXPECT_GT(SunriseLatitudeLimit, seaLevel - 1e-4);
+    EXPECT_EQ(LatitudeRangeAt(0).Max, SunriseLatitudeLimit);
+    for (const int elevation : {0, 300, 2000, 9999}) {
+        SCOPED_TRACE(elevation);
+        const double limit = LatitudeRangeAt(elevation).Max;
+        for (int year = 2000; year <= 2100; year += 4) {
+            for (const int month : {6, 12}) {
+                for (int day = 19; day <= 23; ++day) {
+                    const int32_t fixed = FixedFromGregorian(year, month, day);
+                    for (const double latitude : {limit, -limit}) {
+                        const TLocation place("limit", latitude, 0.0, elevation, 0.0);
+                        EXPECT_NE(TProtoDate::Sunrise(fixed, place), 0.0) << year << month << day;
+                        EXPECT_NE(TProtoDate::Sunset(fixed, place), 0.0) << year << month << day;
+                    }
                 }
             }
         }
+        const TLocation beyond("beyond", limit + 0.02, 0.0, elevation, 0.0);
+        EXPECT_EQ(TProtoDate::Sunset(FixedFromGregorian(2026, 6, 21), beyond), 0.0);
     }
-    const TLocation beyond("beyond", SunriseLatitudeLimit + 0.02, 0.0, 0.0, 0.0);
-    EXPECT_EQ(TProtoDate::Sunset(FixedFromGregorian(2026, 6, 21), beyond), 0.0);
 }
 
 // Every day of 2026 from 60 degrees north to the latitude limit (tests/data/sun_year_north.csv):

@@ -128,6 +128,36 @@ class NumericFieldTest : public QObject {
         }
     }
 
+    // Above sea level the latitude field takes less, and at a high latitude the elevation
+    // field less: each refuses a value under which the sun stays up on some day, and names
+    // the limit, without clipping the value the other holds.
+    void latitudeAndElevationLimitEachOther() {
+        const auto form = ShowForm();
+        form->spinElevation->setValue(300);
+        QCOMPARE(form->spinDegLat->maximum(), 65.1714);
+        QVERIFY(form->spinDegLat->toolTip().contains(QStringLiteral("65.1714")));
+        form->spinDegLat->setValue(65.5);  // clipped to the limit at 300 m, as a step would be
+        QCOMPARE(form->spinDegLat->value(), 65.1714);
+        form->spinElevation->setValue(0);
+        QCOMPARE(form->spinDegLat->maximum(), 65.7273);
+        form->spinDegLat->setValue(65.5);
+        QCOMPARE(form->spinDegLat->value(), 65.5);
+        const int highest = form->spinElevation->maximum();
+        QVERIFY(highest > 0 && highest < 300);
+        QVERIFY(form->spinElevation->toolTip().contains(QString::number(highest)));
+        form->spinElevation->setFocus();
+        form->spinElevation->selectAll();
+        QTest::keyClicks(form->spinElevation, QStringLiteral("300"));
+        QTest::keyClick(form->spinElevation, Qt::Key_Return);
+        QCOMPARE(form->spinElevation->value(), 0);  // refused: the sun would not set in June
+        QCOMPARE(form->spinDegLat->value(), 65.5);
+        // A city writes its whole place, whatever the fields held.
+        form->SelectCity(76);
+        QCOMPARE(form->spinDegLat->value(), 51.5);
+        QCOMPARE(form->spinElevation->maximum(), 9999);
+        QVERIFY(form->spinElevation->toolTip().isEmpty());
+    }
+
     // Text put into the field as a whole (pasted) that the field cannot take: it returns to the
     // last valid value and nothing is recomputed.
     void pasted_data() {
