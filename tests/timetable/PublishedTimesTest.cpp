@@ -169,5 +169,44 @@ TEST(PublishedTimetables, MethodsDifferAsTheirParametersSay) {
     }
 }
 
+// From 55 degrees the Moonsighting Committee puts Fajr and Isha a seventh of the night (sunset
+// to sunrise) from sunrise and sunset, in either hemisphere, also where the twilight angle is
+// never reached: so in the short summer nights, where its seasonal minutes (some two hours)
+// bound nothing.
+TEST(PublishedTimetables, MoonsightingTakesASeventhOfTheNightFrom55Degrees) {
+    struct Row {
+        const char* Name;
+        double Latitude, Longitude;
+        int GmtHours, Month, Day;
+    };
+    const Row rows[] = {
+        {"60 N at the June solstice", 60.0, 10.0, 1, 6, 19},
+        {"56 S at the December solstice", -56.0, -68.0, -3, 12, 21},
+    };
+    const TCalcMethod& method = CalcMethods()[static_cast<size_t>(CalcMethodIndexOf("moonsighting"))];
+    TimetableEngine engine;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TimetableSettings settings;
+        settings.Latitude = row.Latitude;
+        settings.Longitude = row.Longitude;
+        settings.GmtHours = row.GmtHours;
+        settings.CalcMethod = CalcMethodIndexOf("moonsighting");
+        settings.CivilDateTexts = false;
+        const TimetableDay day = engine.ComputeDays(
+            settings, FixedFromGregorian(2024, static_cast<uint16_t>(row.Month),
+                                         static_cast<uint16_t>(row.Day)), 1).at(0);
+        // The sun's events, without the method's minutes and its half minute of rounding.
+        std::array<double, 6> sun{};
+        for (size_t p = 0; p < 6; ++p) {
+            ASSERT_TRUE(day.Occurs[p]) << PrayerNames[p];
+            sun[p] = day.EventHours[p] - (method.Minutes[p] - 0.5) / 60;
+        }
+        const double night = 24 - (sun[4] - sun[1]);
+        EXPECT_NEAR(sun[0], sun[1] - night / 7, 1e-6);
+        EXPECT_NEAR(sun[5], sun[4] + night / 7, 1e-6);
+    }
+}
+
 }  // namespace
 }  // namespace orvandel
