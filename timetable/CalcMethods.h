@@ -30,8 +30,8 @@ struct TCalcMethod {
     double IshaIntervalHours;         // Maghrib to Isha when IshaDegrees is 0
     double RamadanIshaIntervalHours;  // the same in the month of Ramadan
     int DefaultJuristic;  // the juristic method a place without its own takes (0 Standard)
-    double MaghribDegrees = 0.0;      // sun's depression at Maghrib; 0: Maghrib at sunset
-    TMethodMinutes Minutes{};         // added to each time that occurs
+    double MaghribDegrees = 0.0;  // sun's depression at Maghrib; 0: Maghrib at sunset
+    TMethodMinutes Minutes{};     // added to each time that occurs
     TwilightRule Twilight = TwilightRule::Angle;
     // The authority rounds its times to the nearest minute where the table rounds up (the
     // safety offset, then the minute truncated): every time half a minute earlier.

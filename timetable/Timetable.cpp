@@ -489,11 +489,10 @@ void KeepWithinSeasons(const RowContext& context, TimetableDay& day, bool isha) 
     const int32_t year = TGregorian::GregorianYearFromFixed(solarDay);
     const int dayOfYear = static_cast<int>(solarDay - FixedFromGregorian(year, 1, 1)) + 1;
     const bool leap = TGregorian::GregorianLeapYear(year);
-    KeepFajrFrom(e[Shrook] - SeasonalTwilightMinutes(true, latitude, dayOfYear, leap) / 60.0,
-                 day);
+    KeepFajrFrom(e[Shrook] - SeasonalTwilightMinutes(true, latitude, dayOfYear, leap) / 60.0, day);
     if (isha) {
-        KeepIshaUntil(
-            e[Maghrib] + SeasonalTwilightMinutes(false, latitude, dayOfYear, leap) / 60.0, day);
+        KeepIshaUntil(e[Maghrib] + SeasonalTwilightMinutes(false, latitude, dayOfYear, leap) / 60.0,
+                      day);
     }
 }
 

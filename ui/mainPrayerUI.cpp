@@ -338,7 +338,8 @@ void TForm1::BuildMethods() {
     cbOtherMethod->setObjectName(QStringLiteral("cbOtherMethod"));
     cbOtherMethod->setFont(FormFont(8));
     for (int i = ButtonMethods; i < CalcMethodCount(); ++i) {
-        const QString caption = FromUtf8(std::string(CalcMethods()[static_cast<size_t>(i)].Caption));
+        const QString caption =
+            FromUtf8(std::string(CalcMethods()[static_cast<size_t>(i)].Caption));
         cbOtherMethod->addItem(caption, i);
         cbOtherMethod->setItemData(cbOtherMethod->count() - 1, caption, Qt::ToolTipRole);
     }

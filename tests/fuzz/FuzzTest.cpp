@@ -342,8 +342,8 @@ TEST(Fuzz, EngineWeeksComputeOrRaise) {
         } catch (const std::exception& e) {
             ++raised;
             EXPECT_NE(std::string(e.what()), "");
-            EXPECT_FALSE(s.CalcMethod >= 0 && s.CalcMethod < CalcMethodCount() && std::fabs(s.Latitude) <= 60 &&
-                         std::fabs(s.Longitude) <= 180)
+            EXPECT_FALSE(s.CalcMethod >= 0 && s.CalcMethod < CalcMethodCount() &&
+                         std::fabs(s.Latitude) <= 60 && std::fabs(s.Longitude) <= 180)
                 << "a week within the fields' ranges raised: " << e.what();
         }
     }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/Gregorian.h"
@@ -20,13 +21,13 @@
 namespace orvandel {
 namespace {
 
-constexpr std::array<const char*, 6> PrayerNames = {"Fajr",  "Shrook",  "Dhuhr",
-                                                    "Asr",   "Maghrib", "Isha"};
+constexpr std::array<const char*, 6> PrayerNames = {"Fajr", "Shrook",  "Dhuhr",
+                                                    "Asr",  "Maghrib", "Isha"};
 
 struct PublishedDay {
     int Year = 0, Month = 0, Day = 0;
-    int OffsetMinutes = 0;             // the zone's offset from UTC on that day
-    std::array<int, 6> Minutes{};      // published times, minutes after midnight
+    int OffsetMinutes = 0;         // the zone's offset from UTC on that day
+    std::array<int, 6> Minutes{};  // published times, minutes after midnight
 };
 
 // date,utc_offset_minutes,fajr,shrook,dhuhr,asr,maghrib,isha with times as HH:MM.
@@ -53,6 +54,22 @@ std::vector<PublishedDay> ReadPublished(const std::string& file) {
         days.push_back(day);
     }
     return days;
+}
+
+// One day at a place on a clock `zoneSeconds` east of UTC, by the method of key `method`, at
+// the default options.
+TimetableDay DayAt(double latitude, double longitude, int zoneSeconds, std::string_view method,
+                   int year, int month, int day, int juristic = 0) {
+    TimetableSettings settings;
+    settings.Latitude = latitude;
+    settings.Longitude = longitude;
+    settings.ZoneOffsetSeconds = zoneSeconds;
+    settings.CalcMethod = CalcMethodIndexOf(method);
+    settings.Juristic = juristic;
+    settings.CivilDateTexts = false;
+    const int32_t fixed =
+        FixedFromGregorian(year, static_cast<uint16_t>(month), static_cast<uint16_t>(day));
+    return TimetableEngine().ComputeDays(settings, fixed, 1).at(0);
 }
 
 struct Authority {
@@ -89,25 +106,18 @@ TEST(PublishedTimetables, OursWithinAMinuteOfEveryAuthority) {
         {"published_diyanet_ankara.csv", "turkey", 39.939382, 32.819713, 0},
         {"published_moonsighting_london.csv", "moonsighting", 51.507194, -0.116711, 1},
     };
-    TimetableEngine engine;
     Tally all;
     for (const Authority& authority : authorities) {
         SCOPED_TRACE(authority.File);
-        const int method = CalcMethodIndexOf(authority.Method);
-        ASSERT_GE(method, 0) << authority.Method;
+        ASSERT_GE(CalcMethodIndexOf(authority.Method), 0) << authority.Method;
         const std::vector<PublishedDay> days = ReadPublished(authority.File);
         ASSERT_FALSE(days.empty());
         std::array<Tally, 6> tallies;
         for (const PublishedDay& published : days) {
-            TimetableSettings settings;
-            settings.Latitude = authority.Latitude;
-            settings.Longitude = authority.Longitude;
-            settings.ZoneOffsetSeconds = published.OffsetMinutes * 60;
-            settings.CalcMethod = method;
-            settings.Juristic = authority.Juristic;
-            settings.CivilDateTexts = false;
-            const int32_t fixed = FixedFromGregorian(published.Year, published.Month, published.Day);
-            const TimetableDay day = engine.ComputeDays(settings, fixed, 1).at(0);
+            const TimetableDay day =
+                DayAt(authority.Latitude, authority.Longitude, published.OffsetMinutes * 60,
+                      authority.Method, published.Year, published.Month, published.Day,
+                      authority.Juristic);
             for (size_t p = 0; p < 6; ++p) {
                 const int difference = day.ShownMinutes[p] - published.Minutes[p];
                 tallies[p].Add(difference);
@@ -149,20 +159,16 @@ TEST(PublishedTimetables, MethodsDifferAsTheirParametersSay) {
         {"jafari against mwl, Najaf", 32.0, 44.33, 3, "mwl", "jafari", 4, 13, 22},
         {"gulf against qatar, Doha", 25.2854, 51.5310, 3, "gulf", "qatar", 0, 5, 9},
     };
-    TimetableEngine engine;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         for (const int month : {1, 4, 7, 10}) {
-            TimetableSettings settings;
-            settings.Latitude = row.Latitude;
-            settings.Longitude = row.Longitude;
-            settings.GmtHours = row.GmtHours;
-            settings.CivilDateTexts = false;
-            const int32_t fixed = FixedFromGregorian(2025, static_cast<uint16_t>(month), 15);
-            settings.CalcMethod = CalcMethodIndexOf(row.Method);
-            const int ours = engine.ComputeDays(settings, fixed, 1).at(0).ShownMinutes[row.Prayer];
-            settings.CalcMethod = CalcMethodIndexOf(row.Other);
-            const int other = engine.ComputeDays(settings, fixed, 1).at(0).ShownMinutes[row.Prayer];
+            const auto minutes = [&](const char* method) {
+                return DayAt(row.Latitude, row.Longitude, row.GmtHours * 3600, method, 2025, month,
+                             15)
+                    .ShownMinutes[row.Prayer];
+            };
+            const int ours = minutes(row.Method);
+            const int other = minutes(row.Other);
             EXPECT_GE(other - ours, row.Least) << "month " << month;
             EXPECT_LE(other - ours, row.Most) << "month " << month;
         }
@@ -183,19 +189,12 @@ TEST(PublishedTimetables, MoonsightingTakesASeventhOfTheNightFrom55Degrees) {
         {"60 N at the June solstice", 60.0, 10.0, 1, 6, 19},
         {"56 S at the December solstice", -56.0, -68.0, -3, 12, 21},
     };
-    const TCalcMethod& method = CalcMethods()[static_cast<size_t>(CalcMethodIndexOf("moonsighting"))];
-    TimetableEngine engine;
+    const TCalcMethod& method =
+        CalcMethods()[static_cast<size_t>(CalcMethodIndexOf("moonsighting"))];
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        TimetableSettings settings;
-        settings.Latitude = row.Latitude;
-        settings.Longitude = row.Longitude;
-        settings.GmtHours = row.GmtHours;
-        settings.CalcMethod = CalcMethodIndexOf("moonsighting");
-        settings.CivilDateTexts = false;
-        const TimetableDay day = engine.ComputeDays(
-            settings, FixedFromGregorian(2024, static_cast<uint16_t>(row.Month),
-                                         static_cast<uint16_t>(row.Day)), 1).at(0);
+        const TimetableDay day = DayAt(row.Latitude, row.Longitude, row.GmtHours * 3600,
+                                       "moonsighting", 2024, row.Month, row.Day);
         // The sun's events, without the method's minutes and its half minute of rounding.
         std::array<double, 6> sun{};
         for (size_t p = 0; p < 6; ++p) {
