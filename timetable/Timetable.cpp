@@ -447,11 +447,13 @@ void SetMaghribByAngle(const RowEvents& events, double safety, TimetableDay& day
     day.EventHours[Maghrib] = EventHoursOf(day, dusk, day.Hours[Maghrib], safety);
 }
 
-// Fajr no earlier than `limit` and Isha no later than `limit` (event hours after the row's
-// midnight); a Fajr or Isha that does not occur takes the limit.
+// The time of day of event hours after the row's midnight: 24.2 gives 0.2, -0.2 gives 23.8.
 double TimeOfDay(double hours) {
     return hours - 24.0 * std::floor(hours / 24.0);
 }
+
+// Fajr no earlier than `limit` and Isha no later than `limit` (event hours after the row's
+// midnight); a Fajr or Isha that does not occur takes the limit.
 void KeepFajrFrom(double limit, TimetableDay& day) {
     if (!day.Occurs[Fajr] || day.EventHours[Fajr] < limit) {
         day.EventHours[Fajr] = limit;
