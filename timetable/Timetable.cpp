@@ -19,6 +19,7 @@
 #include <string>
 #include <thread>
 
+#include "calendar/Gregorian.h"
 #include "calendar/Islamic.h"
 #include "calendar/Location.h"
 #include "calendar/ProtoDate.h"
@@ -43,6 +44,9 @@ constexpr double RadiansPerDegree = 0.017453292519943295;      // pi / 180
 constexpr double HighLatitudeRad = 0.83776;                    // 48.0001 deg
 constexpr double ReferenceLatitudeRad = std::numbers::pi / 4;  // 45 deg
 constexpr int Ramadan = 9;
+// From this latitude the Moonsighting Committee takes a seventh of the night for Fajr and Isha
+// in place of the twilight angle, its seasonal minutes still bounding them.
+constexpr double SeventhOfNightLatitudeDegrees = 55.0;
 constexpr const char* LocationName = "Current UI Location";
 
 // Runs at least this long are computed on more than one thread, in blocks of at most
@@ -191,7 +195,9 @@ struct RowContext {
     TLocation Location;  // the place, on the settings' zone
     pt::PrayerParameters Parameters;
     double SafetyOffset;  // hours
-    bool HighLatitude;    // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond)
+    // Fajr and Isha from PrayerTimes (48.0001 degrees and beyond, under the 48-degree rule,
+    // for a method without its own seasonal bounds).
+    bool HighLatitude;
     // The days by which the zone's date runs ahead of the place's solar day (SolarDaysBehind).
     int32_t SolarDaysBehind;
     // The locale's names taken once for a long run instead of twice per row; none for a short
@@ -225,6 +231,7 @@ RowContext StartRecompute(const TimetableSettings& settings) {
                       block,
                       block[pt::SafetyOffset],
                       settings.HighLatRule == HighLatitudeRule::Rule48 &&
+                          method.Twilight != TwilightRule::Seasonal &&
                           !(std::fabs(block[pt::LatitudeRad]) < HighLatitudeRad),
                       SolarDaysBehind(zoneOffset, settings.Longitude),
                       {}};
@@ -347,6 +354,7 @@ struct RowEvents {
     int32_t DaysBehind = 0;  // the row's date less its solar day's
     double Sunrise = 0.0, Sunset = 0.0, AsrMoment = 0.0;
     double Dawn = 0.0, Dusk = 0.0;  // below 48 degrees; no Dusk where Isha follows Maghrib
+    double MaghribDusk = 0.0;       // where the method's Maghrib is by angle
     pt::PrayerResults Results{};    // at 48 degrees and beyond
     // At 48 degrees and beyond: the routine computed the day at the reference latitude, and
     // the shares of the night it takes where the twilight angle is not reached.
@@ -398,6 +406,9 @@ RowEvents ComputeEvents(const RowContext& context, TimetableDay& day, SolarState
     events.Sunset = TProtoDate::Sunset(solarDay, location, solar);
     const auto shadow = static_cast<int32_t>(std::trunc(context.Parameters[pt::AsrShadow]));
     events.AsrMoment = TIslamic::Asr(solarDay, location, shadow, solar);
+    if (context.Method.MaghribByAngle()) {
+        events.MaghribDusk = DuskOrNone(solarDay, location, context.Method.MaghribDegrees, solar);
+    }
     if (!context.HighLatitude) {
         events.Dawn = DawnOrNone(solarDay, location, context.Method.FajrDegrees, solar);
         if (!context.Method.IshaFollowsMaghrib()) {
@@ -439,6 +450,66 @@ void SetSunTimes(const RowEvents& events, double safety, TimetableDay& day) {
     e[Dhuhr] = occurs[Dhuhr] ? (e[Shrook] + e[Maghrib]) / 2.0 : t[Dhuhr];
 }
 
+// Maghrib at the method's angle below the horizon in place of sunset, where it has one.
+// Dhuhr stays the midpoint of sunrise and sunset.
+void SetMaghribByAngle(const RowEvents& events, double safety, TimetableDay& day) {
+    const double dusk = events.MaghribDusk;
+    day.Hours[Maghrib] = 24.0 * Frac(dusk) + safety;
+    day.Occurs[Maghrib] = dusk != 0.0;
+    day.EventHours[Maghrib] = EventHoursOf(day, dusk, day.Hours[Maghrib], safety);
+}
+
+// The time of day of event hours after the row's midnight: 24.2 gives 0.2, -0.2 gives 23.8.
+double TimeOfDay(double hours) {
+    return hours - 24.0 * std::floor(hours / 24.0);
+}
+
+// Fajr no earlier than `limit` and Isha no later than `limit` (event hours after the row's
+// midnight); a Fajr or Isha that does not occur takes the limit.
+void KeepFajrFrom(double limit, TimetableDay& day) {
+    if (!day.Occurs[Fajr] || day.EventHours[Fajr] < limit) {
+        day.EventHours[Fajr] = limit;
+        day.Hours[Fajr] = TimeOfDay(limit);
+        day.Occurs[Fajr] = true;
+    }
+}
+void KeepIshaUntil(double limit, TimetableDay& day) {
+    if (!day.Occurs[Isha] || day.EventHours[Isha] > limit) {
+        day.EventHours[Isha] = limit;
+        day.Hours[Isha] = TimeOfDay(limit);
+        day.Occurs[Isha] = true;
+    }
+}
+
+// The Moonsighting Committee's bounds: Fajr no earlier and Isha no later than the seasonal
+// minutes from sunrise and sunset; from 55 degrees on, a seventh of the night from them in
+// place of the twilight angle. A day without sunrise or sunset keeps its times.
+void KeepWithinSeasons(const RowContext& context, TimetableDay& day, bool isha) {
+    const std::array<double, 6>& e = day.EventHours;
+    if (!day.Occurs[Shrook] || !day.Occurs[Maghrib]) {
+        return;
+    }
+    const double latitude = context.Settings.Latitude;
+    if (std::fabs(latitude) >= SeventhOfNightLatitudeDegrees) {
+        const double night = 24.0 - (e[Maghrib] - e[Shrook]);  // hours
+        day.Occurs[Fajr] = false;
+        KeepFajrFrom(e[Shrook] - night / 7.0, day);
+        if (isha) {
+            day.Occurs[Isha] = false;
+            KeepIshaUntil(e[Maghrib] + night / 7.0, day);
+        }
+    }
+    const int32_t solarDay = day.Fixed;
+    const int32_t year = TGregorian::GregorianYearFromFixed(solarDay);
+    const int dayOfYear = static_cast<int>(solarDay - FixedFromGregorian(year, 1, 1)) + 1;
+    const bool leap = TGregorian::GregorianLeapYear(year);
+    KeepFajrFrom(e[Shrook] - SeasonalTwilightMinutes(true, latitude, dayOfYear, leap) / 60.0, day);
+    if (isha) {
+        KeepIshaUntil(e[Maghrib] + SeasonalTwilightMinutes(false, latitude, dayOfYear, leap) / 60.0,
+                      day);
+    }
+}
+
 // The share of the night (sunset to the next sunrise) within which a rule other than Rule48
 // keeps Fajr from sunrise and Isha from sunset: a half, a seventh, or angle / 60.
 double NightShare(HighLatitudeRule rule, double angleDegrees) {
@@ -459,28 +530,15 @@ double NightShare(HighLatitudeRule rule, double angleDegrees) {
 // than its share after sunset; a dawn or dusk that does not occur takes that limit. A day
 // without sunrise or sunset has no night to share and keeps its times.
 void LimitToShareOfNight(const RowContext& context, TimetableDay& day, bool isha) {
-    std::array<double, 6>& t = day.Hours;
-    std::array<double, 6>& e = day.EventHours;
-    std::array<bool, 6>& occurs = day.Occurs;
-    if (!occurs[Shrook] || !occurs[Maghrib]) {
+    const std::array<double, 6>& e = day.EventHours;
+    if (!day.Occurs[Shrook] || !day.Occurs[Maghrib]) {
         return;
     }
     const HighLatitudeRule rule = context.Settings.HighLatRule;
     const double night = 24.0 - (e[Maghrib] - e[Shrook]);  // hours
-    const auto timeOfDay = [](double hours) { return hours - 24.0 * std::floor(hours / 24.0); };
-    const double fajrLimit = e[Shrook] - NightShare(rule, context.Method.FajrDegrees) * night;
-    if (!occurs[Fajr] || e[Fajr] < fajrLimit) {
-        e[Fajr] = fajrLimit;
-        t[Fajr] = timeOfDay(fajrLimit);
-        occurs[Fajr] = true;
-    }
+    KeepFajrFrom(e[Shrook] - NightShare(rule, context.Method.FajrDegrees) * night, day);
     if (isha) {
-        const double ishaLimit = e[Maghrib] + NightShare(rule, context.Method.IshaDegrees) * night;
-        if (!occurs[Isha] || e[Isha] > ishaLimit) {
-            e[Isha] = ishaLimit;
-            t[Isha] = timeOfDay(ishaLimit);
-            occurs[Isha] = true;
-        }
+        KeepIshaUntil(e[Maghrib] + NightShare(rule, context.Method.IshaDegrees) * night, day);
     }
 }
 
@@ -536,6 +594,9 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
         occurs[Isha] = events.Dusk != 0.0;
         e[Isha] = EventHoursOf(day, events.Dusk, t[Isha], safety);
     }
+    if (context.Method.Twilight == TwilightRule::Seasonal) {
+        KeepWithinSeasons(context, day, !ishaAfterMaghrib);
+    }
     if (context.Settings.HighLatRule != HighLatitudeRule::Rule48) {
         LimitToShareOfNight(context, day, !ishaAfterMaghrib);
     }
@@ -547,8 +608,10 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
     }
 }
 
-// The user's minutes on each time that occurs, on the clock and on its event alike.
-void AddUserMinutes(const std::array<int, 6>& minutes, TimetableDay& day) {
+// Minutes on each time that occurs, on the clock and on its event alike: the method's own,
+// then the user's.
+template <typename Minutes>
+void AddUserMinutes(const std::array<Minutes, 6>& minutes, TimetableDay& day) {
     for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Maghrib, Isha}) {
         if (minutes[p] != 0 && day.Occurs[p]) {
             day.Hours[p] += minutes[p] / 60.0;
@@ -576,7 +639,17 @@ void CountFromSunset(std::array<double, 6>& t) {
 void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay& day) {
     const TimetableSettings& settings = context.Settings;
     SetSunTimes(events, context.SafetyOffset, day);
+    if (context.Method.MaghribByAngle()) {
+        SetMaghribByAngle(events, context.SafetyOffset, day);
+    }
     SetFajrAndIsha(context, events, day);
+    AddUserMinutes(context.Method.Minutes, day);
+    if (context.Method.RoundsToNearest) {
+        constexpr double halfMinute = -0.5;
+        AddUserMinutes(std::array<double, 6>{halfMinute, halfMinute, halfMinute, halfMinute,
+                                             halfMinute, halfMinute},
+                       day);
+    }
     AddUserMinutes(settings.AdjustMinutes, day);
     if (settings.SunsetBased) {
         CountFromSunset(day.Hours);

@@ -535,8 +535,10 @@ void DeclareOptions(CLI::App& app, TArguments& a) {
     a.ElevationOption =
         app.add_option("--elevation", a.Elevation, "metres, " + RangeText(ElevationRange))
             ->type_name("M");
-    a.MethodOption = app.add_option("--method", a.Method, "calculation method")
-                         ->type_name(JoinedKeys(CalcMethodTable, "|"));
+    // The keys in the text, where the help and the manual page can break their line.
+    a.MethodOption = app.add_option("--method", a.Method,
+                                    "calculation method: " + JoinedKeys(CalcMethodTable, ", "))
+                         ->type_name("KEY");
     a.AsrOption = app.add_option("--asr", a.Asr, "juristic method of Asr")
                       ->type_name(JoinedKeys(JuristicMethods, "|"));
     a.SafetyFlag = app.add_flag("--safety", a.Safety, "add the safety time (default)");

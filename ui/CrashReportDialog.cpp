@@ -29,6 +29,7 @@
 #include "ephemeris/fn_Ephemeris.h"
 #include "platform/DateTime.h"
 #include "platform/Errors.h"
+#include "timetable/CalcMethods.h"
 #include "ui/CityList.h"
 #include "ui/DateField.h"
 #include "ui/RadioGroup.h"
@@ -158,7 +159,12 @@ std::string WindowSettingsText(const TForm1& form) {
     text += "Latitude " + Fixed(s.Latitude, 4) + ", longitude " + Fixed(s.Longitude, 4) + ", GMT " +
             std::to_string(s.GmtHours) + " h " + std::to_string(s.GmtMinutes) + " min, elevation " +
             std::to_string(s.Elevation) + " m\n";
-    text += "Calculation method: " + Caption(*form.rgCalcMethod) +
+    // The method's own caption, also for one chosen under "Other:".
+    const int method = form.CalcMethodIndex();
+    text += "Calculation method: " +
+            (method >= 0 && method < CalcMethodCount()
+                 ? std::string(CalcMethods()[static_cast<size_t>(method)].Caption)
+                 : std::string("none")) +
             ", juristic method: " + Caption(*form.rgJuristic) + "\n";
     text += "Sunset based " + OnOff(s.SunsetBased) + ", 12-hour times " + OnOff(s.TwelveHours) +
             ", add safety time " + OnOff(s.AddSafetyTime) + ", nearest minute " +

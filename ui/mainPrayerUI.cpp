@@ -1,7 +1,9 @@
 #include "ui/mainPrayerUI.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -319,18 +321,34 @@ void TForm1::BuildCoordinates() {
     }
 }
 
-// The calculation and juristic methods, one item per row of the core's tables, in their
-// order.
+// The calculation and juristic methods, in the order of the core's tables: the first
+// calculation methods each with its button, the others in a list that a last item, "Other:",
+// chooses, so that the group keeps its place and size however many methods the table has.
+// The group has no room left for the list: it stands under the group (BuildFooter).
 void TForm1::BuildMethods() {
     // Each method's caption with two trailing blanks.
     QStringList methodCaptions;
-    for (const TCalcMethod& method : CalcMethods()) {
+    for (const TCalcMethod& method : CalcMethods().first(ButtonMethods)) {
         methodCaptions << FromUtf8(std::string(method.Caption)) + QStringLiteral("  ");
     }
+    methodCaptions << tr("Other:");
     rgCalcMethod =
         new TRadioGroup(QStringLiteral("Prayer Calculation Method"), methodCaptions, 3, this);
     rgCalcMethod->setFont(FormFont(8, true));
     rgCalcMethod->SetItemFont(FormFont(8));
+    cbOtherMethod = new QComboBox(this);
+    cbOtherMethod->setObjectName(QStringLiteral("cbOtherMethod"));
+    cbOtherMethod->setFont(FormFont(8));
+    for (int i = ButtonMethods; i < CalcMethodCount(); ++i) {
+        const QString caption =
+            FromUtf8(std::string(CalcMethods()[static_cast<size_t>(i)].Caption));
+        cbOtherMethod->addItem(caption, i);
+        cbOtherMethod->setItemData(cbOtherMethod->count() - 1, caption, Qt::ToolTipRole);
+    }
+    // The closed box is narrow; its open list is as wide as its longest caption.
+    cbOtherMethod->view()->setMinimumWidth(cbOtherMethod->view()->sizeHintForColumn(0) + 24);
+    cbOtherMethod->setAccessibleName(tr("Other calculation method"));
+    rgCalcMethod->Button(OtherMethodItem)->setAccessibleName(tr("Other calculation method:"));
     rgCalcMethod->setGeometry(154, 426, 495, 62);
     rgCalcMethod->SetItemIndex(0);
     QStringList juristicCaptions;
@@ -371,6 +389,12 @@ void TForm1::BuildFooter() {
     RzURLLabel1->setFixedSize(RzURLLabel1->sizeHint() + QSize(1, 0));
     // Ends where the panels above end, whatever the width of the address.
     RzURLLabel1->move(RzPanel1->geometry().right() + 1 - RzURLLabel1->width(), 497);
+    // The list of further methods under the method group's "Other:", from the end of the
+    // program's line to the group's right edge.
+    const int listLeft = RzLabel1->x() + RzLabel1->sizeHint().width() + 8;
+    const int listHeight = cbOtherMethod->sizeHint().height();
+    cbOtherMethod->setGeometry(listLeft, rgCalcMethod->geometry().bottom() + 4,
+                               rgCalcMethod->geometry().right() + 1 - listLeft, listHeight);
 }
 
 // Keyboard order; the timetable's panel takes the focus for its menu keys.
@@ -385,11 +409,16 @@ void TForm1::SetKeyboardOrder() {
             continue;
         }
         if (previous == spinElevation) {
-            // The two method groups come after the coordinates, item by item.
+            // The two method groups come after the coordinates, item by item, the list of
+            // further methods after the calculation methods' items.
             for (TRadioGroup* group : {rgCalcMethod, rgJuristic}) {
                 for (int i = 0; i < group->Count(); ++i) {
                     setTabOrder(previous, group->Button(i));
                     previous = group->Button(i);
+                }
+                if (group == rgCalcMethod) {
+                    setTabOrder(previous, cbOtherMethod);
+                    previous = cbOtherMethod;
                 }
             }
         }
@@ -444,6 +473,7 @@ void TForm1::ConnectHandlers() {
     connect(cbSunsetBased, &QCheckBox::toggled, this, Guarded([this] { cbSunsetBasedClick(); }));
     connect(cbLocalClock, &QCheckBox::toggled, this, Guarded([this] { cbLocalClockClick(); }));
     connect(rgCalcMethod, &TRadioGroup::Click, this, Guarded([this] { rgCalcMethodClick(); }));
+    connect(cbOtherMethod, &QComboBox::activated, this, Guarded([this] { cbOtherMethodChange(); }));
     connect(rgJuristic, &TRadioGroup::Click, this, Guarded([this] { rgJuristicClick(); }));
     connect(spinDegLat, &QDoubleSpinBox::valueChanged, this,
             Guarded([this] { spinDegLatChange(); }));
@@ -520,7 +550,7 @@ TimetableSettings TForm1::ReadSettings() const {
     s.GmtHours = spinHrsGmt->value();
     s.GmtMinutes = spinMinutGmt->value();
     s.Elevation = spinElevation->value();
-    s.CalcMethod = rgCalcMethod->ItemIndex();
+    s.CalcMethod = CalcMethodIndex();
     s.Juristic = rgJuristic->ItemIndex();
     s.AddSafetyTime = cbAddSafetyTime->isChecked();
     s.RoundMinutes = cbRoundMinutes->isChecked();
@@ -695,7 +725,7 @@ void TForm1::WritePlaceFields(const TimetableSettings& s) {
     spinHrsGmt->setValue(s.GmtHours);
     spinMinutGmt->setValue(s.GmtMinutes);
     spinElevation->setValue(s.Elevation);
-    rgCalcMethod->SetItemIndex(s.CalcMethod);
+    ShowCalcMethod(s.CalcMethod);
     rgJuristic->SetItemIndex(s.Juristic);
     FitLatitudeToElevation();
 }
@@ -736,6 +766,28 @@ void TForm1::cbAddSafetyTimeClick() {
 }
 void TForm1::rgCalcMethodClick() {
     RefreshTimetable();
+}
+// A method chosen in the list of further methods is the method: "Other:" is checked with it.
+void TForm1::cbOtherMethodChange() {
+    if (rgCalcMethod->ItemIndex() != OtherMethodItem) {
+        rgCalcMethod->SetItemIndex(OtherMethodItem);  // recomputes
+    } else {
+        RefreshTimetable();
+    }
+}
+
+int TForm1::CalcMethodIndex() const {
+    const int item = rgCalcMethod->ItemIndex();
+    return item == OtherMethodItem ? cbOtherMethod->currentData().toInt() : item;
+}
+
+void TForm1::ShowCalcMethod(int method) {
+    if (method >= ButtonMethods) {
+        cbOtherMethod->setCurrentIndex(cbOtherMethod->findData(method));
+        rgCalcMethod->SetItemIndex(OtherMethodItem);
+    } else {
+        rgCalcMethod->SetItemIndex(method);
+    }
 }
 void TForm1::rgJuristicClick() {
     RefreshTimetable();

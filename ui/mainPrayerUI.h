@@ -22,6 +22,7 @@
 #include "ui/TimetablePanel.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -96,7 +97,10 @@ class TForm1 : public QWidget {
     QLabel* Label17;
     QLabel* Label2;
     TSpinEdit* spinElevation;
+    // The five methods with their own button, then "Other:", whose list cbOtherMethod holds
+    // the further rows of CalcMethods().
     TRadioGroup* rgCalcMethod;
+    QComboBox* cbOtherMethod;
     TRadioGroup* rgJuristic;
     QFrame* RzPanel2;
     QGroupBox* grpCities;
@@ -140,6 +144,7 @@ class TForm1 : public QWidget {
     void cbAddSafetyTimeClick();
     void cbSunsetBasedClick();
     void rgCalcMethodClick();
+    void cbOtherMethodChange();
     void rgJuristicClick();
     void spinDegLatChange();
     void spinDegLongChange();
@@ -155,6 +160,14 @@ class TForm1 : public QWidget {
 
     // What the recompute reads from the controls now, with the adjustments below.
     TimetableSettings ReadSettings() const;
+    // The calculation method the controls hold (index into CalcMethods()), and showing one:
+    // its own button, or "Other:" with the method chosen in its list.
+    int CalcMethodIndex() const;
+    void ShowCalcMethod(int method);
+    // The methods with a button of their own, the first ones of CalcMethods(); item
+    // OtherMethodItem of the group is "Other:".
+    static constexpr int ButtonMethods = 5;
+    static constexpr int OtherMethodItem = ButtonMethods;
 
     // The user's minutes on each time (index by Prayer) and days on the Hijri date, as the
     // Adjustments dialog set them; none at first. The window keeps them while it runs and

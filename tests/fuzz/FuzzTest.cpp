@@ -302,8 +302,9 @@ TEST(Fuzz, EngineWeeksComputeOrRaise) {
         s.GmtHours = static_cast<int>(mutator.Below(51)) - 25;
         s.GmtMinutes = static_cast<int>(mutator.Below(60));
         s.Elevation = static_cast<int>(mutator.Below(10000));
-        s.CalcMethod =
-            beyond ? static_cast<int>(mutator.Below(7)) - 1 : static_cast<int>(mutator.Below(5));
+        const auto methods = static_cast<size_t>(CalcMethodCount());
+        s.CalcMethod = beyond ? static_cast<int>(mutator.Below(methods + 2)) - 1
+                              : static_cast<int>(mutator.Below(methods));
         s.Juristic = static_cast<int>(mutator.Below(2));
         s.AddSafetyTime = mutator.Below(2) != 0;
         s.RoundMinutes = mutator.Below(2) != 0;
@@ -334,12 +335,12 @@ TEST(Fuzz, EngineWeeksComputeOrRaise) {
                     EXPECT_EQ(day.TimeTexts[p].rfind(' ', 0), 0u) << day.TimeTexts[p];
                 }
             }
-            EXPECT_TRUE(s.CalcMethod >= 0 && s.CalcMethod <= 4);
+            EXPECT_TRUE(s.CalcMethod >= 0 && s.CalcMethod < CalcMethodCount());
         } catch (const std::exception& e) {
             ++raised;
             EXPECT_NE(std::string(e.what()), "");
-            EXPECT_FALSE(s.CalcMethod >= 0 && s.CalcMethod <= 4 && std::fabs(s.Latitude) <= 60 &&
-                         std::fabs(s.Longitude) <= 180)
+            EXPECT_FALSE(s.CalcMethod >= 0 && s.CalcMethod < CalcMethodCount() &&
+                         std::fabs(s.Latitude) <= 60 && std::fabs(s.Longitude) <= 180)
                 << "a week within the fields' ranges raised: " << e.what();
         }
     }

@@ -183,12 +183,11 @@ std::map<std::string, std::pair<double, double>> GazetteerPlaces() {
 
 // Every entry against the system's time-zone database and a gazetteer: the offset is the zone's
 // present standard offset, a city that is its zone's reference point lies within 50 km of it,
-// and every city lies within 30 km of its place in the gazetteer. The method follows the
-// region: Umm al-Qura in Saudi Arabia, ISNA in the United States and Canada (the zone's
-// country), the Muslim World League elsewhere.
+// and every city lies within 30 km of its place in the gazetteer. The method is that of the
+// zone's country (MethodForCountry): Umm al-Qura in Saudi Arabia, ISNA in the United States and
+// Canada, Kemenag in Indonesia, ..., the Muslim World League where the country has none.
 TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabaseAndAGazetteer) {
     std::map<std::string, std::pair<double, double>> points;  // zone -> latitude, longitude
-    std::map<std::string, std::string> countries;             // zone -> its first country code
     std::ifstream tab("/usr/share/zoneinfo/zone1970.tab");
     ASSERT_TRUE(tab) << "zone1970.tab";
     for (std::string line; std::getline(tab, line);) {
@@ -199,7 +198,15 @@ TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabaseAndAGazetteer) {
         const size_t split = where.find_first_of("+-", 1);
         points[zone] = {Iso6709Degrees(where.substr(0, split), 2),
                         Iso6709Degrees(where.substr(split), 3)};
-        countries[zone] = codes.substr(0, 2);
+    }
+    std::map<std::string, std::string> zoneCountry;  // zone -> its country code
+    std::ifstream countryTab("/usr/share/zoneinfo/zone.tab");
+    ASSERT_TRUE(countryTab) << "zone.tab";
+    for (std::string line; std::getline(countryTab, line);) {
+        std::istringstream fields(line);
+        std::string code, where, zone;
+        if (!line.empty() && line[0] != '#' && fields >> code >> where >> zone)
+            zoneCountry[zone] = code;
     }
     // Captions spelt otherwise than their zone's city.
     const std::map<std::string, std::string> spelling = {
@@ -223,10 +230,10 @@ TEST(CityCatalogue, OffsetsAndPlacesAgreeWithTheTimeZoneDatabaseAndAGazetteer) {
             standard.insert(zone->StandardOffsetAt(at.time_since_epoch().count() * 86400LL));
         ASSERT_EQ(standard.size(), 1u);
         EXPECT_EQ(ZoneOffsetMinutes(e.GmtHours, e.GmtMinutes) * 60LL, *standard.begin());
-        const std::string country = countries.count(zoneName) ? countries[zoneName] : "";
-        EXPECT_EQ(e.CalcMethod, e.Group == CityGroup::SaudiArabia    ? UmmAlQura
-                                : country == "US" || country == "CA" ? Isna
-                                                                     : MuslimWorldLeague);
+        // The method of the zone's own country (zone.tab names one country per zone).
+        ASSERT_TRUE(zoneCountry.count(zoneName)) << "zone.tab";
+        EXPECT_EQ(CalcMethods()[static_cast<size_t>(e.CalcMethod)].Key,
+                  CalcMethods()[static_cast<size_t>(MethodForCountry(zoneCountry[zoneName]))].Key);
 
         std::string city = zoneName.substr(zoneName.rfind('/') + 1);
         std::replace(city.begin(), city.end(), '_', ' ');

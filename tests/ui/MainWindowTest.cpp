@@ -174,6 +174,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("Montreal, hidden yet applied") << 48;
         QTest::newRow("Christchurch, far south-east") << 88;
         QTest::newRow("Kabul, half-hour offset") << 61;
+        QTest::newRow("Jakarta, Kemenag under Other:") << 68;
+        QTest::newRow("Istanbul, Diyanet under Other:") << 33;
     }
     void cityValues() {
         QFETCH(int, tag);
@@ -193,7 +195,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->spinHrsGmt->value(), city->GmtHours);
         QCOMPARE(form->spinMinutGmt->value(), city->GmtMinutes);
         QCOMPARE(form->spinElevation->value(), city->Elevation);
-        QCOMPARE(form->rgCalcMethod->ItemIndex(), city->CalcMethod);
+        QCOMPARE(form->CalcMethodIndex(), city->CalcMethod);
+        // A method without its own button shows as "Other:" with its caption in the list.
+        const bool other = city->CalcMethod >= TForm1::ButtonMethods;
+        QCOMPARE(form->rgCalcMethod->ItemIndex(),
+                 other ? TForm1::OtherMethodItem : city->CalcMethod);
+        if (other) {
+            QCOMPARE(form->cbOtherMethod->currentText().toStdString(),
+                     std::string(CalcMethods()[static_cast<size_t>(city->CalcMethod)].Caption));
+        }
         QCOMPARE(form->rgJuristic->ItemIndex(), city->Juristic);
     }
 
@@ -389,7 +399,7 @@ class MainWindowTest : public QObject {
         QVERIFY(form->CityList->IsSelected(MiddleEast, 0));
         QCOMPARE(form->spinDegLat->value(), form->CityList->Item(MiddleEast, 0).Latitude);
         QCOMPARE(form->spinHrsGmt->value(), form->CityList->Item(MiddleEast, 0).GmtHours);
-        QCOMPARE(form->rgCalcMethod->ItemIndex(), 0);
+        QCOMPARE(form->CalcMethodIndex(), form->CityList->Item(MiddleEast, 0).CalcMethod);
         // The closed group lost its mark and its highlight.
         for (int i = 0; i < form->CityList->ItemCount(SaudiArabia); ++i) {
             QVERIFY(!form->CityList->IsSelected(SaudiArabia, i));
@@ -728,7 +738,7 @@ class MainWindowTest : public QObject {
         form->spinElevation->setFocus();
         const auto step = [&](QWidget* from, Qt::Key key, QAbstractButton* reached) {
             const int before = form->RefreshCount();
-            const bool arrow = key != Qt::Key_Tab;
+            const bool arrow = key != Qt::Key_Tab && key != Qt::Key_Backtab;
             QTest::keyClick(from, key);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(reached));
             QCOMPARE(reached->isChecked(), true);
@@ -737,10 +747,30 @@ class MainWindowTest : public QObject {
         TRadioGroup* calc = form->rgCalcMethod;
         step(form->spinElevation, Qt::Key_Tab, calc->Button(3));  // Umm Al-Qura, checked
         step(calc->Button(3), Qt::Key_Down, calc->Button(4));
-        step(calc->Button(4), Qt::Key_Right, calc->Button(0));  // round the end
-        step(calc->Button(0), Qt::Key_Up, calc->Button(4));
+        step(calc->Button(4), Qt::Key_Right, calc->Button(5));  // Other:
+        step(calc->Button(5), Qt::Key_Right, calc->Button(0));  // round the end
+        step(calc->Button(0), Qt::Key_Up, calc->Button(5));
+        step(calc->Button(5), Qt::Key_Left, calc->Button(4));
         step(calc->Button(4), Qt::Key_Left, calc->Button(3));
-        step(calc->Button(3), Qt::Key_Tab, form->rgJuristic->Button(0));
+        // Tab goes on to the list of further methods; a method chosen there by keyboard is
+        // the method, under "Other:", and recomputes once.
+        QTest::keyClick(calc->Button(3), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->cbOtherMethod));
+        int before = form->RefreshCount();
+        QTest::keyClick(form->cbOtherMethod, Qt::Key_Down);
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(calc->ItemIndex(), TForm1::OtherMethodItem);
+        QCOMPARE(form->CalcMethodIndex(), TForm1::ButtonMethods + 1);
+        QCOMPARE(form->ReadSettings().CalcMethod, TForm1::ButtonMethods + 1);
+        before = form->RefreshCount();
+        QTest::keyClick(form->cbOtherMethod, Qt::Key_Down);
+        QCOMPARE(form->RefreshCount(), before + 1);
+        QCOMPARE(form->CalcMethodIndex(), TForm1::ButtonMethods + 2);
+        step(form->cbOtherMethod, Qt::Key_Backtab, calc->Button(5));
+        step(calc->Button(5), Qt::Key_Left, calc->Button(4));
+        step(calc->Button(4), Qt::Key_Left, calc->Button(3));
+        QTest::keyClick(calc->Button(3), Qt::Key_Tab);
+        step(form->cbOtherMethod, Qt::Key_Tab, form->rgJuristic->Button(0));
         step(form->rgJuristic->Button(0), Qt::Key_Down, form->rgJuristic->Button(1));
         QTest::keyClick(form->rgJuristic->Button(1), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->cbAddSafetyTime));
@@ -807,6 +837,7 @@ class MainWindowTest : public QObject {
                                        form->spinMinutGmt,
                                        form->spinElevation,
                                        form->rgCalcMethod->Button(3),  // the checked items
+                                       form->cbOtherMethod,
                                        form->rgJuristic->Button(0),
                                        form->cbAddSafetyTime,
                                        form->CityList,
