@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 #include "ephemeris/fn_Ephemeris.h"
@@ -40,13 +41,17 @@ QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupB
     // Right of the group's caption, on its row: the band between the footnote and the group is
     // too low for a line of text.
     constexpr int gap = 12;  // pixels between the caption and the notice
-    const QRect box = group->geometry();
+    // Measured as the window lays out for left to right, and mirrored where it reads right to
+    // left (the caption at the group's right, the notice left of it).
+    const Qt::LayoutDirection direction = form->layoutDirection();
+    const QRect box = QStyle::visualRect(direction, form->rect(), group->geometry());
     const int left =
         box.left() + QFontMetrics(group->font()).horizontalAdvance(group->title()) + gap;
     const int width = box.right() + 1 - left;
     const QFontMetrics metrics(label->font());
     label->setText(metrics.elidedText(text, Qt::ElideRight, width));
-    label->setGeometry(left, box.top(), width, metrics.height());
+    label->setGeometry(QStyle::visualRect(direction, form->rect(),
+                                          QRect(left, box.top(), width, metrics.height())));
     label->raise();
     label->show();  // a line added after the window was shown
     return label;

@@ -109,8 +109,8 @@ class TForm1 : public QWidget {
     std::array<bool, GridRows> HijriDateValid{};  // [row 1..7], false: the text says there is none
     int CurrentDayRow = 0;                        // 1..7, 0 before the first
     // Under cbLocalClock: the offset the table is read on ("UTC+1"), the day of a change
-    // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the box is unchecked, or
-    // why the zone could not be read. Empty while the box is hidden.
+    // within the week and the offset from then on ("UTC+1, Sun: UTC+0"), "fixed GMT+0" while the
+    // box is unchecked, or why the zone could not be read. Empty while the box is hidden.
     QString ClockText;
     // The week of the last recompute, as the core computed it.
     const Timetable& Week() const { return FWeek; }
@@ -177,6 +177,7 @@ class TForm1 : public QWidget {
   private:
     void BuildControls();
     void BuildOptionsRow();
+    void FitDateField();
     void BuildTimetablePanel();
     void BuildCoordinates();
     void BuildMethods();
