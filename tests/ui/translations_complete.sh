@@ -23,5 +23,5 @@ for ts in "$folder"/orvandel_*.ts; do
     fi
     count=$((count + 1))
 done
-[ "$count" -ge 1 ] || { echo "only $count translations in $folder" >&2; exit 1; }
+[ "$count" -ge 8 ] || { echo "only $count translations in $folder" >&2; exit 1; }
 exit "$status"
