@@ -150,20 +150,20 @@ GLYPHS = {
 # The Eastern Arabic-Indic forms that Persian and Urdu write for four, five and six (U+06F4 to
 # U+06F6); their other digits are those above. Written as <colour>_eastern_<digit>.png.
 EASTERN_GLYPHS = {
-    4: [  # two bumps left of the stem
-        "...###.##.",
-        "..##...##.",
-        "...###.##.",
-        "..##...##.",
-        "..##...##.",
-        "...#####..",
-        ".......##.",
-        ".......##.",
-        ".......##.",
-        ".......##.",
-        ".......##.",
+    4: [  # a stem, and at its top right a hook open to the right
+        ".##..####.",
+        ".##.##....",
+        ".##.##....",
+        ".##..#####",
+        ".#######..",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
     ],
-    5: [BLANK] + [  # a heart upside down, rows 3..11
+    5: [BLANK] + [  # a heart upside down: a point at the top, two lobes at the foot, rows 3..11
         "....##....",
         "...####...",
         "..##..##..",
@@ -173,18 +173,18 @@ EASTERN_GLYPHS = {
         ".##.##.##.",
         "..##..##..",
     ] + [BLANK] * 2,
-    6: [  # a hook at the top, the stroke down to the right
+    6: [  # a hook open to the right at the top, the stroke down to the left
+        "....####..",
         "...##.....",
-        "..##......",
-        "..##......",
-        "...####...",
-        "......##..",
+        "...##.....",
+        "....##..##",
+        ".....####.",
         "......##..",
         ".....##...",
-        ".....##...",
-        "....##....",
         "....##....",
         "...##.....",
+        "..##......",
+        ".##.......",
     ],
 }
 
