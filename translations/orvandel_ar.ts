@@ -785,7 +785,7 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     </message>
     <message>
         <source>Asr %1</source>
-        <translation>العصر %1</translation>
+        <translation>العصر (%1)</translation>
     </message>
     <message>
         <source>safety time added</source>

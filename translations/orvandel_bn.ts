@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>সাধারণ</translation>
+        <translation>শাফেয়ি</translation>
     </message>
     <message>
         <source>Hanafi</source>

@@ -629,7 +629,7 @@ dan Isyak sentiasa pukul 1:30 (atau 2:00 dalam Ramadan).</translation>
     </message>
     <message>
         <source>Add safety time</source>
-        <translation>Ihtiyati</translation>
+        <translation>Ihtiyat</translation>
     </message>
     <message>
         <source>Nearest minute</source>
@@ -788,11 +788,11 @@ dan Isyak sentiasa pukul 1:30 (atau 2:00 dalam Ramadan).</translation>
     </message>
     <message>
         <source>safety time added</source>
-        <translation>dengan ihtiyati</translation>
+        <translation>dengan ihtiyat</translation>
     </message>
     <message>
         <source>no safety time</source>
-        <translation>tanpa ihtiyati</translation>
+        <translation>tanpa ihtiyat</translation>
     </message>
     <message>
         <source>nearest minute</source>

@@ -496,9 +496,12 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
     painter.setPen(Qt::black);
     painter.setFont(PrintFont(base, TitlePointSize, true));
     int y = 0;
-    const QRect titleRect(page.left(), page.top(), page.width(), painter.fontMetrics().height());
-    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, title);
-    y += titleRect.height() + painter.fontMetrics().height() / 3;
+    // The title's own height where its script reaches below the font's line (Arabic): the
+    // drawing is clipped to the rectangle it is given.
+    QRect titleRect;
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, title, &titleRect);
+    y += std::max(titleRect.height(), painter.fontMetrics().height()) +
+         painter.fontMetrics().height() / 3;
     painter.setFont(PrintFont(base, BodyPointSize));
     const int line = painter.fontMetrics().height();
     // An options line that names many adjustments is wider than the page: it wraps.
