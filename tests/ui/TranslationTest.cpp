@@ -17,6 +17,7 @@
 #include "ui/CityList.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/TimetableMenu.h"
 #include "ui/Translations.h"
 
 namespace orvandel::test {
@@ -25,6 +26,12 @@ namespace {
 
 QString Shipped() {
     return TranslationsFolder(QCoreApplication::applicationDirPath());
+}
+
+void addRow(const char* language, const char* fajr, const char* month11, bool rightToLeft,
+            bool easternDigits) {
+    QTest::newRow(language) << QString::fromUtf8(language) << QString::fromUtf8(fajr)
+                            << QString::fromUtf8(month11) << rightToLeft << easternDigits;
 }
 
 }  // namespace
@@ -53,6 +60,14 @@ class TranslationTest : public QObject {
         // "Right-to-left" still orders the columns: Fajr next to the dates, on the right.
         QVERIFY(form->DateColumnOnRight());
         QCOMPARE(form->Week().ColumnOf(Fajr), 5);
+        // The copied week's column headings in the window's language.
+        const QStringList headings = form->TimetableMenu->WeekText()
+                                         .split(QLatin1Char('\n'))
+                                         .value(2)
+                                         .split(QLatin1Char('\t'));
+        QCOMPARE(headings.value(0), arabic ? QStringLiteral("التاريخ") : QStringLiteral("Date"));
+        QCOMPARE(headings.value(1), arabic ? QStringLiteral("هجري") : QStringLiteral("Hijri"));
+        QCOMPARE(headings.value(2), arabic ? QStringLiteral("الفجر") : QStringLiteral("Fajr"));
         // The Hijri date names its month in the window's language: 1 July 2026 is in Muharram.
         form->edCalendar->SetValue(EncodeDate(2026, 7, 1));
         QVERIFY2(form->HijriDateTexts[form->CurrentDayRow].contains(
@@ -123,9 +138,15 @@ class TranslationTest : public QObject {
         QTest::addColumn<QString>("month11");
         QTest::addColumn<bool>("rightToLeft");
         QTest::addColumn<bool>("easternDigits");
-        QTest::newRow("ar") << "ar"
-                            << "الفجر"
-                            << "ذو القعدة" << true << false;
+        addRow("ar", "الفجر", "ذو القعدة", true, false);
+        addRow("ur", "فجر", "ذوالقعدہ", true, true);
+        addRow("fa", "صبح", "ذی‌القعده", true, true);
+        addRow("tr", "İmsak", "Zilkade", false, false);
+        addRow("id", "Subuh", "Zulkaidah", false, false);
+        addRow("ms", "Subuh", "Zulkaedah", false, false);
+        addRow("bn", "ফজর", "জিলকদ", false, false);
+        addRow("fr", "Fajr", "Dhou al-qi’da", false, false);
+        addRow("de", "Fadschr", "Dhu l-qada", false, false);
     }
     void languages() {
         QFETCH(QString, language);
