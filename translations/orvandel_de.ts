@@ -637,7 +637,7 @@ Ischa stets um 1:30 (im Ramadan um 2:00).</translation>
     </message>
     <message>
         <source>Right-to-left</source>
-        <translation>Von rechts</translation>
+        <translation>Rechts-links</translation>
     </message>
     <message>
         <source>* Muslim dates are set by local authorities and can therefore vary by a day from the above astronomical calculations</source>

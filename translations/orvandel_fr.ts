@@ -637,7 +637,7 @@ l’Icha toujours à 1:30 (ou 2:00 pendant le Ramadan).</translation>
     </message>
     <message>
         <source>Right-to-left</source>
-        <translation>De droite</translation>
+        <translation>Droite-gauche</translation>
     </message>
     <message>
         <source>* Muslim dates are set by local authorities and can therefore vary by a day from the above astronomical calculations</source>
