@@ -400,7 +400,7 @@ QString TTimetableMenu::WeekText() const {
     for (const TimetableDay& day : FForm.Week().Days) {
         text += CivilDateCaption(day) + u'\t' + HijriText(day);
         for (int p = 0; p < 6; ++p) {
-            text += u'\t' + FromUtf8(DataTimeText(settings, day, p));
+            text += u'\t' + DataTimeCaption(settings, day, p);
         }
         text += u'\n';
     }
@@ -600,7 +600,7 @@ void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
         put(0, row, CivilDateCaption(rows[r]));
         put(1, row, HijriText(rows[r]));
         for (int p = 0; p < 6; ++p) {
-            put(2 + p, row, FromUtf8(DataTimeText(settings, rows[r], p)));
+            put(2 + p, row, DataTimeCaption(settings, rows[r], p));
         }
     }
     const int bottom = cell(0, static_cast<int>(rows.size()) + 1).top();

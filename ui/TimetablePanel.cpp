@@ -49,8 +49,7 @@ void TTimetablePanel::ShowWeek(const TimetableSettings& settings) {
         rowHeaders[row] = tr("%1, %2", "a day's civil date, its Hijri date")
                               .arg(LongDateText(day.Serial), FForm.HijriDateTexts[row + 1]);
         for (int column = 0; column < PrayerColumns; ++column) {
-            cells[row][column] =
-                QString::fromStdString(DataTimeText(settings, day, week.ColumnOf(column)));
+            cells[row][column] = DataTimeCaption(settings, day, week.ColumnOf(column));
         }
     }
     const int selectedRow = week.CurrentDayRow - 1;

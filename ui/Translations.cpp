@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <array>
+#include <utility>
 
 #include "calendar/Islamic.h"
 #include "timetable/Prayers.h"
+#include "timetable/TableText.h"
 #include "timetable/Timetable.h"
 
 namespace orvandel {
@@ -278,6 +280,21 @@ QString ShortDateCaption(TDateTime value, int dayDigits) {
 QString CivilDateCaption(const TimetableDay& day) {
     return UiTranslated() ? ShortDateCaption(day.Serial, 2)
                           : QString::fromStdString(day.CivilDateText);
+}
+
+QString DataTimeCaption(const TimetableSettings& settings, const TimetableDay& day, int prayer) {
+    QString text = QString::fromStdString(DataTimeText(settings, day, prayer));
+    if (!UiTranslated()) {
+        return text;
+    }
+    const QLocale locale = UiLocale();
+    for (const auto& [english, own] : {std::pair(QStringLiteral(" AM"), locale.amText()),
+                                       std::pair(QStringLiteral(" PM"), locale.pmText())}) {
+        if (text.endsWith(english)) {
+            text.replace(text.size() - english.size(), english.size(), u' ' + own);
+        }
+    }
+    return text;
 }
 
 QString ShortDayCaption(int weekday) {

@@ -18,6 +18,7 @@
 namespace orvandel {
 
 struct TimetableDay;
+struct TimetableSettings;
 
 // Where the compiled translations are: the installed ones
 // (<programFolder>/../share/orvandel/translations), else those of the build tree.
@@ -78,6 +79,9 @@ QString HijriDateCaption(const TimetableDay& day, const QString& none);
 QString CivilDateCaption(const TimetableDay& day);
 // The same form for any date serial; `dayDigits` digits of the day ("d" 1, "dd" 2).
 QString ShortDateCaption(TDateTime value, int dayDigits);
+// Time p of a day as data ("4:30 AM", "16:30"), the core's text with the translation's names for
+// the halves of the day ("4:30 ص").
+QString DataTimeCaption(const TimetableSettings& settings, const TimetableDay& day, int prayer);
 // A weekday's short name, 1 Sunday ... 7 Saturday.
 QString ShortDayCaption(int weekday);
 

@@ -68,6 +68,14 @@ class TranslationTest : public QObject {
         QCOMPARE(headings.value(0), arabic ? QStringLiteral("التاريخ") : QStringLiteral("Date"));
         QCOMPARE(headings.value(1), arabic ? QStringLiteral("هجري") : QStringLiteral("Hijri"));
         QCOMPARE(headings.value(2), arabic ? QStringLiteral("الفجر") : QStringLiteral("Fajr"));
+        // A 12-hour time names its half of the day in the language: Saturday's Fajr is a morning.
+        const QString fajr = form->TimetableMenu->WeekText()
+                                 .split(QLatin1Char('\n'))
+                                 .value(3)
+                                 .split(QLatin1Char('\t'))
+                                 .value(2);
+        QVERIFY2(fajr.endsWith(arabic ? QStringLiteral(" ص") : QStringLiteral(" AM")),
+                 qPrintable(fajr));
         // The Hijri date names its month in the window's language: 1 July 2026 is in Muharram.
         form->edCalendar->SetValue(EncodeDate(2026, 7, 1));
         QVERIFY2(form->HijriDateTexts[form->CurrentDayRow].contains(
