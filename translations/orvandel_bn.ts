@@ -504,6 +504,13 @@
     </message>
 </context>
 <context>
+    <name>orvandel::EphemerisNotice</name>
+    <message>
+        <source>An ephemeris source failed its check (details in the tool tip, in English)</source>
+        <translation>একটি এফিমেরিস উৎস যাচাইয়ে ব্যর্থ হয়েছে (বিস্তারিত টুলটিপে, ইংরেজিতে)</translation>
+    </message>
+</context>
+<context>
     <name>orvandel::TAdjustmentsDialog</name>
     <message>
         <source>Adjustments</source>

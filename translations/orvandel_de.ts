@@ -504,6 +504,13 @@
     </message>
 </context>
 <context>
+    <name>orvandel::EphemerisNotice</name>
+    <message>
+        <source>An ephemeris source failed its check (details in the tool tip, in English)</source>
+        <translation>Eine Ephemeridenquelle hat ihre Prüfung nicht bestanden (Einzelheiten auf Englisch im Tooltip)</translation>
+    </message>
+</context>
+<context>
     <name>orvandel::TAdjustmentsDialog</name>
     <message>
         <source>Adjustments</source>

@@ -504,6 +504,13 @@
     </message>
 </context>
 <context>
+    <name>orvandel::EphemerisNotice</name>
+    <message>
+        <source>An ephemeris source failed its check (details in the tool tip, in English)</source>
+        <translation>یکی از منابع زیج در بررسی رد شد (جزئیات به انگلیسی در راهنمای ابزار)</translation>
+    </message>
+</context>
+<context>
     <name>orvandel::TAdjustmentsDialog</name>
     <message>
         <source>Adjustments</source>

@@ -504,6 +504,13 @@
     </message>
 </context>
 <context>
+    <name>orvandel::EphemerisNotice</name>
+    <message>
+        <source>An ephemeris source failed its check (details in the tool tip, in English)</source>
+        <translation>Une source d’éphémérides a échoué à sa vérification (détails en anglais dans l’infobulle)</translation>
+    </message>
+</context>
+<context>
     <name>orvandel::TAdjustmentsDialog</name>
     <message>
         <source>Adjustments</source>

@@ -504,6 +504,13 @@
     </message>
 </context>
 <context>
+    <name>orvandel::EphemerisNotice</name>
+    <message>
+        <source>An ephemeris source failed its check (details in the tool tip, in English)</source>
+        <translation>Satu sumber efemeris gagal diperiksa (rincian di tooltip, dalam bahasa Inggris)</translation>
+    </message>
+</context>
+<context>
     <name>orvandel::TAdjustmentsDialog</name>
     <message>
         <source>Adjustments</source>

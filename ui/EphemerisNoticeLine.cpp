@@ -1,5 +1,6 @@
 #include "ui/EphemerisNoticeLine.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include "ephemeris/fn_Ephemeris.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
@@ -25,9 +27,8 @@ QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupB
         }
         return label;
     }
-    if (label != nullptr && label->toolTip() == text) {
-        return label;
-    }
+    // Placed again each time, also with the same text: the window mirrors its controls after
+    // the first call, where it reads right to left.
     if (label == nullptr) {
         label = new QLabel(form);
         label->setObjectName(name);
@@ -49,7 +50,15 @@ QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupB
         box.left() + QFontMetrics(group->font()).horizontalAdvance(group->title()) + gap;
     const int width = box.right() + 1 - left;
     const QFontMetrics metrics(label->font());
-    label->setText(metrics.elidedText(text, Qt::ElideRight, width));
+    // The notice names files and sources in English; a translated window says what happened in
+    // its language and leaves the English details to the tool tip.
+    const QString shown =
+        UiTranslated()
+            ? QCoreApplication::translate("orvandel::EphemerisNotice",
+                                          "An ephemeris source failed its check (details in the "
+                                          "tool tip, in English)")
+            : text;
+    label->setText(metrics.elidedText(shown, Qt::ElideRight, width));
     label->setGeometry(QStyle::visualRect(direction, form->rect(),
                                           QRect(left, box.top(), width, metrics.height())));
     label->raise();
