@@ -307,18 +307,28 @@ void TForm1::BuildOptionsRow() {
 }
 
 // A translation's dates take other day and month names than the field was sized for: the field
-// widens to the longest (a day of every weekday in every month), right of its label, and the
-// options right of it move along as far as needed.
+// widens to the longest, right of its label, and the options right of it move along as far as
+// needed.
 void TForm1::FitDateField() {
     constexpr int buttonAndFrame = 30;  // pixels of the field beside its text
     const int gap = cbSunsetBased->x() - edCalendar->geometry().right();  // kept
     const QFontMetrics metrics(edCalendar->font());
-    int widest = 0;
-    for (int month = 1; month <= 12; ++month) {
-        for (int day = 22; day <= 28; ++day) {
-            widest = std::max(widest, metrics.horizontalAdvance(
-                                          ShortDateCaption(EncodeDate(2024, month, day), 1)));
+    // The month of the widest name, then the widest of its days 22 to 28, which fall on every
+    // weekday: the widest date of the language.
+    const QLocale locale = UiLocale();
+    int month = 1;
+    int monthWidth = 0;
+    for (int m = 1; m <= 12; ++m) {
+        const int width = metrics.horizontalAdvance(locale.monthName(m, QLocale::ShortFormat));
+        if (width > monthWidth) {
+            month = m;
+            monthWidth = width;
         }
+    }
+    int widest = 0;
+    for (int day = 22; day <= 28; ++day) {
+        widest = std::max(
+            widest, metrics.horizontalAdvance(ShortDateCaption(EncodeDate(2024, month, day), 1)));
     }
     const int left = std::max(edCalendar->x(), RzLabel2->geometry().right() + 1 + CaptionGap);
     edCalendar->setGeometry(left, edCalendar->y(),

@@ -775,6 +775,17 @@ class MainWindowTest : public QObject {
                 QVERIFY2(!text.contains(plain), qPrintable(text + QStringLiteral(" is English")));
             }
         }
+        // A translation's date field holds its longest date: each weekday in every month.
+        if (UiTranslated()) {
+            const QFontMetrics field(form->edCalendar->font());
+            const int room = form->edCalendar->width() - form->edCalendar->height() - 8;
+            for (int month = 1; month <= 12; ++month) {
+                for (int day = 22; day <= 28; ++day) {
+                    const QString text = ShortDateCaption(EncodeDate(2024, month, day), 1);
+                    QVERIFY2(field.horizontalAdvance(text) <= room, qPrintable(text));
+                }
+            }
+        }
         // The texts the grids and the city list draw themselves.
         const QFontMetrics header(
             WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 9, QFont::Bold)));
