@@ -11,14 +11,11 @@
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/TimetablePanel.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A rectangle of `widget` on the screen, where assistive technology places things.
 QRect OnScreen(const QWidget* widget, const QRect& place) {
@@ -489,8 +486,8 @@ QString TCityItemAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name || !isValid()) {
         return QString();
     }
-    return FromUtf8(FItem < 0 ? List().GroupInfo(FGroup).Caption
-                              : List().Item(FGroup, FItem).Caption);
+    return CoreCaption(FItem < 0 ? List().GroupInfo(FGroup).Caption
+                                 : List().Item(FGroup, FItem).Caption);
 }
 
 QRect TCityItemAccessible::rect() const {

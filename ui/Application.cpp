@@ -18,6 +18,7 @@
 #include "platform/StackTrace.h"
 #include "timetable/Session.h"
 #include "ui/CrashReportDialog.h"
+#include "ui/Translations.h"
 #include "ui/mainPrayerUI.h"
 
 namespace orvandel {
@@ -211,6 +212,10 @@ int RunOrvandel(int argc, char** argv) {
             QString::fromUtf8(DesktopId.data(), static_cast<qsizetype>(DesktopId.size())));
         TApplication application(argc, argv);
         TApplication::setWindowIcon(ProgramIcon());
+        // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), English where the
+        // program has no translation of it.
+        const TTranslations translations(QLocale::system().uiLanguages(),
+                                         TranslationsFolder(TApplication::applicationDirPath()));
         TForm1 form;
         application.SetMainForm(&form);
         form.show();  // runs the first recompute before the first paint

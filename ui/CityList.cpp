@@ -10,6 +10,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
@@ -20,8 +21,8 @@ constexpr int ItemIndent = 16;    // pixels
 
 TCityList::TCityList(QWidget* parent)
     : QWidget(parent),
-      FCaptionFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold),
-      FItemFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal),
+      FCaptionFont(WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold))),
+      FItemFont(WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal))),
       FScrollBar(new QScrollBar(Qt::Vertical, this)) {
     InstallAccessibility();
     for (const TCityGroupInfo& info : CityGroups()) {
@@ -281,9 +282,7 @@ void TCityList::paintEvent(QPaintEvent*) {
         painter.setFont(FCaptionFont);
         painter.setPen(g == FHoverCaption ? CurrentDayRed : group.CaptionColor);
         painter.drawText(caption.adjusted(CaptionIndent, 0, 0, -1),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromUtf8(group.Info->Caption.data(),
-                                           static_cast<qsizetype>(group.Info->Caption.size())));
+                         Qt::AlignLeft | Qt::AlignVCenter, CoreCaption(group.Info->Caption));
         painter.setPen(FormGrayText);
         painter.drawLine(caption.left(), caption.bottom(), caption.right(), caption.bottom());
         if (!group.Open) {
@@ -296,9 +295,8 @@ void TCityList::paintEvent(QPaintEvent*) {
                 continue;
             }
             painter.setPen(group.Selected[i] ? CurrentDayRed : FormText);
-            const std::string_view name = group.Items[i]->Caption;
             painter.drawText(item.adjusted(ItemIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+                             CoreCaption(group.Items[i]->Caption));
             if (group.Selected[i] && hasFocus()) {
                 painter.setPen(QPen(FormText, 1, Qt::DotLine));
                 painter.drawRect(item.adjusted(ItemIndent - 3, 1, -2, -2));

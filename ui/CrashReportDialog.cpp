@@ -201,12 +201,11 @@ std::string FormatDetails(const std::vector<CrashDetail>& details) {
 }
 
 TCrashReportDialog::TCrashReportDialog(const QString& report, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Orvandel - error report"));
+    setWindowTitle(tr("Orvandel - error report"));
     auto* intro = new QLabel(
-        QStringLiteral("Orvandel met an error it did not expect. The window keeps working, though "
-                       "the table may still show the week and place from before the change. The "
-                       "report below says what went wrong and where: copy, save, print or send it "
-                       "to pass it on."),
+        tr("Orvandel met an error it did not expect. The window keeps working, though the table "
+           "may still show the week and place from before the change. The report below says "
+           "what went wrong and where: copy, save, print or send it to pass it on."),
         this);
     intro->setWordWrap(true);
     FText = new QPlainTextEdit(this);
@@ -216,11 +215,10 @@ TCrashReportDialog::TCrashReportDialog(const QString& report, QWidget* parent) :
     FText->setPlainText(report);
 
     auto* buttons = new QDialogButtonBox(this);
-    FCopyButton = buttons->addButton(QStringLiteral("Copy report"), QDialogButtonBox::ActionRole);
-    FSaveButton =
-        buttons->addButton(QStringLiteral("Save as text file..."), QDialogButtonBox::ActionRole);
-    FPrintButton = buttons->addButton(QStringLiteral("Print..."), QDialogButtonBox::ActionRole);
-    FSendButton = buttons->addButton(QStringLiteral("Send..."), QDialogButtonBox::ActionRole);
+    FCopyButton = buttons->addButton(tr("Copy report"), QDialogButtonBox::ActionRole);
+    FSaveButton = buttons->addButton(tr("Save as text file..."), QDialogButtonBox::ActionRole);
+    FPrintButton = buttons->addButton(tr("Print..."), QDialogButtonBox::ActionRole);
+    FSendButton = buttons->addButton(tr("Send..."), QDialogButtonBox::ActionRole);
     FCloseButton = buttons->addButton(QDialogButtonBox::Close);
     connect(FCopyButton, &QPushButton::clicked, this, &TCrashReportDialog::CopyReport);
     connect(FSaveButton, &QPushButton::clicked, this, &TCrashReportDialog::SaveReport);
@@ -263,16 +261,16 @@ void TCrashReportDialog::CopyReport() {
 void TCrashReportDialog::SaveReport() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save error report"),
+        QFileDialog::getSaveFileName(this, tr("Save error report"),
                                      QDir(folder.isEmpty() ? QDir::homePath() : folder)
                                          .filePath(QStringLiteral("orvandel-error-report.txt")),
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+                                     tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty()) {
         return;
     }
     if (!SaveTo(path)) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("The report could not be written to %1.").arg(path));
+                             tr("The report could not be written to %1.").arg(path));
     }
 }
 
@@ -284,7 +282,7 @@ void TCrashReportDialog::PrintReport() {
     QPrinter printer;
     printer.setDocName(QStringLiteral("orvandel-error-report"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print error report"));
+    dialog.setWindowTitle(tr("Print error report"));
     if (dialog.exec() == QDialog::Accepted) {
         PrintTo(printer);
     }
@@ -324,9 +322,8 @@ void TCrashReportDialog::SendReport() {
     if (!QDesktopServices::openUrl(MailUrl(ReportText()))) {
         QMessageBox::information(
             this, windowTitle(),
-            QStringLiteral("No mail program answered. The full report is on the clipboard; you "
-                           "can also keep it with \"Save as text file...\" and attach the file to "
-                           "a message."));
+            tr("No mail program answered. The full report is on the clipboard; you can also keep "
+               "it with \"Save as text file...\" and attach the file to a message."));
     }
 }
 

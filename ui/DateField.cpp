@@ -1,13 +1,16 @@
 #include "ui/DateField.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
@@ -58,10 +61,11 @@ std::optional<TDateTime> IncMonths(TDateTime value, int months) {
 }
 
 QString LongDateText(TDateTime value) {
-    //: The tokens of the program's date format: dddd the day's name, d the day, mmmm the
-    //: month's name, yyyy the year.
-    const QString format = QCoreApplication::translate("TDateField", "dddd d mmmm yyyy");
-    return QString::fromStdString(FormatDateTime(format.toStdString(), value));
+    if (UiTranslated()) {
+        const TCivilDate date = DecodeDate(value);
+        return UiLocale().toString(QDate(date.Year, date.Month, date.Day), QLocale::LongFormat);
+    }
+    return QString::fromStdString(FormatDateTime("dddd d mmmm yyyy", value));
 }
 
 TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolButton(this)) {
@@ -79,10 +83,13 @@ TDateField::TDateField(QWidget* parent) : QLineEdit(parent), FButton(new QToolBu
 }
 
 void TDateField::SetValue(TDateTime value) {
-    const std::string text = FormatDateTime(DisplayFormat, value);  // throws before any change
+    // Throws before any change. The translation's day and month names where one is installed.
+    const QString text = UiTranslated()
+                             ? ShortDateCaption(value, 1)
+                             : QString::fromStdString(FormatDateTime(DisplayFormat, value));
     const bool changed = value != FValue;
     FValue = value;
-    setText(QString::fromStdString(text));
+    setText(text);
     setCursorPosition(0);  // show the start of the text if it is wider than the field
     if (changed) {
         emit Changed();
@@ -118,8 +125,11 @@ void TDateField::keyPressEvent(QKeyEvent* event) {
 void TDateField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     const int side = height() - 4;
-    FButton->setGeometry(width() - side - 2, 2, side, side);
-    setTextMargins(0, 0, side, 0);
+    // The button at the field's end: on the left where the text runs right to left.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    FButton->setGeometry(
+        QStyle::visualRect(layoutDirection(), rect(), QRect(width() - side - 2, 2, side, side)));
+    setTextMargins(rightToLeft ? side : 0, 0, rightToLeft ? 0 : side, 0);
 }
 
 }  // namespace orvandel

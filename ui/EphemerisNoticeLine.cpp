@@ -1,12 +1,15 @@
 #include "ui/EphemerisNoticeLine.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 #include "ephemeris/fn_Ephemeris.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
@@ -28,9 +31,8 @@ QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupB
         }
         return label;
     }
-    if (label != nullptr && label->toolTip() == text) {
-        return label;
-    }
+    // Placed again each time, also with the same text: the window mirrors its controls after
+    // the first call, where it reads right to left.
     if (label == nullptr) {
         label = new QLabel(form);
         label->setObjectName(name);
@@ -44,13 +46,25 @@ QLabel* ShowEphemerisNotice(QWidget* form, const QLabel* footnote, const QGroupB
     // Right of the group's caption, on its row: the band between the footnote and the group is
     // too low for a line of text.
     constexpr int gap = 12;  // pixels between the caption and the notice
-    const QRect box = group->geometry();
+    // Measured as the window lays out for left to right, and mirrored where it reads right to
+    // left (the caption at the group's right, the notice left of it).
+    const Qt::LayoutDirection direction = form->layoutDirection();
+    const QRect box = QStyle::visualRect(direction, form->rect(), group->geometry());
     const int left =
         box.left() + QFontMetrics(group->font()).horizontalAdvance(group->title()) + gap;
     const int width = box.right() + 1 - left;
     const QFontMetrics metrics(label->font());
-    label->setText(metrics.elidedText(text, Qt::ElideRight, width));
-    label->setGeometry(left, box.top(), width, metrics.height());
+    // The notice names files and sources in English; a translated window says what happened in
+    // its language and leaves the English details to the tool tip.
+    const QString shown =
+        UiTranslated()
+            ? QCoreApplication::translate("orvandel::EphemerisNotice",
+                                          "An ephemeris source failed its check (details in the "
+                                          "tool tip, in English)")
+            : text;
+    label->setText(metrics.elidedText(shown, Qt::ElideRight, width));
+    label->setGeometry(QStyle::visualRect(direction, form->rect(),
+                                          QRect(left, box.top(), width, metrics.height())));
     label->raise();
     label->show();  // a line added after the window was shown
     return label;

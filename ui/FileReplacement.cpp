@@ -26,7 +26,7 @@ QString Tr(const char* text) {
 
 QString FileErrorText(int error) {
     if (error == ENOSPC || error == EDQUOT || error == EFBIG) {
-        return Tr("the disk is full");
+        return Tr(QT_TRANSLATE_NOOP("orvandel::TFileReplacement", "the disk is full"));
     }
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -97,7 +97,8 @@ void TFileReplacement::FailCutShort() {
         (::lseek(FHandle, 0, SEEK_END) < 0 || ::write(FHandle, &probe, 1) != 1)) {
         Fail(FileErrorText(errno));
     }
-    Fail(Tr("the file was not written completely"));
+    Fail(
+        Tr(QT_TRANSLATE_NOOP("orvandel::TFileReplacement", "the file was not written completely")));
 }
 
 bool TFileReplacement::Commit() {

@@ -11,10 +11,13 @@ static void InitDigitResources() {
 
 namespace orvandel {
 
-TImageList::TImageList(const QString& colour) {
+TImageList::TImageList(const QString& colour, bool easternDigits) {
     InitDigitResources();
     for (int i = 0; i < Count; ++i) {
-        const QString path = QStringLiteral(":/digits/%1_%2.png").arg(colour).arg(i);
+        const bool eastern = easternDigits && i >= 4 && i <= 6;
+        const QString path = QStringLiteral(":/digits/%1_%2%3.png")
+                                 .arg(colour, eastern ? QStringLiteral("eastern_") : QString())
+                                 .arg(i);
         QPixmap image(path);
         if (image.isNull() || image.width() != Width || image.height() != Height) {
             throw std::runtime_error("TImageList: digit image " + path.toStdString() +

@@ -19,9 +19,10 @@ class TImageList {
     // The image of a character of a time text: '0'-'9', ':' and '-'; -1 (no image) for any other.
     static int IndexOf(QChar c);
 
-    // Loads ":/digits/<colour>_0.png" ... "<colour>_11.png". std::runtime_error when one is
-    // missing or not 10 x 16.
-    explicit TImageList(const QString& colour);
+    // Loads ":/digits/<colour>_0.png" ... "<colour>_11.png", with Persian and Urdu's own four,
+    // five and six ("<colour>_eastern_4.png" ...) when `easternDigits` is set.
+    // std::runtime_error when one is missing or not 10 x 16.
+    explicit TImageList(const QString& colour, bool easternDigits = false);
 
     const QPixmap& Image(int index) const { return FImages.at(index); }
     // Draws image `index` with its top-left corner at (x, y); nothing when index is outside

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 
 namespace orvandel {
@@ -114,7 +115,9 @@ void TRadioGroup::Arrange() {
         }
         const int h = FItems[i]->sizeHint().height();
         const int y = top + (i % rows) * rowHeight + (rowHeight - h) / 2;
-        FItems[i]->setGeometry(x, y, widths[col], h);
+        // The first column at the right where the items read right to left.
+        FItems[i]->setGeometry(
+            QStyle::visualRect(layoutDirection(), rect(), QRect(x, y, widths[col], h)));
     }
 }
 

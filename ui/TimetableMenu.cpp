@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -43,6 +44,7 @@
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/FileReplacement.h"
+#include "ui/Translations.h"
 #include "ui/mainPrayerUI.h"
 
 namespace orvandel {
@@ -64,7 +66,16 @@ QString FromUtf8(std::string_view text) {
 }
 
 QString HijriText(const TimetableDay& day) {
-    return day.HijriValid ? FromUtf8(day.HijriDateText) : QStringLiteral("no Hijri date");
+    return HijriDateCaption(day, TTimetableMenu::tr("no Hijri date"));
+}
+
+// "April 2024", in the window's language.
+QString MonthYearCaption(TDateTime date) {
+    if (!UiTranslated()) {
+        return FromUtf8(MonthYearText(date));
+    }
+    const TCivilDate civil = DecodeDate(date);
+    return UiLocale().toString(QDate(civil.Year, civil.Month, 1), QStringLiteral("MMMM yyyy"));
 }
 
 QFont PrintFont(const QFont& base, int pointSize, bool bold = false) {
@@ -169,15 +180,15 @@ TAdjustmentsDialog::TAdjustmentsDialog(const std::array<int, 6>& minutes, int hi
         return spin;
     };
     for (const TPrayerInfo& prayer : Prayers) {
-        const QString name = FromUtf8(prayer.Name);
+        const QString name = CoreCaption(prayer.Name);
         Minutes[prayer.Index] = add(name, tr("%1 minutes").arg(name), AdjustMinutesRange,
                                     tr(" min"), minutes[prayer.Index]);
     }
-    HijriDays = add(tr("Hijri date"), tr("Hijri date days"), HijriAdjustRange, tr(" days"),
-                    hijriDays);
+    HijriDays =
+        add(tr("Hijri date"), tr("Hijri date days"), HijriAdjustRange, tr(" days"), hijriDays);
     HighLatitude = new QComboBox(this);
     for (const THighLatitudeRule& row : HighLatitudeRules) {
-        QString caption = FromUtf8(row.Caption);
+        QString caption = CoreCaption(row.Caption);
         caption[0] = caption[0].toUpper();
         HighLatitude->addItem(caption, static_cast<int>(row.Rule));
     }
@@ -206,10 +217,10 @@ std::array<int, 6> TAdjustmentsDialog::MinutesChosen() const {
 TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QString& shownDate,
                                            bool clockTimes, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Save timetable"));
-    Week = new QRadioButton(QStringLiteral("The week shown"), this);
-    Month = new QRadioButton(QStringLiteral("The month, %1").arg(monthName), this);
-    Days = new QRadioButton(QStringLiteral("Days from %1:").arg(shownDate), this);
+    setWindowTitle(tr("Save timetable"));
+    Week = new QRadioButton(tr("The week shown"), this);
+    Month = new QRadioButton(tr("The month, %1").arg(monthName), this);
+    Days = new QRadioButton(tr("Days from %1:").arg(shownDate), this);
     DayCount = new QSpinBox(this);
     DayCount->setRange(RunDaysRange.Min, RunDaysRange.Max);
     DayCount->setValue(30);
@@ -221,7 +232,7 @@ TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QStri
         if (format.Caption.empty()) {
             continue;
         }
-        Format->addItem(FromUtf8(format.Caption), static_cast<int>(format.Format));
+        Format->addItem(CoreCaption(format.Caption), static_cast<int>(format.Format));
         if (!clockTimes && !format.SunsetCounts) {
             // Sunset-based counts are no clock times: a calendar cannot place them.
             Format->setItemData(Format->count() - 1, false, Qt::UserRole - 1);
@@ -235,7 +246,7 @@ TSaveTimetableDialog::TSaveTimetableDialog(const QString& monthName, const QStri
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Format"), Format);
+    form->addRow(tr("Format"), Format);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Week);
     layout->addWidget(Month);
@@ -255,19 +266,16 @@ TTimetableMenu::TTimetableMenu(TForm1& form)
         FMenu->addAction(action);
         return action;
     };
-    PreviousWeekAction =
-        add(QStringLiteral("Previous week"), QKeySequence::Back, [this] { MoveWeeks(-1); });
-    NextWeekAction =
-        add(QStringLiteral("Next week"), QKeySequence::Forward, [this] { MoveWeeks(1); });
-    ThisWeekAction = add(QStringLiteral("This week"), QKeySequence(Qt::ALT | Qt::Key_Home),
-                         [this] { ShowThisWeek(); });
+    PreviousWeekAction = add(tr("Previous week"), QKeySequence::Back, [this] { MoveWeeks(-1); });
+    NextWeekAction = add(tr("Next week"), QKeySequence::Forward, [this] { MoveWeeks(1); });
+    ThisWeekAction =
+        add(tr("This week"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { ShowThisWeek(); });
     FMenu->addSeparator();
-    CopyAction = add(QStringLiteral("Copy"), QKeySequence::Copy, [this] { CopyWeek(); });
-    SaveAction = add(QStringLiteral("Save as…"), QKeySequence::SaveAs, [this] { SaveAs(); });
+    CopyAction = add(tr("Copy"), QKeySequence::Copy, [this] { CopyWeek(); });
+    SaveAction = add(tr("Save as…"), QKeySequence::SaveAs, [this] { SaveAs(); });
     FMenu->addSeparator();
-    PrintAction = add(QStringLiteral("Print…"), QKeySequence::Print, [this] { PrintWeek(); });
-    PrintMonthAction =
-        add(QStringLiteral("Print month…"), QKeySequence(), [this] { PrintMonth(); });
+    PrintAction = add(tr("Print…"), QKeySequence::Print, [this] { PrintWeek(); });
+    PrintMonthAction = add(tr("Print month…"), QKeySequence(), [this] { PrintMonth(); });
     FMenu->addSeparator();
     AdjustAction = add(tr("Adjustments…"), QKeySequence(), [this] { Adjust(); });
     FMenu->addSeparator();
@@ -331,6 +339,52 @@ std::string TTimetableMenu::PlaceLine() const {
                                options.TimeZone);
 }
 
+QString TTimetableMenu::PlaceCaption() const {
+    if (!UiTranslated()) {
+        return FromUtf8(PlaceLine());
+    }
+    const TableOutputOptions options = OutputOptions();
+    const TimetableSettings& s = options.Settings;
+    const QString gap = QStringLiteral("  ");
+    QString line = options.PlaceIsCity ? CoreCaption(options.PlaceName) + gap : QString();
+    line += FromUtf8(CoordinatesName(s.Latitude, s.Longitude)) + gap;
+    line += options.TimeZone.empty() ? FromUtf8(ZoneText(s.GmtHours, s.GmtMinutes))
+                                     : tr("zone %1").arg(FromUtf8(options.TimeZone));
+    return line + gap + tr("elevation %1 m").arg(s.Elevation);
+}
+
+QString TTimetableMenu::OptionsCaption() const {
+    if (!UiTranslated()) {
+        return FromUtf8(OptionsLine());
+    }
+    const TimetableSettings s = FForm.ReadSettings();
+    QStringList parts{CoreCaption(MethodName(s.CalcMethod)),
+                      tr("Asr %1").arg(CoreCaption(JuristicOf(s.Juristic).Caption)),
+                      s.AddSafetyTime ? tr("safety time added") : tr("no safety time"),
+                      s.RoundMinutes ? tr("nearest minute") : tr("minutes truncated"),
+                      s.TwelveHours ? tr("12-hour clock") : tr("24-hour clock")};
+    if (s.SunsetBased) {
+        parts << tr("sunset based");
+    }
+    if (s.HighLatRule != HighLatitudeRule::Rule48) {
+        parts << CoreCaption(HighLatitudeRules[static_cast<size_t>(s.HighLatRule)].Caption);
+    }
+    const auto signedNumber = [](int value) {
+        return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value);
+    };
+    for (const TPrayerInfo& prayer : Prayers) {
+        if (const int minutes = s.AdjustMinutes[prayer.Index]; minutes != 0) {
+            parts << tr("%1 %2 min").arg(CoreCaption(prayer.Name), signedNumber(minutes));
+        }
+    }
+    if (s.HijriAdjustDays != 0) {
+        parts << tr("Hijri date %1 days", nullptr, std::abs(s.HijriAdjustDays))
+                     .arg(signedNumber(s.HijriAdjustDays));
+    }
+    //: Between the parts of the options line.
+    return parts.join(tr(", "));
+}
+
 std::string TTimetableMenu::ClockName() const {
     return FForm.Clock().IsZone() ? EscapeControls(FForm.Clock().Name()) : std::string();
 }
@@ -341,16 +395,16 @@ std::string TTimetableMenu::OptionsLine() const {
 
 QString TTimetableMenu::WeekText() const {
     const TimetableSettings settings = FForm.ReadSettings();
-    QString text = FromUtf8(PlaceLine()) + u'\n' + FromUtf8(OptionsLine()) + u'\n';
-    text += QStringLiteral("Date\tHijri");
+    QString text = PlaceCaption() + u'\n' + OptionsCaption() + u'\n';
+    text += tr("Date") + u'\t' + tr("Hijri");
     for (int p = 0; p < 6; ++p) {
-        text += u'\t' + FromUtf8(orvandel::PrayerName(p));
+        text += u'\t' + PrayerCaption(p);
     }
     text += u'\n';
     for (const TimetableDay& day : FForm.Week().Days) {
-        text += FromUtf8(day.CivilDateText) + u'\t' + HijriText(day);
+        text += CivilDateCaption(day) + u'\t' + HijriText(day);
         for (int p = 0; p < 6; ++p) {
-            text += u'\t' + FromUtf8(DataTimeText(settings, day, p));
+            text += u'\t' + DataTimeCaption(settings, day, p);
         }
         text += u'\n';
     }
@@ -377,8 +431,8 @@ std::vector<TimetableDay> TTimetableMenu::MonthRows() const {
     TimetableEngine engine;
     std::vector<RowTimes> times;
     const TDayRun month = MonthRun(FForm.edCalendar->Value());
-    return ComputeClockedDays(engine, FForm.ReadSettings(), FForm.Clock(), month.First,
-                              month.Count, false, times);
+    return ComputeClockedDays(engine, FForm.ReadSettings(), FForm.Clock(), month.First, month.Count,
+                              false, times);
 }
 
 QString TTimetableMenu::SaveTo(const QString& path, int32_t first, int count,
@@ -408,8 +462,8 @@ void TTimetableMenu::SaveAs() {
     const TimetableSettings settings = FForm.ReadSettings();
     const TimetableDay& shownDay =
         FForm.Week().Days[static_cast<size_t>(std::clamp(FForm.CurrentDayRow, 1, 7) - 1)];
-    TSaveTimetableDialog ask(FromUtf8(MonthYearText(settings.Date)),
-                             FromUtf8(shownDay.CivilDateText), !settings.SunsetBased, &FForm);
+    TSaveTimetableDialog ask(MonthYearCaption(settings.Date), CivilDateCaption(shownDay),
+                             !settings.SunsetBased, &FForm);
     if (ask.exec() != QDialog::Accepted) {
         return;
     }
@@ -429,13 +483,13 @@ void TTimetableMenu::SaveAs() {
     const QString suggested =
         QStringLiteral("prayer-times-%1-%2.%3")
             .arg(place, FromUtf8(IsoDateText(first)), FromUtf8(row.Extension));
-    const QString path = QFileDialog::getSaveFileName(&FForm, QStringLiteral("Save timetable"),
-                                                      suggested, FromUtf8(row.FileFilter));
+    const QString path = QFileDialog::getSaveFileName(&FForm, tr("Save timetable"), suggested,
+                                                      CoreCaption(row.FileFilter));
     if (path.isEmpty()) {
         return;
     }
     if (const QString error = SaveTo(path, first, count, format); !error.isEmpty()) {
-        QMessageBox::warning(&FForm, QStringLiteral("Save timetable"),
+        QMessageBox::warning(&FForm, tr("Save timetable"),
                              tr("The timetable could not be saved to %1: %2")
                                  .arg(QDir::toNativeSeparators(path), error));
     }
@@ -446,17 +500,20 @@ int TTimetableMenu::DrawHeader(QPainter& painter, const QRect& page, const QStri
     painter.setPen(Qt::black);
     painter.setFont(PrintFont(base, TitlePointSize, true));
     int y = 0;
-    const QRect titleRect(page.left(), page.top(), page.width(), painter.fontMetrics().height());
-    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, title);
-    y += titleRect.height() + painter.fontMetrics().height() / 3;
+    // The title's own height where its script reaches below the font's line (Arabic): the
+    // drawing is clipped to the rectangle it is given.
+    QRect titleRect;
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, title, &titleRect);
+    y += std::max(titleRect.height(), painter.fontMetrics().height()) +
+         painter.fontMetrics().height() / 3;
     painter.setFont(PrintFont(base, BodyPointSize));
     const int line = painter.fontMetrics().height();
     // An options line that names many adjustments is wider than the page: it wraps.
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    for (const std::string& text : {PlaceLine(), OptionsLine()}) {
+    for (const QString& text : {PlaceCaption(), OptionsCaption()}) {
         const QRect room(page.left(), page.top() + y, page.width(), page.height() - y);
         QRect drawn;
-        painter.drawText(room, flags, FromUtf8(text), &drawn);
+        painter.drawText(room, flags, text, &drawn);
         y += std::max(line, drawn.height());
     }
     return y + line;
@@ -476,10 +533,9 @@ void TTimetableMenu::DrawWeek(QPainter& painter, const QPrinter& printer) const 
     const QRect page = PrintArea(printer);
     const TimetableDay& first = FForm.Week().Days.front();
     const TimetableDay& last = FForm.Week().Days.back();
-    const int top =
-        DrawHeader(painter, page,
-                   QStringLiteral("Prayer times, %1 to %2")
-                       .arg(FromUtf8(first.CivilDateText), FromUtf8(last.CivilDateText)));
+    const int top = DrawHeader(
+        painter, page,
+        tr("Prayer times, %1 to %2").arg(CivilDateCaption(first), CivilDateCaption(last)));
     // The panel as the window draws it, as wide as the page.
     const QWidget* panel = FForm.RzPanel1;
     const double scale = static_cast<double>(page.width()) / panel->width();
@@ -505,7 +561,7 @@ void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
                                const std::vector<TimetableDay>& rows) const {
     const TimetableSettings settings = FForm.ReadSettings();
     const QRect page = PrintArea(printer);
-    const QString title = tr("Prayer times, %1").arg(FromUtf8(MonthYearText(settings.Date)));
+    const QString title = tr("Prayer times, %1").arg(MonthYearCaption(settings.Date));
     const int top = DrawHeader(painter, page, title);
 
     // A header row and one row a day; rows at most one and a half lines high.
@@ -533,10 +589,10 @@ void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
     };
 
     painter.setFont(bold);
-    put(0, 0, QStringLiteral("Date"));
-    put(1, 0, QStringLiteral("Hijri"));
+    put(0, 0, tr("Date"));
+    put(1, 0, tr("Hijri"));
     for (int p = 0; p < 6; ++p) {
-        put(2 + p, 0, FromUtf8(orvandel::PrayerName(p)));
+        put(2 + p, 0, PrayerCaption(p));
     }
     painter.setFont(body);
     for (size_t r = 0; r < rows.size(); ++r) {
@@ -545,10 +601,10 @@ void TTimetableMenu::DrawMonth(QPainter& painter, const QPrinter& printer,
             painter.fillRect(QRect(cell(0, row).topLeft(), cell(7, row).bottomRight()),
                              MonthShadeColor);
         }
-        put(0, row, FromUtf8(rows[r].CivilDateText));
+        put(0, row, CivilDateCaption(rows[r]));
         put(1, row, HijriText(rows[r]));
         for (int p = 0; p < 6; ++p) {
-            put(2 + p, row, FromUtf8(DataTimeText(settings, rows[r], p)));
+            put(2 + p, row, DataTimeCaption(settings, rows[r], p));
         }
     }
     const int bottom = cell(0, static_cast<int>(rows.size()) + 1).top();

@@ -85,6 +85,9 @@ class TTimetableMenu : public QObject {
     // The place line and the options line of the shown table.
     std::string PlaceLine() const;
     std::string OptionsLine() const;
+    // The same two lines in the window's language: the core's under English.
+    QString PlaceCaption() const;
+    QString OptionsCaption() const;
     // The shown week: the place and options lines, a header row, then one row a day (the date,
     // the Hijri date, the six times as data), fields separated by tabs, lines by "\n".
     QString WeekText() const;

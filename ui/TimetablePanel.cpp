@@ -10,6 +10,7 @@
 #include "ui/Accessibility.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/Translations.h"
 #include "ui/mainPrayerUI.h"
 
 namespace orvandel {
@@ -41,15 +42,14 @@ void TTimetablePanel::ShowWeek(const TimetableSettings& settings) {
     decltype(FColumnHeaders) columnHeaders;
     for (int column = 0; column < PrayerColumns; ++column) {
         // Column c holds prayer ColumnOf(c): the mirror of the columns is its own inverse.
-        columnHeaders[column] = QString::fromStdString(PrayerName(week.ColumnOf(column)));
+        columnHeaders[column] = PrayerCaption(week.ColumnOf(column));
     }
     for (int row = 0; row < DayRows; ++row) {
         const TimetableDay& day = week.Days[row];
         rowHeaders[row] = tr("%1, %2", "a day's civil date, its Hijri date")
                               .arg(LongDateText(day.Serial), FForm.HijriDateTexts[row + 1]);
         for (int column = 0; column < PrayerColumns; ++column) {
-            cells[row][column] =
-                QString::fromStdString(DataTimeText(settings, day, week.ColumnOf(column)));
+            cells[row][column] = DataTimeCaption(settings, day, week.ColumnOf(column));
         }
     }
     const int selectedRow = week.CurrentDayRow - 1;

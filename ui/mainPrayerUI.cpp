@@ -1,5 +1,6 @@
 #include "ui/mainPrayerUI.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <initializer_list>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/Errors.h"
 #include "platform/TimeZone.h"
@@ -38,6 +40,7 @@
 #include "ui/NumericField.h"
 #include "ui/RadioGroup.h"
 #include "ui/TimetableMenu.h"
+#include "ui/Translations.h"
 #include "ui/UrlLabel.h"
 
 namespace orvandel {
@@ -56,7 +59,6 @@ constexpr int ImageRunRightMargin = 20;  // pixels from the digit images to the 
 constexpr int DateMarginLeft = 5;        // pixels, dates when the column is on the right
 constexpr int DateMarginRight = 10;      // pixels, dates when the column is on the left
 constexpr int CaptionGap = 3;            // pixels at least between a caption and the next control
-const QString NoHijriDateText = QStringLiteral("no Hijri date");
 
 // Sets FUpdating for a scope and sets it to `onExit` however the scope is left.
 class TUpdatingScope {
@@ -93,14 +95,16 @@ void PreferNarrowSubstitutes() {
 }
 
 QFont FormFont(int pointSize, bool bold = false) {
-    return QFont(FormFontName, pointSize, bold ? QFont::Bold : QFont::Normal);
+    return WithScriptFamilies(QFont(FormFontName, pointSize, bold ? QFont::Bold : QFont::Normal));
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, int left, int top, bool bold = false) {
     auto* label = new QLabel(text, parent);
     label->setFont(FormFont(8, bold));
     // One pixel more than the text, which at a fractional scale may round wider.
-    label->setGeometry(left, top, label->sizeHint().width() + 1, label->sizeHint().height());
+    // A translation's scripts may draw a pixel or two past their advance (Bengali vowel signs).
+    const int slack = UiTranslated() ? 3 : 1;
+    label->setGeometry(left, top, label->sizeHint().width() + slack, label->sizeHint().height());
     return label;
 }
 
@@ -114,6 +118,55 @@ void FitRow(std::initializer_list<QWidget*> row) {
             w->move(previous->geometry().right() + 1 + CaptionGap, w->y());
         }
         previous = w;
+    }
+}
+
+// Mirrors the places of a right-to-left window's controls, which are laid out for left to right:
+// each control of `parent` moves to the other side, and so do those of the boxes and panes that
+// hold controls. The timetable's panel keeps its inside, which "Right-to-left" orders, and the
+// method groups order their items themselves.
+void MirrorPlaces(QWidget* parent) {
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow()) {
+            continue;
+        }
+        w->setGeometry(QStyle::visualRect(Qt::RightToLeft, parent->rect(), w->geometry()));
+        const bool holdsControls =
+            qobject_cast<QGroupBox*>(w) != nullptr || w->metaObject() == &QFrame::staticMetaObject;
+        if (holdsControls && qobject_cast<TRadioGroup*>(w) == nullptr) {
+            MirrorPlaces(w);
+        }
+    }
+}
+
+// Where a row runs past `limit` (a translation's longer captions), takes back room from its end:
+// first the room that captioned controls have beyond their captions, then the gaps between the
+// controls down to CaptionGap each, until the row ends at `limit` or no room is left.
+void PackRow(std::initializer_list<QWidget*> row, int limit) {
+    const std::vector<QWidget*> controls(row);
+    int overflow = controls.back()->geometry().right() - limit;
+    const auto shiftFrom = [&](size_t first, int by) {
+        for (size_t j = first; j < controls.size(); ++j) {
+            controls[j]->move(controls[j]->x() - by, controls[j]->y());
+        }
+        overflow -= by;
+    };
+    for (size_t i = controls.size(); i-- > 0 && overflow > 0;) {
+        QWidget* w = controls[i];
+        const bool captioned =
+            qobject_cast<QAbstractButton*>(w) != nullptr || qobject_cast<QLabel*>(w) != nullptr;
+        const int spare = std::min(overflow, w->width() - w->sizeHint().width());
+        if (captioned && spare > 0) {
+            w->resize(w->width() - spare, w->height());
+            shiftFrom(i + 1, spare);
+        }
+    }
+    for (size_t i = controls.size() - 1; i > 0 && overflow > 0; --i) {
+        const int gap = controls[i]->x() - controls[i - 1]->geometry().right() - 1;
+        const int take = std::min(overflow, gap - CaptionGap);
+        if (take > 0) {
+            shiftFrom(i, take);
+        }
     }
 }
 
@@ -152,6 +205,9 @@ QString ClockOffsetText(int offset) {
 
 // The first word of a row's civil date, its day's name ("Sun").
 QString DayName(const TimetableDay& day) {
+    if (UiTranslated()) {
+        return ShortDayCaption(DayOfWeek(day.Serial));
+    }
     const QString civil = FromUtf8(day.CivilDateText);
     return civil.left(civil.indexOf(u' '));
 }
@@ -174,8 +230,10 @@ TDocumentLink DocumentationLink(const QString& programFolder) {
 TForm1::TForm1(TodaySource today, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      imgArabicNumbers(QStringLiteral("black")),
-      imgArabicNumbers_RED(QStringLiteral("red")),
+      imgArabicNumbers(QStringLiteral("black"),
+                       UiDigitShapes() == TDigitShapes::EasternArabicIndic),
+      imgArabicNumbers_RED(QStringLiteral("red"),
+                           UiDigitShapes() == TDigitShapes::EasternArabicIndic),
       FToday(today ? std::move(today) : TodaySource(Now)),
       FHeaderFont(FormFont(9, true)),
       FDigitRowFont(FixedFontName, 8, QFont::Normal),
@@ -196,11 +254,12 @@ void TForm1::BuildControls() {
     setFont(FormFont(8));
     setPalette(FormPalette());
     setAutoFillBackground(true);
-    // The layout is the same in every environment; only "Right-to-left" changes the columns.
-    // Painters take the direction of their text from the application, so the program's one
-    // window sets it there too: otherwise "12-hour times" would read "hour times-12".
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    setLayoutDirection(Qt::LeftToRight);
+    // The direction is the window's language's, whatever the desktop's (-reverse) or the
+    // locale's: a right-to-left translation mirrors the window, English never does. Painters
+    // take the direction of their text from the application, so the program's one window sets
+    // it there too: otherwise "12-hour times" would read "hour times-12".
+    QGuiApplication::setLayoutDirection(UiDirection());
+    setLayoutDirection(UiDirection());
 
     BuildOptionsRow();
     BuildTimetablePanel();
@@ -214,32 +273,77 @@ void TForm1::BuildControls() {
     FitRow({cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft});
     FitRow({Label8, spinDegLat, Label9, spinDegLong, Label10, spinHrsGmt, Label16, spinMinutGmt,
             Label17, Label2, spinElevation});
+    if (UiTranslated()) {
+        FitDateField();
+    }
+    PackRow({RzLabel2, edCalendar, cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes,
+             cbRightToLeft},
+            ClientWidth - CaptionGap);
+    if (layoutDirection() == Qt::RightToLeft) {
+        MirrorPlaces(this);
+    }
     edCalendar->setFocus();
 }
 
 // The top row: the date and the display options.
 void TForm1::BuildOptionsRow() {
-    RzLabel2 = MakeLabel(QStringLiteral("Date"), this, 158, 22, true);
+    RzLabel2 = MakeLabel(tr("Date"), this, 158, 22, true);
     edCalendar = new TDateField(this);
     edCalendar->setGeometry(190, 19, 111, 21);
     RzLabel2->setBuddy(edCalendar);  // names the field for assistive technology
     edCalendar->setToolTip(
-        QStringLiteral("Use Up/Down arrows to move by a day.\n"
-                       "Use PageUp and PageDown to move by a month.\n"
-                       "Use SHIFT+PageUp or SHIFT+PageDown to move by a year."));
-    cbSunsetBased = MakeCheckBox(QStringLiteral("Sunset based"), this, {312, 21, 91, 17}, false);
+        tr("Use Up/Down arrows to move by a day.\n"
+           "Use PageUp and PageDown to move by a month.\n"
+           "Use SHIFT+PageUp or SHIFT+PageDown to move by a year."));
+    cbSunsetBased = MakeCheckBox(tr("Sunset based"), this, {312, 21, 91, 17}, false);
     cbSunsetBased->setToolTip(
-        QStringLiteral("Old-fashioned method of counting time whereby noon (12:00)\n"
-                       "is defined as occurring at the time of sunset. This method of\n"
-                       "time keeping is only used in Saudi Arabia which follows the\n"
-                       "Umm Al-Qura method of prayer calculation which means that\n"
-                       "when using this option, Maghrib always occurs at 12:00 and\n"
-                       "Isha always occurs at 1:30 (or 2:00 during Ramadan)."));
-    cb12hours = MakeCheckBox(QStringLiteral("12-hour times"), this, {409, 21, 83, 17}, true);
-    cbAddSafetyTime =
-        MakeCheckBox(QStringLiteral("Add safety time"), this, {499, 21, 95, 17}, true);
-    cbRoundMinutes = MakeCheckBox(QStringLiteral("Nearest minute"), this, {601, 21, 94, 17}, false);
-    cbRightToLeft = MakeCheckBox(QStringLiteral("Right-to-left"), this, {702, 21, 77, 17}, true);
+        tr("Old-fashioned method of counting time whereby noon (12:00)\n"
+           "is defined as occurring at the time of sunset. This method of\n"
+           "time keeping is only used in Saudi Arabia which follows the\n"
+           "Umm Al-Qura method of prayer calculation which means that\n"
+           "when using this option, Maghrib always occurs at 12:00 and\n"
+           "Isha always occurs at 1:30 (or 2:00 during Ramadan)."));
+    cb12hours = MakeCheckBox(tr("12-hour times"), this, {409, 21, 83, 17}, true);
+    cbAddSafetyTime = MakeCheckBox(tr("Add safety time"), this, {499, 21, 95, 17}, true);
+    cbRoundMinutes = MakeCheckBox(tr("Nearest minute"), this, {601, 21, 94, 17}, false);
+    cbRightToLeft = MakeCheckBox(tr("Right-to-left"), this, {702, 21, 77, 17}, true);
+}
+
+// A translation's dates take other day and month names than the field was sized for: the field
+// widens to the longest, right of its label, and the options right of it move along as far as
+// needed.
+void TForm1::FitDateField() {
+    constexpr int buttonAndFrame = 30;  // pixels of the field beside its text
+    const int gap = cbSunsetBased->x() - edCalendar->geometry().right();  // kept
+    const QFontMetrics metrics(edCalendar->font());
+    // The month of the widest name, then the widest of its days 22 to 28, which fall on every
+    // weekday: the widest date of the language.
+    const QLocale locale = UiLocale();
+    int month = 1;
+    int monthWidth = 0;
+    for (int m = 1; m <= 12; ++m) {
+        const int width = metrics.horizontalAdvance(locale.monthName(m, QLocale::ShortFormat));
+        if (width > monthWidth) {
+            month = m;
+            monthWidth = width;
+        }
+    }
+    int widest = 0;
+    for (int day = 22; day <= 28; ++day) {
+        widest = std::max(
+            widest, metrics.horizontalAdvance(ShortDateCaption(EncodeDate(2024, month, day), 1)));
+    }
+    const int left = std::max(edCalendar->x(), RzLabel2->geometry().right() + 1 + CaptionGap);
+    edCalendar->setGeometry(left, edCalendar->y(),
+                            std::max(edCalendar->width(), widest + buttonAndFrame),
+                            edCalendar->height());
+    const int shift = edCalendar->geometry().right() + gap - cbSunsetBased->x();
+    if (shift > 0) {
+        for (QWidget* w :
+             {cbSunsetBased, cb12hours, cbAddSafetyTime, cbRoundMinutes, cbRightToLeft}) {
+            w->move(w->x() + shift, w->y());
+        }
+    }
 }
 
 // The timetable: the date column and the six prayer columns side by side, and the footnote
@@ -266,10 +370,10 @@ void TForm1::BuildTimetablePanel() {
     cbLocalClock->hide();
     PlaceDateColumn(true);
 
-    RzLabel3 = new QLabel(
-        QStringLiteral("* Muslim dates are set by local authorities and can therefore vary by a "
-                       "day from the above astronomical calculations"),
-        this);
+    RzLabel3 =
+        new QLabel(tr("* Muslim dates are set by local authorities and can therefore vary by a "
+                      "day from the above astronomical calculations"),
+                   this);
     RzLabel3->setFont(FormFont(8));
     RzLabel3->setGeometry(161, 345, 677, RzLabel3->sizeHint().height());
     RzLabel3->setAttribute(Qt::WA_TranslucentBackground);
@@ -282,26 +386,26 @@ void TForm1::BuildTimetablePanel() {
 
 // The place typed by hand.
 void TForm1::BuildCoordinates() {
-    RzGroupBox3 = new QGroupBox(QStringLiteral("Coordinates"), this);
+    RzGroupBox3 = new QGroupBox(tr("Coordinates"), this);
     RzGroupBox3->setFont(FormFont(8, true));
     RzGroupBox3->setGeometry(154, 366, 624, 52);
     ShowEphemerisNotice(this, RzLabel3, RzGroupBox3);
     const QFont fieldFont(FixedFontName, 8, QFont::Normal);  // not the group's bold
-    Label8 = MakeLabel(QStringLiteral("Latitude"), RzGroupBox3, 9, 24);
+    Label8 = MakeLabel(tr("Latitude"), RzGroupBox3, 9, 24);
     spinDegLat = new TFloatSpinEdit(LatitudeRange.Min, LatitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLat->setGeometry(50, 20, 91, 22);
-    Label9 = MakeLabel(QStringLiteral("Longitude"), RzGroupBox3, 147, 24);
+    Label9 = MakeLabel(tr("Longitude"), RzGroupBox3, 147, 24);
     spinDegLong =
         new TFloatSpinEdit(LongitudeRange.Min, LongitudeRange.Max, 4, 0.1, 1.0, RzGroupBox3);
     spinDegLong->setGeometry(197, 20, 91, 22);
-    Label10 = MakeLabel(QStringLiteral("GMT"), RzGroupBox3, 314, 24);
+    Label10 = MakeLabel(tr("GMT"), RzGroupBox3, 314, 24);
     spinHrsGmt = new TSpinEdit(ZoneHoursRange.Min, ZoneHoursRange.Max, 1, 10, RzGroupBox3);
     spinHrsGmt->setGeometry(341, 20, 48, 22);
-    Label16 = MakeLabel(QStringLiteral("hrs."), RzGroupBox3, 391, 24);
+    Label16 = MakeLabel(tr("hrs."), RzGroupBox3, 391, 24);
     spinMinutGmt = new TSpinEdit(ZoneMinutesRange.Min, ZoneMinutesRange.Max, 1, 15, RzGroupBox3);
     spinMinutGmt->setGeometry(409, 20, 47, 22);
-    Label17 = MakeLabel(QStringLiteral("min."), RzGroupBox3, 460, 24);
-    Label2 = MakeLabel(QStringLiteral("Elevation"), RzGroupBox3, 500, 24);
+    Label17 = MakeLabel(tr("min."), RzGroupBox3, 460, 24);
+    Label2 = MakeLabel(tr("Elevation"), RzGroupBox3, 500, 24);
     spinElevation = new TSpinEdit(ElevationRange.Min, ElevationRange.Max, 10, 100, RzGroupBox3);
     spinElevation->setGeometry(547, 20, 64, 22);
     FitLatitudeToElevation();
@@ -329,19 +433,17 @@ void TForm1::BuildMethods() {
     // Each method's caption with two trailing blanks.
     QStringList methodCaptions;
     for (const TCalcMethod& method : CalcMethods().first(ButtonMethods)) {
-        methodCaptions << FromUtf8(std::string(method.Caption)) + QStringLiteral("  ");
+        methodCaptions << CoreCaption(method.Caption) + QStringLiteral("  ");
     }
     methodCaptions << tr("Other:");
-    rgCalcMethod =
-        new TRadioGroup(QStringLiteral("Prayer Calculation Method"), methodCaptions, 3, this);
+    rgCalcMethod = new TRadioGroup(tr("Prayer Calculation Method"), methodCaptions, 3, this);
     rgCalcMethod->setFont(FormFont(8, true));
     rgCalcMethod->SetItemFont(FormFont(8));
     cbOtherMethod = new QComboBox(this);
     cbOtherMethod->setObjectName(QStringLiteral("cbOtherMethod"));
     cbOtherMethod->setFont(FormFont(8));
     for (int i = ButtonMethods; i < CalcMethodCount(); ++i) {
-        const QString caption =
-            FromUtf8(std::string(CalcMethods()[static_cast<size_t>(i)].Caption));
+        const QString caption = CoreCaption(CalcMethods()[static_cast<size_t>(i)].Caption);
         cbOtherMethod->addItem(caption, i);
         cbOtherMethod->setItemData(cbOtherMethod->count() - 1, caption, Qt::ToolTipRole);
     }
@@ -353,9 +455,9 @@ void TForm1::BuildMethods() {
     rgCalcMethod->SetItemIndex(0);
     QStringList juristicCaptions;
     for (const TJuristicMethod& juristic : JuristicMethods) {
-        juristicCaptions << FromUtf8(std::string(juristic.Caption));
+        juristicCaptions << CoreCaption(juristic.Caption);
     }
-    rgJuristic = new TRadioGroup(QStringLiteral("Juristic Method"), juristicCaptions, 1, this);
+    rgJuristic = new TRadioGroup(tr("Juristic Method"), juristicCaptions, 1, this);
     rgJuristic->setFont(FormFont(8, true));
     rgJuristic->SetItemFont(FormFont(8));
     rgJuristic->setGeometry(656, 426, 122, 62);
@@ -366,7 +468,7 @@ void TForm1::BuildMethods() {
 void TForm1::BuildCityPane() {
     RzPanel2 = new QFrame(this);
     RzPanel2->setGeometry(0, 0, 154, ClientHeight);
-    grpCities = new QGroupBox(QStringLiteral(" Cities "), RzPanel2);
+    grpCities = new QGroupBox(tr(" Cities "), RzPanel2);
     grpCities->setObjectName(QStringLiteral("grpCities"));
     grpCities->setFont(FormFont(8, true));  // as the other group captions
     grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
@@ -377,8 +479,7 @@ void TForm1::BuildCityPane() {
 // The program's line and the link to its documentation under the methods.
 void TForm1::BuildFooter() {
     RzLabel1 =
-        MakeLabel(QStringLiteral("Orvandel - weekly prayer times, by the Orvandel developers"),
-                  this, 154, 497);
+        MakeLabel(tr("Orvandel - weekly prayer times, by the Orvandel developers"), this, 154, 497);
     const TDocumentLink documentation = DocumentationLink(QCoreApplication::applicationDirPath());
     RzURLLabel1 = new TUrlLabel(documentation.Address, documentation.Caption, this);
     RzURLLabel1->setFont([] {
@@ -399,10 +500,9 @@ void TForm1::BuildFooter() {
 
 // Keyboard order; the timetable's panel takes the focus for its menu keys.
 void TForm1::SetKeyboardOrder() {
-    QWidget* order[] = {edCalendar,   RzPanel1,      cbRightToLeft,   cbRoundMinutes,
-                        cbLocalClock, cb12hours,     spinDegLat,      spinDegLong,
-                        spinHrsGmt,   spinMinutGmt,  spinElevation,   cbAddSafetyTime,
-                        CityList,     cbSunsetBased};
+    QWidget* order[] = {edCalendar,    RzPanel1,        cbRightToLeft, cbRoundMinutes, cbLocalClock,
+                        cb12hours,     spinDegLat,      spinDegLong,   spinHrsGmt,     spinMinutGmt,
+                        spinElevation, cbAddSafetyTime, CityList,      cbSunsetBased};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (w == nullptr) {
@@ -612,13 +712,15 @@ void TForm1::RefreshTimetable() {
 void TForm1::StoreTimetable(const Timetable& table) {
     FWeek = table;
     for (int col = 0; col < GridColumns; ++col) {
-        Grid->SetCell(col, 0, FromUtf8(table.HeaderTexts[col]));
+        // The core's " Fajr" ... " Isha" in the window's language; column c holds prayer
+        // ColumnOf(c), the mirror of the columns being its own inverse.
+        Grid->SetCell(col, 0, u' ' + PrayerCaption(table.ColumnOf(col)));
     }
     PlaceDateColumn(table.DateColumnOnRight);
     for (int row = 1; row <= 7; ++row) {
         const TimetableDay& day = table.Days[row - 1];
-        ColCities->SetCell(0, row, FromUtf8(day.CivilDateText));
-        HijriDateTexts[row] = day.HijriValid ? FromUtf8(day.HijriDateText) : NoHijriDateText;
+        ColCities->SetCell(0, row, CivilDateCaption(day));
+        HijriDateTexts[row] = HijriDateCaption(day, tr("no Hijri date"));
         HijriDateValid[row] = day.HijriValid;
         for (int prayer = 0; prayer < GridColumns; ++prayer) {
             const int col = table.ColumnOf(prayer);
@@ -668,16 +770,16 @@ TableClock TForm1::ChooseClock(const TimetableSettings& settings) {
     // ("GMT/BST"), which fit the box where the rule would be cut; the tool tip keeps the rule.
     const std::string abbreviations = zone ? PosixRuleAbbreviations(zone->Name()) : std::string();
     const QString caption = abbreviations.empty() ? name : FromUtf8(abbreviations);
-    const int textWidth = cbLocalClock->width() -
-                          cbLocalClock->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr,
-                                                             cbLocalClock) -
-                          2 * CaptionGap;
+    const int textWidth =
+        cbLocalClock->width() -
+        cbLocalClock->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, cbLocalClock) -
+        2 * CaptionGap;
     cbLocalClock->setText(
         QFontMetrics(cbLocalClock->font()).elidedText(caption, Qt::ElideMiddle, textWidth));
     cbLocalClock->setToolTip(FClockProblem.isEmpty()
-                                 ? name + QStringLiteral(": times on this zone's clock, daylight "
-                                                         "saving included; unchecked, on the "
-                                                         "fixed GMT offset")
+                                 ? tr("%1: times on this zone's clock, daylight saving included; "
+                                      "unchecked, on the fixed GMT offset")
+                                       .arg(name)
                                  : FClockProblem);
     FClockInUse = matters && cbLocalClock->isChecked();
     return FClockInUse ? *zone : fixed;
@@ -687,10 +789,12 @@ void TForm1::ShowClock(const Timetable& table, const std::vector<RowTimes>& time
     if (!FClockShown) {
         ClockText.clear();
     } else if (!FClockProblem.isEmpty()) {
-        ClockText = QStringLiteral("unreadable: fixed GMT");
+        ClockText = tr("unreadable: fixed GMT");
     } else if (!FClockInUse) {
-        ClockText = QStringLiteral("fixed ") + ClockOffsetText(times.at(0).Offset).replace(
-                                                   QStringLiteral("UTC"), QStringLiteral("GMT"));
+        //: The clock line while the place's clock is unchecked: %1 the offset, "GMT+3".
+        ClockText = tr("fixed %1")
+                        .arg(ClockOffsetText(times.at(0).Offset)
+                                 .replace(QStringLiteral("UTC"), QStringLiteral("GMT")));
     } else {
         ClockText = ClockOffsetText(times.at(0).Offset);
         for (size_t r = 1; r < times.size(); ++r) {

@@ -203,6 +203,7 @@ class TForm1 : public QWidget {
   private:
     void BuildControls();
     void BuildOptionsRow();
+    void FitDateField();
     void BuildTimetablePanel();
     void BuildCoordinates();
     void BuildMethods();

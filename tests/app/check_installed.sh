@@ -12,6 +12,9 @@
 #             package's documentation folder, where the window's footer link finds it
 #   zones     the installed orvandel-table reads the system's time-zone database: a summer day
 #             in Europe/Berlin is on +02:00
+#   translations  the window's compiled translations (at least eight) are installed where the
+#             program looks for them, and the menu entry and the metainfo carry each language's
+#             name and summary
 #   version   orvandel-table --version prints "orvandel-table <argument>" and exits with 0; the
 #             metainfo's newest release and the manual pages name the same version
 set -uo pipefail
@@ -72,6 +75,19 @@ metainfo)
     [ -f "$prefix/share/applications/$launchable" ] ||
         fail "the launchable \"$launchable\" is not an installed menu entry"
     echo "PASS: $metainfo validates without a message and launches $launchable"
+    ;;
+translations)
+    folder="$prefix/share/orvandel/translations"
+    languages=$(find "$folder" -name 'orvandel_*.qm' -printf '%f\n' 2>/dev/null |
+        sed 's/^orvandel_\(.*\)\.qm$/\1/' | sort)
+    [ "$(wc -w <<<"$languages")" -ge 8 ] || fail "fewer than 8 translations in $folder: $languages"
+    for language in $languages; do
+        grep -q "^GenericName\[$language\]=" "$entry" || fail "$entry has no GenericName[$language]"
+        grep -q "^Comment\[$language\]=" "$entry" || fail "$entry has no Comment[$language]"
+        grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
+            fail "$metainfo has no summary in $language"
+    done
+    echo "PASS: translations installed and named in the menu entry and metainfo:" $languages
     ;;
 man)
     need man man-db

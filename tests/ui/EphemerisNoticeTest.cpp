@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "ephemeris/fn_Ephemeris.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/CrashReportDialog.h"
 #include "ui/DateField.h"
+#include "ui/Translations.h"
 
 namespace orvandel::test {
 
@@ -28,7 +30,21 @@ class EphemerisNoticeTest : public QObject {
         QCOMPARE(form->findChild<QLabel*>(QStringLiteral("lblEphemerisNotice")), nullptr);
     }
 
+    // In English the line is the notice; a translated window says it in its language, on the
+    // mirrored side where that reads right to left, with the English notice in the tool tip.
+    void lineOnTheCoordinatesCaptionRowAfterAFailedCheck_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("Arabic") << QStringLiteral("ar");
+    }
     void lineOnTheCoordinatesCaptionRowAfterAFailedCheck() {
+        QFETCH(QString, language);
+        std::optional<TTranslations> translation;
+        if (!language.isEmpty()) {
+            translation.emplace(QStringList{language},
+                                TranslationsFolder(QCoreApplication::applicationDirPath()));
+            QCOMPARE(translation->Language(), language);
+        }
         std::string pattern = (fs::temp_directory_path() / "orvandel-ui-XXXXXX").string();
         QVERIFY(mkdtemp(pattern.data()) != nullptr);
         std::ofstream(fs::path(pattern) / "de406.eph").flush();  // empty: unreadable
@@ -44,14 +60,26 @@ class EphemerisNoticeTest : public QObject {
         QVERIFY(line->isVisible());
         // Shown whole or elided at its end, never past the window's edge or over a control.
         const QString shown = line->text();
-        QVERIFY(shown == line->toolTip() ||
-                (shown.endsWith(QChar(0x2026)) && line->toolTip().startsWith(shown.chopped(1))));
+        const QString whole =
+            language.isEmpty()
+                ? line->toolTip()
+                : QCoreApplication::translate("orvandel::EphemerisNotice",
+                                              "An ephemeris source failed its check (details in "
+                                              "the tool tip, in English)");
+        QVERIFY(whole != QStringLiteral("An ephemeris source failed its check (details in the "
+                                        "tool tip, in English)"));
+        QVERIFY(shown == whole ||
+                (shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1))));
         QVERIFY(form->rect().contains(line->geometry()));
         QCOMPARE(line->font(), form->RzLabel3->font());
         const QGroupBox* group = form->RzGroupBox3;
         QCOMPARE(line->y(), group->y());
-        QVERIFY(line->x() >
-                group->x() + QFontMetrics(group->font()).horizontalAdvance(group->title()));
+        const int title = QFontMetrics(group->font()).horizontalAdvance(group->title());
+        if (form->layoutDirection() == Qt::RightToLeft) {
+            QVERIFY(line->geometry().right() < group->geometry().right() - title);
+        } else {
+            QVERIFY(line->x() > group->x() + title);
+        }
         for (const QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != line && other != group && other->isVisible()) {
                 QVERIFY2(!other->geometry().intersects(line->geometry()),

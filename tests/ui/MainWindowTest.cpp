@@ -10,12 +10,15 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWheelEvent>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include "platform/TimeZone.h"
@@ -28,6 +31,7 @@
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
 #include "ui/RadioGroup.h"
+#include "ui/Translations.h"
 #include "ui/UrlLabel.h"
 
 namespace orvandel::test {
@@ -160,8 +164,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->RefreshCount(), before + 1);
         QCOMPARE(form->spinDegLat->value(), form->CityList->Item(SaudiArabia, 6).Latitude);
         QCOMPARE(form->spinDegLong->value(), form->CityList->Item(SaudiArabia, 6).Longitude);
-        QCOMPARE(SelectedCaption(*form, SaudiArabia),
-                 form->CityList->Item(SaudiArabia, 6).Caption);
+        QCOMPARE(SelectedCaption(*form, SaudiArabia), form->CityList->Item(SaudiArabia, 6).Caption);
     }
 
     // Choosing a city writes every field of its catalogue entry, whatever the user had typed
@@ -497,12 +500,10 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("tz");        // the computer's zone
         const QList<int> none(7, 0), hour(7, 60);
         const QString london = QStringLiteral("Europe/London");
-        QTest::newRow("London in July: BST")
-            << 76 << 0 << EncodeDate(2026, 7, 1) << london << QStringLiteral("UTC+1") << hour
-            << london;
-        QTest::newRow("London in January: GMT")
-            << 76 << 0 << EncodeDate(2026, 1, 7) << london << QStringLiteral("UTC+0") << none
-            << london;
+        QTest::newRow("London in July: BST") << 76 << 0 << EncodeDate(2026, 7, 1) << london
+                                             << QStringLiteral("UTC+1") << hour << london;
+        QTest::newRow("London in January: GMT") << 76 << 0 << EncodeDate(2026, 1, 7) << london
+                                                << QStringLiteral("UTC+0") << none << london;
         QTest::newRow("London, the week the clocks go back")
             << 76 << 0 << EncodeDate(2026, 10, 27) << london << QStringLiteral("UTC+1, Sun: UTC+0")
             << QList<int>{60, 0, 0, 0, 0, 0, 0} << london;
@@ -543,9 +544,7 @@ class MainWindowTest : public QObject {
         const QByteArray savedTz = qgetenv("TZ");
         const bool hadTz = qEnvironmentVariableIsSet("TZ");
         qputenv("TZ", tz.toUtf8());
-        const auto restore = qScopeGuard([&] {
-            hadTz ? qputenv("TZ", savedTz) : qunsetenv("TZ");
-        });
+        const auto restore = qScopeGuard([&] { hadTz ? qputenv("TZ", savedTz) : qunsetenv("TZ"); });
         const auto form = ShowForm();
         form->cb12hours->setChecked(false);
         if (tag != 0) {
@@ -566,9 +565,9 @@ class MainWindowTest : public QObject {
             form->cbLocalClock->setFocus();
             QTest::keyClick(form->cbLocalClock, Qt::Key_Space);
             QVERIFY(!form->cbLocalClock->isChecked());
-            QCOMPARE(form->ClockText,
-                     QStringLiteral("fixed GMT") + (form->spinHrsGmt->value() < 0 ? "" : "+") +
-                         QString::number(form->spinHrsGmt->value()));
+            QCOMPARE(form->ClockText, QStringLiteral("fixed GMT") +
+                                          (form->spinHrsGmt->value() < 0 ? "" : "+") +
+                                          QString::number(form->spinHrsGmt->value()));
         }
         TimetableEngine engine;
         const Timetable week = engine.ComputeWeek(form->ReadSettings());
@@ -673,24 +672,53 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // Every caption fits its control: the control is as wide as the caption wants, the drawn
-    // text leaves its last device pixel column clear (it is clipped otherwise), and nothing
-    // runs into the control to its right or out of the window, also the clock's box of a city
-    // with daylight saving. ctest runs this at scales 1, 1.25, 1.5 and 2. The city group's
-    // caption has the font of the other group captions.
+    // Every caption fits its control, in English and in every translation (and the pseudo
+    // translation of lengthened, accented texts): the control is as wide as the caption wants,
+    // the drawn text leaves its last device pixel column clear at the end where it ends (it is
+    // clipped otherwise), and nothing runs into the control after it or out of the window, also
+    // the clock's box of a city with daylight saving. The grid's headers, the date column's
+    // dates and the city names fit their cells. ctest runs this at scales 1, 1.25, 1.5 and 2.
+    // The city group's caption has the font of the other group captions.
     void captionsFit_data() {
         QTest::addColumn<int>("tag");
         QTest::addColumn<double>("date");
-        QTest::newRow("Mecca") << 15 << EncodeDate(2026, 7, 1);
-        QTest::newRow("Los Angeles, the week its clocks go back")
-            << 50 << EncodeDate(2026, 11, 1);
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        QStringList languages{QString()};
+        const QString shipped = TranslationsFolder(QCoreApplication::applicationDirPath());
+        for (const QFileInfo& file :
+             QDir(shipped).entryInfoList({QStringLiteral("orvandel_*.qm")}, QDir::Files)) {
+            languages << file.baseName().mid(9);
+        }
+        QVERIFY(languages.size() > 8);
+        languages << QStringLiteral("pseudo");
+        for (const QString& language : languages) {
+            const QString folder = language == QStringLiteral("pseudo")
+                                       ? QStringLiteral(PSEUDO_TRANSLATIONS)
+                                       : shipped;
+            const QString code =
+                language == QStringLiteral("pseudo") ? QStringLiteral("eo") : language;
+            const QByteArray name = language.isEmpty() ? QByteArray("English") : language.toUtf8();
+            QTest::addRow("Mecca, %s", name.constData())
+                << 15 << EncodeDate(2026, 7, 1) << code << folder;
+            QTest::addRow("Los Angeles, the week its clocks go back, %s", name.constData())
+                << 50 << EncodeDate(2026, 11, 1) << code << folder;
+        }
     }
     void captionsFit() {
         QFETCH(int, tag);
         QFETCH(double, date);
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        std::optional<TTranslations> translation;
+        if (!language.isEmpty()) {
+            translation.emplace(QStringList{language}, folder);
+            QCOMPARE(translation->Language(), language);
+        }
         const auto form = ShowForm();
         form->SelectCity(tag);
         form->edCalendar->SetValue(date);
+        const bool rightToLeft = form->layoutDirection() == Qt::RightToLeft;
         // The clock's text under its box fits the date column's header cell.
         QVERIFY2(QFontMetrics(form->cbLocalClock->font()).horizontalAdvance(form->ClockText) + 5 <=
                      form->ColCities->DefaultColWidth(),
@@ -705,24 +733,105 @@ class MainWindowTest : public QObject {
             }
             ++captions;
             const QString name = label != nullptr ? label->text() : button->text();
-            const QRect text(w->pos(), QSize(w->sizeHint().width(), w->height()));
+            // Where the caption is: from the control's start, at its right where it reads right
+            // to left (a label by its text's own direction, a button by the window's).
+            const Qt::LayoutDirection direction =
+                label != nullptr ? (name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight)
+                                 : w->layoutDirection();
+            const QRect text =
+                QStyle::visualRect(direction, w->geometry(),
+                                   QRect(w->pos(), QSize(w->sizeHint().width(), w->height())));
             QVERIFY2(text.width() <= w->width(), qPrintable(name));
-            QVERIFY2(form->rect().contains(QRect(w->mapTo(form.get(), QPoint()), text.size())),
-                     qPrintable(name));
+            const QRect inForm(w->parentWidget()->mapTo(form.get(), text.topLeft()), text.size());
+            QVERIFY2(
+                form->rect().contains(inForm),
+                qPrintable(name +
+                           QStringLiteral(" at %1..%2").arg(inForm.left()).arg(inForm.right())));
             const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+            const int end = direction == Qt::RightToLeft ? 0 : image.width() - 1;
+            const QRgb background = image.pixel(end, image.height() - 1);
             for (int y = 0; y < image.height(); ++y) {
-                QVERIFY2(image.pixel(image.width() - 1, y) == background,
+                QVERIFY2(image.pixel(end, y) == background,
                          qPrintable(name + QStringLiteral(" is clipped")));
             }
             for (QWidget* other :
                  w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                QVERIFY2(other == w || !other->isVisible() || other->x() <= w->x() ||
+                const bool after = rightToLeft ? other->geometry().right() < w->geometry().right()
+                                               : other->x() > w->x();
+                QVERIFY2(other == w || !other->isVisible() || !after ||
                              !text.intersects(other->geometry().adjusted(-1, 0, 1, 0)),
                          qPrintable(name + QStringLiteral(" touches a control")));
             }
         }
         QVERIFY(captions > 20);
+        if (language == QStringLiteral("eo")) {
+            // The pseudo translation accents every a, e and o: a plain one is a text that
+            // bypasses the translations. The clock's box names a time zone, which stays.
+            static const QRegularExpression plain(QStringLiteral("[aeo]"));
+            QStringList shown{form->RzLabel3->text(),     form->grpCities->title(),
+                              form->RzGroupBox3->title(), form->rgCalcMethod->title(),
+                              form->rgJuristic->title(),  form->edCalendar->toolTip()};
+            for (QWidget* w : form->findChildren<QWidget*>()) {
+                if (auto* button = qobject_cast<QAbstractButton*>(w);
+                    button && w != form->cbLocalClock) {
+                    shown << button->text();
+                } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                    shown << label->text();
+                }
+            }
+            for (int column = 0; column < 6; ++column) {
+                shown << form->Grid->Cell(column, 0);
+            }
+            for (int group = 0; group < form->CityList->GroupCount(); ++group) {
+                shown << CoreCaption(form->CityList->GroupInfo(group).Caption);
+                for (int item = 0; item < form->CityList->ItemCount(group); ++item) {
+                    shown << CoreCaption(form->CityList->Item(group, item).Caption);
+                }
+            }
+            for (const QString& text : shown) {
+                QVERIFY2(!text.contains(plain), qPrintable(text + QStringLiteral(" is English")));
+            }
+        }
+        // A translation's date field holds its longest date: each weekday in every month.
+        if (UiTranslated()) {
+            const QFontMetrics field(form->edCalendar->font());
+            const int room = form->edCalendar->width() - form->edCalendar->height() - 8;
+            for (int month = 1; month <= 12; ++month) {
+                for (int day = 22; day <= 28; ++day) {
+                    const QString text = ShortDateCaption(EncodeDate(2024, month, day), 1);
+                    QVERIFY2(field.horizontalAdvance(text) <= room, qPrintable(text));
+                }
+            }
+        }
+        // The texts the grids and the city list draw themselves.
+        const QFontMetrics header(
+            WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 9, QFont::Bold)));
+        for (int column = 0; column < 6; ++column) {
+            const QString text = form->Grid->Cell(column, 0);
+            QVERIFY2(header.horizontalAdvance(text) <= form->Grid->DefaultColWidth(),
+                     qPrintable(text));
+        }
+        const QFontMetrics dates(WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 8)));
+        for (int row = 1; row <= 7; ++row) {
+            for (const QString& text : {form->ColCities->Cell(0, row), form->HijriDateTexts[row]}) {
+                QVERIFY2(
+                    dates.horizontalAdvance(text + u'*') + 10 <= form->ColCities->DefaultColWidth(),
+                    qPrintable(text));
+            }
+        }
+        for (int group = 0; group < form->CityList->GroupCount(); ++group) {
+            const auto& info = form->CityList->GroupInfo(group);
+            QVERIFY2(QFontMetrics(
+                         WithScriptFamilies(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold)))
+                             .horizontalAdvance(CoreCaption(info.Caption)) <
+                         form->CityList->width() - 20,
+                     qPrintable(CoreCaption(info.Caption)));
+            for (int item = 0; item < form->CityList->ItemCount(group); ++item) {
+                const QString city = CoreCaption(form->CityList->Item(group, item).Caption);
+                QVERIFY2(dates.horizontalAdvance(city) < form->CityList->width() - 30,
+                         qPrintable(city));
+            }
+        }
         const QFontInfo cities(form->grpCities->font()), coordinates(form->RzGroupBox3->font());
         QCOMPARE(cities.family(), coordinates.family());
         QCOMPARE(cities.pixelSize(), coordinates.pixelSize());

@@ -6,7 +6,8 @@
 // the timetable's context menu open at the shown date's row; "month=FILE" also prints the
 // month of the shown date to the PDF file FILE, as Print month... does, and "week=FILE" the
 // week, as Print... does. The scale comes from QT_SCALE_FACTOR, as for any Qt program; the
-// picture has the scaled size. Runs offscreen unless a platform is chosen.
+// picture has the scaled size. The language is the desktop's (LANGUAGE=ar). Runs offscreen unless
+// a platform is chosen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -25,6 +26,7 @@
 #include "ui/CityList.h"
 #include "ui/DrawGrid.h"
 #include "ui/TimetableMenu.h"
+#include "ui/Translations.h"
 #include "ui/mainPrayerUI.h"
 
 int main(int argc, char* argv[]) {
@@ -45,6 +47,10 @@ int main(int argc, char* argv[]) {
     bool printed = true;
     {
         QApplication application(argc, argv);
+        // In the desktop's language, as the program is (LANGUAGE=ar for Arabic).
+        const orvandel::TTranslations translations(
+            QLocale::system().uiLanguages(),
+            orvandel::TranslationsFolder(QCoreApplication::applicationDirPath()));
         std::string_view city, month, week;
         bool dark = false, fixed = false, menu = false;
         for (int i = 3; i < argc; ++i) {

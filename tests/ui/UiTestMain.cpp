@@ -12,6 +12,7 @@
 #include "tests/ui/UiTestSupport.h"
 #include "timetable/Session.h"
 #include "ui/Application.h"
+#include "ui/Translations.h"
 
 namespace orvandel::test {
 
@@ -41,6 +42,11 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     {
         orvandel::TApplication application(argc, argv);
+        // The desktop's language, as the program takes it (ctest runs in English, and once in
+        // Arabic).
+        const orvandel::TTranslations translations(
+            QLocale::system().uiLanguages(),
+            orvandel::TranslationsFolder(QCoreApplication::applicationDirPath()));
         const char* only = nullptr;
         for (const auto& entry : orvandel::test::Registry()) {
             if (argc > 1 && std::strcmp(argv[1], entry.first) == 0) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the 24 digit images of the timetable (Arabic-Indic digits 0-9, a colon and a minus
-sign, black and red) as 10 x 16 RGBA PNG files next to this script. Run once after changing a glyph and commit
+"""Writes the 30 digit images of the timetable (Arabic-Indic digits 0-9, a colon and a minus
+sign, and the Eastern Arabic-Indic 4, 5 and 6 of Persian and Urdu, black and red) as 10 x 16 RGBA PNG files next to this script. Run once after changing a glyph and commit
 the PNG files: the program loads them as Qt resources and never draws them itself.
 
 Every glyph keeps its ink inside pixel rows 2 to 12; '#' is ink, '.' is transparent.
@@ -147,6 +147,47 @@ GLYPHS = {
     ] + [BLANK] * 4,
 }
 
+# The Eastern Arabic-Indic forms that Persian and Urdu write for four, five and six (U+06F4 to
+# U+06F6); their other digits are those above. Written as <colour>_eastern_<digit>.png.
+EASTERN_GLYPHS = {
+    4: [  # a stem, and at its top right a hook open to the right
+        ".##..####.",
+        ".##.##....",
+        ".##.##....",
+        ".##..#####",
+        ".#######..",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+        ".##.......",
+    ],
+    5: [BLANK] + [  # a heart upside down: a point at the top, two lobes at the foot, rows 3..11
+        "....##....",
+        "...####...",
+        "..##..##..",
+        ".##....##.",
+        ".##....##.",
+        ".##....##.",
+        ".##.##.##.",
+        "..##..##..",
+    ] + [BLANK] * 2,
+    6: [  # a hook open to the right at the top, the stroke down to the left
+        "....####..",
+        "...##.....",
+        "...##.....",
+        "....##..##",
+        ".....####.",
+        "......##..",
+        ".....##...",
+        "....##....",
+        "...##.....",
+        "..##......",
+        ".##.......",
+    ],
+}
+
 COLOURS = {"black": (0, 0, 0), "red": (255, 0, 0)}
 
 
@@ -169,13 +210,14 @@ def png_bytes(rows, colour):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    for index, middle in GLYPHS.items():
-        assert len(middle) == 11 and all(len(r) == WIDTH for r in middle), index
-        rows = [BLANK, BLANK] + middle + [BLANK] * 3
-        assert len(rows) == HEIGHT
-        for name, colour in COLOURS.items():
-            with open(os.path.join(here, f"{name}_{index}.png"), "wb") as out:
-                out.write(png_bytes(rows, colour))
+    for glyphs, form in ((GLYPHS, ""), (EASTERN_GLYPHS, "eastern_")):
+        for index, middle in glyphs.items():
+            assert len(middle) == 11 and all(len(r) == WIDTH for r in middle), index
+            rows = [BLANK, BLANK] + middle + [BLANK] * 3
+            assert len(rows) == HEIGHT
+            for name, colour in COLOURS.items():
+                with open(os.path.join(here, f"{name}_{form}{index}.png"), "wb") as out:
+                    out.write(png_bytes(rows, colour))
 
 
 if __name__ == "__main__":
