@@ -146,20 +146,41 @@ std::string FoldedName(std::string_view text) {
     return folded;
 }
 
-int EditDistance(std::string_view a, std::string_view b) {
-    // One row of the distance table: row[j] is the distance of a's prefix to b's first j bytes.
-    std::vector<int> row(b.size() + 1);
+namespace {
+
+// The edit distance of `a` and `b` where it is at most `limit`, else limit + 1: the rows stop
+// once every entry exceeds the limit, since no later row can fall below its predecessor's least.
+// `row` is room for the table's one row, reused between calls.
+int BoundedEditDistance(std::string_view a, std::string_view b, int limit, std::vector<int>& row) {
+    // row[j]: the distance of a's prefix to b's first j bytes.
+    row.resize(b.size() + 1);
     std::iota(row.begin(), row.end(), 0);
     for (size_t i = 1; i <= a.size(); ++i) {
         int diagonal = row[0];
         row[0] = static_cast<int>(i);
+        int least = row[0];
+        int* cell = row.data();
         for (size_t j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            const int above = cell[j];
+            int value = diagonal + (a[i - 1] != b[j - 1] ? 1 : 0);
+            value = above + 1 < value ? above + 1 : value;
+            value = cell[j - 1] + 1 < value ? cell[j - 1] + 1 : value;
+            cell[j] = value;
             diagonal = above;
+            least = value < least ? value : least;
+        }
+        if (least > limit) {
+            return limit + 1;
         }
     }
-    return row[b.size()];
+    return std::min(row[b.size()], limit + 1);
+}
+
+}  // namespace
+
+int EditDistance(std::string_view a, std::string_view b) {
+    std::vector<int> row;
+    return BoundedEditDistance(a, b, static_cast<int>(a.size() + b.size()), row);
 }
 
 TGazetteer::TGazetteer(std::vector<TPlace> places) : FPlaces(std::move(places)) {
@@ -214,22 +235,45 @@ std::vector<const TPlace*> TGazetteer::Search(std::string_view query) const {
 }
 
 std::vector<const TPlace*> TGazetteer::Nearest(std::string_view query, size_t count) const {
-    const std::string name = QueryParts(query).first;
-    std::vector<std::pair<int, const TPlace*>> scored;  // distance, place
-    scored.reserve(FPlaces.size());
-    for (size_t i = 0; i < FPlaces.size(); ++i) {
-        scored.emplace_back(EditDistance(FKeys[i].Name, name), &FPlaces[i]);
+    // No town's name is longer than 64 bytes: a longer text is compared by its first 64, which
+    // bounds the cost of a search through every name.
+    constexpr size_t comparedBytes = 64;
+    if (count == 0) {
+        return {};
     }
-    const auto nearer = [](const auto& x, const auto& y) {
-        return std::tuple(x.first, -static_cast<int64_t>(x.second->Population), x.second->Caption) <
-               std::tuple(y.first, -static_cast<int64_t>(y.second->Population), y.second->Caption);
-    };
-    const size_t kept = std::min(count, scored.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(kept),
-                      scored.end(), nearer);
+    const std::string name = QueryParts(query).first.substr(0, comparedBytes);
+    // The difference of the lengths is the least the distance can be: names are tried from the
+    // nearest such bound on, and the search ends where the bound exceeds the worst kept.
+    std::vector<std::pair<size_t, size_t>> bounds;  // length difference, place index
+    bounds.reserve(FPlaces.size());
+    for (size_t i = 0; i < FPlaces.size(); ++i) {
+        const size_t length = FKeys[i].Name.size();
+        bounds.emplace_back(length > name.size() ? length - name.size() : name.size() - length, i);
+    }
+    std::sort(bounds.begin(), bounds.end());
+    using TScore = std::tuple<int, int64_t, std::string_view, const TPlace*>;  // nearer first
+    std::vector<TScore> kept;
+    std::vector<int> row;
+    for (const auto& [bound, i] : bounds) {
+        // Until `count` are kept, any distance counts: none exceeds the longer length.
+        const int worst =
+            kept.size() == count ? std::get<0>(kept.back()) : static_cast<int>(name.size() + bound);
+        if (static_cast<int>(bound) > worst) {
+            break;
+        }
+        const TPlace& place = FPlaces[i];
+        const TScore score{BoundedEditDistance(FKeys[i].Name, name, worst, row),
+                           -static_cast<int64_t>(place.Population), place.Caption, &place};
+        if (kept.size() < count || score < kept.back()) {
+            kept.insert(std::upper_bound(kept.begin(), kept.end(), score), score);
+            if (kept.size() > count) {
+                kept.pop_back();
+            }
+        }
+    }
     std::vector<const TPlace*> places;
-    for (size_t i = 0; i < kept; ++i) {
-        places.push_back(scored[i].second);
+    for (const TScore& score : kept) {
+        places.push_back(std::get<3>(score));
     }
     return places;
 }

@@ -65,8 +65,8 @@ class TGazetteer {
     // first. Empty for an empty name.
     std::vector<const TPlace*> Search(std::string_view query) const;
     // Up to `count` places of distinct captions whose folded names are nearest (by EditDistance)
-    // to the name part of `query`, nearest first, the more populous first among equals: what a
-    // search that found nothing can suggest.
+    // to the name part of `query` (its first 64 bytes), nearest first, the more populous first
+    // among equals: what a search that found nothing can suggest.
     std::vector<const TPlace*> Nearest(std::string_view query, size_t count) const;
 
   private:

@@ -3,8 +3,11 @@
 // catalogue's near misses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "places/Gazetteer.h"
@@ -139,9 +142,32 @@ TEST(Gazetteer, NearestNamesAndNearMisses) {
         EXPECT_EQ(EditDistance(d.A, d.B), d.Edits) << d.A << " " << d.B;
         EXPECT_EQ(EditDistance(d.B, d.A), d.Edits) << d.B << " " << d.A;
     }
-    const std::vector<const TPlace*> nearest = TGazetteer::Installed().Nearest("Leedz, GB", 3);
+    const TGazetteer& gazetteer = TGazetteer::Installed();
+    const std::vector<const TPlace*> nearest = gazetteer.Nearest("Leedz, GB", 3);
     ASSERT_EQ(nearest.size(), 3u);
     EXPECT_EQ(nearest.front()->Caption, "Leeds, England, GB");
+    // The nearest names are those of every name's full distance, whatever the search skips.
+    std::vector<std::string> names;
+    for (const TPlace& place : gazetteer.Places()) {
+        names.push_back(FoldedName(place.Name));
+    }
+    for (const std::string& query :
+         std::vector<std::string>{"Qwxyzzq", "Birmingam", "x", std::string(100, '7')}) {
+        const std::string folded = FoldedName(query).substr(0, 64);
+        std::vector<std::tuple<int, int64_t, std::string>> all;
+        for (size_t i = 0; i < names.size(); ++i) {
+            const TPlace& place = gazetteer.Places()[i];
+            all.emplace_back(EditDistance(names[i], folded),
+                             -static_cast<int64_t>(place.Population), place.Caption);
+        }
+        std::sort(all.begin(), all.end());
+        std::vector<std::string> expected, found;
+        for (size_t i = 0; i < 3; ++i) {
+            expected.push_back(std::get<2>(all[i]));
+            found.push_back(gazetteer.Nearest(query, 3).at(i)->Caption);
+        }
+        EXPECT_EQ(found, expected) << query;
+    }
 
     struct Miss {
         const char* Typed;
