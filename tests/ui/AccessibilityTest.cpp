@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QImage>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <array>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
+#include "ui/PlaceFinder.h"
 
 namespace orvandel::test {
 
@@ -227,6 +229,16 @@ class AccessibilityTest : public QObject {
         QVERIFY(date->state().readOnly);
         QTest::keyClick(form->edCalendar, Qt::Key_Up);
         QCOMPARE(date->text(QAccessible::Value), QStringLiteral("Thursday 11 April 2024"));
+        // The find field and the towns it lists.
+        QAccessibleInterface* find = QAccessible::queryAccessibleInterface(form->edFindPlace);
+        QCOMPARE(find->role(), QAccessible::EditableText);
+        QCOMPARE(Name(find), QStringLiteral("Find a town by name"));
+        QTest::keyClicks(form->edFindPlace, QStringLiteral("Leeds"));
+        QAccessibleInterface* towns =
+            QAccessible::queryAccessibleInterface(form->edFindPlace->Matches());
+        QCOMPARE(towns->role(), QAccessible::List);
+        QCOMPARE(Name(towns), QStringLiteral("Towns found"));
+        QVERIFY(towns->childCount() >= 1);
     }
 
     void cityListReadsItsGroupsAndCities() {
