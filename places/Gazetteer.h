@@ -23,7 +23,7 @@ class EGazetteerError : public EPlatformError {
 };
 
 struct TPlace {
-    std::string Name;         // "Leeds"; localised by libgeonames where it has a translation
+    std::string Name;         // "Leeds", in the language libgeonames gives for the message locale
     std::string Region;       // first-level division, "England"; may be empty
     std::string Country;      // "United Kingdom"
     std::string CountryCode;  // ISO 3166-1 alpha-2, "GB"
