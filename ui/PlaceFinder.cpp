@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "timetable/SettingsRules.h"
+#include "ui/Application.h"
 
 namespace orvandel {
 
@@ -31,11 +32,13 @@ TPlaceFinder::TPlaceFinder(QWidget* covered, QWidget* parent)
     FMatches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FMatches->hide();
     FMatches->installEventFilter(this);
-    connect(this, &QLineEdit::textEdited, this, &TPlaceFinder::Search);
+    // Guarded: an error of a search or of taking a town is reported, not thrown through Qt.
+    connect(this, &QLineEdit::textEdited, this,
+            Guarded([this](const QString& text) { Search(text); }));
     connect(FMatches, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { Choose(FMatches->row(item)); });
+            Guarded([this](QListWidgetItem* item) { Choose(FMatches->row(item)); }));
     connect(FMatches, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Choose(FMatches->row(item)); });
+            Guarded([this](QListWidgetItem* item) { Choose(FMatches->row(item)); }));
 }
 
 void TPlaceFinder::Search(const QString& text) {
@@ -69,7 +72,7 @@ void TPlaceFinder::Search(const QString& text) {
         item->setToolTip(QString::fromStdString(place->Caption));
         if (!Computable(*place)) {
             item->setFlags(Qt::NoItemFlags);
-            item->setToolTip(tr("%1 lies at latitude %2, beyond the %3 degrees the table can "
+            item->setToolTip(tr("%1 lies at latitude %L2, beyond the %L3 degrees the table can "
                                 "be computed for.")
                                  .arg(QString::fromStdString(place->Caption))
                                  .arg(place->Latitude, 0, 'f', 4)
