@@ -17,6 +17,7 @@
 
 #include "OrvandelVersion.h"
 #include "ephemeris/fn_Ephemeris.h"
+#include "places/Gazetteer.h"
 #include "platform/Errors.h"
 #include "platform/TimeZone.h"
 #include "timetable/CalcMethods.h"
@@ -164,7 +165,7 @@ TableClock ResolveTimeZone(const std::string& text, bool zoneGiven, const TCityE
     std::string name = text;
     if (key == "auto") {
         if (city == nullptr) {
-            Reject("--tz", text, "auto needs --city");
+            Reject("--tz", text, "auto needs --city or --place");
         }
         name = std::string(city->IanaZone);
     }
@@ -186,6 +187,11 @@ std::string HelpFooter() {
         "--date gives the week, Saturday to Friday, containing that date (default today);\n"
         "--from/--days gives N consecutive days (" + days + ") from that date; --from alone gives\n"
         "7 days, --days alone starts today.\n"
+        "--place finds any town of 15,000 people or more by name: the most populous of the\n"
+        "best matches, narrowed by a country code, country or region after a comma\n"
+        "('Birmingham, US', 'Springfield, Illinois'), on its zone's clock, at elevation 0,\n"
+        "with its country's method. --places lists the matches, one a line, tab-separated:\n"
+        "name, region, country, country code, latitude, longitude, zone.\n"
         "Clocks: --city shows the times on the city's own clock (its IANA zone, daylight saving\n"
         "included), also with --lat/--lon; --zone gives a fixed offset from GMT instead (with\n"
         "--city or with --lat/--lon); Mecca without --city keeps its fixed offset, +3.\n"
@@ -505,14 +511,14 @@ namespace {
 // The arguments as given: every option's text or flag, and the option itself, which says
 // whether it was given.
 struct TArguments {
-    std::string City, Lat, Lon, Zone, Tz, Elevation, Method, Asr, Date, From, Days, Format, At,
-        IsoTimes, Alarm, Events, Adjust, HijriAdjust, HighLat;
+    std::string City, Place, Places, Lat, Lon, Zone, Tz, Elevation, Method, Asr, Date, From, Days,
+        Format, At, IsoTimes, Alarm, Events, Adjust, HijriAdjust, HighLat;
     bool Safety = false, NoSafety = false, Nearest = false, Twelve = false, Sunset = false,
          Seconds = false, ListCities = false, Next = false;
-    CLI::Option *CityOption, *LatOption, *ZoneOption, *TzOption, *ElevationOption, *MethodOption,
-        *AsrOption, *SafetyFlag, *DateOption, *FromOption, *DaysOption, *FormatOption,
-        *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption, *AdjustOption, *HijriAdjustOption,
-        *HighLatOption;
+    CLI::Option *CityOption, *PlaceOption, *PlacesOption, *LatOption, *ZoneOption, *TzOption,
+        *ElevationOption, *MethodOption, *AsrOption, *SafetyFlag, *DateOption, *FromOption,
+        *DaysOption, *FormatOption, *IsoTimesFlag, *AlarmOption, *EventsOption, *AtOption,
+        *AdjustOption, *HijriAdjustOption, *HighLatOption;
 };
 
 // The options, their help and their relations; the choices of --method, --asr, --format and
@@ -530,6 +536,15 @@ void DeclareOptions(CLI::App& app, TArguments& a) {
                        ->type_name("ZONE");
     a.LatOption->needs(lonOption);
     lonOption->needs(a.LatOption);
+    a.PlaceOption =
+        app.add_option("--place", a.Place, "a town of the gazetteer: NAME or NAME, COUNTRY|REGION")
+            ->type_name("TEXT")
+            ->excludes(a.CityOption)
+            ->excludes(a.LatOption)
+            ->excludes(lonOption);
+    a.PlacesOption =
+        app.add_option("--places", a.Places, "list the gazetteer's towns that TEXT names")
+            ->type_name("TEXT");
     a.TzOption = app.add_option("--tz", a.Tz, "IANA time zone, auto (the city's) or local")
                      ->type_name("ZONE");
     a.ElevationOption =
@@ -620,17 +635,86 @@ void ApplyDisplay(const TArguments& a, TableRequest& request) {
     request.Next = a.Next;
 }
 
-// The place: --city applies the catalogue entry as the window does, --lat/--lon, --zone and
-// --elevation override it; without any the place is the default city without its clock.
-// Returns the city given with --city, if any.
-const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request) {
+// The text without blanks at either end.
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view blanks = " \t\n\r\v\f";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) + 1 - first);
+}
+
+// The catalogue city --city names (blanks at either end ignored); an unknown name is refused
+// with the cities it may mean.
+const TCityEntry& FindCity(const std::string& text) {
+    if (const TCityEntry* city = FindCityByCaption(TrimBlanks(text))) {
+        return *city;
+    }
+    std::string near;
+    for (const TCityEntry* city : CitiesNear(text)) {
+        near += (near.empty() ? "; did you mean " : " or ") + std::string(city->Caption);
+    }
+    Reject("--city", text,
+           "unknown city" + near + (near.empty() ? "" : "?") +
+               " (see --list-cities, or --place for any town)");
+}
+
+// The gazetteer's places that `text` names, best first; none is refused with the nearest names.
+std::vector<const TPlace*> FindPlaces(std::string_view option, const std::string& text) {
+    if (FoldedName(text.substr(0, text.find(','))).empty()) {
+        Reject(option, text, "no name of a place");
+    }
+    const TGazetteer& gazetteer = TGazetteer::Installed();
+    std::vector<const TPlace*> places = gazetteer.Search(text);
+    if (places.empty()) {
+        std::string nearest;
+        for (const TPlace* place : gazetteer.Nearest(text, 3)) {
+            nearest += (nearest.empty() ? "" : "; ") + place->Caption;
+        }
+        Reject(option, text, "no town of the gazetteer has that name; nearest: " + nearest);
+    }
+    return places;
+}
+
+// --places: the matches, one a line, tab-separated.
+std::string PlacesListText(const std::string& text) {
+    std::string lines;
+    for (const TPlace* place : FindPlaces("--places", text)) {
+        char coordinates[64];
+        std::snprintf(coordinates, sizeof coordinates, "%.5f\t%.5f", place->Latitude,
+                      place->Longitude);
+        lines += place->Name + '\t' + place->Region + '\t' + place->Country + '\t' +
+                 place->CountryCode + '\t' + coordinates + '\t' + place->Zone + '\n';
+    }
+    return lines;
+}
+
+// The place: --city applies the catalogue entry as the window does, --place the gazetteer's
+// place in the same form (kept in `found`); --lat/--lon, --zone and --elevation override it;
+// without any the place is the default city without its clock. Returns the city or place.
+const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request, TDateTime today,
+                             std::optional<TCityEntry>& found) {
     TimetableSettings& s = request.Settings;
     const TCityEntry* city = nullptr;
     if (*a.CityOption) {
-        city = FindCityByCaption(a.City);
-        if (city == nullptr) {
-            Reject("--city", a.City, "unknown city (see --list-cities)");
+        city = &FindCity(a.City);
+    }
+    if (*a.PlaceOption) {
+        const TPlace& place = *FindPlaces("--place", a.Place).front();
+        try {
+            found = PlaceEntry(place, FixedFromDateTime(std::floor(today)));
+        } catch (const EUnknownZone& e) {
+            Reject("--place", a.Place, e.what());
         }
+        if (!LatitudeRange.Contains(found->Latitude)) {
+            char latitude[32];
+            std::snprintf(latitude, sizeof latitude, "%.4f", found->Latitude);
+            Reject(
+                "--place", a.Place,
+                place.Caption + ": latitude " + latitude + " outside " + RangeText(LatitudeRange));
+        }
+        city = &*found;
     }
     const bool coordinates = a.LatOption->count() > 0;
     const TCityEntry* base = city != nullptr ? city : (coordinates ? nullptr : &DefaultCity());
@@ -855,7 +939,11 @@ TableRequest ParseTableArguments(int argc, const char* const* argv, TDateTime to
         throw EUsageError(std::string(Program) + ": " + OneLine(e.what()));
     }
     ApplyDisplay(arguments, request);
-    const TCityEntry* city = ApplyPlace(arguments, request);
+    if (*arguments.PlacesOption) {
+        request.PlacesText = PlacesListText(arguments.Places);
+    }
+    std::optional<TCityEntry> place;
+    const TCityEntry* city = ApplyPlace(arguments, request, today, place);
     const TCityEntry* base =
         city != nullptr ? city : (*arguments.LatOption ? nullptr : &DefaultCity());
     ApplyFormat(arguments, request);
@@ -889,6 +977,8 @@ int RunTableCommand(int argc, const char* const* argv, std::ostream& out, std::o
             text = request.HelpText;
         } else if (request.ListCities) {
             text = CityListText();
+        } else if (!request.PlacesText.empty()) {
+            text = request.PlacesText;
         } else {
             if (beforeComputing)
                 beforeComputing();

@@ -44,6 +44,7 @@ struct TableRequest : TableOutputOptions {
     int32_t AtFixed = 0;  // its fixed date
     int AtMinute = 0;     // its minute of the day, 0..1439
     bool ListCities = false;
+    std::string PlacesText;  // --places: the matching towns, one a line
     bool Help = false;     // --help or --version: print HelpText alone
     std::string HelpText;  // filled when Help is set
 };

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
@@ -38,6 +39,7 @@
 #include "ui/DrawGrid.h"
 #include "ui/EphemerisNoticeLine.h"
 #include "ui/NumericField.h"
+#include "ui/PlaceFinder.h"
 #include "ui/RadioGroup.h"
 #include "ui/TimetableMenu.h"
 #include "ui/Translations.h"
@@ -473,7 +475,12 @@ void TForm1::BuildCityPane() {
     grpCities->setFont(FormFont(8, true));  // as the other group captions
     grpCities->setGeometry(10, 10, 134, ClientHeight - 20);
     CityList = new TCityList(grpCities);
-    CityList->setGeometry(4, 22, 126, ClientHeight - 20 - 26);
+    constexpr int findHeight = 22;  // pixels of the find field and the gap under it
+    CityList->setGeometry(4, 22 + findHeight, 126, ClientHeight - 20 - 26 - findHeight);
+    edFindPlace = new TPlaceFinder(CityList, grpCities);
+    edFindPlace->setFont(FormFont(8));
+    edFindPlace->Matches()->setFont(FormFont(8));
+    edFindPlace->setGeometry(4, 22, 126, findHeight - 2);
 }
 
 // The program's line and the link to its documentation under the methods.
@@ -500,9 +507,10 @@ void TForm1::BuildFooter() {
 
 // Keyboard order; the timetable's panel takes the focus for its menu keys.
 void TForm1::SetKeyboardOrder() {
-    QWidget* order[] = {edCalendar,    RzPanel1,        cbRightToLeft, cbRoundMinutes, cbLocalClock,
-                        cb12hours,     spinDegLat,      spinDegLong,   spinHrsGmt,     spinMinutGmt,
-                        spinElevation, cbAddSafetyTime, CityList,      cbSunsetBased};
+    QWidget* order[] = {edCalendar,   RzPanel1,     cbRightToLeft, cbRoundMinutes,
+                        cbLocalClock, cb12hours,    spinDegLat,    spinDegLong,
+                        spinHrsGmt,   spinMinutGmt, spinElevation, cbAddSafetyTime,
+                        edFindPlace,  CityList,     cbSunsetBased};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (w == nullptr) {
@@ -585,6 +593,8 @@ void TForm1::ConnectHandlers() {
             Guarded([this] { spinElevationChange(); }));
     connect(CityList, &TCityList::ItemClicked, this,
             Guarded([this](int group, int item) { GroupItemClick(group, item); }));
+    connect(edFindPlace, &TPlaceFinder::PlaceChosen, this,
+            Guarded([this](const TPlace* place) { SelectPlace(*place); }));
     connect(CityList, &TCityList::GroupOpened, this,
             Guarded([this](int group) { GroupOpen(group); }));
     connect(CityList, &TCityList::GroupClosed, this,
@@ -807,14 +817,18 @@ void TForm1::ShowClock(const Timetable& table, const std::vector<RowTimes>& time
     }
 }
 
+void TForm1::WriteCityFields(const TCityEntry& city) {
+    FCity = &city;
+    TimetableSettings s = ReadSettings();
+    ApplyCity(s, city);
+    WritePlaceFields(s);
+}
+
 void TForm1::SelectCity(int tag) {
     {
         const TUpdatingScope updating(FUpdating, false);
         if (const TCityEntry* city = FindCityByTag(tag)) {
-            FCity = city;
-            TimetableSettings s = ReadSettings();
-            ApplyCity(s, *city);
-            WritePlaceFields(s);
+            WriteCityFields(*city);
         }
     }
     RefreshTimetable();
@@ -851,6 +865,19 @@ void TForm1::FitLatitudeToElevation() {
                                        "sun does not rise or set on some days of the year")
                                         .arg(highest)
                                   : QString());
+}
+
+void TForm1::SelectPlace(const TPlace& place) {
+    {
+        const TUpdatingScope updating(FUpdating, false);
+        FPlaceEntry = PlaceEntry(place, FixedFromDateTime(std::floor(edCalendar->Value())));
+        // No city of the list is chosen now: its open group closes, clearing the mark.
+        if (const int open = CityList->OpenGroup(); open >= 0) {
+            CityList->Close(open);
+        }
+        WriteCityFields(FPlaceEntry);
+    }
+    RefreshTimetable();
 }
 
 void TForm1::edCalendarChange() {

@@ -31,6 +31,8 @@ class QPainter;
 namespace orvandel {
 
 class TCityList;
+class TPlaceFinder;
+struct TPlace;
 class TDateField;
 class TDrawGrid;
 class TFloatSpinEdit;
@@ -105,6 +107,7 @@ class TForm1 : public QWidget {
     QFrame* RzPanel2;
     QGroupBox* grpCities;
     TCityList* CityList;
+    TPlaceFinder* edFindPlace;  // finds a town of the gazetteer above the city list
     QLabel* RzLabel1;
     TUrlLabel* RzURLLabel1;
     const TImageList imgArabicNumbers;
@@ -135,6 +138,9 @@ class TForm1 : public QWidget {
     // Writes the catalogue entry with that tag into the fields (nothing for an unknown tag)
     // without recomputing per field, then recomputes once. FUpdating ends cleared.
     void SelectCity(int tag);
+    // Writes the gazetteer's place into the fields as a catalogue city (its zone's clock,
+    // elevation 0, its country's method), then recomputes once.
+    void SelectPlace(const TPlace& place);
 
     // Event handlers.
     void edCalendarChange();
@@ -216,6 +222,8 @@ class TForm1 : public QWidget {
     void FormShow();
     void StoreTimetable(const Timetable& table);
     void PlaceDateColumn(bool onRight);
+    // Writes the city's values into the fields and makes it the chosen city; FUpdating is set.
+    void WriteCityFields(const TCityEntry& city);
     // The clock of the place in the fields: the chosen city's zone while the GMT fields hold
     // its offset, else the computer's own zone when the fields hold an offset it uses that year,
     // else none (the fixed offset). Sets up cbLocalClock; returns the clock to read the table on.
@@ -239,6 +247,7 @@ class TForm1 : public QWidget {
     bool FShown = false;
     bool FDateColumnOnRight = false;
     const TCityEntry* FCity = nullptr;  // the city last chosen in the catalogue
+    TCityEntry FPlaceEntry{};           // the place last found by name, in the catalogue's form
     bool FClockInUse = false;           // the last recompute read the table on a zone
     bool FClockShown = false;           // cbLocalClock is shown
     QString FClockProblem;              // why the place's zone could not be read

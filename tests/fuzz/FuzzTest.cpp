@@ -61,7 +61,7 @@ std::vector<Args> LoadCorpus() {
 const char* const Options[] = {
     "--city", "--lat", "--lon", "--zone", "--elevation", "--method", "--asr", "--safety",
     "--no-safety", "--nearest-minute", "--12h", "--sunset-based", "--date", "--from", "--days",
-    "--format", "--seconds", "--list-cities", "--help", "-h", "--", "-"};
+    "--format", "--seconds", "--list-cities", "--help", "-h", "--", "-", "--place", "--places"};
 const char* const Values[] = {
     "", "0", "-0", "+0", "1", "-1", "60", "-60", "65.7273", "-65.7274", "180", "-180", "180.5",
     "25", "-25", "25:59", "-25:59", "26", "5:30", "-0:30", "5.75", "5.33", "0.5", "9999", "10000",
@@ -69,7 +69,8 @@ const char* const Values[] = {
     "0000-01-01", "10000-01-01", "2024-02-29", "2023-02-29", "0622-07-16", "5500-01-01", "nan",
     "inf", "-inf", "1e400", "0x10", "mecca", "MECCA", "Bogota", "Auckland", "Reykjavik", "mwl",
     "ummalqura", "isna", "hanafi", "standard", "ics", "csv", "json", "text", "true", "false",
-    "maybe", "\xE2\x88\x92" "3", "M\xC3\xA4r", "\xff\xfe", "a\nb"};
+    "maybe", "\xE2\x88\x92" "3", "M\xC3\xA4r", "\xff\xfe", "a\nb", "Leeds", "Birmingham, US",
+    " S\xC3\xA3o Paulo ", ",", "Troms\xC3\xB8"};
 // clang-format on
 
 class Mutator {

@@ -41,7 +41,8 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
     fail "the package's version is $(dpkg-deb -f "$deb" Version), the project's $version"
 depends=$(dpkg-deb -f "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for package in swe-basic-data swe-standard-data tzdata libswe2.0 libqt6widgets6; do
+for package in swe-basic-data swe-standard-data tzdata libswe2.0 libqt6widgets6 libgeonames0 \
+               libgeonames-common; do
     grep -qx "$package" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 

@@ -295,6 +295,10 @@ TEST(TableArguments, TimeZones) {
         {{"--city", "London", "--lat", "51.6", "--lon", "-0.3"}, "Europe/London"},
         {{"--city", "London", "--zone", "0"}, ""},
         {{"--lat", "52.52", "--lon", "13.405", "--zone", "1"}, ""},
+        {{"--place", "Leeds"}, "Europe/London"},
+        {{"--place", "Birmingham, US"}, "America/Chicago"},
+        {{"--place", "Leeds", "--tz", "auto"}, "Europe/London"},
+        {{"--place", "Leeds", "--zone", "0"}, ""},
     };
     for (const auto& row : rows) {
         const TableRequest r = Parse(row.Args);

@@ -196,6 +196,13 @@ TEST(TableCommand, EveryBadInputExitsWithTwoAndOneLineNamingTheValue) {
         {"adjustment of no time", {"--adjust", "dusk=1"}, "'dusk' is not one of fajr"},
         {"Hijri adjustment of three days", {"--hijri-adjust", "3"}, "-2..2"},
         {"unknown high-latitude rule", {"--high-lat", "polar"}, "rule48|middle|seventh|angle"},
+        {"city misspelt", {"--city", "Londn"}, "did you mean London?"},
+        {"place of no town", {"--place", "Qwxyzzq"}, "Qwxyzzq"},
+        {"places of no town", {"--places", "Qwxyzzq"}, "nearest: "},
+        {"place without a name", {"--place", " , GB"}, "no name"},
+        {"place and city", {"--place", "Leeds", "--city", "London"}, "--place"},
+        {"place and coordinates", {"--place", "Leeds", "--lat", "1", "--lon", "2"}, "--place"},
+        {"place beyond the latitudes computed", {"--place", "Tromsø"}, "latitude 69.6489"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -428,6 +435,42 @@ TEST(TableCommand, ACityIsOnItsOwnClock) {
         left[at] = nlohmann::json::parse(r.Out)["minutes_left"];
     }
     EXPECT_EQ(left["2026-10-25 00:30"] - left["2026-10-25 01:30"], 60);
+}
+
+// --place finds a town of the gazetteer and shows it as --city shows a catalogue city: the
+// times of its coordinates (four decimals) on its zone's clock, named in the place line;
+// --places lists the matches for scripts. Blanks around a name are ignored.
+TEST(TableCommand, APlaceIsFoundByName) {
+    const RunResult leeds = RunInProcess({"--place", "Leeds", "--date", "2027-05-08"});
+    const RunResult point = RunInProcess(
+        {"--lat", "53.7965", "--lon", "-1.5478", "--tz", "Europe/London", "--date", "2027-05-08"});
+    ASSERT_EQ(leeds.ExitCode, 0) << leeds.Err;
+    ASSERT_EQ(point.ExitCode, 0) << point.Err;
+    EXPECT_TRUE(
+        leeds.Out.starts_with("Leeds, England, GB  53.7965 N  1.5478 W  zone "
+                              "Europe/London  elevation 0 m\n"))
+        << leeds.Out;
+    const auto afterPlaceLine = [](const std::string& text) {
+        return text.substr(text.find('\n'));
+    };
+    EXPECT_EQ(afterPlaceLine(leeds.Out), afterPlaceLine(point.Out));
+
+    const RunResult alabama = RunInProcess({"--place", " Birmingham, US "});
+    ASSERT_EQ(alabama.ExitCode, 0) << alabama.Err;
+    EXPECT_TRUE(alabama.Out.starts_with(
+        "Birmingham, Alabama, US  33.5207 N  86.8025 W  zone America/Chicago  elevation 0 m\n"))
+        << alabama.Out;
+    EXPECT_NE(alabama.Out.find("\nISNA, "), std::string::npos) << alabama.Out;
+
+    const RunResult medina = RunInProcess({"--places", "Medina"});
+    ASSERT_EQ(medina.ExitCode, 0) << medina.Err;
+    EXPECT_TRUE(medina.Out.starts_with(
+        "Medina\tMedina Region\tSaudi Arabia\tSA\t24.46861\t39.61417\tAsia/Riyadh\n"))
+        << medina.Out;
+    EXPECT_GE(std::count(medina.Out.begin(), medina.Out.end(), '\n'), 5);
+
+    EXPECT_EQ(RunInProcess({"--city", "  London ", "--date", "2027-05-08"}).Out,
+              RunInProcess({"--city", "London", "--date", "2027-05-08"}).Out);
 }
 
 // --next for Mecca at fixed moments: before Fajr, before sunrise, between Dhuhr and Asr, and

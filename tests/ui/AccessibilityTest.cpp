@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QImage>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <array>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
+#include "ui/PlaceFinder.h"
 
 namespace orvandel::test {
 
@@ -234,6 +236,16 @@ class AccessibilityTest : public QObject {
         QCOMPARE(other->role(), QAccessible::ComboBox);
         QCOMPARE(form->cbOtherMethod->accessibleName(), QStringLiteral("Other calculation method"));
         QCOMPARE(other->text(QAccessible::Value), QStringLiteral("Gulf Region"));
+        // The find field and the towns it lists.
+        QAccessibleInterface* find = QAccessible::queryAccessibleInterface(form->edFindPlace);
+        QCOMPARE(find->role(), QAccessible::EditableText);
+        QCOMPARE(Name(find), QStringLiteral("Find a town by name"));
+        QTest::keyClicks(form->edFindPlace, QStringLiteral("Leeds"));
+        QAccessibleInterface* towns =
+            QAccessible::queryAccessibleInterface(form->edFindPlace->Matches());
+        QCOMPARE(towns->role(), QAccessible::List);
+        QCOMPARE(Name(towns), QStringLiteral("Towns found"));
+        QVERIFY(towns->childCount() >= 1);
     }
 
     void cityListReadsItsGroupsAndCities() {

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -23,13 +25,16 @@
 
 #include "platform/TimeZone.h"
 #include "tests/ui/UiTestSupport.h"
+#include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
+#include "timetable/TableText.h"
 #include "ui/Application.h"
 #include "ui/CityList.h"
 #include "ui/CrashReportDialog.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
+#include "ui/PlaceFinder.h"
 #include "ui/RadioGroup.h"
 #include "ui/Translations.h"
 #include "ui/UrlLabel.h"
@@ -684,6 +689,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<double>("date");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("find");  // typed into the find field with Enter, for no tag
         QStringList languages{QString()};
         const QString shipped = TranslationsFolder(QCoreApplication::applicationDirPath());
         for (const QFileInfo& file :
@@ -700,9 +706,13 @@ class MainWindowTest : public QObject {
                 language == QStringLiteral("pseudo") ? QStringLiteral("eo") : language;
             const QByteArray name = language.isEmpty() ? QByteArray("English") : language.toUtf8();
             QTest::addRow("Mecca, %s", name.constData())
-                << 15 << EncodeDate(2026, 7, 1) << code << folder;
+                << 15 << EncodeDate(2026, 7, 1) << code << folder << QString();
             QTest::addRow("Los Angeles, the week its clocks go back, %s", name.constData())
-                << 50 << EncodeDate(2026, 11, 1) << code << folder;
+                << 50 << EncodeDate(2026, 11, 1) << code << folder << QString();
+            QTest::addRow("a town found by name, the week its clocks go forward, %s",
+                          name.constData())
+                << 0 << EncodeDate(2027, 3, 14) << code << folder
+                << QStringLiteral("Springfield, Illinois");
         }
     }
     void captionsFit() {
@@ -715,10 +725,23 @@ class MainWindowTest : public QObject {
             translation.emplace(QStringList{language}, folder);
             QCOMPARE(translation->Language(), language);
         }
+        QFETCH(QString, find);
         const auto form = ShowForm();
-        form->SelectCity(tag);
+        if (find.isEmpty()) {
+            form->SelectCity(tag);
+        } else {
+            QTest::keyClicks(form->edFindPlace, find);
+            QTest::keyClick(form->edFindPlace, Qt::Key_Return);
+            QCOMPARE(form->Clock().Name(), std::string("America/Chicago"));
+        }
         form->edCalendar->SetValue(date);
         const bool rightToLeft = form->layoutDirection() == Qt::RightToLeft;
+        // The find field's placeholder fits inside its frame beside the clear button's room.
+        QLineEdit* field = form->edFindPlace;
+        const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+        QVERIFY(QFontMetrics(field->font()).horizontalAdvance(field->placeholderText()) +
+                    2 * frame + field->height() <=
+                field->width());
         // The clock's text under its box fits the date column's header cell.
         QVERIFY2(QFontMetrics(form->cbLocalClock->font()).horizontalAdvance(form->ClockText) + 5 <=
                      form->ColCities->DefaultColWidth(),
@@ -838,6 +861,74 @@ class MainWindowTest : public QObject {
         QCOMPARE(cities.bold(), true);
     }
 
+    // The find field: typing a name lists the towns in the city list's place; Enter takes the
+    // first, as a catalogue city is taken (its zone's clock, elevation 0, its country's
+    // method), and recomputes once. Leeds in May is on British Summer Time: the week of the
+    // fixed offset +1. The arrows reach the other towns; a town beyond the latitudes the table
+    // computes is listed greyed and Enter takes nothing; Escape ends the search.
+    void findFieldTakesATown() {
+        const auto form = ShowForm();
+        TPlaceFinder* finder = form->edFindPlace;
+        QCOMPARE(finder->accessibleName().isEmpty(), false);
+        form->cb12hours->setChecked(false);
+        form->edCalendar->SetValue(EncodeDate(2027, 5, 8));
+        int count = form->RefreshCount();
+        finder->setFocus();
+        QTest::keyClicks(finder, QStringLiteral("Leeds"));
+        QVERIFY(finder->Matches()->isVisible());
+        QVERIFY(!form->CityList->isVisible());
+        QCOMPARE(finder->Matches()->item(0)->text(),
+                 QStringLiteral("Leeds\nEngland, United Kingdom"));
+        QCOMPARE(form->RefreshCount(), count);
+        QTest::keyClick(finder, Qt::Key_Return);
+        QCOMPARE(form->RefreshCount(), ++count);
+        QVERIFY(form->CityList->isVisible());
+        QCOMPARE(form->CityList->OpenGroup(), -1);  // Mecca's mark cleared
+        QCOMPARE(form->spinDegLat->value(), 53.7965);
+        QCOMPARE(form->spinDegLong->value(), -1.5478);
+        QCOMPARE(form->spinHrsGmt->value(), 0);
+        QCOMPARE(form->spinElevation->value(), 0);
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), MethodForCountry("GB"));
+        QCOMPARE(form->Clock().Name(), std::string("Europe/London"));
+        QCOMPARE(form->ClockText, QStringLiteral("UTC+1"));
+        QCOMPARE(PlaceNameOf(form->ReadSettings(), form->City()).Text,
+                 std::string("Leeds, England, GB"));
+        TimetableSettings summer = form->ReadSettings();
+        summer.GmtHours = 1;
+        TimetableEngine engine;
+        const Timetable week = engine.ComputeWeek(summer);
+        for (int row = 1; row <= 7; ++row) {
+            for (int prayer = 0; prayer < 6; ++prayer) {
+                QCOMPARE(form->TimeTexts[week.ColumnOf(prayer)][row],
+                         QString::fromStdString(week.Days[row - 1].TimeTexts[prayer]));
+            }
+        }
+        QCOMPARE(form->TimeTexts[week.ColumnOf(2)][1], QStringLiteral(" 13:04"));  // Dhuhr, BST
+
+        // Birmingham of Alabama is the second Birmingham: Down into the list, Down, Enter.
+        finder->clear();
+        QTest::keyClicks(finder, QStringLiteral("Birmingham"));
+        QTest::keyClick(finder, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(finder->Matches()));
+        QTest::keyClick(finder->Matches(), Qt::Key_Down);
+        QTest::keyClick(finder->Matches(), Qt::Key_Return);
+        QCOMPARE(form->RefreshCount(), ++count);
+        QCOMPARE(form->Clock().Name(), std::string("America/Chicago"));
+        QCOMPARE(form->rgCalcMethod->ItemIndex(), MethodForCountry("US"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(finder));
+
+        finder->clear();
+        QTest::keyClicks(finder, QStringLiteral("Troms\u00f8"));
+        QCOMPARE(finder->Matches()->item(0)->flags(), Qt::NoItemFlags);
+        QVERIFY(finder->Matches()->item(0)->toolTip().contains(QStringLiteral("69.6489")));
+        QTest::keyClick(finder, Qt::Key_Return);
+        QCOMPARE(form->RefreshCount(), count);
+        QCOMPARE(form->spinDegLat->value(), 33.5207);
+        QTest::keyClick(finder, Qt::Key_Escape);
+        QVERIFY(!finder->Matches()->isVisible());
+        QVERIFY(form->CityList->isVisible());
+    }
+
     // Tab enters a radio group at its checked item; the arrows move through the items, round
     // the end, and check the item they reach, which recomputes once.
     void radioGroupsByKeyboard() {
@@ -949,6 +1040,7 @@ class MainWindowTest : public QObject {
                                        form->cbOtherMethod,
                                        form->rgJuristic->Button(0),
                                        form->cbAddSafetyTime,
+                                       form->edFindPlace,
                                        form->CityList,
                                        form->cbSunsetBased};
         QList<QWidget*> relevant;

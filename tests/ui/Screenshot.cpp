@@ -5,12 +5,14 @@
 // click on it does; "fixed" unchecks the city's clock, for the fixed GMT offset; "menu" shows
 // the timetable's context menu open at the shown date's row; "month=FILE" also prints the
 // month of the shown date to the PDF file FILE, as Print month... does, and "week=FILE" the
-// week, as Print... does. The scale comes from QT_SCALE_FACTOR, as for any Qt program; the
-// picture has the scaled size. The language is the desktop's (LANGUAGE=ar). Runs offscreen unless
-// a platform is chosen.
+// week, as Print... does; "find=TEXT" types TEXT into the find field above the city list, its
+// towns listed, and "enter" then presses Enter there, which takes the first. The scale comes from
+// QT_SCALE_FACTOR, as for any Qt program; the picture has the scaled size. The language is the
+// desktop's (LANGUAGE=ar). Runs offscreen unless a platform is chosen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPalette>
@@ -25,6 +27,7 @@
 #include "platform/DateTime.h"
 #include "ui/CityList.h"
 #include "ui/DrawGrid.h"
+#include "ui/PlaceFinder.h"
 #include "ui/TimetableMenu.h"
 #include "ui/Translations.h"
 #include "ui/mainPrayerUI.h"
@@ -51,13 +54,17 @@ int main(int argc, char* argv[]) {
         const orvandel::TTranslations translations(
             QLocale::system().uiLanguages(),
             orvandel::TranslationsFolder(QCoreApplication::applicationDirPath()));
-        std::string_view city, month, week;
-        bool dark = false, fixed = false, menu = false;
+        std::string_view city, month, week, find;
+        bool dark = false, fixed = false, menu = false, enter = false;
         for (int i = 3; i < argc; ++i) {
             const std::string_view option = argv[i];
             dark |= option == "dark";
             fixed |= option == "fixed";
             menu |= option == "menu";
+            enter |= option == "enter";
+            if (option.starts_with("find=")) {
+                find = option.substr(5);
+            }
             if (option.starts_with("month=")) {
                 month = option.substr(6);
             }
@@ -95,6 +102,16 @@ int main(int argc, char* argv[]) {
         }
         if (fixed) {
             form.cbLocalClock->setChecked(false);
+        }
+        // As typed: one key event a character, then Enter.
+        form.edFindPlace->setFocus();
+        for (const QChar c : QString::fromUtf8(find.data(), qsizetype(find.size()))) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(form.edFindPlace, &key);
+        }
+        if (enter) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(form.edFindPlace, &key);
         }
         QApplication::processEvents();
         QPixmap picture = form.grab();

@@ -1,0 +1,337 @@
+#include "places/Gazetteer.h"
+
+#include <geonames.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <numeric>
+#include <tuple>
+
+#include "timetable/CalcMethods.h"
+#include "timetable/TableClock.h"
+
+namespace orvandel {
+
+namespace {
+
+constexpr int64_t SecondsPerDay = 86400;
+
+bool IsAsciiAlnum(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// A text of libgeonames, "" for none.
+std::string Text(const gchar* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+std::vector<TPlace> ReadLibgeonames() {
+    const gint count = geonames_get_n_cities();
+    if (count <= 0) {
+        throw EGazetteerError("gazetteer: libgeonames holds no places");
+    }
+    std::vector<TPlace> places;
+    places.reserve(static_cast<size_t>(count));
+    for (gint i = 0; i < count; ++i) {
+        const std::unique_ptr<GeonamesCity, decltype(&geonames_city_free)> city(
+            geonames_get_city(i), &geonames_city_free);
+        if (city == nullptr) {
+            throw EGazetteerError("gazetteer: libgeonames has no place " + std::to_string(i) +
+                                  " of " + std::to_string(count));
+        }
+        GeonamesCity* c = city.get();
+        places.push_back({Text(geonames_city_get_name(c)),
+                          Text(geonames_city_get_state(c)),
+                          Text(geonames_city_get_country(c)),
+                          Text(geonames_city_get_country_code(c)),
+                          Text(geonames_city_get_timezone(c)),
+                          geonames_city_get_latitude(c),
+                          geonames_city_get_longitude(c),
+                          geonames_city_get_population(c),
+                          {}});
+    }
+    return places;
+}
+
+// 0: `name` equals `query`, 1: begins with it, 2: has a later word that begins with it;
+// -1: no match.
+int MatchRank(std::string_view name, std::string_view query) {
+    if (name == query) {
+        return 0;
+    }
+    if (name.starts_with(query)) {
+        return 1;
+    }
+    for (size_t at = name.find(query, 1); at != std::string_view::npos;
+         at = name.find(query, at + 1)) {
+        const char before = name[at - 1];  // a word begins after a blank or a sign
+        if (static_cast<unsigned char>(before) < 0x80 && !IsAsciiAlnum(before)) {
+            return 2;
+        }
+    }
+    return -1;
+}
+
+// The name part (before the first comma) and the narrowing parts, folded; empty parts dropped.
+std::pair<std::string, std::vector<std::string>> QueryParts(std::string_view query) {
+    const size_t comma = query.find(',');
+    std::vector<std::string> narrowing;
+    for (size_t at = comma; at != std::string_view::npos;) {
+        const size_t next = query.find(',', at + 1);
+        std::string part =
+            FoldedName(query.substr(at + 1, next == query.npos ? query.npos : next - at - 1));
+        if (!part.empty()) {
+            narrowing.push_back(std::move(part));
+        }
+        at = next;
+    }
+    return {FoldedName(query.substr(0, comma)), std::move(narrowing)};
+}
+
+}  // namespace
+
+std::string PlaceCaption(const TPlace& place) {
+    return place.Name + (place.Region.empty() ? "" : ", " + place.Region) + ", " +
+           place.CountryCode;
+}
+
+std::string FoldedName(std::string_view text) {
+    std::string utf8(text.substr(0, text.find('\0')));
+    if (!g_utf8_validate(utf8.c_str(), -1, nullptr)) {
+        const std::unique_ptr<gchar, decltype(&g_free)> valid(g_utf8_make_valid(utf8.c_str(), -1),
+                                                              &g_free);
+        utf8 = valid.get();
+    }
+    const auto toAscii = [](const std::string& from) {
+        const std::unique_ptr<gchar, decltype(&g_free)> ascii(g_str_to_ascii(from.c_str(), "C"),
+                                                              &g_free);
+        return std::string(ascii.get());
+    };
+    // Letters without an ASCII form ("Зуунмод") would all read "?": they stay as they are,
+    // case-folded, so that a name in its own script is found by that name and by no other.
+    std::string mixed = toAscii(utf8);
+    if (std::count(mixed.begin(), mixed.end(), '?') != std::count(utf8.begin(), utf8.end(), '?')) {
+        mixed.clear();
+        for (const char* p = utf8.c_str(); *p != '\0';) {
+            const char* next = g_utf8_next_char(p);
+            const std::string one(p, next);
+            const std::string ascii = toAscii(one);
+            if (ascii != "?" || one == "?") {
+                mixed += ascii;
+            } else {
+                const std::unique_ptr<gchar, decltype(&g_free)> folded(
+                    g_utf8_casefold(one.c_str(), -1), &g_free);
+                mixed += folded.get();
+            }
+            p = next;
+        }
+    }
+    std::string folded;
+    for (const char c : mixed) {
+        const bool blank =
+            c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+        if (blank) {
+            if (!folded.empty() && folded.back() != ' ') {
+                folded.push_back(' ');
+            }
+        } else {
+            folded.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        }
+    }
+    if (!folded.empty() && folded.back() == ' ') {
+        folded.pop_back();
+    }
+    return folded;
+}
+
+namespace {
+
+// The edit distance of `a` and `b` where it is at most `limit`, else limit + 1: the rows stop
+// once every entry exceeds the limit, since no later row can fall below its predecessor's least.
+// `row` is room for the table's one row, reused between calls.
+int BoundedEditDistance(std::string_view a, std::string_view b, int limit, std::vector<int>& row) {
+    // row[j]: the distance of a's prefix to b's first j bytes.
+    row.resize(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (size_t i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        int least = row[0];
+        int* cell = row.data();
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const int above = cell[j];
+            int value = diagonal + (a[i - 1] != b[j - 1] ? 1 : 0);
+            value = above + 1 < value ? above + 1 : value;
+            value = cell[j - 1] + 1 < value ? cell[j - 1] + 1 : value;
+            cell[j] = value;
+            diagonal = above;
+            least = value < least ? value : least;
+        }
+        if (least > limit) {
+            return limit + 1;
+        }
+    }
+    return std::min(row[b.size()], limit + 1);
+}
+
+}  // namespace
+
+int EditDistance(std::string_view a, std::string_view b) {
+    std::vector<int> row;
+    return BoundedEditDistance(a, b, static_cast<int>(a.size() + b.size()), row);
+}
+
+TGazetteer::TGazetteer(std::vector<TPlace> places) : FPlaces(std::move(places)) {
+    FKeys.reserve(FPlaces.size());
+    for (TPlace& place : FPlaces) {
+        place.Caption = PlaceCaption(place);
+        FKeys.push_back({FoldedName(place.Name), FoldedName(place.Region),
+                         FoldedName(place.Country), FoldedName(place.CountryCode)});
+    }
+}
+
+TGazetteer TGazetteer::Read() {
+    return TGazetteer(ReadLibgeonames());
+}
+
+const TGazetteer& TGazetteer::Installed() {
+    static const TGazetteer installed = Read();
+    return installed;
+}
+
+std::vector<const TPlace*> TGazetteer::Search(std::string_view query) const {
+    const auto [name, narrowing] = QueryParts(query);
+    if (name.empty()) {
+        return {};
+    }
+    std::vector<std::pair<int, const TPlace*>> found;  // rank, place
+    for (size_t i = 0; i < FPlaces.size(); ++i) {
+        const TKeys& keys = FKeys[i];
+        const int rank = MatchRank(keys.Name, name);
+        if (rank < 0) {
+            continue;
+        }
+        const bool narrowed =
+            std::all_of(narrowing.begin(), narrowing.end(), [&keys](const std::string& part) {
+                return keys.Code == part || keys.Country.starts_with(part) ||
+                       keys.Region.starts_with(part);
+            });
+        if (narrowed) {
+            found.emplace_back(rank, &FPlaces[i]);
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const auto& x, const auto& y) {
+        return std::tuple(x.first, -static_cast<int64_t>(x.second->Population), x.second->Caption) <
+               std::tuple(y.first, -static_cast<int64_t>(y.second->Population), y.second->Caption);
+    });
+    std::vector<const TPlace*> places;
+    places.reserve(found.size());
+    for (const auto& [rank, place] : found) {
+        places.push_back(place);
+    }
+    return places;
+}
+
+std::vector<const TPlace*> TGazetteer::Nearest(std::string_view query, size_t count) const {
+    // No town's name is longer than 64 bytes: a longer text is compared by its first 64, which
+    // bounds the cost of a search through every name.
+    constexpr size_t comparedBytes = 64;
+    if (count == 0) {
+        return {};
+    }
+    const std::string name = QueryParts(query).first.substr(0, comparedBytes);
+    // The difference of the lengths is the least the distance can be: names are tried from the
+    // nearest such bound on, and the search ends where the bound exceeds the worst kept.
+    std::vector<std::pair<size_t, size_t>> bounds;  // length difference, place index
+    bounds.reserve(FPlaces.size());
+    for (size_t i = 0; i < FPlaces.size(); ++i) {
+        const size_t length = FKeys[i].Name.size();
+        bounds.emplace_back(length > name.size() ? length - name.size() : name.size() - length, i);
+    }
+    std::sort(bounds.begin(), bounds.end());
+    using TScore = std::tuple<int, int64_t, std::string_view, const TPlace*>;  // nearer first
+    std::vector<TScore> kept;
+    std::vector<int> row;
+    for (const auto& [bound, i] : bounds) {
+        // Until `count` are kept, any distance counts: none exceeds the longer length.
+        const int worst =
+            kept.size() == count ? std::get<0>(kept.back()) : static_cast<int>(name.size() + bound);
+        if (static_cast<int>(bound) > worst) {
+            break;
+        }
+        const TPlace& place = FPlaces[i];
+        const TScore score{BoundedEditDistance(FKeys[i].Name, name, worst, row),
+                           -static_cast<int64_t>(place.Population), place.Caption, &place};
+        if (kept.size() < count || score < kept.back()) {
+            kept.insert(std::upper_bound(kept.begin(), kept.end(), score), score);
+            if (kept.size() > count) {
+                kept.pop_back();
+            }
+        }
+    }
+    std::vector<const TPlace*> places;
+    for (const TScore& score : kept) {
+        places.push_back(std::get<3>(score));
+    }
+    return places;
+}
+
+TCityEntry PlaceEntry(const TPlace& place, int32_t fixed) {
+    const TableClock zone = TableClock::Zone(place.Zone);
+    const int offset = zone.StandardOffsetAt(SecondsOfFixed(fixed) + SecondsPerDay / 2);
+    const int minutes = offset / 60;
+    const int hours = minutes / 60;                   // toward zero: -3:30 is -3 and 30
+    const int extraMinutes = std::abs(minutes % 60);  // 0..59
+    if (offset % 60 != 0 || ZoneOffsetMinutes(hours, extraMinutes) != minutes) {
+        throw ERangeError("PlaceEntry: " + place.Zone + " offset " + OffsetText(offset) +
+                          " has no form in the zone fields");
+    }
+    const int method = MethodForCountry(place.CountryCode);
+    // The decimal rounding that the fields and the place lines apply to the same value
+    // (-1.54785 is stored as -1.547849999..., so -1.5478), not the rounding of a product.
+    const auto fourDecimals = [](double degrees) {
+        char text[32];
+        const auto written =
+            std::to_chars(text, text + sizeof text, degrees, std::chars_format::fixed, 4);
+        double rounded = degrees;
+        std::from_chars(text, written.ptr, rounded);
+        return rounded;
+    };
+    TCityEntry entry{};
+    entry.Group = CityGroup::SaudiArabia;  // none: the entry stands in no group of the list
+    entry.Caption = place.Caption;
+    entry.Tag = 0;  // none: no catalogue entry has tag 0
+    entry.Visible = false;
+    entry.Latitude = fourDecimals(place.Latitude);
+    entry.Longitude = fourDecimals(place.Longitude);
+    entry.GmtHours = hours;
+    entry.GmtMinutes = extraMinutes;
+    entry.Elevation = 0;
+    entry.CalcMethod = method;
+    entry.Juristic = CalcMethodAt(method, "PlaceEntry").DefaultJuristic;
+    entry.IanaZone = place.Zone;
+    return entry;
+}
+
+std::vector<const TCityEntry*> CitiesNear(std::string_view caption) {
+    const std::string folded = FoldedName(caption);
+    const int allowed = folded.size() < 4 ? 1 : 2;  // edits
+    std::vector<std::pair<int, const TCityEntry*>> near;
+    for (const TCityEntry& city : CityCatalogue()) {
+        const int distance = EditDistance(FoldedName(city.Caption), folded);
+        if (city.Visible && distance <= allowed) {
+            near.emplace_back(distance, &city);
+        }
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<const TCityEntry*> cities;
+    for (size_t i = 0; i < near.size() && i < 3; ++i) {
+        cities.push_back(near[i].second);
+    }
+    return cities;
+}
+
+}  // namespace orvandel
