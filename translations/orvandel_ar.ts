@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>سيدني</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>منطقة الخليج</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>وزارة الأوقاف الكويتية</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>وزارة الأوقاف القطرية</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>الشؤون الإسلامية والأوقاف بالإمارات (دبي)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS سنغافورة</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM ماليزيا</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag إندونيسيا</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>ديانت تركيا</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF فرنسا</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>الإدارة الدينية لمسلمي روسيا</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>معهد الجيوفيزياء، طهران</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>الشيعة الاثنا عشرية (الجعفرية)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>وزارة الأوقاف المغربية</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>وزارة الشؤون الدينية الجزائرية</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>وزارة الشؤون الدينية التونسية</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>وزارة الأوقاف الأردنية</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>لجنة رؤية الهلال العالمية</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -720,6 +788,69 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>%1 ثابت</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>لم يُستعمل المكان المحفوظ: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>لم يُحفظ المكان: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>لم يُحذف المكان المحفوظ: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>أخرى:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>طريقة حساب أخرى</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>طريقة حساب أخرى:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>خط العرض من %1 إلى %2 درجة عند هذا الارتفاع: خارج ذلك لا تشرق الشمس أو لا تغرب في بعض أيام السنة</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>الارتفاع حتى %1 م عند خط العرض هذا: فوق ذلك لا تشرق الشمس أو لا تغرب في بعض أيام السنة</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>ابحث عن مدينة</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>ابحث عن مدينة باسمها</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>أي مدينة يبلغ سكانها 15 ألف نسمة أو أكثر: موقعها وتوقيتها وطريقة بلدها. «الاسم, البلد» أو «الاسم, المنطقة» يضيّق البحث.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>المدن التي وُجدت</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>تقع %1 على خط العرض %L2، خارج حدود %L3 درجة التي يمكن حساب الجدول ضمنها.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>لا مدينة بهذا الاسم</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -904,6 +1035,10 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     <message>
         <source>Print month</source>
         <translation>طباعة الشهر</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>فتح هذا المكان في المرة القادمة</translation>
     </message>
 </context>
 <context>

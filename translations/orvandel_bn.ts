@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>সিডনি</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>উপসাগরীয় অঞ্চল</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>কুয়েত আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>কাতার আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>আমিরাতের ইসলামি বিষয় ও আওকাফ (দুবাই)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS সিঙ্গাপুর</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM মালয়েশিয়া</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag ইন্দোনেশিয়া</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet তুরস্ক</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF ফ্রান্স</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>রাশিয়ার মুসলিমদের আধ্যাত্মিক প্রশাসন</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>ভূপদার্থবিদ্যা ইনস্টিটিউট, তেহরান</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>শিয়া ইসনা আশারি (জাফরি)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>মরক্কো আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>আলজেরিয়া ধর্ম বিষয়ক মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>তিউনিসিয়া ধর্ম বিষয়ক মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>জর্ডান আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>বিশ্বব্যাপী চাঁদ দেখা কমিটি</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -718,6 +786,69 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>নির্দিষ্ট %1</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>সংরক্ষিত স্থান ব্যবহার করা হয়নি: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>স্থান সংরক্ষণ করা যায়নি: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>সংরক্ষিত স্থান মোছা যায়নি: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>অন্য:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>অন্য গণনা পদ্ধতি</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>অন্য গণনা পদ্ধতি:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>এই উচ্চতায় অক্ষাংশ %1 থেকে %2 ডিগ্রি: এর বাইরে বছরের কিছু দিনে সূর্য ওঠে না বা অস্ত যায় না</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>এই অক্ষাংশে উচ্চতা %1 মি. পর্যন্ত: এর উপরে বছরের কিছু দিনে সূর্য ওঠে না বা অস্ত যায় না</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>শহর খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>নাম দিয়ে শহর খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>১৫,০০০ বা তার বেশি জনসংখ্যার যেকোনো শহর: এর অবস্থান, এর ঘড়ি ও এর দেশের পদ্ধতি। &quot;নাম, দেশ&quot; বা &quot;নাম, অঞ্চল&quot; লিখলে অনুসন্ধান সংকুচিত হয়।</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>পাওয়া শহরগুলো</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 অক্ষাংশ %L2-এ অবস্থিত, সারণি যে %L3 ডিগ্রি পর্যন্ত হিসাব করা যায় তার বাইরে।</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>এই নামে কোনো শহর নেই</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -894,6 +1025,10 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     <message>
         <source>Print month</source>
         <translation>মাস মুদ্রণ</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>পরের বার এই স্থানেই খুলুন</translation>
     </message>
 </context>
 <context>

@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Golfregion</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>Awqaf-Ministerium Kuwait</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>Awqaf-Ministerium Katar</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>Awqaf der VAE (Dubai)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS Singapur</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM Malaysia</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag Indonesien</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet Türkei</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF Frankreich</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>Geistliche Verwaltung der Muslime Russlands</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>Institut für Geophysik, Teheran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>Zwölferschia (Dschafari)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>Habous-Ministerium Marokko</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>Religionsministerium Algerien</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>Religionsministerium Tunesien</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>Awqaf-Ministerium Jordanien</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Weltweites Mondsichtungskomitee</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -719,6 +787,69 @@ Ischa stets um 1:30 (im Ramadan um 2:00).</translation>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>fest %1</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>Gemerkter Ort nicht verwendet: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>Ort nicht gemerkt: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>Gemerkter Ort nicht entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Andere:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>Andere Berechnungsmethode</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>Andere Berechnungsmethode:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>Breite %1 bis %2 Grad bei dieser Höhe: darüber hinaus geht die Sonne an manchen Tagen des Jahres nicht auf oder nicht unter</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>Höhe bis %1 m bei dieser Breite: weiter oben geht die Sonne an manchen Tagen des Jahres nicht auf oder nicht unter</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>Stadt suchen</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>Stadt nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>Jede Stadt ab 15.000 Einwohnern: ihre Lage, ihre Zeitzone und die Methode ihres Landes. „Name, Land“ oder „Name, Region“ grenzt die Suche ein.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>Gefundene Städte</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 liegt auf %L2 Grad Breite, jenseits der %L3 Grad, für die sich die Tabelle berechnen lässt.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>Keine Stadt dieses Namens</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -895,6 +1026,10 @@ Ischa stets um 1:30 (im Ramadan um 2:00).</translation>
     <message>
         <source>Print month</source>
         <translation>Monat drucken</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>Beim nächsten Start diesen Ort öffnen</translation>
     </message>
 </context>
 <context>

@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>سیدنی</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>منطقه خلیج فارس</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>وزارت اوقاف کویت</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>وزارت اوقاف قطر</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>امور اسلامی و اوقاف امارات (دبی)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS سنگاپور</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM مالزی</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag اندونزی</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>دیانت ترکیه</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF فرانسه</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>اداره دینی مسلمانان روسیه</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>مؤسسه ژئوفیزیک دانشگاه تهران</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>شیعه اثنی‌عشری (جعفری)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>وزارت اوقاف مراکش</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>وزارت امور دینی الجزایر</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>وزارت امور دینی تونس</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>وزارت اوقاف اردن</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>کمیته جهانی رؤیت هلال</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -718,6 +786,69 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>%1 ثابت</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>مکان ذخیره‌شده به کار نرفت: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>مکان ذخیره نشد: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>مکان ذخیره‌شده پاک نشد: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>دیگر:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>روش محاسبه دیگر</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>روش محاسبه دیگر:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>عرض %1 تا %2 درجه در این ارتفاع: فراتر از آن خورشید در برخی روزهای سال طلوع یا غروب نمی‌کند</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>ارتفاع تا %1 متر در این عرض: بالاتر از آن خورشید در برخی روزهای سال طلوع یا غروب نمی‌کند</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>جستجوی شهر</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>جستجوی شهر با نام</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>هر شهر با 15 هزار نفر جمعیت یا بیشتر: مکان، ساعت و روش کشورش. «نام, کشور» یا «نام, استان» جستجو را محدود می‌کند.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>شهرهای یافته‌شده</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 در عرض %L2 است، بیرون از %L3 درجه‌ای که جدول را می‌توان برایش حساب کرد.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>شهری با این نام نیست</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -892,6 +1023,10 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     <message>
         <source>Print month</source>
         <translation>چاپ ماه</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>دفعه بعد با همین مکان باز شود</translation>
     </message>
 </context>
 <context>

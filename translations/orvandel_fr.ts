@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Région du Golfe</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>Ministère des Awqaf du Koweït</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>Ministère des Awqaf du Qatar</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>Affaires islamiques et Awqaf des EAU (Dubaï)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS Singapour</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM Malaisie</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag Indonésie</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet Turquie</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF France</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>Direction spirituelle des musulmans de Russie</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>Institut de géophysique, Téhéran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>Chiite duodécimain (jafarite)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>Ministère des Habous du Maroc</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>Ministère des Affaires religieuses d’Algérie</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>Ministère des Affaires religieuses de Tunisie</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>Ministère des Awqaf de Jordanie</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Comité mondial d’observation du croissant</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -719,6 +787,69 @@ l’Icha toujours à 1:30 (ou 2:00 pendant le Ramadan).</translation>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>%1 fixe</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>Lieu mémorisé non utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>Lieu non mémorisé : %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>Lieu mémorisé non supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Autre :</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>Autre méthode de calcul</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>Autre méthode de calcul :</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>Latitude de %1 à %2 degrés à cette altitude : au-delà, le soleil ne se lève pas ou ne se couche pas certains jours de l’année</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>Altitude jusqu’à %1 m à cette latitude : plus haut, le soleil ne se lève pas ou ne se couche pas certains jours de l’année</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>Nom de ville</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>Trouver une ville par son nom</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>Toute ville de 15 000 habitants ou plus : sa position, son fuseau horaire et la méthode de son pays. « Nom, pays » ou « Nom, région » affine la recherche.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>Villes trouvées</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 est à la latitude %L2, au-delà des %L3 degrés pour lesquels le tableau peut être calculé.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>Aucune ville de ce nom</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -895,6 +1026,10 @@ l’Icha toujours à 1:30 (ou 2:00 pendant le Ramadan).</translation>
     <message>
         <source>Print month</source>
         <translation>Imprimer le mois</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>Ouvrir sur ce lieu la prochaine fois</translation>
     </message>
 </context>
 <context>

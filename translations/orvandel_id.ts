@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Kawasan Teluk</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Kuwait</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Qatar</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>Urusan Islam dan Wakaf UEA (Dubai)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM Malaysia</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag RI</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet Turki</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF Prancis</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>Administrasi Spiritual Muslim Rusia</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>Institut Geofisika, Teheran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>Syiah Itsna Asyariyah (Jafari)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>Kementerian Wakaf Maroko</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>Kementerian Agama Aljazair</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>Kementerian Agama Tunisia</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Yordania</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Komite Rukyatul Hilal Sedunia</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -719,6 +787,69 @@ dan Isya selalu pukul 1:30 (atau 2:00 selama Ramadan).</translation>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>%1 tetap</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>Tempat tersimpan tidak dipakai: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>Tempat tidak tersimpan: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>Tempat tersimpan tidak terhapus: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Lainnya:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>Metode perhitungan lain</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>Metode perhitungan lain:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>Lintang %1 sampai %2 derajat pada ketinggian ini: di luar itu matahari tidak terbit atau tidak terbenam pada beberapa hari dalam setahun</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>Ketinggian hingga %1 m pada lintang ini: lebih tinggi lagi, matahari tidak terbit atau tidak terbenam pada beberapa hari dalam setahun</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>Cari kota</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>Cari kota menurut nama</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>Setiap kota berpenduduk 15.000 jiwa atau lebih: letaknya, jamnya, dan metode negaranya. &quot;Nama, negara&quot; atau &quot;Nama, wilayah&quot; mempersempit pencarian.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>Kota yang ditemukan</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 terletak di lintang %L2, di luar batas %L3 derajat yang dapat dihitung untuk tabel.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>Tidak ada kota dengan nama itu</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -893,6 +1024,10 @@ dan Isya selalu pukul 1:30 (atau 2:00 selama Ramadan).</translation>
     <message>
         <source>Print month</source>
         <translation>Cetak bulan</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>Buka di tempat ini lain kali</translation>
     </message>
 </context>
 <context>

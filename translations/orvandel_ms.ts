@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>Sydney</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Rantau Teluk</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Kuwait</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Qatar</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>Hal Ehwal Islam dan Wakaf UAE (Dubai)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM Malaysia</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag Indonesia</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet Turki</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF Perancis</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>Pentadbiran Rohani Muslim Rusia</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>Institut Geofizik, Tehran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>Syiah Isna Asyariah (Jaafari)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>Kementerian Wakaf Maghribi</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>Kementerian Hal Ehwal Agama Algeria</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>Kementerian Hal Ehwal Agama Tunisia</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>Kementerian Wakaf Jordan</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Jawatankuasa Rukyah Hilal Sedunia</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -549,7 +617,7 @@
     </message>
     <message>
         <source>Orvandel met an error it did not expect. The window keeps working, though the table may still show the week and place from before the change. The report below says what went wrong and where: copy, save, print or send it to pass it on.</source>
-        <translation>Orvandel menemui ralat yang tidak dijangka. Tetingkap masih berfungsi, tetapi jadual mungkin masih memaparkan minggu dan tempat sebelum perubahan. Laporan di bawah menerangkan apa yang salah dan di mana: salin, simpan, cetak atau hantar untuk memanjangkannya.</translation>
+        <translation>Orvandel menemui ralat yang tidak dijangka. Tetingkap masih berfungsi, tetapi jadual mungkin masih memaparkan minggu dan tempat sebelum perubahan. Laporan di bawah menerangkan apa yang salah dan di mana: salin, simpan, cetak atau hantar untuk menyampaikannya.</translation>
     </message>
     <message>
         <source>Copy report</source>
@@ -718,6 +786,69 @@ dan Isyak sentiasa pukul 1:30 (atau 2:00 dalam Ramadan).</translation>
         <source>fixed %1</source>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>%1 tetap</translation>
+    </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>Tempat tersimpan tidak digunakan: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>Tempat tidak disimpan: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>Tempat tersimpan tidak dipadam: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Lain:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>Kaedah pengiraan lain</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>Kaedah pengiraan lain:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>Latitud %1 hingga %2 darjah pada ketinggian ini: di luarnya matahari tidak terbit atau tidak terbenam pada sesetengah hari dalam setahun</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>Ketinggian hingga %1 m pada latitud ini: lebih tinggi lagi, matahari tidak terbit atau tidak terbenam pada sesetengah hari dalam setahun</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>Cari bandar</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>Cari bandar mengikut nama</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>Mana-mana bandar berpenduduk 15,000 orang atau lebih: kedudukannya, jamnya dan kaedah negaranya. &quot;Nama, negara&quot; atau &quot;Nama, wilayah&quot; mengecilkan carian.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>Bandar yang ditemui</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 terletak pada latitud %L2, melebihi had %L3 darjah yang boleh dikira untuk jadual.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>Tiada bandar dengan nama itu</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1024,10 @@ dan Isyak sentiasa pukul 1:30 (atau 2:00 dalam Ramadan).</translation>
     <message>
         <source>Print month</source>
         <translation>Cetak bulan</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>Buka pada tempat ini lain kali</translation>
     </message>
 </context>
 <context>

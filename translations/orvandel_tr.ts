@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>Sidney</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Körfez Bölgesi</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>Kuveyt Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>Katar Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>BAE İslami İşler ve Evkaf (Dubai)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS Singapur</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM Malezya</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag Endonezya</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>Diyanet İşleri Başkanlığı</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF Fransa</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>Rusya Müslümanları Din İdaresi</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>Jeofizik Enstitüsü, Tahran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>Şii İsna Aşeri (Caferi)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>Fas Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>Cezayir Din İşleri Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>Tunus Din İşleri Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>Ürdün Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Dünya Hilal Gözlem Komitesi</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -719,6 +787,69 @@ Arabistan&apos;da kullanılır; bu seçenekle akşam her zaman
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>sabit %1</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>Kayıtlı yer kullanılmadı: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>Yer kaydedilmedi: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>Kayıtlı yer silinemedi: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Diğer:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>Diğer hesaplama yöntemi</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>Diğer hesaplama yöntemi:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>Bu yükseklikte enlem %1 ile %2 derece arası: ötesinde güneş yılın bazı günlerinde doğmaz ya da batmaz</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>Bu enlemde yükseklik en çok %1 m: daha yukarıda güneş yılın bazı günlerinde doğmaz ya da batmaz</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>Şehir ara</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>Adıyla şehir ara</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>Nüfusu 15.000 ve üzeri her şehir: konumu, saati ve ülkesinin yöntemi. &quot;Ad, ülke&quot; ya da &quot;Ad, bölge&quot; aramayı daraltır.</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>Bulunan şehirler</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1, %L2 enleminde; tablo yalnızca %L3 dereceye kadar hesaplanabilir.</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>Bu adda şehir yok</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -893,6 +1024,10 @@ Arabistan&apos;da kullanılır; bu seçenekle akşam her zaman
     <message>
         <source>Print month</source>
         <translation>Ayı yazdır</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>Sonraki açılışta bu yeri aç</translation>
     </message>
 </context>
 <context>

@@ -502,6 +502,74 @@
         <source>Sydney</source>
         <translation>سڈنی</translation>
     </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>خلیجی خطہ</translation>
+    </message>
+    <message>
+        <source>Kuwait Ministry of Awqaf</source>
+        <translation>وزارت اوقاف کویت</translation>
+    </message>
+    <message>
+        <source>Qatar Ministry of Awqaf</source>
+        <translation>وزارت اوقاف قطر</translation>
+    </message>
+    <message>
+        <source>UAE Islamic Affairs and Awqaf (Dubai)</source>
+        <translation>اسلامی امور و اوقاف امارات (دبئی)</translation>
+    </message>
+    <message>
+        <source>MUIS Singapore</source>
+        <translation>MUIS سنگاپور</translation>
+    </message>
+    <message>
+        <source>JAKIM Malaysia</source>
+        <translation>JAKIM ملائیشیا</translation>
+    </message>
+    <message>
+        <source>Kemenag Indonesia</source>
+        <translation>Kemenag انڈونیشیا</translation>
+    </message>
+    <message>
+        <source>Diyanet Turkey</source>
+        <translation>دیانت ترکی</translation>
+    </message>
+    <message>
+        <source>UOIF France</source>
+        <translation>UOIF فرانس</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation>مسلمانان روس کی روحانی انتظامیہ</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>انسٹی ٹیوٹ آف جیو فزکس، تہران</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari (Jafari)</source>
+        <translation>شیعہ اثنا عشری (جعفری)</translation>
+    </message>
+    <message>
+        <source>Morocco Ministry of Habous</source>
+        <translation>وزارت اوقاف مراکش</translation>
+    </message>
+    <message>
+        <source>Algeria Ministry of Religious Affairs</source>
+        <translation>وزارت مذہبی امور الجزائر</translation>
+    </message>
+    <message>
+        <source>Tunisia Ministry of Religious Affairs</source>
+        <translation>وزارت مذہبی امور تیونس</translation>
+    </message>
+    <message>
+        <source>Jordan Ministry of Awqaf</source>
+        <translation>وزارت اوقاف اردن</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>عالمی رویت ہلال کمیٹی</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::EphemerisNotice</name>
@@ -719,6 +787,69 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
         <extracomment>The clock line while the place&apos;s clock is unchecked: %1 the offset, &quot;GMT+3&quot;.</extracomment>
         <translation>مقررہ %1</translation>
     </message>
+    <message>
+        <source>Kept place not used: %1</source>
+        <translation>محفوظ مقام استعمال نہیں ہوا: %1</translation>
+    </message>
+    <message>
+        <source>Place not kept: %1</source>
+        <translation>مقام محفوظ نہیں ہوا: %1</translation>
+    </message>
+    <message>
+        <source>Kept place not removed: %1</source>
+        <translation>محفوظ مقام ہٹایا نہیں جا سکا: %1</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>دیگر:</translation>
+    </message>
+    <message>
+        <source>Other calculation method</source>
+        <translation>دیگر طریقۂ حساب</translation>
+    </message>
+    <message>
+        <source>Other calculation method:</source>
+        <translation>دیگر طریقۂ حساب:</translation>
+    </message>
+    <message>
+        <source>Latitude %1 to %2 degrees at this elevation: beyond it the sun does not rise or set on some days of the year</source>
+        <translation>اس بلندی پر عرض بلد %1 سے %2 درجے تک: اس سے آگے سال کے کچھ دنوں میں سورج طلوع یا غروب نہیں ہوتا</translation>
+    </message>
+    <message>
+        <source>Elevation up to %1 m at this latitude: higher up the sun does not rise or set on some days of the year</source>
+        <translation>اس عرض بلد پر بلندی %1 میٹر تک: اس سے اوپر سال کے کچھ دنوں میں سورج طلوع یا غروب نہیں ہوتا</translation>
+    </message>
+</context>
+<context>
+    <name>orvandel::TPlaceFinder</name>
+    <message>
+        <source>Find a town</source>
+        <translation>شہر تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Find a town by name</source>
+        <translation>نام سے شہر تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Any town of 15,000 people or more: its place, its clock and its country&apos;s method. &quot;Name, country&quot; or &quot;Name, region&quot; narrows the search.</source>
+        <translation>15 ہزار یا زیادہ آبادی والا کوئی بھی شہر: اس کا مقام، اس کی گھڑی اور اس کے ملک کا طریقہ۔ &quot;نام, ملک&quot; یا &quot;نام, خطہ&quot; لکھنے سے تلاش محدود ہو جاتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Towns found</source>
+        <translation>ملنے والے شہر</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 lies at latitude %L2, beyond the %L3 degrees the table can be computed for.</source>
+        <translation>%1 عرض بلد %L2 پر ہے، ان %L3 درجوں سے باہر جن کے لیے جدول نکالا جا سکتا ہے۔</translation>
+    </message>
+    <message>
+        <source>No town of that name</source>
+        <translation>اس نام کا کوئی شہر نہیں</translation>
+    </message>
 </context>
 <context>
     <name>orvandel::TSaveTimetableDialog</name>
@@ -895,6 +1026,10 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     <message>
         <source>Print month</source>
         <translation>مہینہ پرنٹ کریں</translation>
+    </message>
+    <message>
+        <source>Open on this place next time</source>
+        <translation>اگلی بار اسی مقام پر کھولیں</translation>
     </message>
 </context>
 <context>
