@@ -710,9 +710,8 @@ const TCityEntry* ApplyPlace(const TArguments& a, TableRequest& request, TDateTi
         if (!LatitudeRange.Contains(found->Latitude)) {
             char latitude[32];
             std::snprintf(latitude, sizeof latitude, "%.4f", found->Latitude);
-            Reject(
-                "--place", a.Place,
-                place.Caption + ": latitude " + latitude + " outside " + RangeText(LatitudeRange));
+            Reject("--place", a.Place,
+                   place.Caption + " lies at " + latitude + ": " + LatitudeLimitText());
         }
         city = &*found;
     }
