@@ -109,8 +109,11 @@ void TPlaceFinder::Choose(int row) {
         return;
     }
     const TPlace* place = FFound[static_cast<size_t>(row)];
-    setText(QString::fromStdString(place->Caption));
-    setCursorPosition(0);  // the name shows, not the end of the caption
+    // The name and country code: the whole caption, "Leeds, England, GB", does not fit the
+    // field beside its clear button, and cut ("Leeds, England, G") it misleads; the list showed
+    // the region, and the copied and saved tables name the place whole.
+    setText(QString::fromStdString(place->Name + ", " + place->CountryCode));
+    setCursorPosition(0);  // the name shows, not the end of a long text
     EndSearch();
     setFocus();
     emit PlaceChosen(place);

@@ -893,6 +893,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->ClockText, QStringLiteral("UTC+1"));
         QCOMPARE(PlaceNameOf(form->ReadSettings(), form->City()).Text,
                  std::string("Leeds, England, GB"));
+        // The field shows the name and country, which fit it whole.
+        QCOMPARE(finder->text(), QStringLiteral("Leeds, GB"));
         TimetableSettings summer = form->ReadSettings();
         summer.GmtHours = 1;
         TimetableEngine engine;
