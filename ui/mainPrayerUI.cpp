@@ -451,6 +451,7 @@ void TForm1::BuildMethods() {
     }
     // The closed box is narrow; its open list is as wide as its longest caption.
     cbOtherMethod->view()->setMinimumWidth(cbOtherMethod->view()->sizeHintForColumn(0) + 24);
+    cbOtherMethod->setCurrentIndex(-1);  // until "Other:" is checked
     cbOtherMethod->setAccessibleName(tr("Other calculation method"));
     rgCalcMethod->Button(OtherMethodItem)->setAccessibleName(tr("Other calculation method:"));
     rgCalcMethod->setGeometry(154, 426, 495, 62);
@@ -895,7 +896,15 @@ void TForm1::cb12hoursClick() {
 void TForm1::cbAddSafetyTimeClick() {
     RefreshTimetable();
 }
+// The list shows a method only while "Other:" is checked, so that it never seems to name the
+// method of a checked button; checking "Other:" takes the list's first method until another is
+// chosen.
 void TForm1::rgCalcMethodClick() {
+    if (rgCalcMethod->ItemIndex() != OtherMethodItem) {
+        cbOtherMethod->setCurrentIndex(-1);
+    } else if (cbOtherMethod->currentIndex() < 0) {
+        cbOtherMethod->setCurrentIndex(0);
+    }
     RefreshTimetable();
 }
 // A method chosen in the list of further methods is the method: "Other:" is checked with it.
@@ -917,6 +926,7 @@ void TForm1::ShowCalcMethod(int method) {
         cbOtherMethod->setCurrentIndex(cbOtherMethod->findData(method));
         rgCalcMethod->SetItemIndex(OtherMethodItem);
     } else {
+        cbOtherMethod->setCurrentIndex(-1);
         rgCalcMethod->SetItemIndex(method);
     }
 }

@@ -20,6 +20,7 @@
 #include "ui/DrawGrid.h"
 #include "ui/NumericField.h"
 #include "ui/PlaceFinder.h"
+#include "ui/RadioGroup.h"
 
 namespace orvandel::test {
 
@@ -231,11 +232,15 @@ class AccessibilityTest : public QObject {
         QCOMPARE(date->text(QAccessible::Value), QStringLiteral("Thursday 11 April 2024"));
         // The list of further methods is named for what it chooses (Qt reads a combo box's
         // name from it on Windows and macOS; on Linux from a label, which it has none) and
-        // reads its method.
+        // reads its method: none while a button's method is checked, its own under "Other:".
         QAccessibleInterface* other = QAccessible::queryAccessibleInterface(form->cbOtherMethod);
         QCOMPARE(other->role(), QAccessible::ComboBox);
         QCOMPARE(form->cbOtherMethod->accessibleName(), QStringLiteral("Other calculation method"));
+        QCOMPARE(other->text(QAccessible::Value), QString());
+        form->rgCalcMethod->SetItemIndex(TForm1::OtherMethodItem);
         QCOMPARE(other->text(QAccessible::Value), QStringLiteral("Gulf Region"));
+        form->rgCalcMethod->SetItemIndex(0);
+        QCOMPARE(other->text(QAccessible::Value), QString());
         // The find field and the towns it lists.
         QAccessibleInterface* find = QAccessible::queryAccessibleInterface(form->edFindPlace);
         QCOMPARE(find->role(), QAccessible::EditableText);
