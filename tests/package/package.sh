@@ -49,7 +49,7 @@ for package in libgeonames0 libgeonames-common libglib2.0-0; do
     ! grep -qx "$package" <<<"$depends" || fail "the package depends on $package: $depends"
 done
 built_using=$(dpkg-deb -f "$deb" Built-Using)
-grep -q 'libgeonames (= ' <<<"$built_using" ||
+grep -qE '(^|, )geonames \(= ' <<<"$built_using" ||
     fail "the package does not name the libgeonames source its towns came from: $built_using"
 
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||')
