@@ -1,6 +1,6 @@
 // Cost of finding a town by name in the gazetteer: each search of the window's find field (a
 // keystroke) and of orvandel-table --place. Target: a search under 50 ms; the reading of the
-// gazetteer from libgeonames, once per program on the first search, is measured apart.
+// gazetteer's town text, once per program on the first search, is measured apart.
 #include <benchmark/benchmark.h>
 
 #include "places/Gazetteer.h"
@@ -33,7 +33,7 @@ void BM_GazetteerNearest(benchmark::State& state) {
 }
 BENCHMARK(BM_GazetteerNearest)->Unit(benchmark::kMillisecond);
 
-// Reading the whole gazetteer from libgeonames and folding its names, as the first search does.
+// Reading the whole gazetteer's town text and folding its names, as the first search does.
 void BM_GazetteerRead(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(TGazetteer::Read());

@@ -1,14 +1,12 @@
 #include "places/Gazetteer.h"
 
-#include <geonames.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <numeric>
 #include <tuple>
 
+#include "places/TownData.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/TableClock.h"
 
@@ -22,37 +20,99 @@ bool IsAsciiAlnum(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// A text of libgeonames, "" for none.
-std::string Text(const gchar* text) {
-    return text != nullptr ? std::string(text) : std::string();
-}
-
-std::vector<TPlace> ReadLibgeonames() {
-    const gint count = geonames_get_n_cities();
-    if (count <= 0) {
-        throw EGazetteerError("gazetteer: libgeonames holds no places");
-    }
+// The places of the town text that the build wrote from libgeonames (TownData.h).
+std::vector<TPlace> ReadTownText() {
     std::vector<TPlace> places;
-    places.reserve(static_cast<size_t>(count));
-    for (gint i = 0; i < count; ++i) {
-        const std::unique_ptr<GeonamesCity, decltype(&geonames_city_free)> city(
-            geonames_get_city(i), &geonames_city_free);
-        if (city == nullptr) {
-            throw EGazetteerError("gazetteer: libgeonames has no place " + std::to_string(i) +
-                                  " of " + std::to_string(count));
+    size_t lineNumber = 0;
+    for (const std::string_view part : towndata::TownText()) {
+        for (size_t at = 0; at < part.size();) {
+            const size_t end = part.find('\n', at);
+            const std::string_view line = part.substr(at, end - at);
+            ++lineNumber;
+            const auto fail = [&](const std::string& why) {
+                throw EGazetteerError("gazetteer: town line " + std::to_string(lineNumber) + " \"" +
+                                      std::string(line) + "\" " + why);
+            };
+            if (end == std::string_view::npos) {
+                fail("has no end");
+            }
+            std::vector<std::string_view> fields;
+            for (size_t from = 0;;) {
+                const size_t tab = line.find('\t', from);
+                fields.push_back(line.substr(from, tab - from));
+                if (tab == std::string_view::npos) {
+                    break;
+                }
+                from = tab + 1;
+            }
+            if (fields.size() != 8) {
+                fail("has " + std::to_string(fields.size()) + " fields, not 8");
+            }
+            const auto number = [&](std::string_view text, auto& value) {
+                const auto [ptr, error] =
+                    std::from_chars(text.data(), text.data() + text.size(), value);
+                if (error != std::errc() || ptr != text.data() + text.size()) {
+                    fail("has \"" + std::string(text) + "\" for a number");
+                }
+            };
+            TPlace& place = places.emplace_back();
+            place.Name = fields[0];
+            place.Region = fields[1];
+            place.Country = fields[2];
+            place.CountryCode = fields[3];
+            place.Zone = fields[4];
+            number(fields[5], place.Latitude);
+            number(fields[6], place.Longitude);
+            number(fields[7], place.Population);
+            at = end + 1;
         }
-        GeonamesCity* c = city.get();
-        places.push_back({Text(geonames_city_get_name(c)),
-                          Text(geonames_city_get_state(c)),
-                          Text(geonames_city_get_country(c)),
-                          Text(geonames_city_get_country_code(c)),
-                          Text(geonames_city_get_timezone(c)),
-                          geonames_city_get_latitude(c),
-                          geonames_city_get_longitude(c),
-                          geonames_city_get_population(c),
-                          {}});
+    }
+    if (places.empty()) {
+        throw EGazetteerError("gazetteer: the build's town text holds no places");
     }
     return places;
+}
+
+// The text that stands for code point `code` in `forms` (sorted by code point); `none` where
+// `forms` has no row for it.
+std::string_view CharForm(std::span<const towndata::TCharForm> forms, char32_t code,
+                          std::string_view none) {
+    const auto found = std::lower_bound(
+        forms.begin(), forms.end(), code,
+        [](const towndata::TCharForm& row, char32_t c) { return row.CodePoint < c; });
+    return found != forms.end() && found->CodePoint == code ? found->Form : none;
+}
+
+// The characters of `text` as UTF-8 sequences, each byte that begins no well-formed sequence
+// (a stray continuation, an overlong form, a surrogate, beyond U+10FFFF or cut short) read as
+// U+FFFD; with their code points. The views lie in `text` or in a constant.
+std::vector<std::pair<std::string_view, char32_t>> Utf8Characters(std::string_view text) {
+    constexpr std::string_view replacement = "\xEF\xBF\xBD";  // U+FFFD
+    std::vector<std::pair<std::string_view, char32_t>> characters;
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        // The sequence's length and the least code point it may encode (no overlong forms).
+        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const char32_t least = length == 4 ? 0x10000 : length == 3 ? 0x800 : 0x80;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool wellFormed =
+            length == 1 || (lead >= 0xC0 && lead <= 0xF4 && at + length <= text.size());
+        for (size_t i = 1; wellFormed && i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            wellFormed = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        wellFormed = wellFormed && (length == 1 || code >= least) && code <= 0x10FFFF &&
+                     (code < 0xD800 || code > 0xDFFF);
+        if (wellFormed) {
+            characters.emplace_back(text.substr(at, length), code);
+            at += length;
+        } else {
+            characters.emplace_back(replacement, 0xFFFD);
+            ++at;
+        }
+    }
+    return characters;
 }
 
 // 0: `name` equals `query`, 1: begins with it, 2: has a later word that begins with it;
@@ -98,34 +158,29 @@ std::string PlaceCaption(const TPlace& place) {
 }
 
 std::string FoldedName(std::string_view text) {
-    std::string utf8(text.substr(0, text.find('\0')));
-    if (!g_utf8_validate(utf8.c_str(), -1, nullptr)) {
-        const std::unique_ptr<gchar, decltype(&g_free)> valid(g_utf8_make_valid(utf8.c_str(), -1),
-                                                              &g_free);
-        utf8 = valid.get();
-    }
-    const auto toAscii = [](const std::string& from) {
-        const std::unique_ptr<gchar, decltype(&g_free)> ascii(g_str_to_ascii(from.c_str(), "C"),
-                                                              &g_free);
-        return std::string(ascii.get());
+    const auto characters = Utf8Characters(text.substr(0, text.find('\0')));
+    // A character's ASCII form; "?" for one that has none.
+    const auto toAscii = [](const std::pair<std::string_view, char32_t>& character) {
+        return character.second < 0x80 ? character.first
+                                       : CharForm(towndata::AsciiForms(), character.second, "?");
     };
+    std::string utf8;
+    std::string mixed;
+    for (const auto& character : characters) {
+        utf8 += character.first;
+        mixed += toAscii(character);
+    }
     // Letters without an ASCII form ("Зуунмод") would all read "?": they stay as they are,
     // case-folded, so that a name in its own script is found by that name and by no other.
-    std::string mixed = toAscii(utf8);
     if (std::count(mixed.begin(), mixed.end(), '?') != std::count(utf8.begin(), utf8.end(), '?')) {
         mixed.clear();
-        for (const char* p = utf8.c_str(); *p != '\0';) {
-            const char* next = g_utf8_next_char(p);
-            const std::string one(p, next);
-            const std::string ascii = toAscii(one);
-            if (ascii != "?" || one == "?") {
+        for (const auto& character : characters) {
+            const std::string_view ascii = toAscii(character);
+            if (ascii != "?" || character.first == "?") {
                 mixed += ascii;
             } else {
-                const std::unique_ptr<gchar, decltype(&g_free)> folded(
-                    g_utf8_casefold(one.c_str(), -1), &g_free);
-                mixed += folded.get();
+                mixed += CharForm(towndata::CaseFolds(), character.second, character.first);
             }
-            p = next;
         }
     }
     std::string folded;
@@ -193,7 +248,7 @@ TGazetteer::TGazetteer(std::vector<TPlace> places) : FPlaces(std::move(places)) 
 }
 
 TGazetteer TGazetteer::Read() {
-    return TGazetteer(ReadLibgeonames());
+    return TGazetteer(ReadTownText());
 }
 
 const TGazetteer& TGazetteer::Installed() {

@@ -1,9 +1,9 @@
 #pragma once
 // The gazetteer: the towns of 15,000 people and more of the GeoNames database (about 24,000),
-// as Debian's libgeonames holds them, with their first-level region, country, coordinates, IANA
-// time zone and population; found by name, and turned into a catalogue-shaped entry so that a
-// place found by name is applied and clocked as a catalogue city is. Shared by the window's
-// find field and orvandel-table's --place.
+// as Debian's libgeonames holds them (read by the build into TownData.h's text), with their
+// first-level region, country, coordinates, IANA time zone and population; found by name, and
+// turned into a catalogue-shaped entry so that a place found by name is applied and clocked as a
+// catalogue city is. Shared by the window's find field and orvandel-table's --place.
 
 #include <cstdint>
 #include <span>
@@ -23,7 +23,7 @@ class EGazetteerError : public EPlatformError {
 };
 
 struct TPlace {
-    std::string Name;         // "Leeds", in the language libgeonames gives for the message locale
+    std::string Name;         // "Leeds", as libgeonames gives it untranslated
     std::string Region;       // first-level division, "England"; may be empty
     std::string Country;      // "United Kingdom"
     std::string CountryCode;  // ISO 3166-1 alpha-2, "GB"
@@ -48,8 +48,9 @@ class TGazetteer {
   public:
     // A gazetteer of these places (captions set here), in any order.
     explicit TGazetteer(std::vector<TPlace> places);
-    // The system's gazetteer, read from libgeonames (a few tenths of a second). EGazetteerError
-    // when the library holds no places.
+    // The system's gazetteer, read from the town text that the build wrote from libgeonames
+    // (tens of milliseconds). EGazetteerError when a line of it is malformed or it holds no
+    // places.
     static TGazetteer Read();
     // The system's gazetteer, read on the first call and kept to the end of the program.
     static const TGazetteer& Installed();

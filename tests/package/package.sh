@@ -41,10 +41,16 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
     fail "the package's version is $(dpkg-deb -f "$deb" Version), the project's $version"
 depends=$(dpkg-deb -f "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for package in swe-basic-data swe-standard-data tzdata libswe2.0 libqt6widgets6 libgeonames0 \
-               libgeonames-common; do
+for package in swe-basic-data swe-standard-data tzdata libswe2.0 libqt6widgets6; do
     grep -qx "$package" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
+# The towns are compiled in: nothing of libgeonames or GLib is loaded at run time.
+for package in libgeonames0 libgeonames-common libglib2.0-0; do
+    ! grep -qx "$package" <<<"$depends" || fail "the package depends on $package: $depends"
+done
+built_using=$(dpkg-deb -f "$deb" Built-Using)
+grep -qE '(^|, )geonames \(= ' <<<"$built_using" ||
+    fail "the package does not name the libgeonames source its towns came from: $built_using"
 
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||')
 outside=$(grep -v '^usr/' <<<"$files")
