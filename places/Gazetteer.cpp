@@ -135,7 +135,21 @@ int MatchRank(std::string_view name, std::string_view query) {
 }
 
 // The name part (before the first comma) and the narrowing parts, folded; empty parts dropped.
-std::pair<std::string, std::vector<std::string>> QueryParts(std::string_view query) {
+// The query with each Arabic comma (U+060C, which Arabic, Persian and Urdu keyboards type)
+// written as ",", which separates the narrowing parts.
+std::string WithAsciiCommas(std::string_view query) {
+    constexpr std::string_view arabicComma = "\xD8\x8C";
+    std::string text(query);
+    for (size_t at = text.find(arabicComma); at != std::string::npos;
+         at = text.find(arabicComma, at + 1)) {
+        text.replace(at, arabicComma.size(), ",");
+    }
+    return text;
+}
+
+std::pair<std::string, std::vector<std::string>> QueryParts(std::string_view original) {
+    const std::string text = WithAsciiCommas(original);
+    const std::string_view query = text;
     const size_t comma = query.find(',');
     std::vector<std::string> narrowing;
     for (size_t at = comma; at != std::string_view::npos;) {

@@ -33,6 +33,7 @@ TEST(Gazetteer, SearchFindsTheTownMeant) {
         {"Birmingham,United States", "Birmingham, Alabama, US", "America/Chicago"},
         {"Medina", "Medina, Medina Region, SA", "Asia/Riyadh"},
         {"Medina, MX", "Medina, Guanajuato, MX", "America/Mexico_City"},
+        {"Medina، MX", "Medina, Guanajuato, MX", "America/Mexico_City"},  // Arabic comma
         {"Springfield, Illinois", "Springfield, Illinois, US", "America/Chicago"},
         {"Springfield, Illinois, US", "Springfield, Illinois, US", "America/Chicago"},
         {"Makkah", "Makkah al Mukarramah, Mecca Region, SA", "Asia/Riyadh"},
