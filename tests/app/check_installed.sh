@@ -87,6 +87,8 @@ translations)
         grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
             fail "$metainfo has no summary in $language"
     done
+    # The menu names the program in Arabic script too, where "Orvandel" would stand alone.
+    grep -q "^Name\[ar\]=" "$entry" || fail "$entry has no Name[ar]"
     echo "PASS: translations installed and named in the menu entry and metainfo:" $languages
     ;;
 man)
