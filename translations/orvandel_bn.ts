@@ -897,7 +897,7 @@ Isha always occurs at 1:30 (or 2:00 during Ramadan).</source>
     </message>
     <message>
         <source>Save as…</source>
-        <translation>এভাবে সংরক্ষণ…</translation>
+        <translation>হিসেবে সংরক্ষণ…</translation>
     </message>
     <message>
         <source>Print…</source>

@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Dhu al-Qa`da</source>
-        <translation>Dhu l-qada</translation>
+        <translation>Dhu l-Qada</translation>
     </message>
     <message>
         <source>Dhu al-Hijja</source>
-        <translation>Dhu l-hiddscha</translation>
+        <translation>Dhu l-Hiddscha</translation>
     </message>
     <message>
         <source>Muslim World League</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Karachi Islamic Sciences University</source>
-        <translation>Universität Karatschi</translation>
+        <translation>Islam. Wiss.-Universität Karatschi</translation>
     </message>
     <message>
         <source>Umm Al-Qura</source>

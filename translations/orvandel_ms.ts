@@ -942,11 +942,11 @@ dan Isyak sentiasa pukul 1:30 (atau 2:00 dalam Ramadan).</translation>
     </message>
     <message>
         <source>12-hour clock</source>
-        <translation>jam 12 jam</translation>
+        <translation>format 12 jam</translation>
     </message>
     <message>
         <source>24-hour clock</source>
-        <translation>jam 24 jam</translation>
+        <translation>format 24 jam</translation>
     </message>
     <message>
         <source>sunset based</source>

@@ -677,9 +677,9 @@
         <source>Use Up/Down arrows to move by a day.
 Use PageUp and PageDown to move by a month.
 Use SHIFT+PageUp or SHIFT+PageDown to move by a year.</source>
-        <translation>Bir gün ilerlemek için Yukarı/Aşağı oklarını kullanın.
-Bir ay ilerlemek için PageUp ve PageDown tuşlarını kullanın.
-Bir yıl ilerlemek için SHIFT+PageUp veya SHIFT+PageDown tuşlarını kullanın.</translation>
+        <translation>Yukarı/Aşağı okları: bir gün ileri veya geri.
+PageUp ve PageDown: bir ay.
+SHIFT+PageUp veya SHIFT+PageDown: bir yıl.</translation>
     </message>
     <message>
         <source>Sunset based</source>
