@@ -154,7 +154,7 @@ class TranslationTest : public QObject {
         addRow("ms", "Subuh", "Zulkaedah", false, false);
         addRow("bn", "ফজর", "জিলকদ", false, false);
         addRow("fr", "Fajr", "Dhou al-qi’da", false, false);
-        addRow("de", "Fadschr", "Dhu l-qada", false, false);
+        addRow("de", "Fadschr", "Dhu l-Qada", false, false);
     }
     void languages() {
         QFETCH(QString, language);
