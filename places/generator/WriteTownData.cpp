@@ -202,8 +202,11 @@ void WriteNames(const std::string& language, const char* path) {
 std::vector<TTownNames> ReadNames(const std::string& language, const std::string& path,
                                   size_t count) {
     std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("WriteTownData: cannot open " + path);
+    }
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
+    if (in.bad()) {
         throw std::runtime_error("WriteTownData: cannot read " + path);
     }
     std::vector<TTownNames> names;
