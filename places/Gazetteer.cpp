@@ -20,18 +20,23 @@ bool IsAsciiAlnum(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// The places of the town text that the build wrote from libgeonames (TownData.h).
-std::vector<TPlace> ReadTownText() {
-    std::vector<TPlace> places;
+// Calls `take(fields, fail)` for each line of `parts` (whole lines ending in '\n', fields
+// separated by tabs) that has `fieldCount` fields; `fail(why)` throws EGazetteerError naming
+// `what`, the line's number and the line. A line without its end or of another field count
+// fails.
+template <typename TTake>
+void ReadLines(std::span<const std::string_view> parts, const char* what, size_t fieldCount,
+               TTake take) {
     size_t lineNumber = 0;
-    for (const std::string_view part : towndata::TownText()) {
+    for (const std::string_view part : parts) {
         for (size_t at = 0; at < part.size();) {
             const size_t end = part.find('\n', at);
             const std::string_view line = part.substr(at, end - at);
             ++lineNumber;
             const auto fail = [&](const std::string& why) {
-                throw EGazetteerError("gazetteer: town line " + std::to_string(lineNumber) + " \"" +
-                                      std::string(line) + "\" " + why);
+                throw EGazetteerError(std::string("gazetteer: ") + what + " line " +
+                                      std::to_string(lineNumber) + " \"" + std::string(line) +
+                                      "\" " + why);
             };
             if (end == std::string_view::npos) {
                 fail("has no end");
@@ -45,32 +50,71 @@ std::vector<TPlace> ReadTownText() {
                 }
                 from = tab + 1;
             }
-            if (fields.size() != 8) {
-                fail("has " + std::to_string(fields.size()) + " fields, not 8");
+            if (fields.size() != fieldCount) {
+                fail("has " + std::to_string(fields.size()) + " fields, not " +
+                     std::to_string(fieldCount));
             }
-            const auto number = [&](std::string_view text, auto& value) {
-                const auto [ptr, error] =
-                    std::from_chars(text.data(), text.data() + text.size(), value);
-                if (error != std::errc() || ptr != text.data() + text.size()) {
-                    fail("has \"" + std::string(text) + "\" for a number");
-                }
-            };
-            TPlace& place = places.emplace_back();
-            place.Name = fields[0];
-            place.Region = fields[1];
-            place.Country = fields[2];
-            place.CountryCode = fields[3];
-            place.Zone = fields[4];
-            number(fields[5], place.Latitude);
-            number(fields[6], place.Longitude);
-            number(fields[7], place.Population);
+            take(fields, fail);
             at = end + 1;
         }
     }
+}
+
+// `text` read whole as a number into `value`; else `fail` is called.
+template <typename TNumber, typename TFail>
+void ReadNumber(std::string_view text, TNumber& value, const TFail& fail) {
+    const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || ptr != text.data() + text.size()) {
+        fail("has \"" + std::string(text) + "\" for a number");
+    }
+}
+
+// The places of the town text that the build wrote from libgeonames (TownData.h).
+std::vector<TPlace> ReadTownText() {
+    std::vector<TPlace> places;
+    ReadLines(towndata::TownText(), "town", 8, [&](const auto& fields, const auto& fail) {
+        TPlace& place = places.emplace_back();
+        place.Name = fields[0];
+        place.Region = fields[1];
+        place.Country = fields[2];
+        place.CountryCode = fields[3];
+        place.Zone = fields[4];
+        ReadNumber(fields[5], place.Latitude, fail);
+        ReadNumber(fields[6], place.Longitude, fail);
+        ReadNumber(fields[7], place.Population, fail);
+    });
     if (places.empty()) {
         throw EGazetteerError("gazetteer: the build's town text holds no places");
     }
     return places;
+}
+
+// The names in the window's languages that the build wrote from libgeonames' translations.
+std::vector<TLocalNames> ReadLocalTexts() {
+    std::vector<TLocalNames> local;
+    for (const towndata::TLocalText& text : towndata::LocalTexts()) {
+        TLocalNames& names = local.emplace_back();
+        names.Language = text.Language;
+        const std::string what = names.Language + " town";
+        ReadLines(text.Towns, what.c_str(), 2, [&](const auto& fields, const auto& fail) {
+            size_t index = 0;
+            ReadNumber(fields[0], index, fail);
+            names.Towns.emplace_back(index, std::string(fields[1]));
+        });
+        const std::string regions = names.Language + " region";
+        ReadLines(text.Regions, regions.c_str(), 3, [&](const auto& fields, const auto& fail) {
+            if (!names.Regions.emplace(std::pair(fields[0], fields[1]), fields[2]).second) {
+                fail("names a region named before");
+            }
+        });
+        const std::string countries = names.Language + " country";
+        ReadLines(text.Countries, countries.c_str(), 2, [&](const auto& fields, const auto& fail) {
+            if (!names.Countries.emplace(fields[0], fields[1]).second) {
+                fail("names a country named before");
+            }
+        });
+    }
+    return local;
 }
 
 // The text that stands for code point `code` in `forms` (sorted by code point); `none` where
@@ -166,9 +210,20 @@ std::pair<std::string, std::vector<std::string>> QueryParts(std::string_view ori
 
 }  // namespace
 
+namespace {
+
+std::string CaptionOf(std::string_view name, std::string_view region, std::string_view code) {
+    std::string caption(name);
+    if (!region.empty()) {
+        caption.append(", ").append(region);
+    }
+    return caption.append(", ").append(code);
+}
+
+}  // namespace
+
 std::string PlaceCaption(const TPlace& place) {
-    return place.Name + (place.Region.empty() ? "" : ", " + place.Region) + ", " +
-           place.CountryCode;
+    return CaptionOf(place.Name, place.Region, place.CountryCode);
 }
 
 std::string FoldedName(std::string_view text) {
@@ -252,17 +307,91 @@ int EditDistance(std::string_view a, std::string_view b) {
     return BoundedEditDistance(a, b, static_cast<int>(a.size() + b.size()), row);
 }
 
-TGazetteer::TGazetteer(std::vector<TPlace> places) : FPlaces(std::move(places)) {
+TGazetteer::TGazetteer(std::vector<TPlace> places, std::vector<TLocalNames> local)
+    : FPlaces(std::move(places)) {
     FKeys.reserve(FPlaces.size());
     for (TPlace& place : FPlaces) {
         place.Caption = PlaceCaption(place);
         FKeys.push_back({FoldedName(place.Name), FoldedName(place.Region),
                          FoldedName(place.Country), FoldedName(place.CountryCode)});
     }
+    for (TLocalNames& names : local) {
+        if (Local(names.Language) != nullptr) {
+            throw EGazetteerError("gazetteer: names in " + names.Language + " given twice");
+        }
+        std::sort(names.Towns.begin(), names.Towns.end());
+        TLocal& added = FLocal.emplace_back();
+        for (size_t k = 0; k < names.Towns.size(); ++k) {
+            const size_t index = names.Towns[k].first;
+            if (index >= FPlaces.size() || (k > 0 && names.Towns[k - 1].first == index)) {
+                throw EGazetteerError(
+                    "gazetteer: " + names.Language + " names town " + std::to_string(index) +
+                    (index >= FPlaces.size() ? " of " + std::to_string(FPlaces.size()) : " twice"));
+            }
+            added.FoldedTowns.push_back(FoldedName(names.Towns[k].second));
+        }
+        for (const auto& [key, name] : names.Regions) {
+            added.FoldedRegions.emplace(key, FoldedName(name));
+        }
+        for (const auto& [code, name] : names.Countries) {
+            added.FoldedCountries.emplace(code, FoldedName(name));
+        }
+        added.Names = std::move(names);
+    }
+}
+
+const TGazetteer::TLocal* TGazetteer::Local(std::string_view language) const {
+    const auto found = std::find_if(FLocal.begin(), FLocal.end(), [&](const TLocal& local) {
+        return local.Names.Language == language;
+    });
+    return found != FLocal.end() ? &*found : nullptr;
+}
+
+std::vector<std::string_view> TGazetteer::Languages() const {
+    std::vector<std::string_view> languages;
+    for (const TLocal& local : FLocal) {
+        languages.push_back(local.Names.Language);
+    }
+    return languages;
+}
+
+TPlaceNames TGazetteer::Names(const TPlace& place, std::string_view language) const {
+    const auto within = [](const TPlace* p, const TPlace* first, const TPlace* last) {
+        return !std::less<const TPlace*>()(p, first) && std::less<const TPlace*>()(p, last);
+    };
+    if (!within(&place, FPlaces.data(), FPlaces.data() + FPlaces.size())) {
+        throw EGazetteerError("gazetteer: " + place.Caption + " is not one of its places");
+    }
+    TPlaceNames names{place.Name, place.Region, place.Country};
+    const TLocal* local = Local(language);
+    if (local == nullptr) {
+        return names;
+    }
+    const size_t index = static_cast<size_t>(&place - FPlaces.data());
+    const auto& towns = local->Names.Towns;
+    const auto town = std::lower_bound(towns.begin(), towns.end(), index,
+                                       [](const auto& row, size_t i) { return row.first < i; });
+    if (town != towns.end() && town->first == index) {
+        names.Name = town->second;
+    }
+    if (const auto region = local->Names.Regions.find({place.CountryCode, place.Region});
+        region != local->Names.Regions.end()) {
+        names.Region = region->second;
+    }
+    if (const auto country = local->Names.Countries.find(place.CountryCode);
+        country != local->Names.Countries.end()) {
+        names.Country = country->second;
+    }
+    return names;
+}
+
+std::string TGazetteer::Caption(const TPlace& place, std::string_view language) const {
+    const TPlaceNames names = Names(place, language);
+    return CaptionOf(names.Name, names.Region, place.CountryCode);
 }
 
 TGazetteer TGazetteer::Read() {
-    return TGazetteer(ReadTownText());
+    return TGazetteer(ReadTownText(), ReadLocalTexts());
 }
 
 const TGazetteer& TGazetteer::Installed() {
@@ -270,25 +399,49 @@ const TGazetteer& TGazetteer::Installed() {
     return installed;
 }
 
-std::vector<const TPlace*> TGazetteer::Search(std::string_view query) const {
+std::vector<const TPlace*> TGazetteer::Search(std::string_view query,
+                                              std::string_view language) const {
     const auto [name, narrowing] = QueryParts(query);
     if (name.empty()) {
         return {};
     }
+    std::vector<int> ranks(FPlaces.size());  // by place index, -1 where nothing matches
+    for (size_t i = 0; i < FPlaces.size(); ++i) {
+        ranks[i] = MatchRank(FKeys[i].Name, name);
+    }
+    const TLocal* local = Local(language);
+    if (local != nullptr) {
+        for (size_t k = 0; k < local->FoldedTowns.size(); ++k) {
+            const int rank = MatchRank(local->FoldedTowns[k], name);
+            int& best = ranks[local->Names.Towns[k].first];
+            if (rank >= 0 && (best < 0 || rank < best)) {
+                best = rank;
+            }
+        }
+    }
+    // Whether the folded local name under `key` in `folded` begins with `part`.
+    const auto localBegins = [](const auto& folded, const auto& key, const std::string& part) {
+        const auto found = folded.find(key);
+        return found != folded.end() && found->second.starts_with(part);
+    };
     std::vector<std::pair<int, const TPlace*>> found;  // rank, place
     for (size_t i = 0; i < FPlaces.size(); ++i) {
-        const TKeys& keys = FKeys[i];
-        const int rank = MatchRank(keys.Name, name);
-        if (rank < 0) {
+        if (ranks[i] < 0) {
             continue;
         }
+        const TKeys& keys = FKeys[i];
+        const TPlace& place = FPlaces[i];
         const bool narrowed =
-            std::all_of(narrowing.begin(), narrowing.end(), [&keys](const std::string& part) {
+            std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& part) {
                 return keys.Code == part || keys.Country.starts_with(part) ||
-                       keys.Region.starts_with(part);
+                       keys.Region.starts_with(part) ||
+                       (local != nullptr &&
+                        (localBegins(local->FoldedCountries, place.CountryCode, part) ||
+                         localBegins(local->FoldedRegions,
+                                     std::pair(place.CountryCode, place.Region), part)));
             });
         if (narrowed) {
-            found.emplace_back(rank, &FPlaces[i]);
+            found.emplace_back(ranks[i], &place);
         }
     }
     std::sort(found.begin(), found.end(), [](const auto& x, const auto& y) {

@@ -10,8 +10,8 @@ export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 
 # Debian packages, by purpose. Building and running the programs (scripts/run): compiler and
 # build tools, the libraries, the ephemeris files, the time-zone data, the gazetteer (libgeonames
-# and GLib, read at build time only: the build writes the towns and GLib's transliteration into
-# a source of its own), the window's font, and the tools the build itself runs (rsvg-convert for
+# with its data and translations, and GLib, read at build time only: the build writes the towns,
+# their names in the window's languages and GLib's transliteration into a source of its own), the window's font, and the tools the build itself runs (rsvg-convert for
 # the icons, help2man for a manual page, lupdate and lrelease with their CMake functions for the
 # translations). The window's translations take Qt's own translations for the standard dialogs
 # and the Noto UI faces for the Arabic and Bengali scripts.
@@ -20,7 +20,7 @@ export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 # 1 November 2026), and the tests compare them with the installed data.
 RUN_PACKAGES=(build-essential cmake pkg-config ccache
               qt6-base-dev libswe-dev swe-basic-data swe-standard-data
-              libcli11-dev nlohmann-json3-dev libgeonames-dev libglib2.0-dev
+              libcli11-dev nlohmann-json3-dev libgeonames-dev libgeonames-common libglib2.0-dev
               "tzdata>=2026f" fonts-liberation2
               librsvg2-bin help2man
               qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-ui-core)

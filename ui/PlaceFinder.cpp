@@ -6,6 +6,7 @@
 
 #include "timetable/SettingsRules.h"
 #include "ui/Application.h"
+#include "ui/Translations.h"
 
 namespace orvandel {
 
@@ -13,6 +14,15 @@ namespace {
 
 bool Computable(const TPlace& place) {
     return LatitudeRange.Contains(place.Latitude);
+}
+
+// The language whose town names the field searches and lists: the window's ("en" untranslated).
+std::string Language() {
+    return UiLanguage().toStdString();
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -52,7 +62,7 @@ void TPlaceFinder::Search(const QString& text) {
         QApplication::setOverrideCursor(Qt::WaitCursor);  // the first search reads the gazetteer
         const TGazetteer& gazetteer = TGazetteer::Installed();
         QApplication::restoreOverrideCursor();
-        FFound = gazetteer.Search(text.toStdString());
+        FFound = gazetteer.Search(text.toStdString(), Language());
     } catch (const EPlatformError& e) {
         QApplication::restoreOverrideCursor();
         auto* item = new QListWidgetItem(QString::fromStdString(e.what()), FMatches);
@@ -63,12 +73,12 @@ void TPlaceFinder::Search(const QString& text) {
         FFound.resize(MaxListed);
     }
     for (const TPlace* place : FFound) {
-        const QString where = place->Region.empty()
-                                  ? QString::fromStdString(place->Country)
-                                  : tr("%1, %2").arg(QString::fromStdString(place->Region),
-                                                     QString::fromStdString(place->Country));
-        auto* item = new QListWidgetItem(
-            QString::fromStdString(place->Name) + QLatin1Char('\n') + where, FMatches);
+        const TPlaceNames names = TGazetteer::Installed().Names(*place, Language());
+        const QString where = names.Region.empty() ? FromView(names.Country)
+                                                   : tr("%1, %2").arg(FromView(names.Region),
+                                                                      FromView(names.Country));
+        auto* item =
+            new QListWidgetItem(FromView(names.Name) + QLatin1Char('\n') + where, FMatches);
         item->setToolTip(QString::fromStdString(place->Caption));
         if (!Computable(*place)) {
             item->setFlags(Qt::NoItemFlags);
@@ -111,8 +121,10 @@ void TPlaceFinder::Choose(int row) {
     const TPlace* place = FFound[static_cast<size_t>(row)];
     // The name and country code: the whole caption, "Leeds, England, GB", does not fit the
     // field beside its clear button, and cut ("Leeds, England, G") it misleads; the list showed
-    // the region, and the copied and saved tables name the place whole.
-    setText(QString::fromStdString(place->Name + ", " + place->CountryCode));
+    // the region, and the copied and saved tables name the place whole. The name as the list
+    // showed it, in the window's language.
+    setText(FromView(TGazetteer::Installed().Names(*place, Language()).Name) +
+            QStringLiteral(", ") + QString::fromStdString(place->CountryCode));
     setCursorPosition(0);  // the name shows, not the end of a long text
     EndSearch();
     setFocus();

@@ -1,7 +1,8 @@
 #pragma once
 // The find field above the city list. Typing a name lists the gazetteer's towns that it names,
-// best first, each as its name over its region and country, in a list that takes the city
-// list's place while the field holds a search. Enter in the field takes the highlighted town
+// best first (by their names in the window's language too), each as its name over its region
+// and country in the window's language where libgeonames translates them, in a list that takes the
+// city list's place while the field holds a search. Enter in the field takes the highlighted town
 // (the first unless the arrow keys moved into the list), Enter or a click in the list the town
 // there; Escape ends the search. A town beyond the latitudes the table can compute is listed
 // greyed with the reason and cannot be taken. The gazetteer is read on the first use of the

@@ -31,6 +31,7 @@
 #include <cmath>
 #include <optional>
 
+#include "places/Gazetteer.h"
 #include "platform/TimeZone.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/Prayers.h"
@@ -346,7 +347,14 @@ QString TTimetableMenu::PlaceCaption() const {
     const TableOutputOptions options = OutputOptions();
     const TimetableSettings& s = options.Settings;
     const QString gap = QStringLiteral("  ");
-    QString line = options.PlaceIsCity ? CoreCaption(options.PlaceName) + gap : QString();
+    // A catalogue city's caption as the translation gives it, a town found by name as
+    // libgeonames' translations give its name and region.
+    QString line;
+    if (const TPlace* found = options.PlaceIsCity ? FForm.FoundPlace() : nullptr) {
+        line = FromUtf8(TGazetteer::Installed().Caption(*found, UiLanguage().toStdString())) + gap;
+    } else if (options.PlaceIsCity) {
+        line = CoreCaption(options.PlaceName) + gap;
+    }
     line += FromUtf8(CoordinatesName(s.Latitude, s.Longitude)) + gap;
     line += options.TimeZone.empty() ? FromUtf8(ZoneText(s.GmtHours, s.GmtMinutes))
                                      : tr("zone %1").arg(FromUtf8(options.TimeZone));

@@ -872,6 +872,7 @@ void TForm1::SelectPlace(const TPlace& place) {
     {
         const TUpdatingScope updating(FUpdating, false);
         FPlaceEntry = PlaceEntry(place, FixedFromDateTime(std::floor(edCalendar->Value())));
+        FPlace = &place;
         // No city of the list is chosen now: its open group closes, clearing the mark.
         if (const int open = CityList->OpenGroup(); open >= 0) {
             CityList->Close(open);

@@ -129,6 +129,9 @@ class TForm1 : public QWidget {
     const TableClock& Clock() const { return FClock; }
     // The city last chosen in the catalogue, null before the first.
     const TCityEntry* City() const { return FCity; }
+    // The gazetteer's place that City() stands for while it is the place last found by name,
+    // else null; it lives in the installed gazetteer.
+    const TPlace* FoundPlace() const { return FCity == &FPlaceEntry ? FPlace : nullptr; }
     // Today's local date and time on the window's clock.
     TDateTime Today() const { return FToday(); }
 
@@ -248,6 +251,7 @@ class TForm1 : public QWidget {
     bool FDateColumnOnRight = false;
     const TCityEntry* FCity = nullptr;  // the city last chosen in the catalogue
     TCityEntry FPlaceEntry{};           // the place last found by name, in the catalogue's form
+    const TPlace* FPlace = nullptr;     // that place as the gazetteer holds it
     bool FClockInUse = false;           // the last recompute read the table on a zone
     bool FClockShown = false;           // cbLocalClock is shown
     QString FClockProblem;              // why the place's zone could not be read

@@ -23,6 +23,7 @@ TEST(Gazetteer, SearchFindsTheTownMeant) {
         const char* Query;
         const char* First;  // caption of the first match, "" for none
         const char* Zone;
+        const char* Language = "";  // the names searched besides the untranslated ones
     };
     const Row rows[] = {
         {"Leeds", "Leeds, England, GB", "Europe/London"},
@@ -52,11 +53,28 @@ TEST(Gazetteer, SearchFindsTheTownMeant) {
         {"", "", ""},
         {" , GB", "", ""},
         {"\xff\xfe", "", ""},
+        // Names in a language of the window, as libgeonames translates them; the untranslated
+        // names still match, and without the language the translated ones do not.
+        {"يورك", "York, England, GB", "Europe/London", "ar"},
+        {"York", "York, England, GB", "Europe/London", "ar"},
+        {"يورك", "", ""},
+        {"Le Caire", "Cairo, Cairo Governorate, EG", "Africa/Cairo", "fr"},
+        {"le caire", "", "", "de"},
+        {"Kairo", "Cairo, Cairo Governorate, EG", "Africa/Cairo", "de"},
+        {"München", "Munich, Bavaria, DE", "Europe/Berlin", "de"},
+        {"Munchen", "Munich, Bavaria, DE", "Europe/Berlin", "de"},
+        {"Şam", "Damascus, Damascus Governorate, SY", "Asia/Damascus", "tr"},
+        {"ঢাকা", "Dhaka, Dhaka, BD", "Asia/Dhaka", "bn"},
+        // Narrowed by the region's or the country's name in the language.
+        {"London, Angleterre", "London, England, GB", "Europe/London", "fr"},
+        {"London, Kanada", "London, Ontario, CA", "America/Toronto", "de"},
+        {"London, Kanada", "", "", "fr"},
+        {"Cairo", "Cairo, Cairo Governorate, EG", "Africa/Cairo", "sw"},  // no such names
     };
     const TGazetteer& gazetteer = TGazetteer::Installed();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Query);
-        const std::vector<const TPlace*> found = gazetteer.Search(row.Query);
+        const std::vector<const TPlace*> found = gazetteer.Search(row.Query, row.Language);
         if (*row.First == '\0') {
             EXPECT_TRUE(found.empty()) << found.front()->Caption;
             continue;
@@ -73,6 +91,77 @@ TEST(Gazetteer, SearchFindsTheTownMeant) {
     EXPECT_EQ(medina[1]->Name, "Medina");
     EXPECT_EQ(medina[2]->Name, "Medina");
     EXPECT_NE(medina[3]->Name, "Medina");
+}
+
+// A place's names in a language: each the translation where libgeonames has one, else the
+// untranslated name; untranslated for a language the gazetteer has no names in.
+TEST(Gazetteer, NamesInALanguage) {
+    struct Row {
+        const char* Query;
+        const char* Language;
+        const char* Name;
+        const char* Region;
+        const char* Country;
+        const char* Caption;
+    };
+    const Row rows[] = {
+        {"York, GB", "ar", "يورك", "إنجلترا", "المملكة المتحدة", "يورك, إنجلترا, GB"},
+        {"York, GB", "fr", "York", "Angleterre", "Royaume Uni", "York, Angleterre, GB"},
+        {"York, GB", "de", "York", "England", "Vereinigtes Königreich", "York, England, GB"},
+        {"York, GB", "en", "York", "England", "United Kingdom", "York, England, GB"},
+        {"York, GB", "", "York", "England", "United Kingdom", "York, England, GB"},
+        {"Cairo, EG", "ms", "Kaherah", "", "", ""},
+        {"Cairo, EG", "id", "Kairo", "", "", ""},
+    };
+    const TGazetteer& gazetteer = TGazetteer::Installed();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.Query) + " " + row.Language);
+        const std::vector<const TPlace*> found = gazetteer.Search(row.Query);
+        ASSERT_FALSE(found.empty());
+        const TPlaceNames names = gazetteer.Names(*found.front(), row.Language);
+        EXPECT_EQ(names.Name, row.Name);
+        if (*row.Caption != '\0') {
+            EXPECT_EQ(names.Region, row.Region);
+            EXPECT_EQ(names.Country, row.Country);
+            EXPECT_EQ(gazetteer.Caption(*found.front(), row.Language), row.Caption);
+        }
+    }
+    // A place of another gazetteer (or a copy) has no index here.
+    const TPlace copy = *gazetteer.Search("York").front();
+    EXPECT_THROW(gazetteer.Names(copy, "ar"), EGazetteerError);
+}
+
+// The local names a gazetteer is given: by town index, checked against its places.
+TEST(Gazetteer, LocalNamesGiven) {
+    const auto make = [](std::vector<TLocalNames> local) {
+        TPlace york;
+        york.Name = "York";
+        york.Region = "England";
+        york.Country = "United Kingdom";
+        york.CountryCode = "GB";
+        TPlace paris = york;
+        paris.Name = "Paris";
+        paris.Region = "Île-de-France";
+        paris.Country = "France";
+        paris.CountryCode = "FR";
+        return TGazetteer({york, paris}, std::move(local));
+    };
+    TLocalNames ar{"ar", {{1, "باريس"}, {0, "يورك"}}, {{{"GB", "England"}, "إنجلترا"}}, {}};
+    const TGazetteer gazetteer = make({ar});
+    const auto paris = gazetteer.Search("باريس", "ar");
+    ASSERT_EQ(paris.size(), 1u);
+    EXPECT_EQ(paris.front()->Name, "Paris");
+    EXPECT_EQ(gazetteer.Names(gazetteer.Places()[0], "ar").Name, "يورك");
+    EXPECT_EQ(gazetteer.Names(gazetteer.Places()[0], "ar").Region, "إنجلترا");
+    EXPECT_EQ(gazetteer.Names(gazetteer.Places()[1], "ar").Region, "Île-de-France");
+    EXPECT_EQ(gazetteer.Search("York, إنجلترا", "ar").size(), 1u);
+    EXPECT_TRUE(gazetteer.Search("York, إنجلترا").empty());
+
+    TLocalNames beyond{"fr", {{2, "Nowhere"}}, {}, {}};
+    EXPECT_THROW(make({beyond}), EGazetteerError);
+    TLocalNames twice{"fr", {{0, "Yorc"}, {0, "Yorque"}}, {}, {}};
+    EXPECT_THROW(make({twice}), EGazetteerError);
+    EXPECT_THROW(make({ar, ar}), EGazetteerError);
 }
 
 // Every zone of the gazetteer is one the zone reader knows, and every place turns into an

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -37,6 +40,38 @@ TEST(TownData, EveryTownAsLibgeonamesGivesIt) {
         EXPECT_EQ(place.Longitude, geonames_city_get_longitude(city.get()));
         EXPECT_EQ(place.Population, geonames_city_get_population(city.get()));
     }
+}
+
+// Every town's name, region and country in one language of the window as libgeonames'
+// translations give them. ctest runs it once per language (test_places_names_<language>), with
+// ORVANDEL_TOWN_LANGUAGE naming it and this test alone in the process: libgeonames translates its
+// names once, when a process first asks it for a town.
+TEST(TownNames, EveryTownInTheLanguageAsLibgeonamesGivesIt) {
+    const char* const language = std::getenv("ORVANDEL_TOWN_LANGUAGE");
+    ASSERT_NE(language, nullptr) << "run by ctest with ORVANDEL_TOWN_LANGUAGE set";
+    ASSERT_EQ(setenv("LANGUAGE", language, 1), 0);
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    const TGazetteer& gazetteer = TGazetteer::Installed();
+    const auto languages = gazetteer.Languages();
+    ASSERT_NE(std::find(languages.begin(), languages.end(), language), languages.end());
+    const auto places = gazetteer.Places();
+    ASSERT_EQ(places.size(), static_cast<size_t>(geonames_get_n_cities()));
+    const auto text = [](const gchar* t) { return std::string(t != nullptr ? t : ""); };
+    size_t named = 0;  // towns whose name in the language differs from the untranslated one
+    for (size_t i = 0; i < places.size(); ++i) {
+        const std::unique_ptr<GeonamesCity, decltype(&geonames_city_free)> city(
+            geonames_get_city(static_cast<gint>(i)), &geonames_city_free);
+        ASSERT_NE(city, nullptr) << i;
+        SCOPED_TRACE(places[i].Caption);
+        const TPlaceNames names = gazetteer.Names(places[i], language);
+        EXPECT_EQ(names.Name, text(geonames_city_get_name(city.get())));
+        EXPECT_EQ(names.Region, text(geonames_city_get_state(city.get())));
+        EXPECT_EQ(names.Country, text(geonames_city_get_country(city.get())));
+        named += names.Name != places[i].Name ? 1 : 0;
+    }
+    // Equal on both sides could also mean that neither applied the language.
+    EXPECT_GT(named, 0u);
+    std::printf("%s: %zu of %zu towns named otherwise\n", language, named, places.size());
 }
 
 // The folding done with GLib itself: invalid bytes made U+FFFD, the text transliterated for the

@@ -1,7 +1,10 @@
 // The window's languages: the translation the desktop's language chooses, the core's names in
 // the window's language, the direction and the digit shapes of each language.
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <optional>
 #include <set>
@@ -17,6 +20,7 @@
 #include "ui/CityList.h"
 #include "ui/DateField.h"
 #include "ui/DrawGrid.h"
+#include "ui/PlaceFinder.h"
 #include "ui/TimetableMenu.h"
 #include "ui/Translations.h"
 
@@ -29,9 +33,17 @@ QString Shipped() {
 }
 
 void addRow(const char* language, const char* fajr, const char* month11, bool rightToLeft,
-            bool easternDigits) {
+            bool easternDigits, const char* cairo) {
     QTest::newRow(language) << QString::fromUtf8(language) << QString::fromUtf8(fajr)
-                            << QString::fromUtf8(month11) << rightToLeft << easternDigits;
+                            << QString::fromUtf8(month11) << rightToLeft << easternDigits
+                            << QString::fromUtf8(cairo);
+}
+
+// Types `text` into `field` as one key press, as an input method of any script delivers it
+// (QTest::keyClicks knows the Latin-1 keys alone).
+void TypeText(QWidget* field, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
 }
 
 }  // namespace
@@ -81,6 +93,25 @@ class TranslationTest : public QObject {
         QVERIFY2(form->HijriDateTexts[form->CurrentDayRow].contains(
                      arabic ? QStringLiteral("محرم") : QStringLiteral("Muharram")),
                  qPrintable(form->HijriDateTexts[form->CurrentDayRow]));
+        // A town found by its name in the window's language, listed with its region and country
+        // in that language; the copied week names it so, the table's own formats in English.
+        TypeText(form->edFindPlace, arabic ? QStringLiteral("يورك") : QStringLiteral("York"));
+        const QStringList listed =
+            form->edFindPlace->Matches()->item(0)->text().split(QLatin1Char('\n'));
+        QCOMPARE(listed.value(0), arabic ? QStringLiteral("يورك") : QStringLiteral("York"));
+        QVERIFY2(listed.value(1).startsWith(arabic ? QStringLiteral("إنجلترا")
+                                                   : QStringLiteral("England")) &&
+                     listed.value(1).endsWith(arabic ? QStringLiteral("المملكة المتحدة")
+                                                     : QStringLiteral("United Kingdom")),
+                 qPrintable(listed.value(1)));
+        QTest::keyClick(form->edFindPlace, Qt::Key_Return);
+        QCOMPARE(form->edFindPlace->text(),
+                 arabic ? QStringLiteral("يورك, GB") : QStringLiteral("York, GB"));
+        QCOMPARE(form->TimetableMenu->PlaceName(), std::string("York, England, GB"));
+        QVERIFY2(form->TimetableMenu->WeekText().startsWith(
+                     arabic ? QStringLiteral("يورك, إنجلترا, GB  ")
+                            : QStringLiteral("York, England, GB  ")),
+                 qPrintable(form->TimetableMenu->WeekText().section(QLatin1Char('\n'), 0, 0)));
     }
 
     // Every name of the core that the window shows has its key in the translations, so that
@@ -146,15 +177,16 @@ class TranslationTest : public QObject {
         QTest::addColumn<QString>("month11");
         QTest::addColumn<bool>("rightToLeft");
         QTest::addColumn<bool>("easternDigits");
-        addRow("ar", "الفجر", "ذو القعدة", true, false);
-        addRow("ur", "فجر", "ذوالقعدہ", true, true);
-        addRow("fa", "صبح", "ذی‌القعده", true, true);
-        addRow("tr", "İmsak", "Zilkade", false, false);
-        addRow("id", "Subuh", "Zulkaidah", false, false);
-        addRow("ms", "Subuh", "Zulkaedah", false, false);
-        addRow("bn", "ফজর", "জিলকদ", false, false);
-        addRow("fr", "Fajr", "Dhou al-qi’da", false, false);
-        addRow("de", "Fadschr", "Dhu l-Qada", false, false);
+        QTest::addColumn<QString>("cairo");  // as the find field lists it
+        addRow("ar", "الفجر", "ذو القعدة", true, false, "القاهرة");
+        addRow("ur", "فجر", "ذوالقعدہ", true, true, "قاہرہ");
+        addRow("fa", "صبح", "ذی‌القعده", true, true, "قاهره");
+        addRow("tr", "İmsak", "Zilkade", false, false, "Kahire");
+        addRow("id", "Subuh", "Zulkaidah", false, false, "Kairo");
+        addRow("ms", "Subuh", "Zulkaedah", false, false, "Kaherah");
+        addRow("bn", "ফজর", "জিলকদ", false, false, "কায়রো");
+        addRow("fr", "Fajr", "Dhou al-qi’da", false, false, "Le Caire");
+        addRow("de", "Fadschr", "Dhu l-Qada", false, false, "Kairo");
     }
     void languages() {
         QFETCH(QString, language);
@@ -162,6 +194,7 @@ class TranslationTest : public QObject {
         QFETCH(QString, month11);
         QFETCH(bool, rightToLeft);
         QFETCH(bool, easternDigits);
+        QFETCH(QString, cairo);
         const TTranslations translation(QStringList{language}, Shipped());
         QCOMPARE(translation.Language(), language);
         QCOMPARE(UiLanguage(), language);
@@ -169,6 +202,16 @@ class TranslationTest : public QObject {
         QCOMPARE(HijriMonthCaption(11), month11);
         QCOMPARE(UiDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QCOMPARE(UiDigitShapes() == TDigitShapes::EasternArabicIndic, easternDigits);
+        // The find field lists a town found by its English name under its name in the language,
+        // and finds it by that name too.
+        for (const QString& typed : {QStringLiteral("Cairo"), cairo}) {
+            QWidget window;
+            TPlaceFinder* finder = new TPlaceFinder(new QWidget(&window), &window);
+            window.show();
+            TypeText(finder, typed);
+            QCOMPARE(finder->Matches()->item(0)->text().section(QLatin1Char('\n'), 0, 0), cairo);
+            QCOMPARE(finder->Found().front()->Caption, std::string("Cairo, Cairo Governorate, EG"));
+        }
     }
 
     // The desktop's list of languages is read in order; English first keeps the window English,
