@@ -464,20 +464,23 @@ double TimeOfDay(double hours) {
     return hours - 24.0 * std::floor(hours / 24.0);
 }
 
+// Time `p` at `hours` after the row's midnight, on the clock and as its event.
+void SetTimeAt(Prayer p, double hours, TimetableDay& day) {
+    day.EventHours[p] = hours;
+    day.Hours[p] = TimeOfDay(hours);
+    day.Occurs[p] = true;
+}
+
 // Fajr no earlier than `limit` and Isha no later than `limit` (event hours after the row's
 // midnight); a Fajr or Isha that does not occur takes the limit.
 void KeepFajrFrom(double limit, TimetableDay& day) {
     if (!day.Occurs[Fajr] || day.EventHours[Fajr] < limit) {
-        day.EventHours[Fajr] = limit;
-        day.Hours[Fajr] = TimeOfDay(limit);
-        day.Occurs[Fajr] = true;
+        SetTimeAt(Fajr, limit, day);
     }
 }
 void KeepIshaUntil(double limit, TimetableDay& day) {
     if (!day.Occurs[Isha] || day.EventHours[Isha] > limit) {
-        day.EventHours[Isha] = limit;
-        day.Hours[Isha] = TimeOfDay(limit);
-        day.Occurs[Isha] = true;
+        SetTimeAt(Isha, limit, day);
     }
 }
 
@@ -492,11 +495,9 @@ void KeepWithinSeasons(const RowContext& context, TimetableDay& day, bool isha) 
     const double latitude = context.Settings.Latitude;
     if (std::fabs(latitude) >= SeventhOfNightLatitudeDegrees) {
         const double night = 24.0 - (e[Maghrib] - e[Shrook]);  // hours
-        day.Occurs[Fajr] = false;
-        KeepFajrFrom(e[Shrook] - night / 7.0, day);
+        SetTimeAt(Fajr, e[Shrook] - night / 7.0, day);
         if (isha) {
-            day.Occurs[Isha] = false;
-            KeepIshaUntil(e[Maghrib] + night / 7.0, day);
+            SetTimeAt(Isha, e[Maghrib] + night / 7.0, day);
         }
     }
     const int32_t solarDay = day.Fixed;
@@ -609,9 +610,9 @@ void SetFajrAndIsha(const RowContext& context, const RowEvents& events, Timetabl
 }
 
 // Minutes on each time that occurs, on the clock and on its event alike: the method's own,
-// then the user's.
+// its rounding, then the user's.
 template <typename Minutes>
-void AddUserMinutes(const std::array<Minutes, 6>& minutes, TimetableDay& day) {
+void AddMinutes(const std::array<Minutes, 6>& minutes, TimetableDay& day) {
     for (const Prayer p : {Fajr, Shrook, Dhuhr, Asr, Maghrib, Isha}) {
         if (minutes[p] != 0 && day.Occurs[p]) {
             day.Hours[p] += minutes[p] / 60.0;
@@ -643,14 +644,13 @@ void FinishRow(const RowContext& context, const RowEvents& events, TimetableDay&
         SetMaghribByAngle(events, context.SafetyOffset, day);
     }
     SetFajrAndIsha(context, events, day);
-    AddUserMinutes(context.Method.Minutes, day);
+    AddMinutes(context.Method.Minutes, day);
     if (context.Method.RoundsToNearest) {
-        constexpr double halfMinute = -0.5;
-        AddUserMinutes(std::array<double, 6>{halfMinute, halfMinute, halfMinute, halfMinute,
-                                             halfMinute, halfMinute},
-                       day);
+        std::array<double, 6> halfMinuteEarlier{};
+        halfMinuteEarlier.fill(-0.5);
+        AddMinutes(halfMinuteEarlier, day);
     }
-    AddUserMinutes(settings.AdjustMinutes, day);
+    AddMinutes(settings.AdjustMinutes, day);
     if (settings.SunsetBased) {
         CountFromSunset(day.Hours);
     }

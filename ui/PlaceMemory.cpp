@@ -144,6 +144,21 @@ std::vector<std::pair<QString, QString>> PlaceMemoryValues(const TPlaceMemory& m
     return values;
 }
 
+namespace {
+
+// The gazetteer's town of that caption and zone, or nullptr; a caption names its town, region
+// and country code, which narrow the search to it.
+const TPlace* KeptTown(const std::string& caption, const std::string& zone) {
+    for (const TPlace* town : TGazetteer::Installed().Search(caption)) {
+        if (town->Caption == caption && town->Zone == zone) {
+            return town;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 std::optional<TPlaceMemory> ReadPlaceMemory(const QString& path) {
     const std::string name = path.toStdString();
     const QFileInfo info(path);
@@ -185,12 +200,17 @@ std::optional<TPlaceMemory> ReadPlaceMemory(const QString& path) {
     memory.Caption = caption.toStdString();
     if (settings.contains(QStringLiteral("Place/City"))) {
         const QString city = read.Text(QStringLiteral("Place/City"));
+        const QString zone = read.Text(QStringLiteral("Place/Zone"));
         memory.City = FindCityByCaption(city.toStdString());
         if (memory.City == nullptr) {
-            read.Fail(QStringLiteral("Place/City"), read.Quoted(city) + " is no city of the list");
+            memory.Town = KeptTown(city.toStdString(), zone.toStdString());
         }
-        const QString zone = read.Text(QStringLiteral("Place/Zone"));
-        if (zone.toStdString() != memory.City->IanaZone) {
+        if (memory.City == nullptr && memory.Town == nullptr) {
+            read.Fail(QStringLiteral("Place/City"), read.Quoted(city) +
+                                                        " is no city of the list and no town of "
+                                                        "the gazetteer on that zone");
+        }
+        if (memory.City != nullptr && zone.toStdString() != memory.City->IanaZone) {
             read.Fail(QStringLiteral("Place/Zone"), read.Quoted(zone) + " is not the zone of " +
                                                         std::string(memory.City->Caption));
         }

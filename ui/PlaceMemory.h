@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "places/Gazetteer.h"
 #include "platform/Errors.h"
 #include "timetable/CityCatalogue.h"
 #include "timetable/Timetable.h"
@@ -29,6 +30,9 @@ struct TPlaceMemory {
     // The catalogue city last chosen, whose zone the place follows while the GMT fields hold
     // its offset; null for none.
     const TCityEntry* City = nullptr;
+    // Read back: the town found by name that was chosen last, in the gazetteer, when City is
+    // none of the catalogue's (a kept town is written as its City, "Leeds, England, GB").
+    const TPlace* Town = nullptr;
     std::string Caption;     // the place as the window names it: "Mecca", "53.3500 N 6.2600 W"
     bool LocalClock = true;  // the box of the place's own clock is checked
 };

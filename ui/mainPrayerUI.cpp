@@ -646,6 +646,9 @@ void TForm1::FormShow() {
         }
         CityList->SetSelected(group, item);
         SelectCity(start.Tag);
+        if (kept && kept->Town != nullptr) {
+            SelectPlace(*kept->Town);
+        }
         if (kept) {
             ApplyRememberedPlace(*kept);
         }

@@ -9,12 +9,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "tests/ui/UiTestSupport.h"
 #include "timetable/CalcMethods.h"
 #include "timetable/CityCatalogue.h"
 #include "ui/NumericField.h"
+#include "ui/PlaceFinder.h"
 #include "ui/PlaceMemory.h"
 #include "ui/RadioGroup.h"
 #include "ui/TimetableMenu.h"
@@ -38,7 +40,7 @@ QStringList FilesUnder(const QString& folder) {
 // kept place holds.
 void CompareSettings(const TimetableSettings& a, const TimetableSettings& b) {
     const auto values = [](const TimetableSettings& s) {
-        return PlaceMemoryValues({s, nullptr, "caption", true});
+        return PlaceMemoryValues({s, nullptr, nullptr, "caption", true});
     };
     QVERIFY(values(a) == values(b));
 }
@@ -92,6 +94,7 @@ class PlaceMemoryTest : public QObject {
         QTest::newRow("London, Egyptian, Hanafi, options") << 76 << false << "London";
         QTest::newRow("typed at Dublin after London") << 76 << true << "London";
         QTest::newRow("Riyadh, sunset based") << 16 << false << "Riyadh";
+        QTest::newRow("a town found by name") << 0 << false << "Leeds, England, GB";
     }
     void keptPlaceOpensNextTime() {
         QFETCH(int, tag);
@@ -105,7 +108,12 @@ class PlaceMemoryTest : public QObject {
             QVERIFY(form->RememberPlace());
             QVERIFY(QFile::exists(PlaceMemoryPath()));
             // Changes after turning it on are kept as they happen, not at close.
-            form->SelectCity(tag);
+            if (tag == 0) {
+                QTest::keyClicks(form->edFindPlace, QStringLiteral("Leeds"));
+                QTest::keyClick(form->edFindPlace, Qt::Key_Return);
+            } else {
+                form->SelectCity(tag);
+            }
             if (typed) {
                 form->spinDegLat->setValue(53.35);
                 form->spinDegLong->setValue(-6.26);
@@ -128,7 +136,12 @@ class PlaceMemoryTest : public QObject {
             }
             const std::optional<TPlaceMemory> kept = ReadPlaceMemory(PlaceMemoryPath());
             QVERIFY(kept.has_value());
-            QCOMPARE(kept->City->Caption, std::string_view(city.toStdString()));
+            if (tag == 0) {
+                QVERIFY(kept->City == nullptr);
+                QCOMPARE(kept->Town->Caption, city.toStdString());
+            } else {
+                QCOMPARE(kept->City->Caption, std::string_view(city.toStdString()));
+            }
             QCOMPARE(kept->LocalClock, !typed);
             CompareSettings(kept->Settings, shown);
             QVERIFY(NoticeText(*form).isEmpty());
